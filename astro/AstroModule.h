@@ -1,0 +1,2 @@
+// AstroModule: solar eclipse prediction (free functions, no state).
+#pragma once

@@ -1,0 +1,259 @@
+// clsCalendar: the calendar engine of Vespera. One object holds a civil date,
+// a time of day, a place and a time-zone offset, and answers with numbers and
+// finished German texts. The window sets properties and shows the answers.
+//
+// Property Get X is X(), property Let X is setX(value). Every public member
+// guards its body: a fault is reported once through the error reporter, the
+// member returns its default and the engine's fields stay as they were.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/fault.h"
+
+class clsCalendar {
+public:
+    using Variant = std::variant<std::monostate, std::string, std::int32_t>;
+    using Clock = std::function<std::chrono::seconds()>;
+    using ErrorReporter = std::function<void(const std::string&)>;
+
+    // Highest index of the holiday table (entries 0..Feiertage_Anzahl()).
+    static constexpr std::int32_t kHolidayCount = 71;
+    static constexpr int kPhaseCount = 15;
+
+    clsCalendar();
+
+    // ---- engine services -------------------------------------------------
+    void setDecimalSeparator(char separator);
+    char DecimalSeparator() const { return decimal_separator_; }
+    // Local time of day as seconds since midnight; default: the system clock.
+    void setClock(Clock clock);
+    void setErrorReporter(ErrorReporter reporter);
+
+    // ---- date state and Julian day (date_core.cpp) -----------------------
+    std::int32_t Tag() const { return f_.Tag; }
+    void setTag(std::int32_t value);
+    std::int32_t Monat() const { return f_.Monat; }
+    void setMonat(std::int32_t value);
+    std::int32_t Jahr() const { return f_.Jahr; }
+    void setJahr(std::int32_t value);
+    std::int32_t Kalender() const { return f_.Kalender; }
+    void setKalender(std::int32_t value);
+    double JD();
+    void setJD(double value);
+    bool Schaltjahr();
+    std::int32_t MonatsTage(std::int32_t Index);
+    std::string MonatsName(std::int32_t Index);
+    Variant Wochentag(std::int32_t Format = 0);
+    std::string Wochentag_Name(std::int32_t Index);
+
+    void SetDatum(std::chrono::year_month_day m_Date);
+    std::int32_t TagesZahl();
+    void TagesZahl_Setzen(std::int32_t NeueTageszahl);
+    std::int32_t Woche();
+    std::string Format_Datum(std::int32_t FormatTyp = 0);
+    double DatumsDifferenz(std::int32_t Datum1, std::int32_t Datum2, std::int32_t Einheit = 0,
+                           bool Runden = false);
+
+    // ---- other calendars (other_calendars.cpp) --------------------------
+    std::string ConvertDate(std::int32_t Kal, std::int32_t Aera = 0);
+
+    // ---- holiday table (holidays.cpp) ------------------------------------
+    void Feiertage_Einlesen();
+    std::int32_t Feiertage_Anzahl();
+    std::string Feiertag_NurName(std::int32_t Index);
+    void Feiertag_Datum(std::int32_t Index);
+    std::string Feiertag_Name(std::int32_t mjd);
+    std::string FerienName(std::int32_t Index);
+    std::string SpezialTag();
+    std::string SpezialInfo();
+
+    // ---- daylight-saving time (daylight_saving.cpp) ----------------------
+    bool IstSommerzeit();
+    bool IstSommerzeitDatum(std::int32_t mjd);
+    bool IstWinterzeitDatum(std::int32_t mjd);
+    std::string Sommerzeit_Datum();
+    std::string Winterzeit_Datum();
+    float Zeitzone_Offset() const { return f_.Zeitzone_Offset; }
+    void setZeitzone_Offset(float value);
+
+    // ---- place and time of day -------------------------------------------
+    double Longitude() const { return f_.Longitude; }
+    void setLongitude(double dLongitude);
+    double Latitude() const { return f_.Latitude; }
+    void setLatitude(double dLatitude);
+    std::int32_t Stunde() const { return f_.Stunde; }
+    void setStunde(std::int32_t lStunde);
+    std::int32_t Minute() const { return f_.Minute; }
+    void setMinute(std::int32_t lMinute);
+    std::int32_t Sekunde() const { return f_.Sekunde; }
+    void setSekunde(std::int32_t lSekunde);
+
+    // ---- rise, set and twilight (rise_set.cpp) ---------------------------
+    std::string AufgangSonne();
+    std::string DaemmerungAnfang();
+    std::string DaemmerungEnde();
+    std::string UntergangSonne();
+    std::string Tageslaenge();
+    std::string Kulmination_Sonne();
+    std::string AufgangMond();
+    std::string UntergangMond();
+    std::string KulminationHoehe_Sonne();
+    std::string sunevent(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours,
+                         double longitude_deg, double latitude_deg, std::int16_t event_code);
+    std::string moonevent(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours,
+                          double longitude_deg, double latitude_deg, std::int16_t event_code);
+    double ZGL(double julian_day);
+
+    // ---- lunar phases (phases.cpp) ---------------------------------------
+    std::string MondPhase(bool from_clock);
+    double Neumonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
+    bool IstVollmond(std::int32_t mjd);
+    bool IstNeumond(std::int32_t mjd);
+    bool IstBluemoon(std::int32_t mjd);
+    std::string IstVollmond_Info(std::int32_t mjd);
+    std::string IstNeumond_Info(std::int32_t mjd);
+    std::string Vollmond_Datum(std::int32_t Index);
+    std::string Neumond_Datum(std::int32_t Index);
+    std::string Vollmond_Info(std::int32_t Index);
+    std::string Neumond_Info(std::int32_t Index);
+
+    // ---- seasons and zodiac (seasons.cpp) --------------------------------
+    void Jahreszeiten_Berechnen();
+    std::string Jahreszeit();
+    std::string Jahreszeit_Name(std::int32_t Index);
+    std::string Jahreszeit_Datum(std::int32_t Index);
+    std::string Jahreszeit_Laenge(std::int32_t Index);
+    std::string Sternzeichen();
+
+    // ---- sun position and distance (sun_position.cpp) --------------------
+    void Sonne_Position();
+    double Sonne_KulminationHoehe(double local_hour);
+    std::string Sonne_Hoehe();
+    std::string SonneEntfernung();
+
+    // ---- radiation and temperature (radiation.cpp) -----------------------
+    std::string GlobalStrahlung();
+    std::string MittlereTemperatur();
+    double SonneMaximumEnergie();
+    void Sonnenstrahlung();
+    bool IstSonnenfinsternis() const { return f_.IstSonnenfinsternis; }
+    std::int32_t Saroszyklus() const { return f_.Saroszyklus; }
+
+    // ---- moon distance (moon_distance.cpp) -------------------------------
+    double MondEntfernung();
+
+private:
+    // Every plain field of the engine. The member guard copies this struct
+    // before a call and puts it back on a fault.
+    struct Fields {
+        std::int32_t Kalender = 0;
+        std::int32_t Tag = 0;
+        std::int32_t Monat = 0;
+        std::int32_t Jahr = 0;
+        std::int32_t JD = 0; // the day number of Tag/Monat/Jahr
+        double Longitude = 0.0;
+        double Latitude = 0.0;
+        std::int32_t Stunde = 0;
+        std::int32_t Minute = 0;
+        std::int32_t Sekunde = 0;
+        float Zeitzone_Offset = 0.0f;
+        double sun_altitude_deg = 0.0;          // written by Sonne_Position
+        double culmination_altitude_deg = 0.0;  // written by Sonne_KulminationHoehe
+        bool IstSonnenfinsternis = false;
+        std::int32_t Saroszyklus = 0;
+    };
+
+    struct Holiday {
+        std::int32_t day = 0;
+        std::string_view name; // always a literal of static storage
+    };
+
+    // Everything derived from the year: rebuilt together by Feiertage_Einlesen
+    // into a fresh object and committed only when the whole rebuild succeeded.
+    struct YearTables {
+        std::array<Holiday, kHolidayCount + 1> holidays{};
+        std::array<std::uint8_t, 367> school_holiday{}; // by day of year 1..366; 0 = none
+        std::int32_t easter_day = 0;
+        std::int32_t summer_time_start_day = 0; // 0: no clock change this year
+        std::int32_t summer_time_end_day = 0;
+        std::array<double, 4> season_jd_ut{};    // March, June, September, December
+        std::array<double, kPhaseCount> full_moon_jd{};
+        std::array<bool, kPhaseCount> blue_moon{};
+        std::array<double, kPhaseCount> new_moon_jd{};
+    };
+
+    // Runs `body` under the engine's error trap.
+    template <class Result, class Body>
+    Result guarded(const char* procedure, Result fallback, Body&& body);
+    template <class Body>
+    void guarded_void(const char* procedure, Body&& body);
+    void report(const vespera::EngineFault& fault, const char* procedure);
+
+    // date core
+    std::string GetWochentagName(std::int32_t Index);
+    void CalcJD();
+    void ConvertJD();
+    std::int32_t day_number_of(std::int64_t year, std::int64_t month, std::int64_t day) const;
+    std::string format_day(std::int32_t day_number, std::int32_t FormatTyp) const;
+
+    // holidays and daylight saving
+    void Berechne_Ostersonntag(YearTables& tables);
+    void Berechne_SommerWinterzeit(YearTables& tables);
+    std::string changeover_text(std::int32_t day_number, bool with_duration);
+
+    // rise and set
+    static double mjd(std::int32_t year, std::int32_t month, std::int32_t day);
+    static double lmst(double mjd_ut, double longitude_deg);
+    static double range(double x);
+    static double range360(double x);
+    std::string hrsmin(double hours, bool clock) const;
+    double zone_offset_for_current_day();
+
+    // phases
+    double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
+    static double rang(double x);
+
+    // sun position
+    double clock_hours() const;
+    double sun_altitude_at(double jd_ut) const;
+
+    double sun_distance_km() const;
+
+    Fields f_{};
+    YearTables tables_{};
+    std::string special_day_;
+    std::string special_info_;
+    char decimal_separator_ = ',';
+    Clock clock_;
+    ErrorReporter reporter_;
+};
+
+template <class Result, class Body>
+Result clsCalendar::guarded(const char* procedure, Result fallback, Body&& body) {
+    const Fields saved = f_;
+    try {
+        return body();
+    } catch (const vespera::EngineFault& fault) {
+        f_ = saved;
+        report(fault, procedure);
+        return fallback;
+    }
+}
+
+template <class Body>
+void clsCalendar::guarded_void(const char* procedure, Body&& body) {
+    const Fields saved = f_;
+    try {
+        body();
+    } catch (const vespera::EngineFault& fault) {
+        f_ = saved;
+        report(fault, procedure);
+    }
+}
