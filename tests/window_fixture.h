@@ -1,0 +1,40 @@
+// Set-up for window tests: a private settings folder, a fixed clock and a
+// recorder for the messages the window would show in a box.
+#pragma once
+
+#include <QDateTime>
+#include <QDir>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "ui/frmKalender.h"
+
+struct WindowForTest {
+    QTemporaryDir config;
+    QDateTime now{QDate(2024, 5, 3), QTime(14, 15, 2)};
+    QStringList messages;
+    std::unique_ptr<frmKalender> window;
+
+    WindowForTest() { qputenv("VESPERA_CONFIG_DIR", config.path().toLocal8Bit()); }
+
+    QString settingsPath() const { return config.path() + "/VesperaApp/VesperaApp.ini"; }
+
+    // Writes keys of the "Settings" group before the window starts.
+    void store(const QString& key, const QString& value) {
+        QSettings settings(settingsPath(), QSettings::IniFormat);
+        settings.setValue("Settings/" + key, value);
+    }
+
+    frmKalender& start() {
+        window = std::make_unique<frmKalender>([this] { return now; },
+                                               [this](const QString& text) { messages << text; });
+        return *window;
+    }
+
+    template <class T>
+    T* find(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+};

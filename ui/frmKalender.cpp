@@ -1,0 +1,256 @@
+#include "ui/frmKalender.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/city_table.h"
+#include "ui/locale_numbers.h"
+#include "ui/settings_store.h"
+
+namespace {
+
+constexpr int kMinimumWidth = 900;
+constexpr int kMinimumHeight = 600;
+
+const char* const kReportCaptions[8] = {"Daten",     "andere Kalender", "Datumsdifferenz", "Feiertage",
+                                        "Vollmonde", "Neumonde",        "Jahreszeiten",    "Info über..."};
+
+QString indexed_name(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+} // namespace
+
+frmKalender::frmKalender(Now now, MessageSink messages, QWidget* parent)
+    : QWidget(parent), now_(std::move(now)), messages_(std::move(messages)) {
+    if (!now_) now_ = [] { return QDateTime::currentDateTime(); };
+    buildControls();
+    Form_Load();
+}
+
+frmKalender::~frmKalender() = default;
+
+void frmKalender::showMessage(const QString& text) {
+    if (messages_) {
+        messages_(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frmKalender::buildControls() {
+    setObjectName("frmKalender");
+
+    // Left: navigation, the month grid, the place and the clock.
+    auto* left = new QVBoxLayout;
+    auto* navigation = new QHBoxLayout;
+    const char* const arrows[4] = {"<", ">", "<", ">"};
+    for (int i = 0; i < 4; ++i) {
+        cmdAendern[static_cast<std::size_t>(i)] = new QPushButton(QString::fromLatin1(arrows[i]), this);
+        cmdAendern[static_cast<std::size_t>(i)]->setObjectName(indexed_name("cmdAendern", i));
+        cmdAendern[static_cast<std::size_t>(i)]->setFixedWidth(28);
+    }
+    lblMonat = new QLabel(this);
+    lblMonat->setObjectName("lblMonat");
+    lblMonat->setAlignment(Qt::AlignCenter);
+    lblMonat->setMinimumWidth(90);
+    txtJahr = new QLineEdit(this);
+    txtJahr->setObjectName("txtJahr");
+    txtJahr->setMaximumWidth(70);
+    txtJahr->setAlignment(Qt::AlignCenter);
+    cmdHeute = new QPushButton(QStringLiteral("Heute"), this);
+    cmdHeute->setObjectName("cmdHeute");
+    navigation->addWidget(cmdAendern[0]);
+    navigation->addWidget(lblMonat);
+    navigation->addWidget(cmdAendern[1]);
+    navigation->addSpacing(12);
+    navigation->addWidget(cmdAendern[2]);
+    navigation->addWidget(txtJahr);
+    navigation->addWidget(cmdAendern[3]);
+    navigation->addStretch(1);
+    navigation->addWidget(cmdHeute);
+    left->addLayout(navigation);
+
+    picMonat = new QFrame(this);
+    picMonat->setObjectName("picMonat");
+    picMonat->setMinimumSize(420, 320);
+    static_cast<QFrame*>(picMonat)->setFrameShape(QFrame::StyledPanel);
+    picMonat->setAutoFillBackground(true);
+    picMonat->setBackgroundRole(QPalette::Base);
+    left->addWidget(picMonat, 1);
+
+    auto* place = new QHBoxLayout;
+    cmbOrt = new QComboBox(this);
+    cmbOrt->setObjectName("cmbOrt");
+    cmbOrt->setMaxVisibleItems(20);
+    lblZeit = new QLabel(this);
+    lblZeit->setObjectName("lblZeit");
+    Check1 = new QCheckBox(QStringLiteral("Aktuell"), this);
+    Check1->setObjectName("Check1");
+    cmdExport = new QPushButton(QStringLiteral("Export iCal"), this);
+    cmdExport->setObjectName("cmdExport");
+    place->addWidget(cmbOrt, 1);
+    place->addWidget(lblZeit);
+    place->addWidget(Check1);
+    place->addWidget(cmdExport);
+    left->addLayout(place);
+
+    // Right: the report buttons above the information panel.
+    auto* right = new QVBoxLayout;
+    auto* buttons = new QGridLayout;
+    for (int i = 0; i < 8; ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(kReportCaptions[i]), this);
+        button->setObjectName(indexed_name("cmdDaten", i));
+        button->setCheckable(true);
+        buttons->addWidget(button, i / 4, i % 4);
+        cmdDaten[static_cast<std::size_t>(i)] = button;
+    }
+    cmdDaten[0]->setChecked(true);
+    right->addLayout(buttons);
+
+    auto* panels = new QHBoxLayout;
+    picInfo = new QFrame(this);
+    picInfo->setObjectName("picInfo");
+    picInfo->setMinimumSize(420, 400);
+    static_cast<QFrame*>(picInfo)->setFrameShape(QFrame::StyledPanel);
+    picInfo->setAutoFillBackground(true);
+    picInfo->setBackgroundRole(QPalette::Base);
+    ucScrollbar1 = new QScrollBar(Qt::Vertical, this);
+    ucScrollbar1->setObjectName("ucScrollbar1");
+    ucScrollbar1->hide();
+    picDifferenz = new QWidget(this);
+    picDifferenz->setObjectName("picDifferenz");
+    picDifferenz->hide();
+    picAbout = new QWidget(this);
+    picAbout->setObjectName("picAbout");
+    auto* about = new QVBoxLayout(picAbout);
+    Label6 = new QLabel(picAbout);
+    Label6->setObjectName("Label6");
+    Label5 = new QLabel(picAbout);
+    Label5->setObjectName("Label5");
+    Label5->setWordWrap(true);
+    about->addWidget(Label6);
+    about->addWidget(Label5);
+    about->addStretch(1);
+    picAbout->hide();
+    panels->addWidget(picInfo, 1);
+    panels->addWidget(picDifferenz, 1);
+    panels->addWidget(picAbout, 1);
+    panels->addWidget(ucScrollbar1);
+    right->addLayout(panels, 1);
+
+    auto* main = new QHBoxLayout(this);
+    main->addLayout(left, 1);
+    main->addLayout(right, 1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+
+    connect(cmbOrt, &QComboBox::currentIndexChanged, this, [this] { cmbOrt_Click(); });
+}
+
+void frmKalender::Form_Load() {
+    // 1. Not loaded yet; Qt always reports the pointer leaving a widget.
+    loaded_ = false;
+    wheel_supported_ = true;
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+
+    // 2. The city list in table order.
+    {
+        const QSignalBlocker quiet(cmbOrt);
+        for (const vespera::ui::City& city : vespera::ui::cities()) cmbOrt->addItem(QString::fromUtf8(city.name));
+    }
+
+    // 3. The stored place.
+    ReadRegSettings();
+
+    // 4. Select the stored city; while not loaded this only takes the table's row.
+    const int stored = cmbOrt->findText(city_, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (stored >= 0) {
+        {
+            const QSignalBlocker quiet(cmbOrt);
+            cmbOrt->setCurrentIndex(stored);
+        }
+        cmbOrt_Click();
+    } else {
+        const QSignalBlocker quiet(cmbOrt);
+        cmbOrt->setCurrentIndex(-1);
+    }
+
+    // 5. The engine.
+    engine_ = std::make_unique<clsCalendar>();
+    engine_->setDecimalSeparator(vespera::ui::locale_decimal_separator());
+    engine_->setClock([this] { return std::chrono::seconds(now_().time().msecsSinceStartOfDay() / 1000); });
+    engine_->setErrorReporter([this](const std::string& text) { showMessage(QString::fromStdString(text)); });
+
+    // 6. Today.
+    const QDate today = now_().date();
+    today_day_ = today.day();
+    today_month_ = today.month();
+    today_year_ = today.year();
+    selected_day_ = today_day_;
+    selected_month_ = today_month_;
+    selected_year_ = today_year_;
+
+    // 7. Place, calendar and date.
+    engine_->setLongitude(longitude_deg_);
+    engine_->setLatitude(latitude_deg_);
+    engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
+    engine_->setKalender(1);
+    engine_->setJahr(today_year_);
+    engine_->setMonat(today_month_);
+    engine_->setTag(today_day_);
+    today_day_number_ = static_cast<std::int32_t>(engine_->JD());
+
+    // 8. and 9. Month label and year box, the year box's handler held off.
+    lblMonat->setText(QString::fromStdString(engine_->MonatsName(engine_->Monat())));
+    year_edit_enabled_ = false;
+    txtJahr->setText(QString::number(engine_->Jahr()));
+    year_edit_enabled_ = true;
+
+    // 11. and 12. About panel and caption.
+    Label6->setText(QStringLiteral("Version: %1.%2.%3")
+                        .arg(VESPERA_VERSION_MAJOR)
+                        .arg(VESPERA_VERSION_MINOR)
+                        .arg(VESPERA_VERSION_PATCH));
+    Label5->setText(QStringLiteral("© 2026 Vespera. Freie Software; Angaben ohne Gewähr."));
+    setWindowTitle(QStringLiteral("Vespera %1.%2").arg(VESPERA_VERSION_MAJOR).arg(VESPERA_VERSION_MINOR));
+
+    // 13.
+    loaded_ = true;
+}
+
+void frmKalender::ReadRegSettings() {
+    const vespera::ui::StoredPlace stored = vespera::ui::read_stored_place();
+    longitude_deg_ = stored.longitude_deg;
+    latitude_deg_ = stored.latitude_deg;
+    zone_offset_hours_ = stored.zone_offset_hours;
+    city_ = stored.city;
+}
+
+void frmKalender::cmbOrt_Click() {
+    const QString text = cmbOrt->currentText();
+    if (const vespera::ui::City* city = vespera::ui::find_city(text)) {
+        longitude_deg_ = city->longitude_deg;
+        latitude_deg_ = city->latitude_deg;
+        zone_offset_hours_ = city->zone_offset_hours;
+    }
+    if (!loaded_) return;
+    engine_->setLongitude(longitude_deg_);
+    engine_->setLatitude(latitude_deg_);
+    engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
+    city_ = text;
+    vespera::ui::write_stored_place(longitude_deg_, latitude_deg_, city_, engine_->DecimalSeparator());
+}

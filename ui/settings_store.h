@@ -1,0 +1,23 @@
+// The one stored setting group: the chosen place.
+#pragma once
+
+#include <QString>
+
+namespace vespera::ui {
+
+struct StoredPlace {
+    double longitude_deg;
+    double latitude_deg;
+    double zone_offset_hours;
+    QString city;
+};
+
+// Reads "lon", "lat", "zz" and "ort" of application VesperaApp, section
+// "Settings". A missing key or a value that is not a number gives that key's
+// default, so a damaged store never stops the program.
+StoredPlace read_stored_place();
+
+// Writes "lon", "lat" and "ort" (never "zz") with the given decimal separator.
+void write_stored_place(double longitude_deg, double latitude_deg, const QString& city, char separator);
+
+} // namespace vespera::ui
