@@ -16,6 +16,7 @@
 #include <variant>
 
 #include "engine/fault.h"
+#include "engine/local_instant.h"
 
 class clsCalendar {
 public:
@@ -23,7 +24,7 @@ public:
     using Clock = std::function<std::chrono::seconds()>;
     using ErrorReporter = std::function<void(const std::string&)>;
 
-    // Highest index of the holiday table (entries 0..Feiertage_Anzahl()).
+    // Entries of the holiday table; Feiertage_Anzahl() is the highest index.
     static constexpr std::int32_t kHolidayCount = 71;
     static constexpr int kPhaseCount = 15;
 
@@ -173,20 +174,23 @@ private:
     struct Holiday {
         std::int32_t day = 0;
         std::string_view name; // always a literal of static storage
+        std::uint8_t slot = 0; // the rule's slot; decides between equal days
     };
 
     // Everything derived from the year: rebuilt together by Feiertage_Einlesen
     // into a fresh object and committed only when the whole rebuild succeeded.
     struct YearTables {
-        std::array<Holiday, kHolidayCount + 1> holidays{};
+        std::array<Holiday, kHolidayCount> holidays{};
         std::array<std::uint8_t, 367> school_holiday{}; // by day of year 1..366; 0 = none
         std::int32_t easter_day = 0;
         std::int32_t summer_time_start_day = 0; // 0: no clock change this year
         std::int32_t summer_time_end_day = 0;
         std::array<double, 4> season_jd_ut{};    // March, June, September, December
-        std::array<double, kPhaseCount> full_moon_jd{};
+        std::array<double, kPhaseCount> full_moon_jd{}; // local clock Julian Days
         std::array<bool, kPhaseCount> blue_moon{};
         std::array<double, kPhaseCount> new_moon_jd{};
+        std::array<vespera::LocalInstant, kPhaseCount> full_moon_local{};
+        std::array<vespera::LocalInstant, kPhaseCount> new_moon_local{};
     };
 
     // Runs `body` under the engine's error trap.
@@ -197,7 +201,7 @@ private:
     void report(const vespera::EngineFault& fault, const char* procedure);
 
     // date core
-    std::string GetWochentagName(std::int32_t Index);
+    static std::string GetWochentagName(std::int32_t Index);
     void CalcJD();
     void ConvertJD();
     std::int32_t day_number_of(std::int64_t year, std::int64_t month, std::int64_t day) const;
@@ -207,6 +211,12 @@ private:
     void Berechne_Ostersonntag(YearTables& tables);
     void Berechne_SommerWinterzeit(YearTables& tables);
     std::string changeover_text(std::int32_t day_number, bool with_duration);
+    void fill_school_holidays(YearTables& tables) const;
+    void fill_named_days(YearTables& tables);
+    static void sort_holidays(YearTables& tables);
+
+    // seasons
+    vespera::LocalInstant season_local(double jd_ut, const YearTables& tables) const;
 
     // rise and set
     static double mjd(std::int32_t year, std::int32_t month, std::int32_t day);
@@ -219,6 +229,10 @@ private:
     // phases
     double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
     static double rang(double x);
+    double phase_instant(bool full_moon, std::int32_t year, std::int32_t month, std::int32_t day,
+                         std::int32_t index, const YearTables& tables) const;
+    void fill_phase_lists(YearTables& tables) const;
+    std::string phase_date_text(const vespera::LocalInstant& phase) const;
 
     // sun position
     double clock_hours() const;

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/InfoPanel.h"
+#include "ui/MonthView.h"
 #include "ui/city_table.h"
 #include "ui/locale_numbers.h"
 #include "ui/settings_store.h"
@@ -82,12 +83,8 @@ void frmKalender::buildControls() {
     navigation->addWidget(cmdHeute);
     left->addLayout(navigation);
 
-    picMonat = new QFrame(this);
-    picMonat->setObjectName("picMonat");
-    picMonat->setMinimumSize(420, 320);
-    static_cast<QFrame*>(picMonat)->setFrameShape(QFrame::StyledPanel);
-    picMonat->setAutoFillBackground(true);
-    picMonat->setBackgroundRole(QPalette::Base);
+    picMonat = new MonthView(this);
+    picMonat->setFocusPolicy(Qt::StrongFocus);
     left->addWidget(picMonat, 1);
 
     auto* place = new QHBoxLayout;
@@ -120,12 +117,7 @@ void frmKalender::buildControls() {
     right->addLayout(buttons);
 
     auto* panels = new QHBoxLayout;
-    picInfo = new QFrame(this);
-    picInfo->setObjectName("picInfo");
-    picInfo->setMinimumSize(420, 400);
-    static_cast<QFrame*>(picInfo)->setFrameShape(QFrame::StyledPanel);
-    picInfo->setAutoFillBackground(true);
-    picInfo->setBackgroundRole(QPalette::Base);
+    picInfo = new InfoPanel(this);
     ucScrollbar1 = new QScrollBar(Qt::Vertical, this);
     ucScrollbar1->setObjectName("ucScrollbar1");
     ucScrollbar1->hide();
@@ -159,6 +151,17 @@ void frmKalender::buildControls() {
     Timer1->setInterval(1000);
 
     connect(cmbOrt, &QComboBox::currentIndexChanged, this, [this] { cmbOrt_Click(); });
+    for (int i = 0; i < 4; ++i) {
+        connect(cmdAendern[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdAendern_Click(i); });
+    }
+    for (int i = 0; i < 8; ++i) {
+        connect(cmdDaten[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdDaten_Click(i); });
+    }
+    connect(cmdHeute, &QPushButton::clicked, this, [this] { cmdHeute_Click(); });
+    connect(txtJahr, &QLineEdit::textChanged, this, [this] { txtJahr_Change(); });
+    connect(picMonat, &MonthView::dayPressed, this, [this](int day) { picMonat_DayPressed(day); });
+    connect(ucScrollbar1, &QScrollBar::valueChanged, this, [this](int value) { ucScrollbar1_Change(value); });
+    connect(picInfo, &InfoPanel::wheelNotches, this, [this](int direction) { picInfo_Wheel(direction); });
 }
 
 void frmKalender::Form_Load() {
@@ -193,7 +196,10 @@ void frmKalender::Form_Load() {
     engine_ = std::make_unique<clsCalendar>();
     engine_->setDecimalSeparator(vespera::ui::locale_decimal_separator());
     engine_->setClock([this] { return std::chrono::seconds(now_().time().msecsSinceStartOfDay() / 1000); });
-    engine_->setErrorReporter([this](const std::string& text) { showMessage(QString::fromStdString(text)); });
+    engine_->setErrorReporter([this](const std::string& text) {
+        engine_fault_ = true;
+        showMessage(QString::fromStdString(text));
+    });
 
     // 6. Today.
     const QDate today = now_().date();
@@ -219,6 +225,9 @@ void frmKalender::Form_Load() {
     year_edit_enabled_ = false;
     txtJahr->setText(QString::number(engine_->Jahr()));
     year_edit_enabled_ = true;
+
+    // 10. The month, which also fills the information panel.
+    ZeichneMonat(today_month_, today_year_);
 
     // 11. and 12. About panel and caption.
     Label6->setText(QStringLiteral("Version: %1.%2.%3")
@@ -248,9 +257,18 @@ void frmKalender::cmbOrt_Click() {
         zone_offset_hours_ = city->zone_offset_hours;
     }
     if (!loaded_) return;
+    const float previous_offset = engine_->Zeitzone_Offset();
     engine_->setLongitude(longitude_deg_);
     engine_->setLatitude(latitude_deg_);
     engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
     city_ = text;
     vespera::ui::write_stored_place(longitude_deg_, latitude_deg_, city_, engine_->DecimalSeparator());
+    // The phases and season starts are kept in local time: a new zone needs
+    // the year's tables again, and the grid's moon marks with them.
+    if (engine_->Zeitzone_Offset() != previous_offset) {
+        engine_->Feiertage_Einlesen();
+        ZeichneMonat(selected_month_, selected_year_);
+    } else {
+        ZeigeInfo();
+    }
 }

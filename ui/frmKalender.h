@@ -10,6 +10,8 @@
 
 #include "engine/clsCalendar.h"
 
+class InfoPanel;
+class MonthView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -24,7 +26,10 @@ class frmKalender : public QWidget {
 public:
     // The present local date and time; tests inject a fixed one.
     using Now = std::function<QDateTime()>;
+    // Shows a message box (OK button, no title); tests record instead.
     using MessageSink = std::function<void(const QString&)>;
+
+    enum Report { DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About };
 
     explicit frmKalender(Now now = {}, MessageSink messages = {}, QWidget* parent = nullptr);
     ~frmKalender() override;
@@ -35,13 +40,48 @@ public:
     double placeLatitude() const { return latitude_deg_; }
     double placeZoneOffset() const { return zone_offset_hours_; }
     QString placeName() const { return city_; }
+    int selectedDay() const { return selected_day_; }
+    int selectedMonth() const { return selected_month_; }
+    int selectedYear() const { return selected_year_; }
+    int listScrollPosition() const { return list_scroll_position_; }
+    Report currentReport() const { return report_; }
+
+    // The month grid and the report, as the user's actions trigger them.
+    void ZeichneMonat(std::int32_t month, std::int32_t year);
+    void ZeigeInfo();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // start-up and place (frmKalender.cpp)
     void buildControls();
     void Form_Load();
     void ReadRegSettings();
     void cmbOrt_Click();
     void showMessage(const QString& text);
+
+    // month view and navigation (navigation.cpp)
+    void cmdAendern_Click(int index);
+    void cmdHeute_Click();
+    void txtJahr_Change();
+    void picMonat_DayPressed(int day);
+    void cmdDaten_Click(int index);
+    void ucScrollbar1_Change(int value);
+    void picInfo_Wheel(int direction);
+    void moveSelection(std::int32_t days);
+    void showMonthOfEngine();
+    void selectDay(std::int32_t day);
+
+    // reports (report_day.cpp, report_calendars.cpp)
+    void buildDayReport();
+    void buildEclipseRows();
+    void buildOtherCalendars();
+    void buildYearList();
+    QString dateHeading(bool with_era) const;
+    QString yearText() const;
+    int addHeading(const QString& text);
+    int addLine(const QString& label, const QString& value);
 
     Now now_;
     MessageSink messages_;
@@ -65,13 +105,20 @@ private:
     bool year_edit_enabled_ = false;
     bool wheel_supported_ = false;
     std::int32_t list_scroll_position_ = 0;
+    Report report_ = DayReport;
+
+    // Set by the engine's error reporter; ends the report being built.
+    bool engine_fault_ = false;
+    // Where the day report drew the rows that the live display refreshes.
+    int moon_phase_row_ = -1;
+    int sun_altitude_row_ = -1;
 
     // Controls, named as the window's object names.
     QComboBox* cmbOrt = nullptr;
     QLineEdit* txtJahr = nullptr;
     QLabel* lblMonat = nullptr;
-    QWidget* picMonat = nullptr;
-    QWidget* picInfo = nullptr;
+    MonthView* picMonat = nullptr;
+    InfoPanel* picInfo = nullptr;
     std::array<QPushButton*, 8> cmdDaten{};
     std::array<QPushButton*, 4> cmdAendern{};
     QPushButton* cmdHeute = nullptr;

@@ -1,0 +1,160 @@
+// Seasons of the year and the zodiac sign.
+#include "engine/seasons.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/clsCalendar.h"
+#include "engine/date_math.h"
+#include "engine/local_instant.h"
+#include "engine/named_days.h"
+
+namespace vespera {
+namespace {
+
+struct SeasonTerm {
+    double a, b_deg, c_deg;
+};
+
+// Meeus, Astronomical Algorithms, 2nd ed., Table 27.C (periodic terms).
+constexpr std::array<SeasonTerm, 24> kSeasonTerms = {{
+    {485, 324.96, 1934.136}, {203, 337.23, 32964.467}, {199, 342.08, 20.186},
+    {182, 27.85, 445267.112}, {156, 73.14, 45036.886}, {136, 171.52, 22518.443},
+    {77, 222.54, 65928.934},  {74, 296.72, 3034.906},  {70, 243.58, 9037.513},
+    {58, 119.81, 33718.147},  {52, 297.17, 150.678},   {50, 21.02, 2281.226},
+    {45, 247.54, 29929.562},  {44, 325.15, 31555.956}, {29, 60.93, 4443.417},
+    {18, 155.12, 67555.328},  {17, 288.79, 4562.452},  {16, 198.04, 62894.029},
+    {14, 199.76, 31436.921},  {12, 95.39, 14577.848},  {12, 287.11, 31931.756},
+    {12, 320.81, 34777.259},  {9, 227.73, 1222.114},   {8, 15.45, 16859.074},
+}};
+
+// Meeus, Astronomical Algorithms, 2nd ed., Table 27.B (mean instants, years +1000..+3000).
+constexpr std::array<std::array<double, 5>, 4> kMeanInstant = {{
+    {2451623.80984, 365242.37404, 0.05169, -0.00411, -0.00057},
+    {2451716.56767, 365241.62603, 0.00325, 0.00888, -0.00030},
+    {2451810.21715, 365242.01767, -0.11575, 0.00337, 0.00078},
+    {2451900.05952, 365242.74049, -0.06223, -0.00823, 0.00032},
+}};
+
+constexpr double kDegToRad = std::numbers::pi / 180.0;
+
+} // namespace
+
+std::array<double, 4> season_instants_ut(std::int64_t year) {
+    const double y = (static_cast<double>(year) - 2000.0) / 1000.0;
+    std::array<double, 4> instants{};
+    for (std::size_t season = 0; season < 4; ++season) {
+        const auto& c = kMeanInstant[season];
+        const double jde0 = c[0] + y * (c[1] + y * (c[2] + y * (c[3] + y * c[4])));
+        const double t = (jde0 - 2451545.0) / 36525.0;
+        const double w_deg = 35999.373 * t - 2.47;
+        const double delta_lambda = 1.0 + 0.0334 * std::cos(w_deg * kDegToRad) +
+                                    0.0007 * std::cos(2.0 * w_deg * kDegToRad);
+        double s = 0.0;
+        for (const SeasonTerm& term : kSeasonTerms) s += term.a * std::cos((term.b_deg + term.c_deg * t) * kDegToRad);
+        // One minute stands for the difference between dynamical and universal time.
+        instants[season] = jde0 + 0.00001 * s / delta_lambda - 1.0 / 1440.0;
+    }
+    return instants;
+}
+
+} // namespace vespera
+
+namespace {
+
+constexpr std::int32_t kFirstSeasonCode = 51;
+
+constexpr std::array<std::string_view, 4> kNorthernSeasons = {"Frühling", "Sommer", "Herbst", "Winter"};
+constexpr std::array<std::string_view, 4> kSouthernSeasons = {"Herbst", "Winter", "Frühling", "Sommer"};
+
+struct ZodiacBoundary {
+    std::int32_t last_day;          // the first sign holds up to this day of the month
+    std::string_view up_to;
+    std::string_view from_next_day;
+};
+
+constexpr std::array<ZodiacBoundary, 12> kZodiac = {{
+    {20, "Steinbock", "Wassermann"}, {19, "Wassermann", "Fische"}, {20, "Fische", "Widder"},
+    {20, "Widder", "Stier"},         {20, "Stier", "Zwillinge"},   {21, "Zwillinge", "Krebs"},
+    {22, "Krebs", "Löwe"},           {23, "Löwe", "Jungfrau"},     {23, "Jungfrau", "Waage"},
+    {23, "Waage", "Skorpion"},       {22, "Skorpion", "Schütze"},  {21, "Schütze", "Steinbock"},
+}};
+
+} // namespace
+
+vespera::LocalInstant clsCalendar::season_local(double jd_ut, const YearTables& tables) const {
+    return vespera::split_local_instant(vespera::local_clock_jd(
+        jd_ut, f_.Zeitzone_Offset, tables.summer_time_start_day, tables.summer_time_end_day));
+}
+
+void clsCalendar::Jahreszeiten_Berechnen() {
+    guarded_void("Jahreszeiten_Berechnen", [&] {
+        YearTables next = tables_;
+        next.season_jd_ut = vespera::season_instants_ut(f_.Jahr);
+        for (Holiday& holiday : next.holidays) {
+            const vespera::NamedDayRule& rule = vespera::kNamedDays[holiday.slot];
+            if (rule.rule == vespera::DayRule::Season) {
+                holiday.day = season_local(next.season_jd_ut[static_cast<std::size_t>(rule.days)], next).day_number;
+            }
+        }
+        sort_holidays(next);
+        tables_ = next;
+    });
+}
+
+std::string clsCalendar::Jahreszeit() {
+    return guarded("Jahreszeit", std::string{}, [&] {
+        // A season begins on the local day that carries its named day.
+        std::size_t season = 3;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::int32_t begins = season_local(tables_.season_jd_ut[i], tables_).day_number;
+            const std::int32_t ends = season_local(tables_.season_jd_ut[i + 1], tables_).day_number;
+            if (begins <= f_.JD && f_.JD < ends) season = i;
+        }
+        return std::string(f_.Latitude >= 0 ? kNorthernSeasons[season] : kSouthernSeasons[season]);
+    });
+}
+
+std::string clsCalendar::Jahreszeit_Name(std::int32_t Index) {
+    if (Index < kFirstSeasonCode || Index > kFirstSeasonCode + 3) return {};
+    const auto season = static_cast<std::size_t>(Index - kFirstSeasonCode);
+    return std::string(f_.Latitude >= 0 ? kNorthernSeasons[season] : kSouthernSeasons[season]);
+}
+
+std::string clsCalendar::Jahreszeit_Datum(std::int32_t Index) {
+    return guarded("Jahreszeit_Datum", std::string{}, [&] {
+        // Another index shows noon (universal time) of the engine's own day.
+        const bool is_season = Index >= kFirstSeasonCode && Index <= kFirstSeasonCode + 3;
+        const double instant =
+            is_season ? tables_.season_jd_ut[static_cast<std::size_t>(Index - kFirstSeasonCode)] : f_.JD;
+        const vespera::LocalInstant local = season_local(instant, tables_);
+        return format_day(local.day_number, 0) + ", " +
+               GetWochentagName(vespera::weekday_index(local.day_number)).substr(0, 2) + " um " +
+               hrsmin(local.hours(), true);
+    });
+}
+
+std::string clsCalendar::Jahreszeit_Laenge(std::int32_t Index) {
+    return guarded("Jahreszeit_Laenge", std::string{}, [&] {
+        const auto& s = tables_.season_jd_ut;
+        double length_days = 0.0;
+        switch (Index) {
+        case 51: length_days = s[1] - s[0]; break;
+        case 52: length_days = s[2] - s[1]; break;
+        case 53: length_days = s[3] - s[2]; break;
+        case 54: length_days = vespera::season_instants_ut(std::int64_t{f_.Jahr} + 1)[0] - s[3]; break;
+        default: length_days = 0.0; break;
+        }
+        if (!std::isfinite(length_days) || std::fabs(length_days) > 1e6) vespera::raise_fault(vespera::FaultCode::Overflow);
+        // Whole minutes first, so that 23:59:40 carries into the next day.
+        const auto minutes = static_cast<std::int64_t>(std::llround(length_days * 1440.0));
+        return std::to_string(vespera::floor_div(minutes, 1440)) + " Tage, " +
+               hrsmin(static_cast<double>(vespera::floor_mod(minutes, 1440)) / 60.0, false);
+    });
+}
+
+std::string clsCalendar::Sternzeichen() {
+    if (f_.Tag == 0 || f_.Monat <= 0 || f_.Monat > 12) return {};
+    const ZodiacBoundary& boundary = kZodiac[static_cast<std::size_t>(f_.Monat - 1)];
+    return std::string(f_.Tag <= boundary.last_day ? boundary.up_to : boundary.from_next_day);
+}

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+
+#include "engine/date_math.h"
+#include "engine/phases.h"
+#include "engine_fixture.h"
+
+namespace {
+
+std::int32_t day_of(int year, int month, int day) {
+    return static_cast<std::int32_t>(vespera::day_number(year, month, day));
+}
+
+TEST(Phases, MeeusExample49a) {
+    // New moon of 1977 February: k = -283, JDE 2443192.65118.
+    EXPECT_NEAR(vespera::phase_jde(-283, false), 2443192.65118, 2e-5);
+    // Through the engine: the same lunation, one minute earlier for UT, no zone.
+    EngineForTest t;
+    t.at(1977, 1, 1);
+    bool found = false;
+    for (int index = 0; index < 15; ++index) {
+        const double instant = t.cal.Neumonde_Berechnen(1977, 1, 1, index);
+        if (std::fabs(instant - (2443192.65118 - 1.0 / 1440.0)) < 2e-5) found = true;
+    }
+    EXPECT_TRUE(found);
+}
+
+struct PublishedPhase {
+    int month, day, hour, minute; // universal time
+};
+
+// The year 2024 (universal time), as published in almanacs.
+constexpr PublishedPhase kNewMoons2024[] = {
+    {1, 11, 11, 57}, {2, 9, 22, 59}, {3, 10, 9, 0},  {4, 8, 18, 21},  {5, 8, 3, 22},
+    {6, 6, 12, 38},  {7, 5, 22, 57}, {8, 4, 11, 13}, {9, 3, 1, 55},   {10, 2, 18, 49},
+    {11, 1, 12, 47}, {12, 1, 6, 21}, {12, 30, 22, 27},
+};
+constexpr PublishedPhase kFullMoons2024[] = {
+    {1, 25, 17, 54}, {2, 24, 12, 30}, {3, 25, 7, 0},    {4, 23, 23, 49}, {5, 23, 13, 53},
+    {6, 22, 1, 8},   {7, 21, 10, 17}, {8, 19, 18, 26},  {9, 18, 2, 34},  {10, 17, 11, 26},
+    {11, 15, 21, 28}, {12, 15, 9, 2},
+};
+
+// German clock time of a published universal time, as the engine's lists hold it.
+double german_clock_jd(int year, const PublishedPhase& p, std::int32_t summer_start, std::int32_t summer_end) {
+    const double ut = day_of(year, p.month, p.day) - 0.5 + (p.hour + p.minute / 60.0) / 24.0;
+    const double standard = ut + 1.0 / 24.0;
+    const auto day = static_cast<std::int32_t>(std::floor(standard + 0.5));
+    return day >= summer_start && day < summer_end ? standard + 1.0 / 24.0 : standard;
+}
+
+TEST(Phases, Year2024InGermanTimeWithinTwoMinutes) {
+    EngineForTest t;
+    t.in_berlin();
+    t.at(2024, 1, 1);
+    const std::int32_t summer_start = day_of(2024, 3, 31);
+    const std::int32_t summer_end = day_of(2024, 10, 27);
+    double worst = 0.0;
+    for (const auto& p : kNewMoons2024) {
+        const double expected = german_clock_jd(2024, p, summer_start, summer_end);
+        const auto day = static_cast<std::int32_t>(std::floor(expected + 0.5));
+        EXPECT_TRUE(t.cal.IstNeumond(day)) << p.month << "/" << p.day;
+        EXPECT_FALSE(t.cal.IstVollmond(day)) << p.month << "/" << p.day;
+        double best = 1e9;
+        for (int i = 0; i < 15; ++i) best = std::min(best, std::fabs(t.cal.Neumonde_Berechnen(2024, 1, 1, i) - expected));
+        worst = std::max(worst, best * 1440.0);
+    }
+    for (const auto& p : kFullMoons2024) {
+        const double expected = german_clock_jd(2024, p, summer_start, summer_end);
+        const auto day = static_cast<std::int32_t>(std::floor(expected + 0.5));
+        EXPECT_TRUE(t.cal.IstVollmond(day)) << p.month << "/" << p.day;
+        const std::string info = t.cal.IstVollmond_Info(day);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(info, m, std::regex(R"(um (\d\d):(\d\d) Uhr)"))) << info;
+        const double shown = std::stoi(m[1]) * 60 + std::stoi(m[2]);
+        const double expected_minutes = std::fmod((expected + 0.5) * 1440.0, 1440.0);
+        worst = std::max(worst, std::fabs(shown - expected_minutes));
+    }
+    EXPECT_LT(worst, 2.5) << "worst error " << worst << " minutes";
+}
+
+TEST(Phases, DayTestsSearchAllFifteenEntries) {
+    // 11 January 2024 is list entry 0 of the new moons; it must be marked.
+    EngineForTest t;
+    t.in_berlin();
+    t.at(2024, 1, 1);
+    EXPECT_TRUE(t.cal.IstNeumond(day_of(2024, 1, 11)));
+    EXPECT_EQ(t.cal.IstNeumond_Info(day_of(2024, 1, 11)), "um 12:57 Uhr");
+    EXPECT_FALSE(t.cal.IstNeumond(day_of(2024, 1, 12)));
+    EXPECT_EQ(t.cal.IstNeumond_Info(day_of(2024, 1, 12)), "");
+    EXPECT_EQ(t.cal.IstVollmond_Info(day_of(2024, 1, 12)), "");
+}
+
+TEST(Phases, BlueMoonsInGermanTime) {
+    struct Case { int year, month, first_day, blue_day; };
+    const Case cases[] = {{2012, 8, 2, 31}, {2015, 7, 2, 31}, {2018, 1, 2, 31}, {2018, 3, 2, 31},
+                          {2020, 10, 1, 31}, {2023, 8, 1, 31}};
+    EngineForTest t;
+    t.in_berlin();
+    for (const auto& c : cases) {
+        t.at(c.year, c.month, 15);
+        EXPECT_TRUE(t.cal.IstBluemoon(day_of(c.year, c.month, c.blue_day))) << c.year << "/" << c.month;
+        EXPECT_TRUE(t.cal.IstVollmond(day_of(c.year, c.month, c.first_day))) << c.year << "/" << c.month;
+        EXPECT_FALSE(t.cal.IstBluemoon(day_of(c.year, c.month, c.first_day))) << c.year << "/" << c.month;
+    }
+    // No Blue Moon in 2024, and none at all for the list's first entry.
+    t.at(2024, 1, 1);
+    for (std::int32_t d = day_of(2023, 12, 1); d <= day_of(2025, 2, 28); ++d) EXPECT_FALSE(t.cal.IstBluemoon(d));
+}
+
+TEST(Phases, MidnightBelongsToTheNextDay) {
+    // 2024 full moon of 23 April at 23:49 UT is 01:49 on 24 April in Berlin
+    // (summer time), but still 23 April in London.
+    EngineForTest t;
+    t.in_berlin();
+    t.at(2024, 4, 1);
+    EXPECT_TRUE(t.cal.IstVollmond(day_of(2024, 4, 24)));
+    EXPECT_FALSE(t.cal.IstVollmond(day_of(2024, 4, 23)));
+    t.cal.setZeitzone_Offset(-1); // 22:49 standard, 23:49 with the summer hour
+    t.cal.setJahr(2024);
+    EXPECT_TRUE(t.cal.IstVollmond(day_of(2024, 4, 23)));
+    const std::string info = t.cal.IstVollmond_Info(day_of(2024, 4, 23));
+    EXPECT_TRUE(std::regex_match(info, std::regex(R"(um 23:(4[7-9]|5[0-2]) Uhr)"))) << info;
+}
+
+TEST(Phases, ListTextsLeaveTheDateAlone) {
+    EngineForTest t;
+    t.in_berlin();
+    t.at(2024, 5, 3);
+    int in_year = 0;
+    for (int i = 0; i < 15; ++i) {
+        const std::string date = t.cal.Vollmond_Datum(i);
+        EXPECT_TRUE(std::regex_match(date, std::regex(R"(\d{1,2}\.\d{1,2}\.\d{4}, (Mo|Di|Mi|Do|Fr|Sa|So))"))) << date;
+        if (date.find("2024") != std::string::npos) ++in_year;
+        EXPECT_TRUE(std::regex_match(t.cal.Vollmond_Info(i), std::regex(R"(um \d\d:\d\d Uhr)")));
+        EXPECT_TRUE(std::regex_match(t.cal.Neumond_Datum(i), std::regex(R"(\d{1,2}\.\d{1,2}\.\d{4}, \w\w)")));
+    }
+    EXPECT_EQ(in_year, 12);
+    EXPECT_EQ(t.cal.Vollmond_Datum(3), "25.3.2024, Mo");
+    EXPECT_EQ(t.cal.Format_Datum(0), "3.5.2024");
+    EXPECT_EQ(t.cal.Vollmond_Datum(15), "");
+    EXPECT_EQ(t.faults.size(), 1u);
+}
+
+TEST(Phases, EclipseMarkOnNewMoons) {
+    struct Case { int year, month, day; bool eclipse; };
+    const Case cases[] = {
+        {2015, 3, 20, true},   // partial in Berlin
+        {2022, 10, 25, true},  // partial in Berlin
+        {2024, 4, 8, false},   // total in North America, not seen in Germany
+        {2024, 5, 8, false},   // no eclipse at all
+    };
+    EngineForTest t;
+    t.in_berlin();
+    for (const auto& c : cases) {
+        t.at(c.year, c.month, 1);
+        int found = -1;
+        for (int i = 0; i < 15; ++i) {
+            if (t.cal.Neumond_Datum(i).rfind(std::to_string(c.day) + "." + std::to_string(c.month) + ".", 0) == 0) found = i;
+        }
+        ASSERT_GE(found, 0) << c.year << "/" << c.month;
+        const std::string info = t.cal.Neumond_Info(found);
+        EXPECT_EQ(info.find(" Sonnenfinsternis") != std::string::npos, c.eclipse) << info;
+        EXPECT_EQ(t.cal.Format_Datum(0), "1." + std::to_string(c.month) + "." + std::to_string(c.year));
+    }
+}
+
+TEST(MoonPhase, Thresholds) {
+    EXPECT_EQ(vespera::moon_phase_text(0.2, 0.3, false, ','), "Neumond");
+    EXPECT_EQ(vespera::moon_phase_text(0.2000001, 0.3, false, ','), "0,2 %, zunehmend");
+    EXPECT_EQ(vespera::moon_phase_text(99.8, 99.7, false, ','), "Vollmond");
+    EXPECT_EQ(vespera::moon_phase_text(99.79, 99.7, false, ','), "99,8 %, abnehmend");
+    EXPECT_EQ(vespera::moon_phase_text(45.123456, 45.2, true, ','), "45,12346 %, zunehmend");
+    EXPECT_EQ(vespera::moon_phase_text(45.123456, 45.2, false, '.'), "45.1 %, zunehmend");
+}
+
+TEST(MoonPhase, FromTheFieldsOrTheClock) {
+    EngineForTest t;
+    t.in_berlin();
+    t.at(2024, 4, 24);
+    // 01:49 CEST is the full moon (23:49 UT on 23 April).
+    t.cal.setStunde(1);
+    t.cal.setMinute(49);
+    t.cal.setSekunde(0);
+    EXPECT_EQ(t.cal.MondPhase(false), "Vollmond");
+    // A week later, one decimal from the fields and five from the clock.
+    t.at(2024, 5, 1);
+    t.cal.setStunde(12);
+    const std::string fields = t.cal.MondPhase(false);
+    EXPECT_TRUE(std::regex_match(fields, std::regex(R"(\d{1,2},\d %, abnehmend)"))) << fields;
+    t.cal.setClock([] { return std::chrono::seconds(12 * 3600); });
+    const std::string clock = t.cal.MondPhase(true);
+    EXPECT_TRUE(std::regex_match(clock, std::regex(R"(\d{1,2},\d{5} %, abnehmend)"))) << clock;
+    EXPECT_EQ(clock.substr(0, 2), fields.substr(0, 2));
+    // Summer time: the clock's 12:00 CEST is 10:00 UT.
+    const double jd_ut = day_of(2024, 5, 1) - 0.5 + 10.0 / 24.0;
+    EXPECT_EQ(fields, vespera::moon_phase_text(vespera::moon_illuminated_percent(jd_ut),
+                                               vespera::moon_illuminated_percent(jd_ut + 0.5 / 24), false, ','));
+}
+
+} // namespace

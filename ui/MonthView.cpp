@@ -1,0 +1,136 @@
+#include "ui/MonthView.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <cmath>
+
+namespace {
+
+// A light grey ground, so that the white full moon stands out.
+const QColor kBackground(236, 236, 236);
+const QColor kHeadingGrey(190, 190, 190);
+const QColor kGridLine(210, 210, 210);
+const QColor kDayText(0, 0, 0);
+const QColor kHolidayText(176, 0, 32);
+const QColor kNewMoon(0, 0, 0);
+const QColor kFullMoon(255, 255, 255);
+const QColor kBlueMoon(220, 220, 255);
+const QColor kToday(255, 0, 0);
+const QColor kSelected(0, 0, 255);
+
+constexpr int kDayBox = 25;
+constexpr int kDayBoxTop = 5;
+constexpr int kMoonCentreX = 35;
+constexpr int kMoonCentreY = 15;
+constexpr int kMoonRadius = 5;
+
+void draw_moon(QPainter& painter, QPoint centre, const QColor& fill, const QColor& outline) {
+    painter.setPen(QPen(outline, 1));
+    painter.setBrush(fill);
+    painter.drawEllipse(centre, kMoonRadius, kMoonRadius);
+}
+
+} // namespace
+
+MonthView::MonthView(QWidget* parent) : QWidget(parent) {
+    setObjectName("picMonat");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(420, 320);
+}
+
+void MonthView::setModel(const MonthModel& model) {
+    model_ = model;
+    update();
+}
+
+int MonthView::columnWidth() const { return static_cast<int>(std::lround(width() / 7.0)); }
+
+int MonthView::rowHeight() const { return static_cast<int>(std::lround((height() - kHeadingHeight) / 6.0)); }
+
+QRect MonthView::cellRect(int day) const {
+    if (day < 1 || day > model_.days) return {};
+    const int index = model_.first_weekday + day - 1;
+    return {(index % 7) * columnWidth(), kHeadingHeight + (index / 7) * rowHeight(), columnWidth(), rowHeight()};
+}
+
+int MonthView::dayAt(QPoint position) const {
+    if (position.y() < kHeadingHeight || columnWidth() <= 0 || rowHeight() <= 0) return 0;
+    const int column = position.x() / columnWidth();
+    const int row = (position.y() - kHeadingHeight) / rowHeight();
+    if (column < 0 || column > 6 || row < 0 || row > 5) return 0;
+    const int day = row * 7 + column - model_.first_weekday + 1;
+    return day >= 1 && day <= model_.days ? day : 0;
+}
+
+void MonthView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    const int w = columnWidth();
+    const int r = rowHeight();
+
+    // Weekday headings, full names where they fit.
+    painter.setPen(kHeadingGrey);
+    painter.setFont(font());
+    for (int column = 0; column < 7; ++column) {
+        const QString& name = model_.weekday_names[static_cast<std::size_t>(column)];
+        const QString shown = painter.fontMetrics().horizontalAdvance(name) + 4 > w ? name.left(2) : name;
+        painter.drawText(QRect(column * w, 0, w, kHeadingHeight), Qt::AlignCenter, shown);
+    }
+
+    painter.setPen(kGridLine);
+    for (int column = 1; column < 7; ++column) painter.drawLine(column * w, kHeadingHeight, column * w, height());
+    for (int row = 0; row < 6; ++row) painter.drawLine(0, kHeadingHeight + row * r, width(), kHeadingHeight + row * r);
+
+    QFont day_font = font();
+    day_font.setPointSizeF(font().pointSizeF() * 1.1);
+    QFont holiday_font = day_font;
+    holiday_font.setBold(true);
+    holiday_font.setItalic(true);
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (int day = 1; day <= model_.days; ++day) {
+        const QRect cell = cellRect(day);
+        const MonthMarks& marks = model_.marks[static_cast<std::size_t>(day)];
+        painter.setFont(marks.holiday ? holiday_font : day_font);
+        painter.setPen(marks.holiday ? kHolidayText : kDayText);
+        painter.drawText(QRect(cell.left(), cell.top() + kDayBoxTop, kDayBox, kDayBox), Qt::AlignCenter,
+                         QString::number(day));
+
+        const QPoint moon(cell.left() + kMoonCentreX, cell.top() + kMoonCentreY);
+        if (marks.new_moon) draw_moon(painter, moon, kNewMoon, kNewMoon);
+        if (marks.full_moon) draw_moon(painter, moon, kFullMoon, kFullMoon);
+        if (marks.blue_moon) draw_moon(painter, moon, kBlueMoon, kBlueMoon);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    painter.setBrush(Qt::NoBrush);
+    auto frame = [&](int day, const QColor& colour) {
+        if (day < 1 || day > model_.days) return;
+        painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(cellRect(day).adjusted(1, 1, -1, -1));
+    };
+    frame(model_.today, kToday);
+    frame(model_.selected, kSelected);
+}
+
+void MonthView::mousePressEvent(QMouseEvent* event) {
+    const int day = dayAt(event->position().toPoint());
+    if (day > 0) emit dayPressed(day);
+}
+
+bool MonthView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int day = dayAt(help->pos());
+        const QString tip = day > 0 ? model_.tooltips[static_cast<std::size_t>(day)] : QString();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,172 @@
+// Month view and navigation: months, years, today, a picked day, the keys,
+// the report buttons and the list's scroll position.
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "engine/date_math.h"
+#include "ui/InfoPanel.h"
+#include "ui/MonthView.h"
+#include "ui/frmKalender.h"
+
+namespace {
+
+constexpr int kWheelRows = 5;
+constexpr int kListWindowRows = 20;
+
+} // namespace
+
+void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
+    clsCalendar& cal = *engine_;
+    // Only a new year rebuilds the year's tables.
+    if (cal.Jahr() != year) cal.setJahr(year);
+    cal.setTag(1);
+    cal.setMonat(month);
+    const std::int32_t shown_month = cal.Monat();
+    const std::int32_t shown_year = cal.Jahr();
+
+    MonthModel model;
+    model.first_weekday = std::get<std::int32_t>(cal.Wochentag(2));
+    model.days = cal.MonatsTage(shown_month);
+    for (int i = 0; i < 7; ++i) model.weekday_names[static_cast<std::size_t>(i)] = QString::fromStdString(cal.Wochentag_Name(i));
+    const auto first_day = static_cast<std::int32_t>(cal.JD());
+    for (int day = 1; day <= model.days; ++day) {
+        const std::int32_t day_number = first_day + day - 1;
+        MonthMarks& marks = model.marks[static_cast<std::size_t>(day)];
+        const QString names = QString::fromStdString(cal.Feiertag_Name(day_number)).trimmed();
+        marks.holiday = !names.isEmpty();
+        model.tooltips[static_cast<std::size_t>(day)] = QString(names).replace("\r\n", "\n");
+        marks.full_moon = cal.IstVollmond(day_number);
+        marks.blue_moon = cal.IstBluemoon(day_number);
+        marks.new_moon = cal.IstNeumond(day_number);
+        if (day_number == today_day_number_) model.today = day;
+    }
+
+    // A day beyond the new month's end moves to its last day (31 March -> 30 April).
+    selected_day_ = std::clamp(selected_day_, 1, model.days);
+    selected_month_ = shown_month;
+    selected_year_ = shown_year;
+    model.selected = selected_day_;
+    cal.setTag(selected_day_);
+    picMonat->setModel(model);
+
+    lblMonat->setText(QString::fromStdString(cal.MonatsName(shown_month)));
+    const bool editing = year_edit_enabled_;
+    year_edit_enabled_ = false;
+    if (txtJahr->text() != QString::number(shown_year) && !txtJahr->hasFocus()) txtJahr->setText(QString::number(shown_year));
+    year_edit_enabled_ = editing;
+    ZeigeInfo();
+}
+
+void frmKalender::showMonthOfEngine() { ZeichneMonat(engine_->Monat(), engine_->Jahr()); }
+
+void frmKalender::cmdAendern_Click(int index) {
+    clsCalendar& cal = *engine_;
+    // From the first of the month, so that 31 January does not count on into March.
+    cal.setTag(1);
+    switch (index) {
+    case 0: cal.setMonat(cal.Monat() - 1); break;
+    case 1: cal.setMonat(cal.Monat() + 1); break;
+    case 2: cal.setJahr(cal.Jahr() - 1); break;
+    case 3: cal.setJahr(cal.Jahr() + 1); break;
+    default: return;
+    }
+    const bool editing = year_edit_enabled_;
+    year_edit_enabled_ = false;
+    txtJahr->setText(QString::number(cal.Jahr()));
+    year_edit_enabled_ = editing;
+    showMonthOfEngine();
+}
+
+void frmKalender::cmdHeute_Click() {
+    selected_day_ = today_day_;
+    ZeichneMonat(today_month_, today_year_);
+}
+
+void frmKalender::txtJahr_Change() {
+    if (!year_edit_enabled_) return;
+    // Text that is not a whole number within the engine's years is ignored.
+    bool ok = false;
+    const qlonglong year = txtJahr->text().trimmed().toLongLong(&ok);
+    if (!ok || year < -vespera::kLargestYear || year > vespera::kLargestYear) return;
+    ZeichneMonat(engine_->Monat(), static_cast<std::int32_t>(year));
+}
+
+void frmKalender::picMonat_DayPressed(int day) {
+    if (day < 1 || day > engine_->MonatsTage(engine_->Monat())) return;
+    selectDay(day);
+}
+
+void frmKalender::selectDay(std::int32_t day) {
+    selected_day_ = day;
+    engine_->setTag(day);
+    MonthModel model = picMonat->model();
+    model.selected = day;
+    picMonat->setModel(model);
+    ZeigeInfo();
+}
+
+void frmKalender::moveSelection(std::int32_t days) {
+    const std::int64_t target = vespera::day_number(selected_year_, selected_month_, selected_day_) + days;
+    const vespera::CivilDate date = vespera::civil_date(target);
+    if (date.year < -vespera::kLargestYear || date.year > vespera::kLargestYear) return;
+    if (date.year == selected_year_ && date.month == selected_month_) {
+        selectDay(date.day);
+        return;
+    }
+    selected_day_ = date.day;
+    ZeichneMonat(date.month, static_cast<std::int32_t>(date.year));
+}
+
+void frmKalender::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left: moveSelection(-1); break;
+    case Qt::Key_Right: moveSelection(1); break;
+    case Qt::Key_Up: moveSelection(-7); break;
+    case Qt::Key_Down: moveSelection(7); break;
+    case Qt::Key_PageUp: cmdAendern_Click(0); break;
+    case Qt::Key_PageDown: cmdAendern_Click(1); break;
+    case Qt::Key_Home: cmdHeute_Click(); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void frmKalender::cmdDaten_Click(int index) {
+    if (index < 0 || index > 7) return;
+    for (QPushButton* button : cmdDaten) button->setChecked(false);
+    cmdDaten[static_cast<std::size_t>(index)]->setChecked(true);
+    report_ = static_cast<Report>(index);
+    ucScrollbar1->setVisible(index == Holidays);
+    picDifferenz->setVisible(index == DateDifference);
+    picAbout->setVisible(index == About);
+    picInfo->setVisible(index != DateDifference && index != About);
+    list_scroll_position_ = 0;
+    if (index == Holidays) {
+        const QSignalBlocker quiet(ucScrollbar1);
+        ucScrollbar1->setMinimum(0);
+        ucScrollbar1->setMaximum(std::max(0, engine_->Feiertage_Anzahl() - kListWindowRows));
+        ucScrollbar1->setValue(0);
+    }
+    ZeigeInfo();
+}
+
+void frmKalender::ucScrollbar1_Change(int value) {
+    list_scroll_position_ = value;
+    ZeigeInfo();
+}
+
+void frmKalender::picInfo_Wheel(int direction) {
+    if (!wheel_supported_) return;
+    const std::int32_t last = std::max(0, engine_->Feiertage_Anzahl() - kListWindowRows);
+    std::int32_t position = list_scroll_position_ + direction * kWheelRows;
+    if (position > last - 1) position = last;
+    if (position < 0) position = 0;
+    if (position == list_scroll_position_) return;
+    list_scroll_position_ = position;
+    const QSignalBlocker quiet(ucScrollbar1);
+    ucScrollbar1->setValue(position);
+    ZeigeInfo();
+}
