@@ -207,6 +207,19 @@ private:
     std::int32_t day_number_of(std::int64_t year, std::int64_t month, std::int64_t day) const;
     std::string format_day(std::int32_t day_number, std::int32_t FormatTyp) const;
 
+    // other calendars: one routine per calendar of ConvertDate
+    std::string gregorian_text() const;
+    std::string julian_text(bool ab_urbe_condita) const;
+    std::string cyclic_week_text(); // also fills special_day_ and special_info_
+    std::string islamic_text() const;
+    std::string egyptian_text(std::int32_t Aera) const;
+    std::string republican_text() const;
+    std::string maya_text() const;
+    std::string unix_time_text();
+    static bool Aji_Jahr_KalThor(std::int64_t v);
+    static bool Baji_Jahr_KalThor(std::int64_t v);
+    static std::int64_t Minimum(std::int64_t a, std::int64_t b);
+
     // holidays and daylight saving
     void Berechne_Ostersonntag(YearTables& tables);
     void Berechne_SommerWinterzeit(YearTables& tables);
