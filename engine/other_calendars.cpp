@@ -1,6 +1,8 @@
 // The current day written in other calendars, for the "andere Kalender" rows
 // of the day report. The arithmetic is in calendar_conversions.cpp, the
 // cyclic week calendar in cyclic_week_calendar.cpp.
+#include <cmath>
+
 #include "engine/calendar_conversions.h"
 #include "engine/clsCalendar.h"
 #include "engine/number_text.h"
@@ -135,7 +137,11 @@ std::string clsCalendar::maya_text() const {
 std::string clsCalendar::unix_time_text() {
     // Seconds of the day difference are exact in a double; the sum needs 64 bits.
     const auto day_seconds = static_cast<std::int64_t>(DatumsDifferenz(kUnixEpochDay, f_.JD, 3, false));
+    // The time of day is local civil time: the zone and, in summer, one hour
+    // more come off, since Unix time counts universal seconds.
+    const double zone_hours = static_cast<double>(f_.Zeitzone_Offset) + (IstSommerzeit() ? 1.0 : 0.0);
+    if (!std::isfinite(zone_hours) || std::fabs(zone_hours) > 1e6) vespera::raise_fault(vespera::FaultCode::Overflow);
     const std::int64_t seconds = day_seconds + std::int64_t{3600} * f_.Stunde + std::int64_t{60} * f_.Minute +
-                                 f_.Sekunde;
+                                 f_.Sekunde - std::llround(zone_hours * 3600.0);
     return vespera::general(static_cast<double>(seconds), decimal_separator_);
 }

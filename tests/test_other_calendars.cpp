@@ -96,19 +96,25 @@ TEST(OtherCalendars, StatedAndPublishedDates) {
 }
 
 TEST(OtherCalendars, UnixTimeCountsTheEnginesTimeOfDay) {
-    struct Case { int year, month, day, hour, minute, second; const char* expected; };
+    // The engine's time of day is local civil time: the zone offset and, in
+    // summer, one hour more are taken off for the universal count.
+    struct Case { float zone; int year, month, day, hour, minute, second; const char* expected; };
     const Case cases[] = {
-        {1970, 1, 1, 0, 0, 0, "0"},
-        {1970, 1, 1, 1, 0, 0, "3600"},
-        {1969, 12, 31, 23, 59, 59, "-1"},
-        {2000, 1, 1, 0, 0, 0, "946684800"},
-        {2001, 9, 9, 1, 46, 40, "1000000000"},
-        {2038, 1, 19, 3, 14, 8, "2147483648"}, // beyond 32 bits
-        {27968, 12, 31, 0, 0, 0, "820449129600"},
+        {0, 1970, 1, 1, 0, 0, 0, "0"},
+        {0, 1970, 1, 1, 1, 0, 0, "3600"},
+        {0, 1969, 12, 31, 23, 59, 59, "-1"},
+        {0, 2000, 1, 1, 0, 0, 0, "946684800"},
+        {0, 2001, 9, 9, 2, 46, 40, "1000000000"}, // summer time
+        {0, 2038, 1, 19, 3, 14, 8, "2147483648"}, // beyond 32 bits
+        {0, 27968, 12, 31, 0, 0, 0, "820449129600"},
+        {1, 1970, 1, 1, 1, 0, 0, "0"},             // Berlin, winter
+        {1, 2024, 7, 1, 12, 0, 0, "1719828000"},   // Berlin, 12:00 CEST = 10:00 UT
+        {-5, 2024, 1, 1, 0, 0, 0, "1704085200"},   // New York
     };
     EngineForTest t;
     t.cal.setDecimalSeparator('.');
     for (const auto& c : cases) {
+        t.cal.setZeitzone_Offset(c.zone);
         t.at(c.year, c.month, c.day);
         t.cal.setStunde(c.hour);
         t.cal.setMinute(c.minute);

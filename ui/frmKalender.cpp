@@ -123,6 +123,40 @@ void frmKalender::buildControls() {
     ucScrollbar1->hide();
     picDifferenz = new QWidget(this);
     picDifferenz->setObjectName("picDifferenz");
+    {
+        auto* grid = new QGridLayout(picDifferenz);
+        Label2 = new QLabel(QStringLiteral("Erstes Datum:"), picDifferenz);
+        Label2->setObjectName("Label2");
+        Label3 = new QLabel(QStringLiteral("Zweites Datum:"), picDifferenz);
+        Label3->setObjectName("Label3");
+        for (int i = 0; i < 2; ++i) {
+            auto* box = new QLineEdit(picDifferenz);
+            box->setObjectName(indexed_name("txtDatum", i));
+            box->setPlaceholderText(QStringLiteral("Tag.Monat.Jahr"));
+            txtDatum[static_cast<std::size_t>(i)] = box;
+            auto* take = new QPushButton(QStringLiteral("übernehmen"), picDifferenz);
+            take->setObjectName(indexed_name("cmdDiff", i));
+            take->setToolTip(QStringLiteral("ausgewähltes Datum übernehmen"));
+            cmdDiff[static_cast<std::size_t>(i)] = take;
+            connect(take, &QPushButton::clicked, this, [this, i] { cmdDiff_Click(i); });
+        }
+        cmdBerechnen = new QPushButton(QStringLiteral("Berechnen"), picDifferenz);
+        cmdBerechnen->setObjectName("cmdBerechnen");
+        lblDatumsDifferenz = new QLabel(picDifferenz);
+        lblDatumsDifferenz->setObjectName("lblDatumsDifferenz");
+        lblDatumsDifferenz->setWordWrap(true);
+        grid->addWidget(Label2, 0, 0);
+        grid->addWidget(txtDatum[0], 0, 1);
+        grid->addWidget(cmdDiff[0], 0, 2);
+        grid->addWidget(Label3, 1, 0);
+        grid->addWidget(txtDatum[1], 1, 1);
+        grid->addWidget(cmdDiff[1], 1, 2);
+        grid->addWidget(cmdBerechnen, 2, 1);
+        grid->addWidget(lblDatumsDifferenz, 3, 0, 1, 3);
+        grid->setRowStretch(4, 1);
+        connect(cmdBerechnen, &QPushButton::clicked, this, [this] { cmdBerechnen_Click(); });
+        connect(txtDatum[1], &QLineEdit::returnPressed, this, [this] { cmdBerechnen_Click(); });
+    }
     picDifferenz->hide();
     picAbout = new QWidget(this);
     picAbout->setObjectName("picAbout");
@@ -142,13 +176,21 @@ void frmKalender::buildControls() {
     panels->addWidget(ucScrollbar1);
     right->addLayout(panels, 1);
 
-    auto* main = new QHBoxLayout(this);
-    main->addLayout(left, 1);
-    main->addLayout(right, 1);
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName("lblStatus");
+    lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(columns, 1);
+    main->addWidget(lblStatus);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
 
     connect(cmbOrt, &QComboBox::currentIndexChanged, this, [this] { cmbOrt_Click(); });
     for (int i = 0; i < 4; ++i) {
@@ -239,6 +281,8 @@ void frmKalender::Form_Load() {
 
     // 13.
     loaded_ = true;
+    Timer1_Timer();
+    Timer1->start();
 }
 
 void frmKalender::ReadRegSettings() {

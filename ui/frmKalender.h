@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -50,6 +51,15 @@ public:
     void ZeichneMonat(std::int32_t month, std::int32_t year);
     void ZeigeInfo();
 
+    // One tick of the live display (Timer1 calls it every second).
+    void Timer1_Timer();
+
+    // Where exports go: the first writable folder of the list. By default the
+    // program's own folder, then the user's documents folder.
+    void setExportFolders(QStringList folders) { export_folders_ = std::move(folders); }
+    // The file of the last successful export, empty when none.
+    QString lastExportPath() const { return last_export_path_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -72,6 +82,12 @@ private:
     void moveSelection(std::int32_t days);
     void showMonthOfEngine();
     void selectDay(std::int32_t day);
+
+    // export and date difference (export_ical.cpp, date_difference.cpp)
+    void cmdExport_Click();
+    void cmdDiff_Click(int index);
+    void cmdBerechnen_Click();
+    void showWindowFault(int number, const char* description, const char* procedure);
 
     // reports (report_day.cpp, report_calendars.cpp)
     void buildDayReport();
@@ -131,4 +147,14 @@ private:
     QLabel* lblZeit = nullptr;
     QCheckBox* Check1 = nullptr;
     QTimer* Timer1 = nullptr;
+    std::array<QLineEdit*, 2> txtDatum{};
+    std::array<QPushButton*, 2> cmdDiff{};
+    QPushButton* cmdBerechnen = nullptr;
+    QLabel* lblDatumsDifferenz = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblStatus = nullptr;
+
+    QStringList export_folders_;
+    QString last_export_path_;
 };

@@ -1,0 +1,17 @@
+// The one-second tick: the clock label and, when "Aktuell" is ticked and the
+// day report is shown, the moon phase and the sun's altitude of this moment.
+#include <QCheckBox>
+#include <QLabel>
+
+#include "ui/InfoPanel.h"
+#include "ui/frmKalender.h"
+
+void frmKalender::Timer1_Timer() {
+    lblZeit->setText(now_().time().toString(QStringLiteral("HH:mm:ss")));
+    if (!Check1->isChecked() || report_ != DayReport || !picInfo->isVisible()) return;
+    if (moon_phase_row_ < 0 || sun_altitude_row_ < 0) return;
+    clsCalendar& cal = *engine_;
+    cal.Sonne_Position();
+    picInfo->setRowValue(moon_phase_row_, QString::fromStdString(cal.MondPhase(true)));
+    picInfo->setRowValue(sun_altitude_row_, QString::fromStdString(cal.Sonne_Hoehe()));
+}
