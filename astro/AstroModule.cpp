@@ -1,1 +1,0 @@
-#include "astro/AstroModule.h"

@@ -1,0 +1,221 @@
+// Angles, obliquity, nutation, ecliptic and equatorial coordinates and the
+// parallax of hour angle and declination. Duffett-Smith & Zwart, Practical
+// Astronomy with your Calculator or Spreadsheet, 4th ed., the coordinate
+// chapter; nutation after the same book (the classical 1900-epoch series).
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "astro/AstroModuleDetail.h"
+
+namespace AstroModule::detail {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+
+// Earth ellipsoid of the parallax correction (IAU 1964: b/a and a).
+constexpr double kEarthAxisRatio = 0.996647;
+constexpr double kEarthRadius_m = 6378160.0;
+
+double frac_floor(double x) { return x - std::floor(x); }
+
+double centuries_since_1900(double day, double month, double year) {
+    return (DatumZuJD(day, month, year) - 2415020.0) / 36525.0;
+}
+
+// atan(num / den) without dividing by zero: a vertical line is +-pi/2.
+double atan_of_ratio(double num, double den) {
+    if (den == 0.0) return num > 0 ? kPi / 2 : (num < 0 ? -kPi / 2 : 0.0);
+    return std::atan(num / den);
+}
+
+// An angle difference taken into -pi..pi, so that a step across 0 h of hour
+// angle stays small.
+double signed_angle(double rad) { return rad - kTwoPi * std::floor((rad + kPi) / kTwoPi); }
+
+struct NutationArguments {
+    double t;
+    double l2_rad;  // twice the Sun's mean longitude
+    double d2_rad;  // twice the Moon's mean longitude
+    double m_rad;   // Sun's mean anomaly
+    double mp_rad;  // Moon's mean anomaly
+    double n_rad;   // longitude of the Moon's ascending node
+};
+
+NutationArguments nutation_arguments(double day, double month, double year) {
+    const double t = centuries_since_1900(day, month, year);
+    const double t2 = t * t;
+    const double l = 279.6967 + 0.000303 * t2 + frac_floor(100.0021358 * t) * 360.0;
+    const double d = 270.4342 - 0.001133 * t2 + frac_floor(1336.855231 * t) * 360.0;
+    const double m = 358.4758 - 0.00015 * t2 + frac_floor(99.99736056 * t) * 360.0;
+    const double mp = 296.1046 + 0.009192 * t2 + frac_floor(1325.552359 * t) * 360.0;
+    const double n = 259.1833 + 0.002078 * t2 - frac_floor(5.372616667 * t) * 360.0;
+    return {t, 2.0 * Bogenmass(l), 2.0 * Bogenmass(d), Bogenmass(m), Bogenmass(mp), Bogenmass(n)};
+}
+
+struct Topocentric {
+    double ha_rad;
+    double dec_rad;
+};
+
+struct Observer {
+    double rho_sin_phi;
+    double rho_cos_phi;
+};
+
+Observer observer_at(double lat_deg, double height_m) {
+    const double phi = Bogenmass(lat_deg);
+    const double u = std::atan(kEarthAxisRatio * std::tan(phi));
+    const double h = height_m / kEarthRadius_m;
+    return {kEarthAxisRatio * std::sin(u) + h * std::sin(phi), std::cos(u) + h * std::cos(phi)};
+}
+
+// One pass from the geocentric to the topocentric hour angle and declination;
+// r is the body's distance in Earth radii.
+Topocentric true_to_apparent(double ha, double dec, double r, const Observer& o) {
+    const double dh = atan_of_ratio(o.rho_cos_phi * std::sin(ha),
+                                    r * std::cos(dec) - o.rho_cos_phi * std::cos(ha));
+    double ha_app = ha + dh;
+    ha_app -= kTwoPi * std::floor(ha_app / kTwoPi);
+    const double dec_app = atan_of_ratio(std::cos(ha_app) * (r * std::sin(dec) - o.rho_sin_phi),
+                                         r * std::cos(dec) * std::cos(ha) - o.rho_cos_phi);
+    return {ha_app, dec_app};
+}
+
+Topocentric parallax(double ha_hours, double dec_deg, std::string_view direction, double GLat,
+                     double height_m, double hp_deg) {
+    const double ha = Bogenmass(ha_hours * 15.0);
+    const double dec = Bogenmass(dec_deg);
+    const double sin_hp = std::sin(Bogenmass(hp_deg));
+    if (sin_hp == 0.0) return {ha, dec}; // a body at infinity shows no parallax
+    const double r = 1.0 / sin_hp;
+    const Observer o = observer_at(GLat, height_m);
+
+    const bool true_to_apparent_wanted =
+        !direction.empty() && (direction.front() == 'T' || direction.front() == 't');
+    if (true_to_apparent_wanted) return true_to_apparent(ha, dec, r, o);
+
+    // Back from the apparent place: find the true place whose apparent place
+    // it is. The correction changes by far less than 1e-6 rad after a few
+    // rounds; the bound only keeps a pathological input from looping.
+    double trial_ha = ha;
+    double trial_dec = dec;
+    double p1 = 0.0;
+    double q1 = 0.0;
+    for (int round = 0; round < 100; ++round) {
+        const Topocentric seen = true_to_apparent(trial_ha, trial_dec, r, o);
+        const double p2 = signed_angle(seen.ha_rad - trial_ha);
+        const double q2 = seen.dec_rad - trial_dec;
+        trial_ha = ha - p2;
+        trial_dec = dec - q2;
+        if (std::abs(p2 - p1) < 0.000001 && std::abs(q2 - q1) < 0.000001) break;
+        p1 = p2;
+        q1 = q2;
+    }
+    return {trial_ha - kTwoPi * std::floor(trial_ha / kTwoPi), trial_dec};
+}
+
+} // namespace
+
+double Bogenmass(double deg) { return deg * 0.01745329252; }
+double Grad(double rad) { return rad * 57.29577951; }
+
+double Atan2(double x, double y) {
+    constexpr double kPiHere = 3.1415926535;
+    constexpr double kTwoPiHere = 6.283185307;
+    double angle = 0.0;
+    if (std::abs(x) < 1e-20) {
+        // On the y axis the quadrant is already right; adding pi for a tiny
+        // negative x would turn the point around.
+        angle = y >= 0 ? kPiHere / 2 : -kPiHere / 2;
+    } else {
+        angle = std::atan(y / x);
+        if (x < 0) angle += kPiHere;
+    }
+    if (angle < 0) angle += kTwoPiHere;
+    return angle;
+}
+
+double ArcSin(double x) {
+    if (x >= 1.0) return kPi / 2;
+    if (x <= -1.0) return -kPi / 2;
+    return std::atan(x / std::sqrt(1.0 - x * x));
+}
+
+double Schiefe(double day, double month, double year) {
+    const double t = centuries_since_1900(day, month, year) - 1.0; // from J2000.0
+    return 23.43929167 - t * (46.815 + (0.0006 - 0.00181 * t) * t) / 3600.0 +
+           NutationSchiefe(day, month, year);
+}
+
+double EkliptikZuRektaszension(double lon_deg, double lat_deg, double day, double month,
+                               double year) {
+    const double eps = Bogenmass(Schiefe(day, month, year));
+    const double lon = Bogenmass(lon_deg);
+    const double lat = Bogenmass(lat_deg);
+    const double ra = Atan2(std::cos(lon), std::sin(lon) * std::cos(eps) - std::tan(lat) * std::sin(eps));
+    return GradNormieren(Grad(ra));
+}
+
+double EkliptikZuDeklination(double lon_deg, double lat_deg, double day, double month, double year) {
+    const double eps = Bogenmass(Schiefe(day, month, year));
+    const double lon = Bogenmass(lon_deg);
+    const double lat = Bogenmass(lat_deg);
+    return Grad(ArcSin(std::sin(lat) * std::cos(eps) + std::cos(lat) * std::sin(eps) * std::sin(lon)));
+}
+
+double AequatorZuEklLaenge(double ra_deg, double dec_deg, double day, double month, double year) {
+    const double eps = Bogenmass(Schiefe(day, month, year));
+    const double ra = Bogenmass(ra_deg);
+    const double dec = Bogenmass(dec_deg);
+    const double lon = Atan2(std::cos(ra), std::sin(ra) * std::cos(eps) + std::tan(dec) * std::sin(eps));
+    return GradNormieren(Grad(lon));
+}
+
+double AequatorZuEklBreite(double ra_deg, double dec_deg, double day, double month, double year) {
+    const double eps = Bogenmass(Schiefe(day, month, year));
+    const double ra = Bogenmass(ra_deg);
+    const double dec = Bogenmass(dec_deg);
+    return Grad(ArcSin(std::sin(dec) * std::cos(eps) - std::cos(dec) * std::sin(eps) * std::sin(ra)));
+}
+
+double NutationLaenge(double day, double month, double year) {
+    const NutationArguments a = nutation_arguments(day, month, year);
+    const double t = a.t;
+    const double arcsec =
+        -(17.2327 + 0.01737 * t) * std::sin(a.n_rad) - (1.2729 + 0.00013 * t) * std::sin(a.l2_rad) +
+        0.2088 * std::sin(2.0 * a.n_rad) - 0.2037 * std::sin(a.d2_rad) +
+        (0.1261 - 0.00031 * t) * std::sin(a.m_rad) + 0.0675 * std::sin(a.mp_rad) -
+        (0.0497 - 0.00012 * t) * std::sin(a.l2_rad + a.m_rad) - 0.0342 * std::sin(a.d2_rad - a.n_rad) -
+        0.0261 * std::sin(a.d2_rad + a.mp_rad) + 0.0214 * std::sin(a.l2_rad - a.m_rad) -
+        0.0149 * std::sin(a.l2_rad - a.d2_rad + a.mp_rad) + 0.0124 * std::sin(a.l2_rad - a.n_rad) +
+        0.0114 * std::sin(a.d2_rad - a.mp_rad);
+    return arcsec / 3600.0;
+}
+
+double NutationSchiefe(double day, double month, double year) {
+    const NutationArguments a = nutation_arguments(day, month, year);
+    const double t = a.t;
+    const double arcsec =
+        (9.21 + 0.00091 * t) * std::cos(a.n_rad) + (0.5522 - 0.00029 * t) * std::cos(a.l2_rad) -
+        0.0904 * std::cos(2.0 * a.n_rad) + 0.0884 * std::cos(a.d2_rad) +
+        0.0216 * std::cos(a.l2_rad + a.m_rad) + 0.0183 * std::cos(a.d2_rad - a.n_rad) +
+        0.0113 * std::cos(a.d2_rad + a.mp_rad) - 0.0093 * std::cos(a.l2_rad - a.m_rad) -
+        0.0066 * std::cos(a.l2_rad - a.n_rad);
+    return arcsec / 3600.0;
+}
+
+double ParallaxeStundenwinkel(double ha_hours, double dec_deg, std::string_view direction,
+                              double GLat, double height_m, double hp_deg) {
+    const Topocentric p = parallax(ha_hours, dec_deg, direction, GLat, height_m, hp_deg);
+    return Grad(p.ha_rad) / 15.0;
+}
+
+double ParallaxeDeklination(double ha_hours, double dec_deg, std::string_view direction,
+                            double GLat, double height_m, double hp_deg) {
+    return Grad(parallax(ha_hours, dec_deg, direction, GLat, height_m, hp_deg).dec_rad);
+}
+
+} // namespace AstroModule::detail
