@@ -231,13 +231,34 @@ private:
     // seasons
     vespera::LocalInstant season_local(double jd_ut, const YearTables& tables) const;
 
-    // rise and set
+    // rise and set (rise_set.cpp)
+    struct EquatorialPosition {
+        double ra_hours = 0.0;
+        double dec_deg = 0.0;
+    };
+    // The parabola through (-1, ym), (0, yz), (+1, yp): its zero crossings
+    // within [-1, 1] (nz of them, z1 <= z2) and its extremum (xe, ye).
+    struct QuadResult {
+        int nz = 0;
+        double z1 = 0.0;
+        double z2 = 0.0;
+        double xe = 0.0;
+        double ye = 0.0;
+    };
     static double mjd(std::int32_t year, std::int32_t month, std::int32_t day);
     static double lmst(double mjd_ut, double longitude_deg);
     static double range(double x);
     static double range360(double x);
+    static EquatorialPosition minisun(double t);
+    static EquatorialPosition minimoon(double t);
+    static double SinAltSun(double mjd0, double hour, double longitude_deg, double cos_latitude,
+                            double sin_latitude);
+    static double SinAltmun(double mjd0, double hour, double longitude_deg, double cos_latitude,
+                            double sin_latitude);
+    static QuadResult quad(double ym, double yz, double yp);
     std::string hrsmin(double hours, bool clock) const;
     double zone_offset_for_current_day();
+    std::string event_for_current_day(bool moon, std::int16_t event_code);
 
     // phases
     double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
@@ -247,11 +268,16 @@ private:
     void fill_phase_lists(YearTables& tables) const;
     std::string phase_date_text(const vespera::LocalInstant& phase) const;
 
-    // sun position
+    // sun position (sun_position.cpp)
     double clock_hours() const;
     double sun_altitude_at(double jd_ut) const;
-
     double sun_distance_km() const;
+
+    // radiation (radiation.cpp)
+    static double Bogenmass(double degrees);
+
+    // Tests reach the private helpers above through this one door.
+    friend struct EngineTestAccess;
 
     Fields f_{};
     YearTables tables_{};

@@ -1,0 +1,48 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include "engine/clsCalendar.h"
+
+namespace {
+
+clsCalendar berlin_on(int year, int month, int day) {
+    clsCalendar cal;
+    cal.setClock([] { return std::chrono::seconds(13 * 3600 + 9 * 60); });
+    cal.setLongitude(13.2975);
+    cal.setLatitude(52.5222222222222);
+    cal.setZeitzone_Offset(1.0f);
+    cal.setKalender(1);
+    cal.setJahr(year);
+    cal.setMonat(month);
+    cal.setTag(day);
+    return cal;
+}
+
+// One day's rise, set, twilight, day length and culmination rows of the report.
+void BM_EightRiseSetWrappers(benchmark::State& state) {
+    clsCalendar cal = berlin_on(2024, 6, 21);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cal.AufgangSonne());
+        benchmark::DoNotOptimize(cal.DaemmerungAnfang());
+        benchmark::DoNotOptimize(cal.DaemmerungEnde());
+        benchmark::DoNotOptimize(cal.UntergangSonne());
+        benchmark::DoNotOptimize(cal.Tageslaenge());
+        benchmark::DoNotOptimize(cal.Kulmination_Sonne());
+        benchmark::DoNotOptimize(cal.AufgangMond());
+        benchmark::DoNotOptimize(cal.UntergangMond());
+    }
+}
+BENCHMARK(BM_EightRiseSetWrappers)->Unit(benchmark::kMicrosecond);
+
+// The live display's once-a-second altitude.
+void BM_SonnePosition(benchmark::State& state) {
+    clsCalendar cal = berlin_on(2024, 6, 21);
+    for (auto _ : state) {
+        cal.Sonne_Position();
+        benchmark::DoNotOptimize(cal.Sonne_Hoehe());
+    }
+}
+BENCHMARK(BM_SonnePosition)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,41 @@
+// The Sun's apparent place and its altitude for an observer: the higher-accuracy
+// solar method of Meeus, Astronomical Algorithms, ch. 25, on the VSOP87 Earth.
+// Free of engine state so that the engine, the tests and later the live
+// display share one computation.
+//
+// Time scales: `jd_ut` is a Julian Day in universal time (the Earth's
+// rotation), `jde` one in dynamical time (the orbits); delta_t_seconds links them.
+#pragma once
+
+namespace vespera {
+
+inline constexpr double kAstronomicalUnit_km = 149597870.691;
+
+// TT - UT in seconds for the year of the instant `jd_ut`.
+double delta_t_seconds(double jd_ut);
+
+// Heliocentric ecliptic coordinates of the Earth (mean equinox of date, VSOP87
+// frame); the longitude is not reduced to one turn.
+struct EarthPosition {
+    double longitude_rad;
+    double latitude_rad;
+    double radius_au;
+};
+EarthPosition earth_heliocentric(double jde);
+
+// The Sun as seen from the Earth's centre, true equinox of date.
+struct ApparentSun {
+    double longitude_deg;          // apparent, [0, 360)
+    double latitude_deg;
+    double right_ascension_deg;    // [0, 360)
+    double declination_deg;
+    double true_obliquity_deg;
+    double nutation_longitude_deg; // for the apparent sidereal time
+    double distance_au;            // geometric, at `jde`
+};
+ApparentSun apparent_sun(double jde);
+
+// Geometric altitude of the Sun's centre (no refraction), degrees.
+double sun_altitude_deg(double jd_ut, double longitude_deg, double latitude_deg);
+
+} // namespace vespera
