@@ -47,7 +47,7 @@ TEST(Easter, PublishedDates) {
     struct Case { int year, month, day; };
     const Case cases[] = {{2024, 3, 31}, {2025, 4, 20}, {2038, 4, 25}, {2285, 3, 22},
                           {1582, 4, 15}, {1583, 4, 10}, {1954, 4, 18}, {2000, 4, 23},
-                          {1818, 3, 22}, {2011, 4, 24}, {1981, 4, 19}, {1049, 3, 28}};
+                          {1818, 3, 22}, {2011, 4, 24}, {1981, 4, 19}, {1049, 3, 26}};
     for (const auto& c : cases) {
         const vespera::MonthDay easter = vespera::easter_sunday(c.year);
         EXPECT_EQ(easter.month, c.month) << c.year;
