@@ -30,6 +30,8 @@ struct WindowForTest {
     frmKalender& start() {
         window = std::make_unique<frmKalender>([this] { return now; },
                                                [this](const QString& text) { messages << text; });
+        window->resize(1000, 680);
+        window->show();
         return *window;
     }
 
@@ -37,4 +39,9 @@ struct WindowForTest {
     T* find(const char* name) const {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
+
+    // The report panel's rows as "label\tvalue" lines (headings alone).
+    QStringList reportLines() const;
+    QString valueOf(const QString& label) const;
+    void click(const char* name) const;
 };

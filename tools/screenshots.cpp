@@ -1,11 +1,22 @@
 // Developer tool: renders the window offscreen for a fixed date and place and
-// saves PNGs, so that the drawing can be looked at without a display.
-//   vespera_screenshots <folder> [scale]
+// saves PNGs of each report, so that the drawing can be looked at without a
+// display.   vespera_screenshots <folder> [scale]
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "ui/frmKalender.h"
+
+namespace {
+
+void click(frmKalender& window, const char* name) {
+    if (auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name))) button->click();
+    QApplication::processEvents();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,9 +29,35 @@ int main(int argc, char* argv[]) {
 
     const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2));
     frmKalender window([now] { return now; }, [](const QString&) {});
-    window.resize(1000, 640);
+    window.resize(1000, 680);
     window.show();
     QApplication::processEvents();
-    window.grab().save(folder + "/startup.png");
+    auto save = [&](const QString& name) {
+        QApplication::processEvents();
+        window.grab().save(folder + "/" + name + ".png");
+    };
+    save("day_report");
+    click(window, "cmdDaten(1)");
+    save("other_calendars");
+    click(window, "cmdDaten(3)");
+    save("holidays");
+    click(window, "cmdDaten(4)");
+    save("full_moons");
+    click(window, "cmdDaten(5)");
+    save("new_moons");
+    click(window, "cmdDaten(6)");
+    save("seasons");
+    click(window, "cmdDaten(2)");
+    window.findChild<QLineEdit*>("txtDatum(0)")->setText("3.5.2024");
+    window.findChild<QLineEdit*>("txtDatum(1)")->setText("24.12.2024");
+    click(window, "cmdBerechnen");
+    save("date_difference");
+    click(window, "cmdDaten(7)");
+    save("about");
+    click(window, "cmdDaten(0)");
+    window.ZeichneMonat(8, 2023);
+    save("august_2023");
+    window.ZeichneMonat(10, 2022);
+    save("october_2022");
     return 0;
 }

@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QShortcut>
 #include <QWheelEvent>
 
 namespace {
@@ -26,8 +26,6 @@ InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
     setBackgroundRole(QPalette::Base);
     setFocusPolicy(Qt::ClickFocus);
     setMinimumSize(420, 400);
-    auto* copy = new QShortcut(QKeySequence::Copy, this, [this] { copyToClipboard(); });
-    copy->setContext(Qt::WindowShortcut);
 }
 
 void InfoPanel::clear() {
@@ -99,6 +97,15 @@ void InfoPanel::paintEvent(QPaintEvent*) {
         top += height_per_row;
         if (top > height()) break;
     }
+}
+
+void InfoPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyToClipboard();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent* event) {

@@ -73,10 +73,14 @@ void MonthView::paintEvent(QPaintEvent*) {
     // Weekday headings, full names where they fit.
     painter.setPen(kHeadingGrey);
     painter.setFont(font());
+    bool full_names_fit = true;
+    for (const QString& name : model_.weekday_names) {
+        if (painter.fontMetrics().horizontalAdvance(name) + 4 > w) full_names_fit = false;
+    }
     for (int column = 0; column < 7; ++column) {
         const QString& name = model_.weekday_names[static_cast<std::size_t>(column)];
-        const QString shown = painter.fontMetrics().horizontalAdvance(name) + 4 > w ? name.left(2) : name;
-        painter.drawText(QRect(column * w, 0, w, kHeadingHeight), Qt::AlignCenter, shown);
+        painter.drawText(QRect(column * w, 0, w, kHeadingHeight), Qt::AlignCenter,
+                         full_names_fit ? name : name.left(2));
     }
 
     painter.setPen(kGridLine);
@@ -106,13 +110,14 @@ void MonthView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     painter.setBrush(Qt::NoBrush);
-    auto frame = [&](int day, const QColor& colour) {
+    auto frame = [&](int day, const QColor& colour, int inset) {
         if (day < 1 || day > model_.days) return;
         painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(cellRect(day).adjusted(1, 1, -1, -1));
+        painter.drawRect(cellRect(day).adjusted(inset, inset, -inset, -inset));
     };
-    frame(model_.today, kToday);
-    frame(model_.selected, kSelected);
+    frame(model_.today, kToday, 1);
+    // Inside the red frame when today is the selected day, so both show.
+    frame(model_.selected, kSelected, model_.selected == model_.today ? 3 : 1);
 }
 
 void MonthView::mousePressEvent(QMouseEvent* event) {

@@ -8,47 +8,10 @@
 #include <QStandardPaths>
 
 #include "engine/date_math.h"
+#include "ui/ical_export.h"
 #include "ui/frmKalender.h"
 
 namespace {
-
-// "20240503" from a day number.
-QByteArray date_value(std::int64_t day_number) {
-    const vespera::CivilDate date = vespera::civil_date(day_number);
-    return QByteArray::number(static_cast<qlonglong>(date.year)) +
-           QByteArray::number(date.month).rightJustified(2, '0') + QByteArray::number(date.day).rightJustified(2, '0');
-}
-
-// Lower-case umlauts only; capitals and ß stay as they are.
-QString without_umlauts(QString name) {
-    name.replace(QString::fromUtf8("ö"), "oe");
-    name.replace(QString::fromUtf8("ä"), "ae");
-    name.replace(QString::fromUtf8("ü"), "ue");
-    return name;
-}
-
-// TEXT values escape backslash, semicolon and comma (RFC 5545, 3.3.11).
-QString escaped_text(QString text) {
-    text.replace('\\', "\\\\");
-    text.replace(';', "\\;");
-    text.replace(',', "\\,");
-    return text;
-}
-
-// The same year, day and name give the same UID, so that importing a second
-// export updates the events instead of doubling them.
-QByteArray uid_for(std::int64_t day_number, const QString& name) {
-    QByteArray slug;
-    for (const QChar c : name.toLower()) {
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
-            slug += static_cast<char>(c.unicode());
-        } else if (!slug.endsWith('-') && !slug.isEmpty()) {
-            slug += '-';
-        }
-    }
-    while (slug.endsWith('-')) slug.chop(1);
-    return date_value(day_number) + "-" + slug + "@vespera";
-}
 
 bool folder_writable(const QString& folder) {
     const QFileInfo info(folder);
@@ -83,33 +46,14 @@ void frmKalender::cmdExport_Click() {
     QString path = QDir(folder).filePath(base + ".ics");
     for (int n = 2; QFileInfo::exists(path); ++n) path = QDir(folder).filePath(QStringLiteral("%1-%2.ics").arg(base).arg(n));
 
-    QByteArray text;
-    auto line = [&text](const QByteArray& content) { text += content + "\r\n"; };
-    line("BEGIN:VCALENDAR");
-    line("PRODID:-//Vespera//Vespera " + QByteArray::number(VESPERA_VERSION_MAJOR) + "." +
-         QByteArray::number(VESPERA_VERSION_MINOR) + "//DE");
-    line("VERSION:2.0");
-    line("X-WR-CALNAME:FeiertageDeutschland");
-    line("X-WR-TIMEZONE:Europe/Berlin");
+    std::vector<vespera::ui::NamedDay> days;
     for (std::int32_t i = 0; i <= cal.Feiertage_Anzahl(); ++i) {
         cal.Feiertag_Datum(i);
-        const std::int64_t day = vespera::day_number(cal.Jahr(), cal.Monat(), cal.Tag());
-        const QString name = without_umlauts(QString::fromStdString(cal.Feiertag_NurName(i)));
-        line("BEGIN:VEVENT");
-        line("UID:" + uid_for(day, name));
-        line("CREATED:" + stamp);
-        line("LAST-MODIFIED:" + stamp);
-        line("DTSTAMP:" + stamp);
-        line("SUMMARY:" + escaped_text(name).toUtf8());
-        line("STATUS:CONFIRMED");
-        line("CATEGORIES:Feiertag");
-        line("TRANSP:TRANSPARENT");
-        line("DTSTART;VALUE=DATE:" + date_value(day));
-        line("DTEND;VALUE=DATE:" + date_value(day + 1));
-        line("End:VEVENT");
+        days.push_back({vespera::day_number(cal.Jahr(), cal.Monat(), cal.Tag()),
+                        QString::fromStdString(cal.Feiertag_NurName(i))});
     }
-    line("END:VCALENDAR");
     cal.SetDatum(std::chrono::year{kept_year} / static_cast<unsigned>(kept_month) / static_cast<unsigned>(kept_day));
+    const QByteArray text = vespera::ui::ical_document(days, stamp);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -65,7 +65,10 @@ void frmKalender::buildControls() {
     lblMonat = new QLabel(this);
     lblMonat->setObjectName("lblMonat");
     lblMonat->setAlignment(Qt::AlignCenter);
-    lblMonat->setMinimumWidth(90);
+    lblMonat->setMinimumWidth(100);
+    QFont month_font = lblMonat->font();
+    month_font.setBold(true);
+    lblMonat->setFont(month_font);
     txtJahr = new QLineEdit(this);
     txtJahr->setObjectName("txtJahr");
     txtJahr->setMaximumWidth(70);

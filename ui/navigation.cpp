@@ -121,6 +121,12 @@ void frmKalender::moveSelection(std::int32_t days) {
 }
 
 void frmKalender::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+C anywhere but in a text box copies the shown report.
+    if (event->matches(QKeySequence::Copy)) {
+        picInfo->copyToClipboard();
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left: moveSelection(-1); break;
     case Qt::Key_Right: moveSelection(1); break;

@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include "ui/InfoPanel.h"
+#include "ui/MonthView.h"
+#include "window_fixture.h"
+
+namespace {
+
+QStringList labels(const WindowForTest& t) {
+    QStringList result;
+    for (const InfoPanel::Row& row : t.find<InfoPanel>("picInfo")->rows()) result << row.label;
+    return result;
+}
+
+TEST(DayReport, RowsInOrderOnAnOrdinaryDay) {
+    WindowForTest t;
+    t.start();
+    const QStringList expected = {
+        "3. Mai 2024", "Julianisches Datum", "Tag im Jahr", "Woche im Jahr", "Schaltjahr", "Jahreszeit",
+        "Sternzeichen", "Dämmerung", "Sonne", "Sonne Kulmination", "Sonne Kulminationshöhe", "Tageslänge",
+        "Sonnenhöhe", "Sonnenentfernung", "Mond", "Mondphase", "Mondentfernung"};
+    EXPECT_EQ(labels(t), expected);
+    EXPECT_EQ(t.valueOf("Julianisches Datum"), "2460434");
+    EXPECT_EQ(t.valueOf("Tag im Jahr"), "124");
+    EXPECT_EQ(t.valueOf("Schaltjahr"), "ja");
+    EXPECT_EQ(t.valueOf("Sternzeichen"), "Stier");
+    EXPECT_TRUE(t.valueOf("Sonne").contains(QRegularExpression(R"(^05:3\d Uhr - 20:3\d Uhr$)"))) << t.valueOf("Sonne").toStdString();
+    EXPECT_TRUE(t.valueOf("Mondentfernung").endsWith(" km"));
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+TEST(DayReport, FullMoonDayHasTwoMoonPhaseRows) {
+    WindowForTest t;
+    t.start();
+    t.window->ZeichneMonat(5, 2024);
+    QTest::mouseClick(t.find<MonthView>("picMonat"), Qt::LeftButton, {},
+                      t.find<MonthView>("picMonat")->cellRect(23).center());
+    EXPECT_EQ(t.window->selectedDay(), 23);
+    EXPECT_EQ(labels(t).count("Mondphase"), 2);
+    const auto& rows = t.find<InfoPanel>("picInfo")->rows();
+    const auto first = std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.label == "Mondphase"; });
+    ASSERT_NE(first, rows.end());
+    // 13:53 UT is 15:53 CEST.
+    EXPECT_TRUE(first->value.contains(QRegularExpression(R"(^Vollmond um 15:5\d Uhr$)"))) << first->value.toStdString();
+}
+
+TEST(DayReport, BlueMoonAndNewMoonRows) {
+    WindowForTest t;
+    t.now = QDateTime(QDate(2023, 8, 31), QTime(12, 0));
+    t.start();
+    EXPECT_TRUE(t.reportLines().filter(QRegularExpression(R"(^Mondphase\tVollmond \(Blue Moon\) um 0[34]:\d\d Uhr$)")).size() == 1)
+        << t.reportLines().join("|").toStdString();
+    t.window->ZeichneMonat(8, 2023);
+    QTest::mouseClick(t.find<MonthView>("picMonat"), Qt::LeftButton, {},
+                      t.find<MonthView>("picMonat")->cellRect(16).center());
+    EXPECT_EQ(t.reportLines().filter(QRegularExpression(R"(^Mondphase\tNeumond um \d\d:\d\d Uhr$)")).size(), 1);
+}
+
+TEST(DayReport, NegativeYearHeadingAndCaption) {
+    WindowForTest t;
+    t.start();
+    t.window->ZeichneMonat(3, -44);
+    EXPECT_EQ(t.reportLines().first(), "3. März 44 v.C.");
+    EXPECT_EQ(t.find<QPushButton>("cmdDaten(3)")->text(), "Feiertage 44 v.C.");
+    t.click("cmdDaten(1)");
+    EXPECT_EQ(t.reportLines().mid(0, 2), QStringList({"3. März 44 v.C.", "3. März -44"}));
+    EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join("\n").toStdString();
+}
+
+TEST(DayReport, EclipseRows) {
+    struct Case {
+        const char* what;
+        int year, month, day;
+        QStringList tail;
+    };
+    const Case cases[] = {
+        // Far from any eclipse: the report ends with the Moon's distance.
+        {"no eclipse", 2024, 5, 3, {}},
+        // Total in America, below the horizon in Berlin.
+        {"not seen", 2024, 4, 10, {"Sonnenfinsternis", "Datum\t8.4.2024", "Sichtbarkeit\tam Ort nicht sichtbar"}},
+        // Partial in Berlin; CEST (UT + 2 h), first contact 09:08 UT.
+        {"seen", 2022, 10, 20, {"Sonnenfinsternis", "Datum\t25.10.2022", "Beginn\t11:0", "Ende\t13:1", "Bedeckung\t4"}},
+    };
+    for (const Case& c : cases) {
+        WindowForTest t;
+        t.now = QDateTime(QDate(c.year, c.month, c.day), QTime(12, 0));
+        t.start();
+        const QStringList lines = t.reportLines();
+        if (c.tail.isEmpty()) {
+            EXPECT_TRUE(lines.last().startsWith("Mondentfernung\t")) << c.what;
+            continue;
+        }
+        const QStringList tail = lines.mid(lines.size() - c.tail.size());
+        for (int i = 0; i < c.tail.size(); ++i) {
+            EXPECT_TRUE(tail[i].startsWith(c.tail[i])) << c.what << ": " << tail[i].toStdString();
+        }
+    }
+    WindowForTest t;
+    t.now = QDateTime(QDate(2022, 10, 25), QTime(12, 0));
+    t.start();
+    EXPECT_TRUE(t.valueOf("Beginn").contains(QRegularExpression(R"(^11:0\d Uhr$)"))) << t.valueOf("Beginn").toStdString();
+    EXPECT_TRUE(t.valueOf("Ende").contains(QRegularExpression(R"(^13:1\d Uhr$)")));
+    EXPECT_TRUE(t.valueOf("Bedeckung").contains(QRegularExpression(R"(^4[0-5],\d %$)")));
+}
+
+TEST(OtherCalendarsReport, ThirteenRows) {
+    WindowForTest t;
+    t.start();
+    t.click("cmdDaten(1)");
+    const QStringList lines = t.reportLines();
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines[2], "Unixtime\t1714738502"); // 14:15:02 CEST
+    EXPECT_EQ(lines[3], "Gregorianischer Kalender\t3. Mai 2024");
+    EXPECT_EQ(lines[4], "Julianischer Kalender\t20. April 2024");
+    EXPECT_EQ(lines[5], "Julianischer Kalender (a.u.c.)\t20. April 2776 a.u.c.");
+    EXPECT_EQ(lines[6], "Islamischer Kalender\t24. Shawwal 1445");
+    EXPECT_EQ(lines[7], "Maya Kalender\t0.0.0.13.0.11.9.11");
+    EXPECT_TRUE(lines[9].endsWith(")") == false && lines[9].startsWith("Ägyptischer Kalender\t"));
+    EXPECT_TRUE(lines[10].endsWith("(Alexander)"));
+    EXPECT_TRUE(lines[11].endsWith("(Nabonassar)"));
+    EXPECT_TRUE(lines[12].endsWith("(Altpersisch)"));
+    EXPECT_TRUE(lines[13].endsWith("(Armenisch)"));
+    EXPECT_TRUE(lines[14].startsWith("Anéris\t"));
+}
+
+TEST(MonthView, PressOnAnEmptyCellChangesNothing) {
+    WindowForTest t;
+    t.start();
+    const QStringList before = t.reportLines();
+    auto* grid = t.find<MonthView>("picMonat");
+    // May 2024 starts on a Wednesday: the first two cells are empty, as is the last row.
+    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, MonthView::kHeadingHeight + 5));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(grid->width() - 5, grid->height() - 5));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(grid->width() / 2, 5)); // heading strip
+    EXPECT_EQ(t.window->selectedDay(), 3);
+    EXPECT_EQ(t.reportLines(), before);
+    EXPECT_EQ(grid->model().selected, 3);
+}
+
+TEST(MonthView, MarksOfAugust2023) {
+    WindowForTest t;
+    t.start();
+    t.window->ZeichneMonat(8, 2023);
+    const MonthModel& m = t.find<MonthView>("picMonat")->model();
+    EXPECT_EQ(m.first_weekday, 1); // Tuesday
+    EXPECT_EQ(m.days, 31);
+    EXPECT_TRUE(m.marks[1].full_moon && !m.marks[1].blue_moon);
+    EXPECT_TRUE(m.marks[31].full_moon && m.marks[31].blue_moon);
+    EXPECT_TRUE(m.marks[16].new_moon);
+    EXPECT_TRUE(m.marks[15].holiday); // Mariä Himmelfahrt
+    EXPECT_FALSE(m.marks[14].holiday);
+    EXPECT_EQ(m.today, 0);
+    EXPECT_EQ(m.weekday_names[0], "Montag");
+}
+
+TEST(Navigation, MonthAndYearButtonsAcrossTheYearEnd) {
+    WindowForTest t;
+    t.start();
+    t.window->ZeichneMonat(12, 2023);
+    t.click("cmdAendern(1)");
+    EXPECT_EQ(t.find<QLabel>("lblMonat")->text(), "Januar");
+    EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2024");
+    EXPECT_EQ(t.window->engine().Jahr(), 2024);
+    EXPECT_EQ(t.reportLines().first(), "3. Januar 2024");
+    t.click("cmdAendern(0)");
+    EXPECT_EQ(t.find<QLabel>("lblMonat")->text(), "Dezember");
+    EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2023");
+    t.click("cmdAendern(3)");
+    EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2024");
+    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2024");
+    t.click("cmdAendern(2)");
+    t.click("cmdAendern(2)");
+    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2022");
+    t.click("cmdHeute");
+    EXPECT_EQ(t.reportLines().first(), "3. Mai 2024");
+    EXPECT_EQ(t.find<MonthView>("picMonat")->model().today, 3);
+}
+
+TEST(Navigation, TheSelectedDayStaysInTheShownMonth) {
+    WindowForTest t;
+    t.now = QDateTime(QDate(2024, 1, 31), QTime(12, 0));
+    t.start();
+    t.click("cmdAendern(1)"); // 31 January -> February has 29 days
+    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024");
+    EXPECT_EQ(t.window->engine().Format_Datum(0), "29.2.2024");
+}
+
+TEST(Navigation, YearBoxAcceptsOnlyYearsOfTheEngine) {
+    WindowForTest t;
+    t.start();
+    auto* year = t.find<QLineEdit>("txtJahr");
+    year->setText("1999");
+    EXPECT_EQ(t.reportLines().first(), "3. Mai 1999");
+    for (const char* bad : {"abc", "-", "99999999999", "27969", ""}) {
+        year->setText(QString::fromLatin1(bad));
+        EXPECT_EQ(t.window->engine().Jahr(), 1999) << bad;
+    }
+    year->setText("-500");
+    EXPECT_EQ(t.reportLines().first(), "3. Mai 500 v.C.");
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+TEST(Navigation, Keyboard) {
+    WindowForTest t;
+    t.now = QDateTime(QDate(2023, 12, 31), QTime(12, 0));
+    t.start();
+    QTest::keyClick(t.window.get(), Qt::Key_Right);
+    EXPECT_EQ(t.reportLines().first(), "1. Januar 2024");
+    QTest::keyClick(t.window.get(), Qt::Key_Up);
+    EXPECT_EQ(t.reportLines().first(), "25. Dezember 2023");
+    QTest::keyClick(t.window.get(), Qt::Key_Down);
+    QTest::keyClick(t.window.get(), Qt::Key_Left);
+    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023");
+    QTest::keyClick(t.window.get(), Qt::Key_PageDown);
+    EXPECT_EQ(t.reportLines().first(), "31. Januar 2024");
+    QTest::keyClick(t.window.get(), Qt::Key_PageDown);
+    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024");
+    QTest::keyClick(t.window.get(), Qt::Key_PageUp);
+    EXPECT_EQ(t.reportLines().first(), "29. Januar 2024");
+    QTest::keyClick(t.window.get(), Qt::Key_Home);
+    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023");
+}
+
+TEST(ReportPanel, CopiedTextOfAReport) {
+    WindowForTest t;
+    t.start();
+    auto* panel = t.find<InfoPanel>("picInfo");
+    panel->copyToClipboard();
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("3. Mai 2024\nJulianisches Datum\t2460434\nTag im Jahr\t124\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.endsWith(" km\n"));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(panel, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), copied);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(t.window.get(), Qt::Key_C, Qt::ControlModifier); // from the month grid
+    EXPECT_EQ(QApplication::clipboard()->text(), copied);
+}
+
+TEST(ReportPanel, WheelMovesTheListWithinItsLimits) {
+    WindowForTest t;
+    t.start();
+    t.click("cmdDaten(3)");
+    auto* panel = t.find<InfoPanel>("picInfo");
+    auto* bar = t.find<QScrollBar>("ucScrollbar1");
+    EXPECT_TRUE(bar->isVisibleTo(t.window.get()));
+    EXPECT_EQ(bar->maximum(), t.window->engine().Feiertage_Anzahl() - 20);
+    auto wheel = [&](int delta) {
+        QWheelEvent event(QPointF(10, 10), panel->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(panel, &event);
+    };
+    wheel(-120); // not hovered yet: nothing moves
+    EXPECT_EQ(t.window->listScrollPosition(), 0);
+    QTest::mouseMove(panel, QPoint(20, 20));
+    wheel(-120);
+    EXPECT_EQ(t.window->listScrollPosition(), 5);
+    EXPECT_EQ(bar->value(), 5);
+    EXPECT_EQ(t.reportLines()[1], "12.2.2024\tMontag, Rosenmontag");
+    for (int i = 0; i < 30; ++i) wheel(-120);
+    EXPECT_EQ(t.window->listScrollPosition(), t.window->engine().Feiertage_Anzahl() - 20);
+    EXPECT_EQ(t.reportLines().size(), 1 + 21);
+    for (int i = 0; i < 30; ++i) wheel(120);
+    EXPECT_EQ(t.window->listScrollPosition(), 0);
+    bar->setValue(12);
+    EXPECT_EQ(t.window->listScrollPosition(), 12);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(panel, &leave);
+    wheel(-120);
+    EXPECT_EQ(t.window->listScrollPosition(), 12);
+}
+
+TEST(ReportPanel, ButtonsShowTheirPanels) {
+    WindowForTest t;
+    t.start();
+    struct Case { const char* button; const char* visible; };
+    const Case cases[] = {{"cmdDaten(2)", "picDifferenz"}, {"cmdDaten(7)", "picAbout"}, {"cmdDaten(4)", "picInfo"}};
+    for (const Case& c : cases) {
+        t.click(c.button);
+        for (const char* panel : {"picInfo", "picDifferenz", "picAbout"}) {
+            EXPECT_EQ(t.find<QWidget>(panel)->isVisibleTo(t.window.get()), std::string(panel) == c.visible)
+                << c.button << " " << panel;
+        }
+        int pressed = 0;
+        for (int i = 0; i < 8; ++i) pressed += t.find<QPushButton>(("cmdDaten(" + std::to_string(i) + ")").c_str())->isChecked();
+        EXPECT_EQ(pressed, 1);
+    }
+}
+
+} // namespace
