@@ -9,10 +9,18 @@
 // Spreadsheet, 4th ed. (2011); J. Meeus, Astronomical Algorithms, 2nd ed.
 #pragma once
 
+#include <cmath>
+#include <numbers>
 #include <string>
 #include <string_view>
 
 namespace AstroModule::detail {
+
+inline constexpr double kPi = std::numbers::pi;
+inline constexpr double kTwoPi = 2.0 * std::numbers::pi;
+
+// An angle in radians reduced into [-pi, pi).
+inline double signed_angle(double rad) { return rad - kTwoPi * std::floor((rad + kPi) / kTwoPi); }
 
 // ---- integer parts (eclipse.cpp) -------------------------------------------
 

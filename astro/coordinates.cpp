@@ -12,8 +12,6 @@ namespace AstroModule::detail {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // Earth ellipsoid of the parallax correction (IAU 1964: b/a and a).
 constexpr double kEarthAxisRatio = 0.996647;
@@ -33,7 +31,6 @@ double atan_of_ratio(double num, double den) {
 
 // An angle difference taken into -pi..pi, so that a step across 0 h of hour
 // angle stays small.
-double signed_angle(double rad) { return rad - kTwoPi * std::floor((rad + kPi) / kTwoPi); }
 
 struct NutationArguments {
     double t;

@@ -15,8 +15,6 @@ namespace AstroModule::detail {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 constexpr double kMoonRadius_earth_radii = 0.272446;
 constexpr double kSunRadius_au = 0.00465242;
@@ -91,7 +89,6 @@ double forward_angle(double rad) { return rad < 0 ? rad + kTwoPi : rad; }
 
 // A longitude difference taken into -pi..pi: Sun and Moon may stand on either
 // side of the equinox.
-double signed_angle(double rad) { return rad - kTwoPi * std::floor((rad + kPi) / kTwoPi); }
 
 std::optional<ContactSolution> local_eclipse(double day, double month, double year, double DS,
                                              double ZC, double GLong, double GLat) {

@@ -16,7 +16,6 @@ namespace AstroModule::detail {
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // One periodic term: coefficient (degrees) of sin or cos of
 // d D + m M + mp M' + f F; the term is multiplied by E^|m|.

@@ -204,3 +204,27 @@ TEST(MoonPhase, FromTheFieldsOrTheClock) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(LocalInstant, MidnightBoundary) {
+    // Day number n runs from local midnight at n - 0.5 to the next at n + 0.5.
+    const std::int32_t n = 2460434; // 3 May 2024
+    struct Case { double minutes_after_midnight; std::int32_t day; int minute; };
+    const Case cases[] = {
+        {-1, n - 1, 1439},        // 23:59 the day before
+        {1, n, 1},                // 00:01
+        {-20.0 / 60.0, n, 0},     // 23:59:40 rounds into 00:00 of the next day
+        {0, n, 0},
+        {1439, n, 1439},
+        {1439.5, n + 1, 0},
+    };
+    for (const auto& c : cases) {
+        const vespera::LocalInstant local = vespera::split_local_instant(n - 0.5 + c.minutes_after_midnight / 1440.0);
+        EXPECT_EQ(local.day_number, c.day) << c.minutes_after_midnight;
+        EXPECT_EQ(local.minute_of_day, c.minute) << c.minutes_after_midnight;
+    }
+    EXPECT_THROW(vespera::split_local_instant(std::nan("")), vespera::EngineFault);
+}
+
+} // namespace

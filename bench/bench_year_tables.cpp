@@ -1,0 +1,25 @@
+#include <benchmark/benchmark.h>
+
+#include "engine/clsCalendar.h"
+
+namespace {
+
+// A full rebuild of the year's tables: named days, school holidays, clock
+// changes, seasons, and the fifteen full and new moons.
+void BM_FeiertageEinlesen(benchmark::State& state) {
+    clsCalendar cal;
+    cal.setLongitude(13.2975);
+    cal.setLatitude(52.5222222222222);
+    cal.setZeitzone_Offset(1.0f);
+    cal.setKalender(1);
+    cal.setJahr(2024);
+    cal.setMonat(5);
+    cal.setTag(3);
+    for (auto _ : state) {
+        cal.Feiertage_Einlesen();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FeiertageEinlesen)->Unit(benchmark::kMicrosecond);
+
+} // namespace
