@@ -25,7 +25,7 @@ public:
     using ErrorReporter = std::function<void(const std::string&)>;
 
     // Entries of the holiday table; Feiertage_Anzahl() is the highest index.
-    static constexpr std::int32_t kHolidayCount = 71;
+    static constexpr std::int32_t kHolidayCount = 73;
     static constexpr int kPhaseCount = 15;
 
     clsCalendar();

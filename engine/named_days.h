@@ -100,6 +100,9 @@ inline constexpr auto kNamedDays = std::to_array<NamedDayRule>({
     {"Mabon", DayRule::Fixed, 9, 21},
     {"Samhain", DayRule::Fixed, 10, 31},
     {"Yulefest", DayRule::Fixed, 12, 21},
+    // Two of the nine nationwide public holidays, in every year as the others.
+    {"Tag der Arbeit", DayRule::Fixed, 5, 1},
+    {"Tag der Deutschen Einheit", DayRule::Fixed, 10, 3},
 });
 
 struct SchoolHoliday {

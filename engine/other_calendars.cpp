@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 12> kIslamicMonths = {
 constexpr std::array<std::string_view, 13> kEgyptianMonths = {
     ". Thot ", ". Phaophi ", ". Athyr ", ". Choiak ", ". Tybi ", ". Mechir ",
     ". Phamenoth ", ". Pharmuthi ", ". Pachon ", ". Payni ", ". Epiphi ",
-    ". Epagomenen ", ""};
+    ". Mesore ", ". Epagomenen "}; // the five days after Mesore are month 13
 
 constexpr std::array<std::string_view, 13> kRepublicanMonths = {
     ". Vendémiaire ", ". Brumaire ", ". Frimaire ", ". Nivôse ", ". Pluviôse ",

@@ -97,13 +97,14 @@ TEST(HolidayTable, Year2024) {
         {"Litha", 6, 21},           {"Lammas", 8, 2},             {"Mabon", 9, 21},
         {"Samhain", 10, 31},        {"Yulefest", 12, 21},         {"Frühlingsanfang", 3, 20},
         {"Sommeranfang", 6, 20},    {"Herbstanfang", 9, 22},      {"Winteranfang", 12, 21},
+        {"Tag der Arbeit", 5, 1},   {"Tag der Deutschen Einheit", 10, 3},
     };
     EngineForTest t;
     t.in_berlin();
     t.at(2024, 5, 3);
-    EXPECT_EQ(t.cal.Feiertage_Anzahl(), 70);
+    EXPECT_EQ(t.cal.Feiertage_Anzahl(), 72);
     const auto table = table_of(t.cal);
-    EXPECT_EQ(table.size(), 71u);
+    EXPECT_EQ(table.size(), 73u);
     for (const auto& c : cases) {
         ASSERT_TRUE(table.count(c.name)) << c.name;
         EXPECT_EQ(table.at(c.name), day_of(2024, c.month, c.day)) << c.name;
@@ -144,6 +145,22 @@ TEST(HolidayTable, SortedWithSlotOrderOnEqualDays) {
     EXPECT_EQ(t.cal.Feiertag_Name(day_of(2023, 3, 3)), "");
 }
 
+TEST(HolidayTable, NationalHolidaysInEveryYear) {
+    EngineForTest t;
+    for (int year : {-27968, -44, 0, 1582, 1583, 1949, 2024, 2025, 27968}) {
+        t.at(year, 6, 1);
+        EXPECT_NE(t.cal.Feiertag_Name(day_of(year, 5, 1)).find("Tag der Arbeit\r\n"), std::string::npos) << year;
+        EXPECT_NE(t.cal.Feiertag_Name(day_of(year, 10, 3)).find("Tag der Deutschen Einheit\r\n"), std::string::npos)
+            << year;
+    }
+    t.at(2024, 1, 1);
+    EXPECT_EQ(t.cal.Feiertag_Name(day_of(2024, 10, 3)), "Tag der Deutschen Einheit\r\n");
+    EXPECT_EQ(t.cal.Feiertag_Name(day_of(2024, 5, 1)), "Tag der Arbeit\r\n");
+    // 2008: Himmelfahrt fell on 1 May; the older slot comes first.
+    t.at(2008, 1, 1);
+    EXPECT_EQ(t.cal.Feiertag_Name(day_of(2008, 5, 1)), "Himmelfahrt\r\nTag der Arbeit\r\n");
+}
+
 TEST(HolidayTable, EveryYearBuildsWithoutFault) {
     EngineForTest t;
     t.in_berlin();
@@ -159,7 +176,7 @@ TEST(HolidayTable, EveryYearBuildsWithoutFault) {
 TEST(HolidayTable, IndicesOutOfRangeAreReported) {
     EngineForTest t;
     t.at(2024, 5, 3);
-    EXPECT_EQ(t.cal.Feiertag_NurName(71), "");
+    EXPECT_EQ(t.cal.Feiertag_NurName(73), "");
     EXPECT_EQ(t.cal.Feiertag_NurName(-1), "");
     t.cal.Feiertag_Datum(1000);
     EXPECT_EQ(t.cal.FerienName(0), "");

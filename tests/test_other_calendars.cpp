@@ -288,14 +288,15 @@ TEST(OtherCalendars, EgyptianErasBeginOnTheirEpochs) {
     };
     struct Offset {
         std::int64_t days;
-        const char* date; // empty: the five days after the twelfth month
+        const char* date;
     };
+    // Twelve months of 30 days, Mesore the twelfth, then the five epagomenal days.
     const Offset offsets[] = {
-        {0, "1. Thot 1"},          {29, "30. Thot 1"},         {30, "1. Phaophi 1"},
-        {329, "30. Epiphi 1"},     {359, "30. Epagomenen 1"},  {360, ""},
-        {364, ""},                 {365, "1. Thot 2"},         {-1, ""},
-        {-5, ""},                  {-6, "30. Epagomenen -1"},  {-365, "1. Thot -1"},
-        {-366, ""},                {365 * 1000 + 45, "16. Phaophi 1001"},
+        {0, "1. Thot 1"},          {29, "30. Thot 1"},          {30, "1. Phaophi 1"},
+        {329, "30. Epiphi 1"},     {330, "1. Mesore 1"},        {359, "30. Mesore 1"},
+        {360, "1. Epagomenen 1"},  {364, "5. Epagomenen 1"},    {365, "1. Thot 2"},
+        {-1, "5. Epagomenen -1"},  {-5, "1. Epagomenen -1"},    {-6, "30. Mesore -1"},
+        {-365, "1. Thot -1"},      {-366, "5. Epagomenen -2"},  {365 * 1000 + 45, "16. Phaophi 1001"},
     };
     EngineForTest t;
     for (const Era& era : eras) {
