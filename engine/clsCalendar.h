@@ -260,6 +260,19 @@ private:
     double zone_offset_for_current_day();
     std::string event_for_current_day(bool moon, std::int16_t event_code);
 
+    // The sine of one body's altitude at the hours 0..24 of one local day at
+    // one place. Every rise, set, twilight and culmination result of that day
+    // reads the same samples, so they are computed once and kept; a different
+    // day, offset (summer time included) or place makes them stale by key.
+    struct AltitudeSamples {
+        bool valid = false;
+        double date_mjd = 0.0; // local midnight in universal time
+        double longitude_deg = 0.0;
+        double latitude_deg = 0.0;
+        std::array<double, 25> sin_altitude{};
+    };
+    const AltitudeSamples& altitude_samples(bool moon, double date_mjd, double longitude_deg, double latitude_deg);
+
     // phases
     double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
     static double rang(double x);
@@ -281,6 +294,9 @@ private:
 
     Fields f_{};
     YearTables tables_{};
+    AltitudeSamples sun_samples_{};
+    AltitudeSamples moon_samples_{};
+    bool sample_cache_enabled_ = true; // off only in tests that compare both paths
     std::string special_day_;
     std::string special_info_;
     char decimal_separator_ = ',';

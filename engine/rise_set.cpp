@@ -37,8 +37,6 @@ constexpr int kSampleCount = 25; // the hours 0..24 of the local day
 double sin_deg(double angle_deg) { return std::sin(angle_deg * kRadPerDeg); }
 double cos_deg(double angle_deg) { return std::cos(angle_deg * kRadPerDeg); }
 
-using SinAltitude = double (*)(double, double, double, double, double);
-
 // What the hourly search found for one threshold on one local day.
 struct Crossings {
     bool rise = false;
@@ -46,21 +44,13 @@ struct Crossings {
     bool above = false; // above the threshold at 0 h
     double rise_hours = 0.0;
     double set_hours = 0.0;
-    std::array<double, kSampleCount> samples{}; // sine of altitude less threshold
-    int sampled_through = 0;                     // samples[0..sampled_through] are filled
 };
 
 struct SearchInput {
-    double date_mjd; // local midnight in universal time
-    double longitude_deg;
-    double cos_latitude;
-    double sin_latitude;
+    const std::array<double, kSampleCount>& sin_altitude; // hours 0..24
     double threshold_sine;
-    SinAltitude sin_altitude;
 
-    double sample(int hour) const {
-        return sin_altitude(date_mjd, hour, longitude_deg, cos_latitude, sin_latitude) - threshold_sine;
-    }
+    double sample(int hour) const { return sin_altitude[static_cast<std::size_t>(hour)] - threshold_sine; }
 };
 
 void check_inputs(double offset_hours, double longitude_deg, double latitude_deg) {
@@ -260,14 +250,10 @@ template <class Quad>
 Crossings find_crossings(const SearchInput& in, Quad quad) {
     Crossings found;
     double ym = in.sample(0);
-    found.samples[0] = ym;
     found.above = ym > 0.0;
     for (int hour = 1; hour < kSampleCount && !(found.rise && found.set); hour += 2) {
         const double yz = in.sample(hour);
         const double yp = in.sample(hour + 1);
-        found.samples[static_cast<std::size_t>(hour)] = yz;
-        found.samples[static_cast<std::size_t>(hour) + 1] = yp;
-        found.sampled_through = hour + 1;
         const auto q = quad(ym, yz, yp);
         if (q.nz == 1) {
             if (ym < 0.0) {
@@ -296,18 +282,14 @@ Crossings find_crossings(const SearchInput& in, Quad quad) {
 // The hour of the highest point of the day: the highest hourly sample,
 // refined by the parabola through it and its neighbours.
 template <class Quad>
-double highest_hour(const SearchInput& in, Crossings& found, Quad quad) {
-    for (int hour = found.sampled_through + 1; hour < kSampleCount; ++hour) {
-        found.samples[static_cast<std::size_t>(hour)] = in.sample(hour);
+double highest_hour(const SearchInput& in, Quad quad) {
+    int best = 0;
+    for (int hour = 1; hour < kSampleCount; ++hour) {
+        if (in.sample(hour) > in.sample(best)) best = hour;
     }
-    found.sampled_through = kSampleCount - 1;
-    std::size_t best = 0;
-    for (std::size_t hour = 1; hour < found.samples.size(); ++hour) {
-        if (found.samples[hour] > found.samples[best]) best = hour;
-    }
-    if (best == 0 || best + 1 == found.samples.size()) return static_cast<double>(best);
-    const auto q = quad(found.samples[best - 1], found.samples[best], found.samples[best + 1]);
-    const bool is_maximum = 0.5 * (found.samples[best + 1] + found.samples[best - 1]) < found.samples[best];
+    if (best == 0 || best + 1 == kSampleCount) return static_cast<double>(best);
+    const auto q = quad(in.sample(best - 1), in.sample(best), in.sample(best + 1));
+    const bool is_maximum = 0.5 * (in.sample(best + 1) + in.sample(best - 1)) < in.sample(best);
     if (!is_maximum || std::fabs(q.xe) > 1.0) return static_cast<double>(best);
     return static_cast<double>(best) + q.xe;
 }
@@ -326,6 +308,30 @@ double hours_above(const Crossings& found) {
 
 } // namespace
 
+// ---- the day's samples ------------------------------------------------------
+
+const clsCalendar::AltitudeSamples& clsCalendar::altitude_samples(bool moon, double date_mjd, double longitude_deg,
+                                                                  double latitude_deg) {
+    AltitudeSamples& kept = moon ? moon_samples_ : sun_samples_;
+    static_assert(std::tuple_size_v<decltype(kept.sin_altitude)> == kSampleCount);
+    if (sample_cache_enabled_ && kept.valid && kept.date_mjd == date_mjd && kept.longitude_deg == longitude_deg &&
+        kept.latitude_deg == latitude_deg) {
+        return kept;
+    }
+    const double cos_latitude = std::cos(latitude_deg * kLatitudeRadPerDeg);
+    const double sin_latitude = std::sin(latitude_deg * kLatitudeRadPerDeg);
+    for (int hour = 0; hour < kSampleCount; ++hour) {
+        kept.sin_altitude[static_cast<std::size_t>(hour)] =
+            moon ? SinAltmun(date_mjd, hour, longitude_deg, cos_latitude, sin_latitude)
+                 : SinAltSun(date_mjd, hour, longitude_deg, cos_latitude, sin_latitude);
+    }
+    kept.valid = true;
+    kept.date_mjd = date_mjd;
+    kept.longitude_deg = longitude_deg;
+    kept.latitude_deg = latitude_deg;
+    return kept;
+}
+
 // ---- public operations ------------------------------------------------------
 
 std::string clsCalendar::sunevent(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours,
@@ -333,13 +339,10 @@ std::string clsCalendar::sunevent(std::int16_t year, std::int16_t month, std::in
     return guarded("sunevent", std::string{}, [&]() -> std::string {
         check_inputs(offset_hours, longitude_deg, latitude_deg);
         const std::size_t j = threshold_index(event_code, true);
-        const SearchInput in{mjd(year, month, day) - offset_hours / 24.0,
-                             longitude_deg,
-                             std::cos(latitude_deg * kLatitudeRadPerDeg),
-                             std::sin(latitude_deg * kLatitudeRadPerDeg),
-                             std::sin(kSunThreshold_rad[j]),
-                             &clsCalendar::SinAltSun};
-        Crossings found = find_crossings(in, &clsCalendar::quad);
+        const double date_mjd = mjd(year, month, day) - offset_hours / 24.0;
+        const SearchInput in{altitude_samples(false, date_mjd, longitude_deg, latitude_deg).sin_altitude,
+                             std::sin(kSunThreshold_rad[j])};
+        const Crossings found = find_crossings(in, &clsCalendar::quad);
 
         if (event_code == kDayLengthCode) return hrsmin(hours_above(found), false);
         if (event_code == kCulminationCode) {
@@ -348,9 +351,9 @@ std::string clsCalendar::sunevent(std::int16_t year, std::int16_t month, std::in
             const double culmination_hours =
                 (found.rise && found.set && found.set_hours >= found.rise_hours)
                     ? found.rise_hours + (found.set_hours - found.rise_hours) / 2.0
-                    : highest_hour(in, found, &clsCalendar::quad);
+                    : highest_hour(in, &clsCalendar::quad);
             f_.culmination_altitude_deg = vespera::sun_altitude_deg(
-                kJdOfMjdZero + in.date_mjd + culmination_hours / 24.0, longitude_deg, latitude_deg);
+                kJdOfMjdZero + date_mjd + culmination_hours / 24.0, longitude_deg, latitude_deg);
             return hrsmin(culmination_hours, true);
         }
         if (!found.rise && !found.set) return found.above ? "****" : "....";
@@ -364,12 +367,9 @@ std::string clsCalendar::moonevent(std::int16_t year, std::int16_t month, std::i
     return guarded("moonevent", std::string{}, [&]() -> std::string {
         check_inputs(offset_hours, longitude_deg, latitude_deg);
         const std::size_t j = threshold_index(event_code, false);
-        const SearchInput in{mjd(year, month, day) - offset_hours / 24.0,
-                             longitude_deg,
-                             std::cos(latitude_deg * kLatitudeRadPerDeg),
-                             std::sin(latitude_deg * kLatitudeRadPerDeg),
-                             std::sin(kMoonThreshold_rad[j]),
-                             &clsCalendar::SinAltmun};
+        const double date_mjd = mjd(year, month, day) - offset_hours / 24.0;
+        const SearchInput in{altitude_samples(true, date_mjd, longitude_deg, latitude_deg).sin_altitude,
+                             std::sin(kMoonThreshold_rad[j])};
         const Crossings found = find_crossings(in, &clsCalendar::quad);
         if (!found.rise && !found.set) return found.above ? "****" : "....";
         if (event_code > 0) return found.rise ? hrsmin(found.rise_hours, true) : "----";
