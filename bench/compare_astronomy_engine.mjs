@@ -56,7 +56,7 @@ function yearTables(year) {
         let from = start;
         for (let i = 0; i < kPhaseCount; ++i) {
             const t = Astronomy.SearchMoonPhase(longitude, from, 40);
-            if (t === null) throw new Error(`no ${key} moon after ${from.toISOString()}`);
+            if (t === null) throw new Error(`no ${key} moon after ${Astronomy.MakeTime(from)}`);
             phases[key].push(t);
             from = t.AddDays(1);
         }
