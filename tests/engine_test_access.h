@@ -16,4 +16,7 @@ struct EngineTestAccess {
     static auto minisun(double t) { return clsCalendar::minisun(t); }
     static void set_sun_altitude(clsCalendar& cal, double altitude_deg) { cal.f_.sun_altitude_deg = altitude_deg; }
     static double culmination_altitude(const clsCalendar& cal) { return cal.f_.culmination_altitude_deg; }
+    // Copies of the whole state, for before/after comparisons.
+    static auto fields(const clsCalendar& cal) { return cal.f_; }
+    static auto tables(const clsCalendar& cal) { return cal.tables_; }
 };
