@@ -61,7 +61,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static int argc = 1;
     static char name[] = "fuzz_settings";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: a static QApplication would go before the platform
+    // plugin's input devices at exit.
+    new QApplication(argc, argv);
     root = new QTemporaryDir;
     return 0;
 }

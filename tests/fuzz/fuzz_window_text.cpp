@@ -125,7 +125,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static int argc = 1;
     static char name[] = "fuzz_window_text";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: a static QApplication would go before the platform
+    // plugin's input devices at exit.
+    new QApplication(argc, argv);
     window = new Window;
     qputenv("VESPERA_CONFIG_DIR", window->config.path().toLocal8Bit());
     const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2));
