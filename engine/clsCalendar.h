@@ -198,7 +198,19 @@ private:
     Result guarded(const char* procedure, Result fallback, Body&& body);
     template <class Body>
     void guarded_void(const char* procedure, Body&& body);
-    void report(const vespera::EngineFault& fault, const char* procedure);
+    void report(const vespera::EngineFault& fault);
+
+    // Members that call other members (the Jahr Let rebuilding the year's
+    // tables, the rise and set texts calling sunevent): a fault below the
+    // outermost member unwinds to it, so that the caller's fields come back
+    // as they were before its call and the fault is reported once.
+    struct GuardDepth {
+        int& depth;
+        explicit GuardDepth(int& d) : depth(d) { ++depth; }
+        ~GuardDepth() { --depth; }
+        GuardDepth(const GuardDepth&) = delete;
+        GuardDepth& operator=(const GuardDepth&) = delete;
+    };
 
     // date core
     static std::string GetWochentagName(std::int32_t Index);
@@ -302,27 +314,29 @@ private:
     char decimal_separator_ = ',';
     Clock clock_;
     ErrorReporter reporter_;
+    int guard_depth_ = 0;
 };
 
 template <class Result, class Body>
 Result clsCalendar::guarded(const char* procedure, Result fallback, Body&& body) {
     const Fields saved = f_;
+    const GuardDepth depth(guard_depth_);
     try {
         return body();
-    } catch (const vespera::EngineFault& fault) {
+    } catch (vespera::EngineFault& fault) {
         f_ = saved;
-        report(fault, procedure);
+        // The message names the member the fault arose in.
+        if (fault.procedure == nullptr) fault.procedure = procedure;
+        if (guard_depth_ > 1) throw;
+        report(fault);
         return fallback;
     }
 }
 
 template <class Body>
 void clsCalendar::guarded_void(const char* procedure, Body&& body) {
-    const Fields saved = f_;
-    try {
+    guarded(procedure, 0, [&] {
         body();
-    } catch (const vespera::EngineFault& fault) {
-        f_ = saved;
-        report(fault, procedure);
-    }
+        return 0;
+    });
 }

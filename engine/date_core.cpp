@@ -40,8 +40,8 @@ void clsCalendar::setClock(Clock clock) {
 
 void clsCalendar::setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
 
-void clsCalendar::report(const vespera::EngineFault& fault, const char* procedure) {
-    if (reporter_) reporter_(vespera::fault_message(fault, procedure));
+void clsCalendar::report(const vespera::EngineFault& fault) {
+    if (reporter_) reporter_(vespera::fault_message(fault, fault.procedure));
 }
 
 // ---- private helpers -----------------------------------------------------

@@ -7,7 +7,7 @@
 
 namespace vespera {
 
-void raise_fault(FaultCode code, std::source_location where) {
+void raise_fault(FaultCode code, SourceLine where) {
     throw EngineFault{code, where.line()};
 }
 
@@ -35,7 +35,7 @@ std::string fault_message(const EngineFault& fault, std::string_view procedure) 
     return text;
 }
 
-std::int32_t to_long(std::int64_t value, std::source_location where) {
+std::int32_t to_long(std::int64_t value, SourceLine where) {
     if (value < std::numeric_limits<std::int32_t>::min() ||
         value > std::numeric_limits<std::int32_t>::max()) {
         raise_fault(FaultCode::Overflow, where);
@@ -43,7 +43,7 @@ std::int32_t to_long(std::int64_t value, std::source_location where) {
     return static_cast<std::int32_t>(value);
 }
 
-std::int16_t to_integer(std::int64_t value, std::source_location where) {
+std::int16_t to_integer(std::int64_t value, SourceLine where) {
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max()) {
         raise_fault(FaultCode::Overflow, where);
@@ -51,7 +51,7 @@ std::int16_t to_integer(std::int64_t value, std::source_location where) {
     return static_cast<std::int16_t>(value);
 }
 
-std::int32_t round_to_long(double value, std::source_location where) {
+std::int32_t round_to_long(double value, SourceLine where) {
     // Checked before rounding so that NaN and huge values never reach a cast.
     if (!(value > -2147483648.5 && value < 2147483647.5)) {
         raise_fault(FaultCode::Overflow, where);
@@ -63,7 +63,7 @@ std::int32_t round_to_long(double value, std::source_location where) {
     return static_cast<std::int32_t>(rounded);
 }
 
-std::size_t checked_index(std::int64_t index, std::size_t size, std::source_location where) {
+std::size_t checked_index(std::int64_t index, std::size_t size, SourceLine where) {
     if (index < 0 || static_cast<std::uint64_t>(index) >= size) {
         raise_fault(FaultCode::SubscriptOutOfRange, where);
     }
@@ -71,7 +71,7 @@ std::size_t checked_index(std::int64_t index, std::size_t size, std::source_loca
 }
 
 std::size_t checked_index(std::int64_t index, std::int64_t first, std::int64_t last,
-                          std::source_location where) {
+                          SourceLine where) {
     if (index < first || index > last) {
         raise_fault(FaultCode::SubscriptOutOfRange, where);
     }

@@ -17,4 +17,7 @@ struct EngineTestAccess {
     static void set_sun_altitude(clsCalendar& cal, double altitude_deg) { cal.f_.sun_altitude_deg = altitude_deg; }
     static double culmination_altitude(const clsCalendar& cal) { return cal.f_.culmination_altitude_deg; }
     static void use_sample_cache(clsCalendar& cal, bool on) { cal.sample_cache_enabled_ = on; }
+    // Copies of the whole state, for before/after comparisons.
+    static auto fields(const clsCalendar& cal) { return cal.f_; }
+    static auto tables(const clsCalendar& cal) { return cal.tables_; }
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "engine/date_math.h"
 #include "engine_fixture.h"
@@ -246,6 +247,33 @@ TEST(DateCore, FaultsAreReportedAndLeaveTheFieldsAlone) {
     EXPECT_EQ(t.faults.size(), 5u);
     EXPECT_EQ(t.cal.Format_Datum(0), "3.5.2024");
     EXPECT_EQ(t.faults[1].find("in procedure JD of"), t.faults[1].find("in procedure"));
+}
+
+// A member that another member calls (the Jahr Let rebuilding the year's
+// tables, Monat 13 moving on to the next year) fails as a whole: one report,
+// naming the member the fault arose in, and the date and tables of before.
+TEST(DateCore, AFaultInACalledMemberUndoesTheWholeCall) {
+    struct Case {
+        const char* what;
+        void (*call)(clsCalendar&);
+        const char* date_after;
+    };
+    const Case cases[] = {
+        {"Jahr", [](clsCalendar& c) { c.setJahr(2025); }, "3.12.2024"},
+        {"Monat 13", [](clsCalendar& c) { c.setMonat(13); }, "3.12.2024"},
+        {"JD in another year", [](clsCalendar& c) { c.setJD(2460678.0); }, "3.12.2024"},
+    };
+    for (const Case& c : cases) {
+        EngineForTest t;
+        t.at(2024, 12, 3);
+        // No instant of the year can be put on a clock without a zone.
+        t.cal.setZeitzone_Offset(std::numeric_limits<float>::quiet_NaN());
+        c.call(t.cal);
+        ASSERT_EQ(t.faults.size(), 1u) << c.what;
+        EXPECT_NE(t.faults[0].find("  in procedure Feiertage_Einlesen of"), std::string::npos) << t.faults[0];
+        EXPECT_EQ(t.cal.Format_Datum(0), c.date_after) << c.what;
+        EXPECT_EQ(t.cal.Sommerzeit_Datum(), "31.3.2024, So (für 210 Tage)") << c.what;
+    }
 }
 
 } // namespace

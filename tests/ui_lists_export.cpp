@@ -15,6 +15,7 @@
 #include <csignal>
 
 #include "ui/InfoPanel.h"
+#include "ui/MonthView.h"
 #include "ui/ical_export.h"
 #include "window_fixture.h"
 
@@ -110,6 +111,35 @@ TEST(YearLists, HolidayListFromTheScrollPosition) {
     EXPECT_TRUE(lines.contains("1.5.2024\tMittwoch, Tag der Arbeit"));
     EXPECT_TRUE(lines.contains("3.10.2024\tDonnerstag, Tag der Deutschen Einheit"));
     EXPECT_EQ(t.window->engine().Format_Datum(0), "3.5.2024");
+}
+
+// Before year 9 the grid shows February with 29 days (30 in the leap years up
+// to 44 BC) while the day numbers count the Julian February: the last day has
+// the day number of 1 March. A list must still leave the engine on the day
+// the grid selects, so that ">" goes on to March and not to April.
+TEST(YearLists, EarlyFebruaryDaysSurviveAList) {
+    struct Case {
+        const char* year;
+        int day;
+        const char* date;
+    };
+    const Case cases[] = {{"7", 29, "29.2.7"}, {"-44", 30, "30.2.-44"}};
+    for (const Case& c : cases) {
+        WindowForTest t;
+        t.start();
+        t.find<QLineEdit>("txtJahr")->setText(QString::fromLatin1(c.year));
+        for (int i = 0; i < 3; ++i) t.click("cmdAendern(0)");
+        ASSERT_EQ(t.find<QLabel>("lblMonat")->text(), "Februar") << c.year;
+        emit t.find<MonthView>("picMonat")->dayPressed(c.day);
+        for (const char* list : {"cmdDaten(3)", "cmdDaten(4)", "cmdDaten(5)", "cmdDaten(6)"}) {
+            t.click(list);
+            EXPECT_EQ(t.window->engine().Format_Datum(0), c.date) << list;
+            EXPECT_EQ(t.window->selectedDay(), c.day) << list;
+        }
+        t.click("cmdAendern(1)");
+        EXPECT_EQ(t.find<QLabel>("lblMonat")->text(), "März") << c.year;
+        EXPECT_TRUE(t.messages.isEmpty()) << c.year;
+    }
 }
 
 // ---- export ------------------------------------------------------------

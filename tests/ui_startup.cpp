@@ -95,6 +95,10 @@ TEST(Startup, DamagedOrForeignStoreNeverStopsTheProgram) {
         {"unknown city", "10,25", "50.5", "2", "Atlantis", 10.25, 50.5, 2.0f},
         // Values that are not numbers fall back to the key's default.
         {"not numbers", "abc", "", "x", "Atlantis", 13.3769798278809, 52.5160713195801, 1.0f},
+        // Numbers beyond a longitude, a latitude or a day's offset are as
+        // damaged; 1e300 hours once overflowed the year's tables at start.
+        {"beyond range", "1e300", "-90,5", "1e300", "Atlantis", 13.3769798278809, 52.5160713195801, 1.0f},
+        {"range limits", "-180", "90", "-24", "Atlantis", -180.0, 90.0, -24.0f},
     };
     for (const auto& c : cases) {
         WindowForTest t;

@@ -1,6 +1,7 @@
 #include "ui/settings_store.h"
 
 #include <QSettings>
+#include <cmath>
 #include <memory>
 
 #include "ui/locale_numbers.h"
@@ -28,9 +29,12 @@ QString read_text(QSettings& store, const QString& key) {
     return raw.toString();
 }
 
-double read_number(QSettings& store, const QString& key, double fallback) {
+// A number beyond its kind's range is as damaged as text that is no number:
+// an offset of 1e300 hours would overflow every instant of the year.
+double read_number(QSettings& store, const QString& key, double fallback, double limit) {
     if (!store.contains(key)) return fallback;
-    return parse_decimal(read_text(store, key)).value_or(fallback);
+    const std::optional<double> value = parse_decimal(read_text(store, key));
+    return value && std::fabs(*value) <= limit ? *value : fallback;
 }
 
 } // namespace
@@ -39,9 +43,9 @@ StoredPlace read_stored_place() {
     auto store = open_store();
     store->beginGroup(kSection);
     StoredPlace place{};
-    place.longitude_deg = read_number(*store, "lon", 13.3769798278809);
-    place.latitude_deg = read_number(*store, "lat", 52.5160713195801);
-    place.zone_offset_hours = read_number(*store, "zz", 1.0);
+    place.longitude_deg = read_number(*store, "lon", 13.3769798278809, 180.0);
+    place.latitude_deg = read_number(*store, "lat", 52.5160713195801, 90.0);
+    place.zone_offset_hours = read_number(*store, "zz", 1.0, 24.0);
     place.city = store->contains("ort") ? read_text(*store, "ort") : QStringLiteral("Berlin");
     store->endGroup();
     return place;

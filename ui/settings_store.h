@@ -13,8 +13,9 @@ struct StoredPlace {
 };
 
 // Reads "lon", "lat", "zz" and "ort" of application VesperaApp, section
-// "Settings". A missing key or a value that is not a number gives that key's
-// default, so a damaged store never stops the program.
+// "Settings". A missing key, a value that is not a number or a number beyond
+// its range (longitude 180, latitude 90, offset 24 hours either way) gives
+// that key's default, so a damaged store never stops the program.
 StoredPlace read_stored_place();
 
 // Writes "lon", "lat" and "ort" (never "zz") with the given decimal separator.

@@ -11,13 +11,19 @@ QString text_of(const std::string& text) { return QString::fromStdString(text); 
 
 void frmKalender::buildYearList() {
     clsCalendar& cal = *engine_;
-    const double kept_jd = cal.JD();
     const QString year = QString::number(cal.Jahr());
+    // Back to the day as the grid selected it. Writing back the day number
+    // would move the grid's 29 February of year 7 (a day the early Julian
+    // months have, the day numbers not) to 1 March.
     struct RestoreDay {
         clsCalendar& cal;
-        double jd;
-        ~RestoreDay() { cal.setJD(jd); }
-    } restore{cal, kept_jd};
+        std::int32_t day, month, year;
+        ~RestoreDay() {
+            if (cal.Jahr() != year) cal.setJahr(year);
+            cal.setMonat(month);
+            cal.setTag(day);
+        }
+    } restore{cal, cal.Tag(), cal.Monat(), cal.Jahr()};
 
     switch (report_) {
     case Holidays:

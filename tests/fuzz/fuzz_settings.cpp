@@ -1,0 +1,92 @@
+// A damaged settings file: the input is written as the INI file of the store
+// and read back. The place must come out as finite numbers, and the file must
+// stay as it was. For one input in sixteen the whole window starts on it: it
+// must load, take the table's row for a listed city and the stored numbers
+// otherwise, and show no message.
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <memory>
+
+#include "fuzz/fuzz_input.h"
+#include "ui/city_table.h"
+#include "ui/frmKalender.h"
+#include "ui/settings_store.h"
+
+namespace {
+
+QTemporaryDir* root = nullptr;
+std::uint64_t input_number = 0;
+
+// FNV-1a: picks the inputs that start the window, the same ones on every run.
+std::uint64_t hash_of(const std::uint8_t* data, std::size_t size) {
+    std::uint64_t hash = 1469598103934665603ull;
+    for (std::size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 1099511628211ull;
+    return hash;
+}
+
+bool all_finite(std::initializer_list<double> values) {
+    for (const double v : values) {
+        if (!std::isfinite(v)) return false;
+    }
+    return true;
+}
+
+void start_window(const vespera::ui::StoredPlace& stored) {
+    QStringList messages;
+    const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2));
+    frmKalender form([now] { return now; }, [&messages](const QString& text) { messages << text; });
+    fuzz::check(form.isLoaded(), "the window did not finish loading");
+    fuzz::check(messages.isEmpty(), "the window showed a message at start: " + messages.value(0).toStdString());
+    clsCalendar& engine = form.engine();
+    fuzz::check(all_finite({engine.Longitude(), engine.Latitude(), static_cast<double>(engine.Zeitzone_Offset())}),
+                "the engine got a place that is not finite");
+    const vespera::ui::City* city = vespera::ui::find_city(stored.city);
+    const double longitude = city ? city->longitude_deg : stored.longitude_deg;
+    const double latitude = city ? city->latitude_deg : stored.latitude_deg;
+    fuzz::check(form.placeLongitude() == longitude && form.placeLatitude() == latitude,
+                "the window's place is neither the table's row nor the stored one");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "C");
+    qputenv("TZ", "UTC");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
+    static int argc = 1;
+    static char name[] = "fuzz_settings";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: a static QApplication would go before the platform
+    // plugin's input devices at exit.
+    new QApplication(argc, argv);
+    root = new QTemporaryDir;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // A folder of its own for every input: QSettings caches files by path.
+    const QString folder = root->path() + "/" + QString::number(input_number++);
+    QDir().mkpath(folder + "/VesperaApp");
+    const QString path = folder + "/VesperaApp/VesperaApp.ini";
+    const QByteArray content(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) fuzz::fail("cannot write " + path.toStdString());
+    }
+    qputenv("VESPERA_CONFIG_DIR", folder.toLocal8Bit());
+
+    const vespera::ui::StoredPlace stored = vespera::ui::read_stored_place();
+    fuzz::check(all_finite({stored.longitude_deg, stored.latitude_deg, stored.zone_offset_hours}),
+                "read_stored_place gave a place that is not finite");
+    if (hash_of(data, size) % 16 == 0) start_window(stored);
+
+    QFile file(path);
+    fuzz::check(file.open(QIODevice::ReadOnly) && file.readAll() == content, "the settings file was changed");
+    QDir(folder).removeRecursively();
+    return 0;
+}

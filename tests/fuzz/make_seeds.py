@@ -1,0 +1,160 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the fuzz targets into tests/fuzz/corpus/.
+
+The engine and eclipse seeds follow the byte layout of fuzz_input.h (a kind
+byte before each number; kind 2 is a raw 32-bit or 16-bit integer, kind 3 a
+raw double, kind 8 NaN, kind 12 infinity). Run it again after changing that
+layout.
+"""
+import math
+import pathlib
+import struct
+
+HERE = pathlib.Path(__file__).resolve().parent / "corpus"
+
+NAN = b"\x08"
+INF = b"\x0c"
+
+
+def i32(v):
+    return b"\x02" + struct.pack("<i", v)
+
+
+def i16(v):
+    return b"\x02" + struct.pack("<h", v)
+
+
+def real(v):
+    if isinstance(v, float) and math.isnan(v):
+        return NAN
+    return b"\x03" + struct.pack("<d", v)
+
+
+def op(code, *args):
+    return bytes([code]) + b"".join(args)
+
+
+def engine_start(year, month, day):
+    return i32(year) + i32(month) + i32(day)
+
+
+ENGINE_DAY_REPORT = engine_start(2024, 5, 3) + b"".join(
+    [op(31, bytes([i])) for i in range(9)]
+    + [op(17, i32(k), i32(0)) for k in range(1, 11)]
+    + [op(17, i32(5), i32(e)) for e in (4, 5, 6, 7, 8)]
+    + [op(24), op(25, i32(2460403)), op(26), op(35, b"\x01"), op(35, b"\x00")]
+    + [op(20, i32(i)) for i in (0, 36, 72)]
+    + [op(38, i32(i), bytes([w])) for i in (0, 14) for w in range(4)]
+    + [op(41, i32(51 + i), bytes([w])) for i in range(4) for w in range(3)]
+    + [op(40), op(42, b"\x00"), op(42, b"\x01"), op(42, b"\x02"), op(42, b"\x03", real(12.5))]
+    + [op(43, bytes([w])) for w in range(5)]
+    + [op(6), op(7, i32(2)), op(9, i32(0)), op(9, i32(1)), op(9, i32(2)), op(12), op(14)]
+    + [op(15, i32(f)) for f in range(3)]
+)
+
+ENGINE_YEAR_EDGES = engine_start(27968, 12, 31) + b"".join([
+    op(1, i32(13)), op(15, i32(1)), op(2, i32(27969)), op(1, i32(0)), op(2, i32(-27969)),
+    op(2, i32(-27968)), op(13, i32(-400)), op(12), op(14), op(31, b"\x00"), op(38, i32(0), b"\x03"),
+    op(2, i32(-2147483648)), op(2, i32(2147483647)), op(17, i32(9), i32(0)), op(17, i32(3), i32(0)),
+])
+
+ENGINE_NAN_PLACE = engine_start(2024, 6, 21) + b"".join([
+    op(28, NAN), op(29, INF), op(31, b"\x00"), op(31, b"\x06"), op(31, b"\x05"), op(31, b"\x08"),
+    op(27, NAN), op(35, b"\x01"), op(18), op(2, i32(2025)), op(17, i32(10), i32(0)),
+    op(43, b"\x00"), op(43, b"\x03"), op(40), op(38, i32(3), b"\x03"),
+])
+
+ENGINE_INDICES = engine_start(2000, 2, 29) + b"".join([
+    op(20, i32(73)), op(20, i32(-1)), op(21, i32(73)), op(21, i32(5)), op(23, i32(0)), op(23, i32(367)),
+    op(23, i32(366)), op(38, i32(15), b"\x00"), op(41, i32(55), b"\x02"), op(41, i32(50), b"\x01"),
+    op(17, i32(5), i32(99)), op(17, i32(7), i32(0)), op(7, i32(0)), op(7, i32(13)), op(8, i32(13)),
+    op(9, i32(3)), op(10, i32(7)), op(15, i32(3)),
+])
+
+ENGINE_EVENTS = engine_start(2024, 1, 1) + b"".join([
+    op(32, i16(2024), i16(13), i16(0), real(1.0), real(13.0), real(52.0), i16(0)),
+    op(32, i16(2024), i16(6), i16(21), real(1.0), real(13.0), real(89.9), i16(10)),
+    op(32, i16(-32768), i16(-32768), i16(-32768), real(1e300), real(-1e300), real(1e300), i16(11)),
+    op(33, i16(2024), i16(5), i16(3), real(1.0), real(13.0), real(52.0), i16(-1)),
+    op(33, i16(32767), i16(32767), i16(32767), real(-24.0), real(180.0), real(-90.0), i16(5)),
+    op(34, real(2451545.0)), op(34, INF),
+    op(36, i32(2147483647), i32(13), i32(99), i32(-2147483648)),
+    op(36, i32(2024), i32(0), i32(0), i32(0)),
+])
+
+ENGINE_DAY_NUMBERS = engine_start(1582, 10, 4) + b"".join([
+    op(0, i32(5)), op(0, i32(15)), op(5, real(2147483647.5)), op(5, real(-1e15)), op(5, real(2299160.5)),
+    op(13, i32(2147483647)), op(13, i32(-2147483648)), op(0, i32(2147483647)), op(0, i32(99)),
+    op(16, i32(-2147483648), i32(2147483647), i32(3), b"\x01"),
+    op(16, i32(0), i32(4), i32(1), b"\x01"), op(3, i32(2)), op(4),
+    op(11, i16(32767), b"\x0d", b"\xff"), op(3, i32(1)), op(18),
+])
+
+ASTRO = [
+    # 20 March 2015 in Berlin and on the Greenwich meridian at 68.65 N, 9 March 2016 in
+    # Jakarta, 20 May 2012 in Tokyo and in San Francisco (zone -8).
+    b"".join(b"\x01" + real(20) + real(3) + real(2015) + real(0) + real(1) + real(13.2975) + real(52.5222)
+             + bytes([w]) for w in range(5)),
+    b"".join(b"\x01" + real(20) + real(3) + real(2015) + real(0) + real(0) + real(0) + real(68.65) + bytes([w])
+             for w in range(5)),
+    b"".join(b"\x01" + real(9) + real(3) + real(2016) + real(0) + real(7) + real(106.8) + real(-6.2) + bytes([w])
+             for w in range(5)),
+    b"".join(b"\x01" + real(20) + real(5) + real(2012) + real(0) + real(9) + real(139.7) + real(35.7) + bytes([w])
+             for w in range(5)),
+    b"".join(b"\x01" + real(20) + real(5) + real(2012) + real(1) + real(-8) + real(-122.4) + real(37.8)
+             + bytes([w]) for w in range(5)),
+    b"".join(b"\x01" + NAN + INF + real(-1e300) + real(1e300) + NAN + real(-0.0) + real(90) + bytes([w])
+             for w in range(5)),
+    b"".join(b"\x00" + real(11) + real(8) + real(1999) + real(12.5) + real(1) + real(13.3)
+             + real(52.5) + real(0.3) + real(2451545.0) + real(0.01) + b"\x01" + bytes([w]) + real(0.2) + real(1.0)
+             for w in range(16)),
+    b"".join(b"\x00" + NAN * 10 + b"\x00" + bytes([w]) + NAN * 2 for w in range(16)),
+]
+
+# Actions, two bytes each: 0-3 cmdAendern, 4-11 cmdDaten, 12 cmdDiff, 13 cmdHeute,
+# 14 Berechnen, 15-21 keys, 22 a day of the grid, 23 the wheel, 24 the scroll
+# bar, 25 the city list.
+WINDOW_TEXT = [
+    b"2024\n3.5.2024\n24.12.2024\n",
+    b"2024\n3.5.2024\n3.5.2024\n",
+    b"99999999999\n1..2024\n3.5\n",
+    b"-\n31.2.2024\n1.1.-27968\n",
+    b"27968\n1.1.27968\n31.12.-27968\n\x01\x00\x03\x00\x01\x00",
+    b"-27968\n3.5.2024\n3.5.2024\n\x00\x00\x02\x00\x04\x00\x05\x00\x06\x00\x07\x00\x08\x00\x09\x00",
+    b"abc\n \n.\n",
+    b"+2024\n 03 . 05 . 2024 \n0x10.1.2024\n\x0c\x00\x0c\x01\x0e\x00",
+    b"\xd9\xa2\xd9\xa0\xd9\xa2\xd9\xa4\n3.5.\xd9\xa2\xd9\xa0\xd9\xa2\xd9\xa4\n\xff\xfe\n",
+    b"1582\n4.10.1582\n15.10.1582\n\x0a\x00\x0b\x00\x0d\x00",
+    b"27968\n\n\n\x10\x00\x12\x00\x13\x00\x14\x00\x0f\x00\x11\x00\x15\x00",
+    b"-27968\n\n\n\x07\x00\x18\x30\x17\x01\x17\xff\x16\x1f\x16\x00\x19\x5e\x19\x00",
+]
+
+SETTINGS = [
+    b"[Settings]\nlon=13,3769798278809\nlat=52,5160713195801\nort=Berlin\n",
+    b"[Settings]\nlon=-0.127140000462532\nlat=51.5063209533691\nort=London (GB)\nzz=0\n",
+    b"[Settings]\nlon=12,5\nlat=-33,9\nzz=2\nort=Atlantis\n",
+    b"[Settings]\nlon=abc\nlat=\nzz=,\nort=\n",
+    b"[Settings]\nlon=1e300\nlat=1e400\nzz=1e300\nort=Nirgendwo\n",
+    b"[Settings]\nlon=nan\nlat=inf\nzz=-inf\nort=Berlin\n",
+    b"[Settings]\nlon=13,37\nlat=\"52,5\"\nzz=3e38\nort=\"Madrid (E) \"\n",
+    b"[Settings]\nlon=@Variant(\\0\\0\\0\\x6\\0\\x7f\\xf8\\0\\0\\0\\0\\0\\0)\nort=@ByteArray(Wien)\nlat=@Invalid()\n",
+    b"[Settings\nlon=13\n[Settings]]\nort=K\\xf6ln\n",
+    b"",
+    bytes((i * 131 + 7) % 256 for i in range(512)),
+]
+
+
+def write(folder, seeds):
+    target = HERE / folder
+    target.mkdir(parents=True, exist_ok=True)
+    for old in target.iterdir():
+        old.unlink()
+    for number, seed in enumerate(seeds):
+        (target / f"seed-{number:02d}").write_bytes(seed)
+
+
+write("engine", [ENGINE_DAY_REPORT, ENGINE_YEAR_EDGES, ENGINE_NAN_PLACE, ENGINE_INDICES, ENGINE_EVENTS,
+                 ENGINE_DAY_NUMBERS])
+write("astro", ASTRO)
+write("window_text", WINDOW_TEXT)
+write("settings", SETTINGS)
