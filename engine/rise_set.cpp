@@ -7,7 +7,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/calendar_conversions.h"
 #include "engine/clsCalendar.h"
+#include "engine/date_math.h"
 #include "engine/number_text.h"
 #include "engine/sun_coordinates.h"
 
@@ -401,9 +403,14 @@ double clsCalendar::zone_offset_for_current_day() {
 
 std::string clsCalendar::event_for_current_day(bool moon, std::int16_t event_code) {
     const double offset_hours = zone_offset_for_current_day();
-    const std::int16_t year = vespera::to_integer(f_.Jahr);
-    const std::int16_t month = vespera::to_integer(f_.Monat);
-    const std::int16_t day = vespera::to_integer(f_.Tag);
+    // mjd() counts Gregorian dates; before 15 October 1582 the engine's date is
+    // Julian, so the same day is handed over in the Gregorian reckoning.
+    const vespera::CalendarDate gregorian = f_.JD < vespera::kFirstGregorianDay
+                                                ? vespera::proleptic_gregorian_date(f_.JD)
+                                                : vespera::CalendarDate{f_.Jahr, f_.Monat, f_.Tag};
+    const std::int16_t year = vespera::to_integer(gregorian.year);
+    const std::int16_t month = vespera::to_integer(gregorian.month);
+    const std::int16_t day = vespera::to_integer(gregorian.day);
     return moon ? moonevent(year, month, day, offset_hours, f_.Longitude, f_.Latitude, event_code)
                 : sunevent(year, month, day, offset_hours, f_.Longitude, f_.Latitude, event_code);
 }

@@ -386,3 +386,26 @@ TEST(RiseSet, EventCodesOfTheSunAndMoon) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RiseSet, JulianDatesAreHandedOverAsTheSameGregorianDay) {
+    // 1 March 1500 (Julian) is 11 March 1500 in the Gregorian reckoning that
+    // the hourly search counts in; 15 October 1582 is the same in both.
+    struct Case { int year, month, day, gregorian_month, gregorian_day; };
+    const Case cases[] = {{1500, 3, 1, 3, 11}, {1582, 10, 4, 10, 14}, {1582, 10, 15, 10, 15}, {1000, 12, 31, 1, 6}};
+    for (const auto& c : cases) {
+        EngineForTest t;
+        t.in_berlin();
+        t.at(c.year, c.month, c.day);
+        const int gregorian_year = c.gregorian_month < c.month ? c.year + 1 : c.year;
+        const auto y = static_cast<std::int16_t>(gregorian_year);
+        const auto m = static_cast<std::int16_t>(c.gregorian_month);
+        const auto d = static_cast<std::int16_t>(c.gregorian_day);
+        EXPECT_EQ(t.cal.AufgangSonne(), t.cal.sunevent(y, m, d, 1.0, 13.2975, 52.5222222222222, 1)) << c.year;
+        EXPECT_EQ(t.cal.AufgangMond(), t.cal.moonevent(y, m, d, 1.0, 13.2975, 52.5222222222222, 1)) << c.year;
+        EXPECT_EQ(t.cal.UntergangMond(), t.cal.moonevent(y, m, d, 1.0, 13.2975, 52.5222222222222, -1)) << c.year;
+    }
+}
+
+} // namespace
