@@ -35,6 +35,26 @@ void BM_EightRiseSetWrappers(benchmark::State& state) {
 }
 BENCHMARK(BM_EightRiseSetWrappers)->Unit(benchmark::kMicrosecond);
 
+// The same on a new day each time: the day's hourly samples are computed
+// afresh, as when the user picks another day.
+void BM_EightRiseSetWrappersNewDay(benchmark::State& state) {
+    clsCalendar cal = berlin_on(2024, 6, 21);
+    std::int32_t day = 1;
+    for (auto _ : state) {
+        day = day % 28 + 1;
+        cal.setTag(day);
+        benchmark::DoNotOptimize(cal.AufgangSonne());
+        benchmark::DoNotOptimize(cal.DaemmerungAnfang());
+        benchmark::DoNotOptimize(cal.DaemmerungEnde());
+        benchmark::DoNotOptimize(cal.UntergangSonne());
+        benchmark::DoNotOptimize(cal.Tageslaenge());
+        benchmark::DoNotOptimize(cal.Kulmination_Sonne());
+        benchmark::DoNotOptimize(cal.AufgangMond());
+        benchmark::DoNotOptimize(cal.UntergangMond());
+    }
+}
+BENCHMARK(BM_EightRiseSetWrappersNewDay)->Unit(benchmark::kMicrosecond);
+
 // The live display's once-a-second altitude.
 void BM_SonnePosition(benchmark::State& state) {
     clsCalendar cal = berlin_on(2024, 6, 21);

@@ -29,10 +29,16 @@ void BM_MonthForwardWithPainting(benchmark::State& state) {
 }
 BENCHMARK(BM_MonthForwardWithPainting)->Unit(benchmark::kMillisecond);
 
-// The day report alone (ZeigeInfo on the selected day).
+// The day report alone (ZeigeInfo), on a new day each time so that nothing
+// of the previous day's rise and set samples can be reused.
 void BM_DayReport(benchmark::State& state) {
     frmKalender window([] { return kNow; }, [](const QString&) {});
-    for (auto _ : state) window.ZeigeInfo();
+    std::int32_t day = 1;
+    for (auto _ : state) {
+        day = day % 28 + 1;
+        window.engine().setTag(day);
+        window.ZeigeInfo();
+    }
 }
 BENCHMARK(BM_DayReport)->Unit(benchmark::kMicrosecond);
 

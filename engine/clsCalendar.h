@@ -167,6 +167,12 @@ private:
         float Zeitzone_Offset = 0.0f;
         double sun_altitude_deg = 0.0;          // written by Sonne_Position
         double culmination_altitude_deg = 0.0;  // written by Sonne_KulminationHoehe
+        // The culmination found by the last Kulmination_Sonne search; its
+        // altitude (the full solar theory) is worked out only when it is read.
+        bool culmination_pending = false;
+        double culmination_jd_ut = 0.0;
+        double culmination_longitude_deg = 0.0;
+        double culmination_latitude_deg = 0.0;
         bool IstSonnenfinsternis = false;
         std::int32_t Saroszyklus = 0;
     };
@@ -276,14 +282,21 @@ private:
     // one place. Every rise, set, twilight and culmination result of that day
     // reads the same samples, so they are computed once and kept; a different
     // day, offset (summer time included) or place makes them stale by key.
+    // Samples are filled on demand: a search that has found its rise and set
+    // stops early, and the next result of the day reuses what it computed.
     struct AltitudeSamples {
         bool valid = false;
+        bool moon = false;
         double date_mjd = 0.0; // local midnight in universal time
         double longitude_deg = 0.0;
         double latitude_deg = 0.0;
+        double cos_latitude = 0.0;
+        double sin_latitude = 0.0;
+        int filled = 0; // sin_altitude[0 .. filled - 1] hold values
         std::array<double, 25> sin_altitude{};
+        double at(int hour);
     };
-    const AltitudeSamples& altitude_samples(bool moon, double date_mjd, double longitude_deg, double latitude_deg);
+    AltitudeSamples& altitude_samples(bool moon, double date_mjd, double longitude_deg, double latitude_deg);
 
     // phases
     double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);

@@ -48,11 +48,13 @@ struct Crossings {
     double set_hours = 0.0;
 };
 
+// The day's samples (hours 0..24) less the sine of one threshold altitude.
+template <class Samples>
 struct SearchInput {
-    const std::array<double, kSampleCount>& sin_altitude; // hours 0..24
+    Samples& samples;
     double threshold_sine;
 
-    double sample(int hour) const { return sin_altitude[static_cast<std::size_t>(hour)] - threshold_sine; }
+    double sample(int hour) const { return samples.at(hour) - threshold_sine; }
 };
 
 void check_inputs(double offset_hours, double longitude_deg, double latitude_deg) {
@@ -248,8 +250,8 @@ namespace {
 
 // Samples the hours 0..24 in overlapping two-hour parabolas until a rise and a
 // set are found or the day is over.
-template <class Quad>
-Crossings find_crossings(const SearchInput& in, Quad quad) {
+template <class Input, class Quad>
+Crossings find_crossings(const Input& in, Quad quad) {
     Crossings found;
     double ym = in.sample(0);
     found.above = ym > 0.0;
@@ -283,8 +285,8 @@ Crossings find_crossings(const SearchInput& in, Quad quad) {
 
 // The hour of the highest point of the day: the highest hourly sample,
 // refined by the parabola through it and its neighbours.
-template <class Quad>
-double highest_hour(const SearchInput& in, Quad quad) {
+template <class Input, class Quad>
+double highest_hour(const Input& in, Quad quad) {
     int best = 0;
     for (int hour = 1; hour < kSampleCount; ++hour) {
         if (in.sample(hour) > in.sample(best)) best = hour;
@@ -312,26 +314,33 @@ double hours_above(const Crossings& found) {
 
 // ---- the day's samples ------------------------------------------------------
 
-const clsCalendar::AltitudeSamples& clsCalendar::altitude_samples(bool moon, double date_mjd, double longitude_deg,
-                                                                  double latitude_deg) {
+clsCalendar::AltitudeSamples& clsCalendar::altitude_samples(bool moon, double date_mjd, double longitude_deg,
+                                                            double latitude_deg) {
     AltitudeSamples& kept = moon ? moon_samples_ : sun_samples_;
     static_assert(std::tuple_size_v<decltype(kept.sin_altitude)> == kSampleCount);
     if (sample_cache_enabled_ && kept.valid && kept.date_mjd == date_mjd && kept.longitude_deg == longitude_deg &&
         kept.latitude_deg == latitude_deg) {
         return kept;
     }
-    const double cos_latitude = std::cos(latitude_deg * kLatitudeRadPerDeg);
-    const double sin_latitude = std::sin(latitude_deg * kLatitudeRadPerDeg);
-    for (int hour = 0; hour < kSampleCount; ++hour) {
-        kept.sin_altitude[static_cast<std::size_t>(hour)] =
-            moon ? SinAltmun(date_mjd, hour, longitude_deg, cos_latitude, sin_latitude)
-                 : SinAltSun(date_mjd, hour, longitude_deg, cos_latitude, sin_latitude);
-    }
     kept.valid = true;
+    kept.moon = moon;
     kept.date_mjd = date_mjd;
     kept.longitude_deg = longitude_deg;
     kept.latitude_deg = latitude_deg;
+    kept.cos_latitude = std::cos(latitude_deg * kLatitudeRadPerDeg);
+    kept.sin_latitude = std::sin(latitude_deg * kLatitudeRadPerDeg);
+    kept.filled = 0;
     return kept;
+}
+
+double clsCalendar::AltitudeSamples::at(int hour) {
+    while (filled <= hour) {
+        sin_altitude[static_cast<std::size_t>(filled)] =
+            moon ? SinAltmun(date_mjd, filled, longitude_deg, cos_latitude, sin_latitude)
+                 : SinAltSun(date_mjd, filled, longitude_deg, cos_latitude, sin_latitude);
+        ++filled;
+    }
+    return sin_altitude[static_cast<std::size_t>(hour)];
 }
 
 // ---- public operations ------------------------------------------------------
@@ -342,7 +351,7 @@ std::string clsCalendar::sunevent(std::int16_t year, std::int16_t month, std::in
         check_inputs(offset_hours, longitude_deg, latitude_deg);
         const std::size_t j = threshold_index(event_code, true);
         const double date_mjd = mjd(year, month, day) - offset_hours / 24.0;
-        const SearchInput in{altitude_samples(false, date_mjd, longitude_deg, latitude_deg).sin_altitude,
+        const SearchInput in{altitude_samples(false, date_mjd, longitude_deg, latitude_deg),
                              std::sin(kSunThreshold_rad[j])};
         const Crossings found = find_crossings(in, &clsCalendar::quad);
 
@@ -354,8 +363,10 @@ std::string clsCalendar::sunevent(std::int16_t year, std::int16_t month, std::in
                 (found.rise && found.set && found.set_hours >= found.rise_hours)
                     ? found.rise_hours + (found.set_hours - found.rise_hours) / 2.0
                     : highest_hour(in, &clsCalendar::quad);
-            f_.culmination_altitude_deg = vespera::sun_altitude_deg(
-                kJdOfMjdZero + date_mjd + culmination_hours / 24.0, longitude_deg, latitude_deg);
+            f_.culmination_pending = true;
+            f_.culmination_jd_ut = kJdOfMjdZero + date_mjd + culmination_hours / 24.0;
+            f_.culmination_longitude_deg = longitude_deg;
+            f_.culmination_latitude_deg = latitude_deg;
             return hrsmin(culmination_hours, true);
         }
         if (!found.rise && !found.set) return found.above ? "****" : "....";
@@ -370,7 +381,7 @@ std::string clsCalendar::moonevent(std::int16_t year, std::int16_t month, std::i
         check_inputs(offset_hours, longitude_deg, latitude_deg);
         const std::size_t j = threshold_index(event_code, false);
         const double date_mjd = mjd(year, month, day) - offset_hours / 24.0;
-        const SearchInput in{altitude_samples(true, date_mjd, longitude_deg, latitude_deg).sin_altitude,
+        const SearchInput in{altitude_samples(true, date_mjd, longitude_deg, latitude_deg),
                              std::sin(kMoonThreshold_rad[j])};
         const Crossings found = find_crossings(in, &clsCalendar::quad);
         if (!found.rise && !found.set) return found.above ? "****" : "....";
@@ -450,7 +461,14 @@ std::string clsCalendar::UntergangMond() {
 
 std::string clsCalendar::KulminationHoehe_Sonne() {
     return guarded("KulminationHoehe_Sonne", std::string{},
-                   [&] { return vespera::fixed(f_.culmination_altitude_deg, 2, decimal_separator_) + " °"; });
+                   [&] {
+                       if (f_.culmination_pending) {
+                           f_.culmination_altitude_deg = vespera::sun_altitude_deg(
+                               f_.culmination_jd_ut, f_.culmination_longitude_deg, f_.culmination_latitude_deg);
+                           f_.culmination_pending = false;
+                       }
+                       return vespera::fixed(f_.culmination_altitude_deg, 2, decimal_separator_) + " °";
+                   });
 }
 
 // Meeus, Astronomical Algorithms, ch. 28 (formula 28.3): the equation of time

@@ -230,6 +230,7 @@ double clsCalendar::Sonne_KulminationHoehe(double local_hour) {
             static_cast<double>(f_.JD) - 0.5 + (local_hour - zone_offset_for_current_day()) / 24.0;
         if (!std::isfinite(jd_ut)) raise_fault(FaultCode::InvalidCall);
         f_.culmination_altitude_deg = sun_altitude_at(jd_ut);
+        f_.culmination_pending = false;
         return f_.culmination_altitude_deg;
     });
 }

@@ -15,7 +15,11 @@ struct EngineTestAccess {
     static auto minimoon(double t) { return clsCalendar::minimoon(t); }
     static auto minisun(double t) { return clsCalendar::minisun(t); }
     static void set_sun_altitude(clsCalendar& cal, double altitude_deg) { cal.f_.sun_altitude_deg = altitude_deg; }
-    static double culmination_altitude(const clsCalendar& cal) { return cal.f_.culmination_altitude_deg; }
+    // The altitude as KulminationHoehe_Sonne shows it.
+    static double culmination_altitude(clsCalendar& cal) {
+        (void)cal.KulminationHoehe_Sonne();
+        return cal.f_.culmination_altitude_deg;
+    }
     static void use_sample_cache(clsCalendar& cal, bool on) { cal.sample_cache_enabled_ = on; }
     // Copies of the whole state, for before/after comparisons.
     static auto fields(const clsCalendar& cal) { return cal.f_; }

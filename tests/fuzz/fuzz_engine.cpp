@@ -66,6 +66,10 @@ std::string differing_field(const Fields& a, const Fields& b) {
     VESPERA_COMPARE(Zeitzone_Offset)
     VESPERA_COMPARE(sun_altitude_deg)
     VESPERA_COMPARE(culmination_altitude_deg)
+    VESPERA_COMPARE(culmination_pending)
+    VESPERA_COMPARE(culmination_jd_ut)
+    VESPERA_COMPARE(culmination_longitude_deg)
+    VESPERA_COMPARE(culmination_latitude_deg)
     VESPERA_COMPARE(IstSonnenfinsternis)
     VESPERA_COMPARE(Saroszyklus)
     return {};
@@ -109,6 +113,10 @@ std::string unexpected_change(int call, const Fields& a, const Fields& b) {
     VESPERA_MAY_CHANGE(Zeitzone_Offset, call == 27)
     VESPERA_MAY_CHANGE(sun_altitude_deg, call == 42)
     VESPERA_MAY_CHANGE(culmination_altitude_deg, call == 31 || call == 32 || call == 42)
+    VESPERA_MAY_CHANGE(culmination_pending, call == 31 || call == 32 || call == 42)
+    VESPERA_MAY_CHANGE(culmination_jd_ut, call == 31 || call == 32)
+    VESPERA_MAY_CHANGE(culmination_longitude_deg, call == 31 || call == 32)
+    VESPERA_MAY_CHANGE(culmination_latitude_deg, call == 31 || call == 32)
     VESPERA_MAY_CHANGE(IstSonnenfinsternis, call == 43)
     VESPERA_MAY_CHANGE(Saroszyklus, call == 43)
 #undef VESPERA_MAY_CHANGE
