@@ -56,6 +56,8 @@ struct SearchInput {
 
     double sample(int hour) const { return samples.at(hour) - threshold_sine; }
 };
+template <class Samples>
+SearchInput(Samples&, double) -> SearchInput<Samples>;
 
 void check_inputs(double offset_hours, double longitude_deg, double latitude_deg) {
     if (!std::isfinite(offset_hours) || !std::isfinite(longitude_deg) || !std::isfinite(latitude_deg)) {
