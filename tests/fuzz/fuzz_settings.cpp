@@ -3,7 +3,6 @@
 // stay as it was. For one input in sixteen the whole window starts on it: it
 // must load, take the table's row for a listed city and the stored numbers
 // otherwise, and show no message.
-#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -12,6 +11,7 @@
 #include <memory>
 
 #include "fuzz/fuzz_input.h"
+#include "fuzz/offscreen_application.h"
 #include "ui/city_table.h"
 #include "ui/frmKalender.h"
 #include "ui/settings_store.h"
@@ -54,16 +54,8 @@ void start_window(const vespera::ui::StoredPlace& stored) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LC_ALL", "C");
-    qputenv("TZ", "UTC");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
-    static int argc = 1;
     static char name[] = "fuzz_settings";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: a static QApplication would go before the platform
-    // plugin's input devices at exit.
-    new QApplication(argc, argv);
+    fuzz::start_offscreen_application(name);
     root = new QTemporaryDir;
     return 0;
 }

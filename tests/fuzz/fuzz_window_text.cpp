@@ -18,6 +18,7 @@
 
 #include "engine/date_math.h"
 #include "fuzz/fuzz_input.h"
+#include "fuzz/offscreen_application.h"
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
 #include "ui/frmKalender.h"
@@ -118,16 +119,8 @@ void check_window_date() {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LC_ALL", "C");
-    qputenv("TZ", "UTC");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
-    static int argc = 1;
     static char name[] = "fuzz_window_text";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: a static QApplication would go before the platform
-    // plugin's input devices at exit.
-    new QApplication(argc, argv);
+    fuzz::start_offscreen_application(name);
     window = new Window;
     qputenv("VESPERA_CONFIG_DIR", window->config.path().toLocal8Bit());
     const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2));
