@@ -11,7 +11,8 @@
 #include "engine/clsCalendar.h"
 #include "engine/date_math.h"
 #include "engine/number_text.h"
-#include "engine/sun_coordinates.h"
+#include "ephemeris/sun.h"
+#include "ephemeris/time_scales.h"
 
 using vespera::FaultCode;
 using vespera::raise_fault;

@@ -5,7 +5,8 @@
 
 #include "engine/date_math.h"
 #include "engine/number_text.h"
-#include "engine/sun_coordinates.h"
+#include "ephemeris/sun.h"
+#include "ephemeris/time_scales.h"
 #include "engine_fixture.h"
 #include "engine_test_access.h"
 

@@ -14,7 +14,7 @@
 
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
-#include "ui/city_table.h"
+#include "engine/city_table.h"
 #include "ui/locale_numbers.h"
 #include "ui/settings_store.h"
 
@@ -218,7 +218,9 @@ void frmKalender::Form_Load() {
     // 2. The city list in table order.
     {
         const QSignalBlocker quiet(cmbOrt);
-        for (const vespera::ui::City& city : vespera::ui::cities()) cmbOrt->addItem(QString::fromUtf8(city.name));
+        for (const vespera::City& city : vespera::cities()) {
+            cmbOrt->addItem(QString::fromUtf8(city.name.data(), static_cast<qsizetype>(city.name.size())));
+        }
     }
 
     // 3. The stored place.
@@ -298,7 +300,7 @@ void frmKalender::ReadRegSettings() {
 
 void frmKalender::cmbOrt_Click() {
     const QString text = cmbOrt->currentText();
-    if (const vespera::ui::City* city = vespera::ui::find_city(text)) {
+    if (const vespera::City* city = vespera::find_city(text.toStdString())) {
         longitude_deg_ = city->longitude_deg;
         latitude_deg_ = city->latitude_deg;
         zone_offset_hours_ = city->zone_offset_hours;

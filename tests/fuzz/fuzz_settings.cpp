@@ -12,7 +12,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "fuzz/offscreen_application.h"
-#include "ui/city_table.h"
+#include "engine/city_table.h"
 #include "ui/frmKalender.h"
 #include "ui/settings_store.h"
 
@@ -44,7 +44,7 @@ void start_window(const vespera::ui::StoredPlace& stored) {
     clsCalendar& engine = form.engine();
     fuzz::check(all_finite({engine.Longitude(), engine.Latitude(), static_cast<double>(engine.Zeitzone_Offset())}),
                 "the engine got a place that is not finite");
-    const vespera::ui::City* city = vespera::ui::find_city(stored.city);
+    const vespera::City* city = vespera::find_city(stored.city.toStdString());
     const double longitude = city ? city->longitude_deg : stored.longitude_deg;
     const double latitude = city ? city->latitude_deg : stored.latitude_deg;
     fuzz::check(form.placeLongitude() == longitude && form.placeLatitude() == latitude,

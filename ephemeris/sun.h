@@ -1,18 +1,10 @@
-// The Sun's apparent place and its altitude for an observer: the higher-accuracy
-// solar method of Meeus, Astronomical Algorithms, ch. 25, on the VSOP87 Earth.
-// Free of engine state so that the engine, the tests and later the live
-// display share one computation.
-//
-// Time scales: `jd_ut` is a Julian Day in universal time (the Earth's
-// rotation), `jde` one in dynamical time (the orbits); delta_t_seconds links them.
+// The Sun from the Earth: the higher-accuracy method of Meeus, Astronomical
+// Algorithms, 2nd ed., ch. 25, on the abridged VSOP87 Earth (Appendix III).
 #pragma once
 
 namespace vespera {
 
 inline constexpr double kAstronomicalUnit_km = 149597870.691;
-
-// TT - UT in seconds for the year of the instant `jd_ut`.
-double delta_t_seconds(double jd_ut);
 
 // Heliocentric ecliptic coordinates of the Earth (mean equinox of date, VSOP87
 // frame); the longitude is not reduced to one turn.

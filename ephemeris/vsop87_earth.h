@@ -1,6 +1,7 @@
 // Periodic terms of the Earth's heliocentric longitude L, latitude B and radius
-// vector R. Each term is A cos(B + C tau), tau in Julian millennia from J2000.0
-// (TT); A in 1e-8 rad (L, B) or 1e-8 AU (R).
+// vector R, abridged VSOP87: Meeus, Astronomical Algorithms, 2nd ed. (1998),
+// Appendix III, Earth. Each term is A cos(B + C tau), tau in Julian millennia
+// from J2000.0 (TT); A in 1e-8 rad (L, B) or 1e-8 AU (R).
 #pragma once
 
 #include <array>
@@ -14,7 +15,7 @@ struct Term {
     double c;
 };
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series L0.
+// Series L0.
 inline constexpr std::array<Term, 64> kL0 = {{
     {175347046, 0, 0},
     {3341656, 4.6692568, 6283.07585},
@@ -82,7 +83,7 @@ inline constexpr std::array<Term, 64> kL0 = {{
     {25, 3.16, 4690.48},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series L1.
+// Series L1.
 inline constexpr std::array<Term, 34> kL1 = {{
     {628331966747, 0, 0},
     {206059, 2.678235, 6283.07585},
@@ -120,7 +121,7 @@ inline constexpr std::array<Term, 34> kL1 = {{
     {6, 4.67, 4690.48},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series L2.
+// Series L2.
 inline constexpr std::array<Term, 20> kL2 = {{
     {52919, 0, 0},
     {8720, 1.0721, 6283.0758},
@@ -144,7 +145,7 @@ inline constexpr std::array<Term, 20> kL2 = {{
     {2, 3.75, 0.98},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series L3.
+// Series L3.
 inline constexpr std::array<Term, 7> kL3 = {{
     {289, 5.844, 6283.076},
     {35, 0, 0},
@@ -155,19 +156,19 @@ inline constexpr std::array<Term, 7> kL3 = {{
     {1, 5.97, 242.73},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series L4.
+// Series L4.
 inline constexpr std::array<Term, 3> kL4 = {{
     {114, 3.142, 0},
     {8, 4.13, 6283.08},
     {1, 3.84, 12566.15},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series L5.
+// Series L5.
 inline constexpr std::array<Term, 1> kL5 = {{
     {1, 3.14, 0},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series B0.
+// Series B0.
 inline constexpr std::array<Term, 5> kB0 = {{
     {280, 3.199, 84334.662},
     {102, 5.422, 5507.553},
@@ -176,13 +177,13 @@ inline constexpr std::array<Term, 5> kB0 = {{
     {32, 4, 1577.34},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series B1.
+// Series B1.
 inline constexpr std::array<Term, 2> kB1 = {{
     {9, 3.9, 5507.55},
     {6, 1.73, 5223.69},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series R0.
+// Series R0.
 inline constexpr std::array<Term, 40> kR0 = {{
     {100013989, 0, 0},
     {1670700, 3.0984635, 6283.07585},
@@ -226,7 +227,7 @@ inline constexpr std::array<Term, 40> kR0 = {{
     {26, 4.59, 10447.39},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series R1.
+// Series R1.
 inline constexpr std::array<Term, 10> kR1 = {{
     {103019, 1.10749, 6283.07585},
     {1721, 1.0644, 12566.1517},
@@ -240,7 +241,7 @@ inline constexpr std::array<Term, 10> kR1 = {{
     {9, 0.27, 5486.78},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series R2.
+// Series R2.
 inline constexpr std::array<Term, 6> kR2 = {{
     {4359, 5.7846, 6283.0758},
     {124, 5.579, 12566.152},
@@ -250,13 +251,13 @@ inline constexpr std::array<Term, 6> kR2 = {{
     {3, 5.47, 18849.23},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series R3.
+// Series R3.
 inline constexpr std::array<Term, 2> kR3 = {{
     {145, 4.273, 6283.076},
     {7, 3.92, 12566.15},
 }};
 
-// Meeus, Astronomical Algorithms, 2nd ed. (1998), Appendix III, Earth, series R4.
+// Series R4.
 inline constexpr std::array<Term, 1> kR4 = {{
     {4, 2.56, 6283.08},
 }};
