@@ -1,12 +1,15 @@
-// Angles, obliquity, nutation, ecliptic and equatorial coordinates and the
-// parallax of hour angle and declination. Duffett-Smith & Zwart, Practical
-// Astronomy with your Calculator or Spreadsheet, 4th ed., the coordinate
-// chapter; nutation after the same book (the classical 1900-epoch series).
+// Angles, ecliptic and equatorial coordinates and the parallax of hour angle
+// and declination in the eclipse module's units (Duffett-Smith & Zwart,
+// Practical Astronomy with your Calculator or Spreadsheet, 4th ed., the
+// coordinate chapter). Obliquity and nutation come from the ephemeris.
 #include <array>
 #include <cmath>
 #include <numbers>
 
 #include "astro/AstroModuleDetail.h"
+#include "ephemeris/angles.h"
+#include "ephemeris/nutation.h"
+#include "ephemeris/time_scales.h"
 
 namespace AstroModule::detail {
 
@@ -17,10 +20,8 @@ namespace {
 constexpr double kEarthAxisRatio = 0.996647;
 constexpr double kEarthRadius_m = 6378160.0;
 
-double frac_floor(double x) { return x - std::floor(x); }
-
-double centuries_since_1900(double day, double month, double year) {
-    return (DatumZuJD(day, month, year) - 2415020.0) / 36525.0;
+double centuries_of_date(double day, double month, double year) {
+    return vespera::centuries_since_j2000(DatumZuJD(day, month, year));
 }
 
 // atan(num / den) without dividing by zero: a vertical line is +-pi/2.
@@ -31,26 +32,6 @@ double atan_of_ratio(double num, double den) {
 
 // An angle difference taken into -pi..pi, so that a step across 0 h of hour
 // angle stays small.
-
-struct NutationArguments {
-    double t;
-    double l2_rad;  // twice the Sun's mean longitude
-    double d2_rad;  // twice the Moon's mean longitude
-    double m_rad;   // Sun's mean anomaly
-    double mp_rad;  // Moon's mean anomaly
-    double n_rad;   // longitude of the Moon's ascending node
-};
-
-NutationArguments nutation_arguments(double day, double month, double year) {
-    const double t = centuries_since_1900(day, month, year);
-    const double t2 = t * t;
-    const double l = 279.6967 + 0.000303 * t2 + frac_floor(100.0021358 * t) * 360.0;
-    const double d = 270.4342 - 0.001133 * t2 + frac_floor(1336.855231 * t) * 360.0;
-    const double m = 358.4758 - 0.00015 * t2 + frac_floor(99.99736056 * t) * 360.0;
-    const double mp = 296.1046 + 0.009192 * t2 + frac_floor(1325.552359 * t) * 360.0;
-    const double n = 259.1833 + 0.002078 * t2 - frac_floor(5.372616667 * t) * 360.0;
-    return {t, 2.0 * Bogenmass(l), 2.0 * Bogenmass(d), Bogenmass(m), Bogenmass(mp), Bogenmass(n)};
-}
 
 struct Topocentric {
     double ha_rad;
@@ -116,8 +97,8 @@ Topocentric parallax(double ha_hours, double dec_deg, std::string_view direction
 
 } // namespace
 
-double Bogenmass(double deg) { return deg * 0.01745329252; }
-double Grad(double rad) { return rad * 57.29577951; }
+double Bogenmass(double deg) { return deg * vespera::kRoundedRadPerDeg; }
+double Grad(double rad) { return rad * vespera::kRoundedDegPerRad; }
 
 double Atan2(double x, double y) {
     constexpr double kPiHere = 3.1415926535;
@@ -142,9 +123,7 @@ double ArcSin(double x) {
 }
 
 double Schiefe(double day, double month, double year) {
-    const double t = centuries_since_1900(day, month, year) - 1.0; // from J2000.0
-    return 23.43929167 - t * (46.815 + (0.0006 - 0.00181 * t) * t) / 3600.0 +
-           NutationSchiefe(day, month, year);
+    return vespera::true_obliquity_deg(centuries_of_date(day, month, year));
 }
 
 double EkliptikZuRektaszension(double lon_deg, double lat_deg, double day, double month,
@@ -179,29 +158,11 @@ double AequatorZuEklBreite(double ra_deg, double dec_deg, double day, double mon
 }
 
 double NutationLaenge(double day, double month, double year) {
-    const NutationArguments a = nutation_arguments(day, month, year);
-    const double t = a.t;
-    const double arcsec =
-        -(17.2327 + 0.01737 * t) * std::sin(a.n_rad) - (1.2729 + 0.00013 * t) * std::sin(a.l2_rad) +
-        0.2088 * std::sin(2.0 * a.n_rad) - 0.2037 * std::sin(a.d2_rad) +
-        (0.1261 - 0.00031 * t) * std::sin(a.m_rad) + 0.0675 * std::sin(a.mp_rad) -
-        (0.0497 - 0.00012 * t) * std::sin(a.l2_rad + a.m_rad) - 0.0342 * std::sin(a.d2_rad - a.n_rad) -
-        0.0261 * std::sin(a.d2_rad + a.mp_rad) + 0.0214 * std::sin(a.l2_rad - a.m_rad) -
-        0.0149 * std::sin(a.l2_rad - a.d2_rad + a.mp_rad) + 0.0124 * std::sin(a.l2_rad - a.n_rad) +
-        0.0114 * std::sin(a.d2_rad - a.mp_rad);
-    return arcsec / 3600.0;
+    return vespera::nutation(centuries_of_date(day, month, year)).longitude_deg;
 }
 
 double NutationSchiefe(double day, double month, double year) {
-    const NutationArguments a = nutation_arguments(day, month, year);
-    const double t = a.t;
-    const double arcsec =
-        (9.21 + 0.00091 * t) * std::cos(a.n_rad) + (0.5522 - 0.00029 * t) * std::cos(a.l2_rad) -
-        0.0904 * std::cos(2.0 * a.n_rad) + 0.0884 * std::cos(a.d2_rad) +
-        0.0216 * std::cos(a.l2_rad + a.m_rad) + 0.0183 * std::cos(a.d2_rad - a.n_rad) +
-        0.0113 * std::cos(a.d2_rad + a.mp_rad) - 0.0093 * std::cos(a.l2_rad - a.m_rad) -
-        0.0066 * std::cos(a.l2_rad - a.n_rad);
-    return arcsec / 3600.0;
+    return vespera::nutation(centuries_of_date(day, month, year)).obliquity_deg;
 }
 
 double ParallaxeStundenwinkel(double ha_hours, double dec_deg, std::string_view direction,

@@ -1,12 +1,14 @@
-// New moons and whether they eclipse the Sun: the lunation count from 1900,
-// the mean new moon with its periodic corrections, and the occurrence test by
-// the Moon's distance from its node. Duffett-Smith & Zwart, Practical
-// Astronomy with your Calculator or Spreadsheet, 4th ed., the new-moon and
-// solar-eclipse routines (after Meeus, Astronomical Formulae for Calculators).
+// New moons and whether they eclipse the Sun: the lunation count from 1900
+// and the occurrence test by the Moon's distance from its node (Duffett-Smith
+// & Zwart, Practical Astronomy with your Calculator or Spreadsheet, 4th ed.,
+// the solar-eclipse routines). The new moon itself is the ephemeris's.
 #include <cmath>
 
 #include "astro/AstroModule.h"
 #include "astro/AstroModuleDetail.h"
+#include "ephemeris/angles.h"
+#include "ephemeris/lunar_phases.h"
+#include "ephemeris/time_scales.h"
 
 namespace AstroModule::detail {
 
@@ -17,11 +19,15 @@ namespace {
 constexpr double kCertainLimit_rad = 0.242600766;
 constexpr double kPossibleLimit_rad = 0.37;
 
+// Lunation 0 of the module's count lies near 1900 January 0; Meeus's k = 0 is
+// the new moon of 6 January 2000, 1237 lunations later.
+constexpr double kLunationsFrom1900ToMeeusZero = 1237.0;
+
 double sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 } // namespace
 
-double GradNormieren(double x) { return x - 360.0 * std::floor(x / 360.0); }
+double GradNormieren(double x) { return vespera::reduce_degrees(x); }
 
 double Abrunden(double x) { return std::trunc(x) + std::trunc((sign(x) - 1.0) / 2.0); }
 
@@ -38,30 +44,9 @@ double lunation_number(double DS, double ZC, double day, double month, double ye
 }
 
 NewMoon new_moon_of_lunation(double k) {
-    const double t = k / 1236.85;
-    const double t2 = t * t;
-    const double a = 29.53 * k;
-    const double c = Bogenmass(166.56 + (132.87 - 0.009173 * t) * t);
-    double b = 0.00058868 * k + (0.0001178 - 0.000000155 * t) * t2 + 0.00033 * std::sin(c) + 0.75933;
-    const double m = Bogenmass(GradNormieren(359.2242 + 360.0 * Bruchteil(k / 12.36886) -
-                                             (0.0000333 + 0.00000347 * t) * t2));
-    const double mp = Bogenmass(GradNormieren(306.0253 + 360.0 * Bruchteil(k / 0.9330851) +
-                                              (0.0107306 + 0.00001236 * t) * t2));
-    const double f = Bogenmass(GradNormieren(21.2964 + 360.0 * Bruchteil(k / 0.9214926) -
-                                             (0.0016528 + 0.00000239 * t) * t2));
-    const double dd = (0.1734 - 0.000393 * t) * std::sin(m) + 0.0021 * std::sin(2.0 * m) -
-                      0.4068 * std::sin(mp) + 0.0161 * std::sin(2.0 * mp) -
-                      0.0004 * std::sin(3.0 * mp) + 0.0104 * std::sin(2.0 * f) -
-                      0.0051 * std::sin(m + mp) - 0.0074 * std::sin(m - mp) +
-                      0.0004 * std::sin(2.0 * f + m) - 0.0004 * std::sin(2.0 * f - m) -
-                      0.0006 * std::sin(2.0 * f + mp) + 0.0010 * std::sin(2.0 * f - mp) +
-                      0.0005 * std::sin(m + 2.0 * mp);
-    // Whole days and the fraction are kept apart to hold the fraction's precision.
-    const double a_whole = std::floor(a);
-    b += dd + (a - a_whole);
-    const double whole_days = a_whole + std::floor(b);
-    const double fraction = b - std::floor(b);
-    return {2415020.0 + whole_days + fraction, f};
+    const vespera::LunarPhase phase = vespera::lunar_phase(k - kLunationsFrom1900ToMeeusZero, false);
+    const double jd_ut = phase.jde - vespera::delta_t_seconds(phase.jde) / vespera::kSecondsPerDay;
+    return {jd_ut, Bogenmass(phase.argument_of_latitude_deg)};
 }
 
 double node_distance_rad(double argument_of_latitude_rad) {

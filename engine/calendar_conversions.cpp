@@ -6,32 +6,6 @@
 
 namespace vespera {
 
-namespace {
-
-// Meeus, Astronomical Algorithms, ch. 7, from A on. The decimal constants
-// are exact fractions: (B - 122.1) / 365.25 = (20 B - 2442) / 7305 and
-// 30.6001 = 306001 / 10000, so the floors are exact integer divisions.
-CalendarDate date_from_meeus_a(std::int64_t a) {
-    const std::int64_t b = a + 1524;
-    const std::int64_t c = floor_div(20 * b - 2442, 7305);
-    const std::int64_t d = floor_div(1461 * c, 4);
-    const std::int64_t e = floor_div(10000 * (b - d), 306001);
-    const std::int64_t day = b - d - floor_div(306001 * e, 10000);
-    const std::int64_t month = e < 14 ? e - 1 : e - 13;
-    const std::int64_t year = month > 2 ? c - 4716 : c - 4715;
-    return {year, month, day};
-}
-
-} // namespace
-
-CalendarDate proleptic_gregorian_date(std::int64_t day_number) {
-    // alpha = Int((Z - 1867216.25) / 36524.25), written over 4.
-    const std::int64_t alpha = floor_div(4 * day_number - 7468865, 146097);
-    return date_from_meeus_a(day_number + 1 + alpha - floor_div(alpha, 4));
-}
-
-CalendarDate julian_calendar_date(std::int64_t day_number) { return date_from_meeus_a(day_number); }
-
 CalendarDate islamic_date(std::int64_t day_number) {
     // Integer algorithm of the tabular Islamic calendar: 30-year cycles of
     // 10631 days, leap years 2, 5, 7, 10, 13, 16, 18, 21, 24, 26 and 29,

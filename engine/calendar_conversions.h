@@ -18,12 +18,6 @@ struct CalendarDate {
 // 1 Vendémiaire of the Republican year 0 (23 September 1791).
 inline constexpr std::int64_t kRepublicanYearZeroDay = 2375475;
 
-// Gregorian date for every day number, also before 1582 (proleptic).
-CalendarDate proleptic_gregorian_date(std::int64_t day_number);
-
-// Julian date for every day number, also after 1582.
-CalendarDate julian_calendar_date(std::int64_t day_number);
-
 // The tabular Islamic calendar, civil epoch 16 July 622 (Julian).
 CalendarDate islamic_date(std::int64_t day_number);
 

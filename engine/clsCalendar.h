@@ -11,12 +11,14 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "engine/fault.h"
 #include "engine/local_instant.h"
+#include "engine/zone.h"
 
 class clsCalendar {
 public:
@@ -83,6 +85,12 @@ public:
     std::string Winterzeit_Datum();
     float Zeitzone_Offset() const { return f_.Zeitzone_Offset; }
     void setZeitzone_Offset(float value);
+    // The tz database zone by IANA name ("Europe/Berlin"); empty: the fixed
+    // Zeitzone_Offset with the German summer-time rules. Rebuilds the year's tables.
+    void setZeitzone(const std::string& iana);
+    std::string Zeitzone() const;
+    // Whether summer time is in force at an instant (Julian Day, UT).
+    bool IstSommerzeitUm(double jd_ut);
 
     // ---- place and time of day -------------------------------------------
     double Longitude() const { return f_.Longitude; }
@@ -234,9 +242,6 @@ private:
     std::string republican_text() const;
     std::string maya_text() const;
     std::string unix_time_text();
-    static bool Aji_Jahr_KalThor(std::int64_t v);
-    static bool Baji_Jahr_KalThor(std::int64_t v);
-    static std::int64_t Minimum(std::int64_t a, std::int64_t b);
 
     // holidays and daylight saving
     void Berechne_Ostersonntag(YearTables& tables);
@@ -247,41 +252,35 @@ private:
     static void sort_holidays(YearTables& tables);
 
     // seasons
-    vespera::LocalInstant season_local(double jd_ut, const YearTables& tables) const;
+    vespera::LocalInstant season_local(double jd_ut) const;
 
-    // rise and set (rise_set.cpp)
-    struct EquatorialPosition {
-        double ra_hours = 0.0;
-        double dec_deg = 0.0;
+    // rise and set (rise_set.cpp): one local day from midnight to midnight.
+    struct LocalDay {
+        double midnight_mjd_ut = 0.0;         // the day's start, MJD of UT
+        double span_hours = 24.0;             // 23 or 25 across a clock change
+        double offset_at_midnight_hours = 0.0; // the offset that reads the day's start
+        double offset_at_end_hours = 0.0;
     };
-    // The parabola through (-1, ym), (0, yz), (+1, yp): its zero crossings
-    // within [-1, 1] (nz of them, z1 <= z2) and its extremum (xe, ye).
-    struct QuadResult {
-        int nz = 0;
-        double z1 = 0.0;
-        double z2 = 0.0;
-        double xe = 0.0;
-        double ye = 0.0;
-    };
-    static double mjd(std::int32_t year, std::int32_t month, std::int32_t day);
-    static double lmst(double mjd_ut, double longitude_deg);
-    static double range(double x);
-    static double range360(double x);
-    static EquatorialPosition minisun(double t);
-    static EquatorialPosition minimoon(double t);
-    static double SinAltSun(double mjd0, double hour, double longitude_deg, double cos_latitude,
-                            double sin_latitude);
-    static double SinAltmun(double mjd0, double hour, double longitude_deg, double cos_latitude,
-                            double sin_latitude);
-    static QuadResult quad(double ym, double yz, double yp);
+    static LocalDay fixed_offset_day(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours);
+    LocalDay current_local_day() const;
+    double clock_hours_of(const LocalDay& day, double elapsed_hours) const;
+    std::string day_event(bool moon, std::int16_t event_code, const LocalDay& day, double longitude_deg,
+                          double latitude_deg);
     std::string hrsmin(double hours, bool clock) const;
-    double zone_offset_for_current_day();
     std::string event_for_current_day(bool moon, std::int16_t event_code);
 
-    // The sine of one body's altitude at the hours 0..24 of one local day at
-    // one place. Every rise, set, twilight and culmination result of that day
-    // reads the same samples, so they are computed once and kept; a different
-    // day, offset (summer time included) or place makes them stale by key.
+    // local time (local_time.cpp): every step between UT and the clock goes
+    // through the zone.
+    const vespera::Zone& zone() const;
+    vespera::ClockOffset clock_offset_at(double jd_ut) const { return zone().at(jd_ut); }
+    double local_jd_of(double jd_ut) const { return zone().local_jd(jd_ut); }
+    // The instant of a local clock time (hours) on the engine's day.
+    double jd_ut_of_clock(double local_hours) const;
+
+    // The sine of one body's altitude at the hours 0..26 from one local
+    // midnight at one place. Every rise, set, twilight and culmination result
+    // of that day reads the same samples, so they are computed once and kept;
+    // a different day, zone or place makes them stale by key.
     // Samples are filled on demand: a search that has found its rise and set
     // stops early, and the next result of the day reuses what it computed.
     struct AltitudeSamples {
@@ -293,26 +292,22 @@ private:
         double cos_latitude = 0.0;
         double sin_latitude = 0.0;
         int filled = 0; // sin_altitude[0 .. filled - 1] hold values
-        std::array<double, 25> sin_altitude{};
+        std::array<double, 27> sin_altitude{};
         double at(int hour);
     };
     AltitudeSamples& altitude_samples(bool moon, double date_mjd, double longitude_deg, double latitude_deg);
 
     // phases
     double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
-    static double rang(double x);
     double phase_instant(bool full_moon, std::int32_t year, std::int32_t month, std::int32_t day,
-                         std::int32_t index, const YearTables& tables) const;
+                         std::int32_t index) const;
     void fill_phase_lists(YearTables& tables) const;
     std::string phase_date_text(const vespera::LocalInstant& phase) const;
 
     // sun position (sun_position.cpp)
-    double clock_hours() const;
+    double clock_hours() const; // the computer's clock, local time of day
     double sun_altitude_at(double jd_ut) const;
     double sun_distance_km() const;
-
-    // radiation (radiation.cpp)
-    static double Bogenmass(double degrees);
 
     // Tests reach the private helpers above through this one door.
     friend struct EngineTestAccess;
@@ -321,7 +316,9 @@ private:
     YearTables tables_{};
     AltitudeSamples sun_samples_{};
     AltitudeSamples moon_samples_{};
-    bool sample_cache_enabled_ = true; // off only in tests that compare both paths
+    std::optional<vespera::Zone> named_zone_;
+    mutable std::optional<vespera::Zone> german_zone_; // built from Zeitzone_Offset on demand
+    mutable float german_zone_offset_ = 0.0f;
     std::string special_day_;
     std::string special_info_;
     char decimal_separator_ = ',';

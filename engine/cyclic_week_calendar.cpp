@@ -50,15 +50,16 @@ constexpr std::array<std::string_view, 14> kMonthNames = {
     ". Mede ", ". Wedmath ", ". Halimath ", ". Winterfilth ", ". Blothmath ", ". Ergänzungswoche ",
     ". Schaltwoche "};
 
-} // namespace
 
-bool clsCalendar::Aji_Jahr_KalThor(std::int64_t v) {
+bool Aji_Jahr_KalThor(std::int64_t v) {
     return (v % 7 == 0 && v % 28 != 0) || v % 896 == 0;
 }
 
-bool clsCalendar::Baji_Jahr_KalThor(std::int64_t v) { return v % 28 == 0 && v % 896 != 0; }
+bool Baji_Jahr_KalThor(std::int64_t v) { return v % 28 == 0 && v % 896 != 0; }
 
-std::int64_t clsCalendar::Minimum(std::int64_t a, std::int64_t b) { return a < b ? a : b; }
+std::int64_t Minimum(std::int64_t a, std::int64_t b) { return a < b ? a : b; }
+} // namespace
+
 
 std::string clsCalendar::cyclic_week_text() {
     // Floor division keeps the nesting valid before the epoch: every count is

@@ -80,7 +80,7 @@ void clsCalendar::fill_named_days(YearTables& tables) {
         case vespera::DayRule::EasterOffset: day = std::int64_t{tables.easter_day} + rule.days; break;
         case vespera::DayRule::AdventOffset: day = advent + rule.days; break;
         case vespera::DayRule::Season:
-            day = season_local(seasons[static_cast<std::size_t>(rule.days)], tables).day_number;
+            day = season_local(seasons[static_cast<std::size_t>(rule.days)]).day_number;
             break;
         }
         tables.holidays[slot] = {vespera::to_long(day), rule.name, static_cast<std::uint8_t>(slot)};

@@ -13,12 +13,4 @@ LocalInstant split_local_instant(double local_jd) {
     return {to_long(floor_div(minutes, 1440)), static_cast<std::int32_t>(floor_mod(minutes, 1440))};
 }
 
-double local_clock_jd(double jd_ut, double zone_offset_hours, std::int32_t summer_start_day,
-                      std::int32_t summer_end_day) {
-    const double standard = jd_ut + zone_offset_hours / 24.0;
-    if (!std::isfinite(standard) || std::fabs(standard) > 2.0e9) raise_fault(FaultCode::Overflow);
-    const auto day = static_cast<std::int64_t>(std::floor(standard + 0.5));
-    return (day >= summer_start_day && day < summer_end_day) ? standard + 1.0 / 24.0 : standard;
-}
-
 } // namespace vespera

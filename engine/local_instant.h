@@ -16,9 +16,4 @@ struct LocalInstant {
 // and the time shown never reads 24:00. NaN or out-of-range is an overflow.
 LocalInstant split_local_instant(double local_jd);
 
-// Universal time to the local clock: the zone offset, and one hour more when
-// the local standard-time day lies in [summer_start_day, summer_end_day).
-double local_clock_jd(double jd_ut, double zone_offset_hours, std::int32_t summer_start_day,
-                      std::int32_t summer_end_day);
-
 } // namespace vespera

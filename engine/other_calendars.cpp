@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "engine/calendar_conversions.h"
+#include "ephemeris/calendar.h"
+#include "ephemeris/time_scales.h"
 #include "engine/clsCalendar.h"
 #include "engine/number_text.h"
 
@@ -88,12 +90,12 @@ std::string clsCalendar::SpezialInfo() {
 }
 
 std::string clsCalendar::gregorian_text() const {
-    const vespera::CalendarDate date = vespera::proleptic_gregorian_date(f_.JD);
+    const vespera::CivilDate date = vespera::date_in(vespera::Calendar::Gregorian, f_.JD);
     return dated_text(date.day, month_name(kGermanMonths, date.month), date.year);
 }
 
 std::string clsCalendar::julian_text(bool ab_urbe_condita) const {
-    const vespera::CalendarDate date = vespera::julian_calendar_date(f_.JD);
+    const vespera::CivilDate date = vespera::date_in(vespera::Calendar::Julian, f_.JD);
     if (!ab_urbe_condita) return dated_text(date.day, month_name(kGermanMonths, date.month), date.year);
     return dated_text(date.day, month_name(kGermanMonths, date.month), date.year + kYearsFromRomeToJulian) +
            " a.u.c.";
@@ -137,9 +139,10 @@ std::string clsCalendar::maya_text() const {
 std::string clsCalendar::unix_time_text() {
     // Seconds of the day difference are exact in a double; the sum needs 64 bits.
     const auto day_seconds = static_cast<std::int64_t>(DatumsDifferenz(kUnixEpochDay, f_.JD, 3, false));
-    // The time of day is local civil time: the zone and, in summer, one hour
-    // more come off, since Unix time counts universal seconds.
-    const double zone_hours = static_cast<double>(f_.Zeitzone_Offset) + (IstSommerzeit() ? 1.0 : 0.0);
+    // The time of day is local civil time: the offset in force then comes off,
+    // since Unix time counts universal seconds.
+    const double local_hours = f_.Stunde + f_.Minute / 60.0 + f_.Sekunde / 3600.0;
+    const double zone_hours = zone().at_local(static_cast<double>(f_.JD) - 0.5 + local_hours / 24.0).hours;
     if (!std::isfinite(zone_hours) || std::fabs(zone_hours) > 1e6) vespera::raise_fault(vespera::FaultCode::Overflow);
     const std::int64_t seconds = day_seconds + std::int64_t{3600} * f_.Stunde + std::int64_t{60} * f_.Minute +
                                  f_.Sekunde - std::llround(zone_hours * 3600.0);

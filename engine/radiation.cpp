@@ -14,11 +14,11 @@ constexpr double kPi = 3.14159265358979;
 constexpr double kSolarConstant_w_m2 = 1367.0;
 constexpr double kSunRadius_km = 696000.0;
 
-double sin_deg(double angle_deg) { return std::sin(angle_deg * kPi / 180.0); }
+double Bogenmass(double degrees) { return degrees * kPi / 180.0; }
+
+double sin_deg(double angle_deg) { return std::sin(Bogenmass(angle_deg)); }
 
 } // namespace
-
-double clsCalendar::Bogenmass(double degrees) { return degrees * kPi / 180.0; }
 
 std::string clsCalendar::GlobalStrahlung() {
     return guarded("GlobalStrahlung", std::string{}, [&] {

@@ -82,9 +82,8 @@ constexpr std::array<ZodiacBoundary, 12> kZodiac = {{
 
 } // namespace
 
-vespera::LocalInstant clsCalendar::season_local(double jd_ut, const YearTables& tables) const {
-    return vespera::split_local_instant(vespera::local_clock_jd(
-        jd_ut, f_.Zeitzone_Offset, tables.summer_time_start_day, tables.summer_time_end_day));
+vespera::LocalInstant clsCalendar::season_local(double jd_ut) const {
+    return vespera::split_local_instant(local_jd_of(jd_ut));
 }
 
 void clsCalendar::Jahreszeiten_Berechnen() {
@@ -94,7 +93,7 @@ void clsCalendar::Jahreszeiten_Berechnen() {
         for (Holiday& holiday : next.holidays) {
             const vespera::NamedDayRule& rule = vespera::kNamedDays[holiday.slot];
             if (rule.rule == vespera::DayRule::Season) {
-                holiday.day = season_local(next.season_jd_ut[static_cast<std::size_t>(rule.days)], next).day_number;
+                holiday.day = season_local(next.season_jd_ut[static_cast<std::size_t>(rule.days)]).day_number;
             }
         }
         sort_holidays(next);
@@ -107,8 +106,8 @@ std::string clsCalendar::Jahreszeit() {
         // A season begins on the local day that carries its named day.
         std::size_t season = 3;
         for (std::size_t i = 0; i < 3; ++i) {
-            const std::int32_t begins = season_local(tables_.season_jd_ut[i], tables_).day_number;
-            const std::int32_t ends = season_local(tables_.season_jd_ut[i + 1], tables_).day_number;
+            const std::int32_t begins = season_local(tables_.season_jd_ut[i]).day_number;
+            const std::int32_t ends = season_local(tables_.season_jd_ut[i + 1]).day_number;
             if (begins <= f_.JD && f_.JD < ends) season = i;
         }
         return std::string(f_.Latitude >= 0 ? kNorthernSeasons[season] : kSouthernSeasons[season]);
@@ -127,7 +126,7 @@ std::string clsCalendar::Jahreszeit_Datum(std::int32_t Index) {
         const bool is_season = Index >= kFirstSeasonCode && Index <= kFirstSeasonCode + 3;
         const double instant =
             is_season ? tables_.season_jd_ut[static_cast<std::size_t>(Index - kFirstSeasonCode)] : f_.JD;
-        const vespera::LocalInstant local = season_local(instant, tables_);
+        const vespera::LocalInstant local = season_local(instant);
         return format_day(local.day_number, 0) + ", " +
                GetWochentagName(vespera::weekday_index(local.day_number)).substr(0, 2) + " um " +
                hrsmin(local.hours(), true);

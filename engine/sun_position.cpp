@@ -39,22 +39,15 @@ double clsCalendar::sun_distance_km() const {
 void clsCalendar::Sonne_Position() {
     guarded_void("Sonne_Position", [&] {
         // The clock shows local civil time; the orbit wants universal time.
-        const double local_jd = static_cast<double>(f_.JD) - 0.5 + clock_hours() / 24.0;
-        const double jd_ut = local_jd - zone_offset_for_current_day() / 24.0;
-        if (!std::isfinite(jd_ut)) raise_fault(FaultCode::InvalidCall);
-        f_.sun_altitude_deg = sun_altitude_at(jd_ut);
+        f_.sun_altitude_deg = sun_altitude_at(jd_ut_of_clock(clock_hours()));
     });
 }
 
-// `local_hour` is a clock time of the engine's day at the engine's place, in
-// the zone offset plus the summer-time hour of that day, as the rise and set
-// times are.
+// `local_hour` is a clock time of the engine's day at the engine's place, as
+// the rise and set times are.
 double clsCalendar::Sonne_KulminationHoehe(double local_hour) {
     return guarded("Sonne_KulminationHoehe", 0.0, [&] {
-        const double jd_ut =
-            static_cast<double>(f_.JD) - 0.5 + (local_hour - zone_offset_for_current_day()) / 24.0;
-        if (!std::isfinite(jd_ut)) raise_fault(FaultCode::InvalidCall);
-        f_.culmination_altitude_deg = sun_altitude_at(jd_ut);
+        f_.culmination_altitude_deg = sun_altitude_at(jd_ut_of_clock(local_hour));
         f_.culmination_pending = false;
         return f_.culmination_altitude_deg;
     });

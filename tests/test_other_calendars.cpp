@@ -165,10 +165,10 @@ TEST(OtherCalendars, GregorianAndJulianAgreeWithTheDateCore) {
     EXPECT_TRUE(t.faults.empty());
     // The arithmetic alone, over the whole range of the engine's years.
     for (std::int64_t n = kFirstEngineDay; n <= kLastEngineDay; n += 7) {
-        const vespera::CalendarDate g = vespera::proleptic_gregorian_date(n);
+        const vespera::CivilDate g = vespera::date_in(vespera::Calendar::Gregorian, n);
         const vespera::CivilDate g_core = gregorian_by_date_core(n);
         ASSERT_TRUE(g.year == g_core.year && g.month == g_core.month && g.day == g_core.day) << n;
-        const vespera::CalendarDate j = vespera::julian_calendar_date(n);
+        const vespera::CivilDate j = vespera::date_in(vespera::Calendar::Julian, n);
         const vespera::CivilDate j_core = julian_by_date_core(n);
         ASSERT_TRUE(j.year == j_core.year && j.month == j_core.month && j.day == j_core.day) << n;
     }

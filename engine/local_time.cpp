@@ -1,0 +1,28 @@
+// The engine's local civil time: its day as a span of universal time, and the
+// instant of a clock time on it. Everything goes through the zone, so that an
+// event takes the offset in force at its own instant.
+#include <cmath>
+
+#include "engine/clsCalendar.h"
+#include "ephemeris/time_scales.h"
+
+clsCalendar::LocalDay clsCalendar::current_local_day() const {
+    // Local midnight at the start and at the end of the engine's day; across a
+    // clock change the day lasts 23 or 25 hours.
+    const vespera::Zone& z = zone();
+    const double start_offset = z.at_local(static_cast<double>(f_.JD) - 0.5).hours;
+    const double end_offset = z.at_local(static_cast<double>(f_.JD) + 0.5).hours;
+    LocalDay day;
+    // The day number less 2400001 is the MJD of local midnight, exactly.
+    day.midnight_mjd_ut = static_cast<double>(std::int64_t{f_.JD} - 2400001) - start_offset / 24.0;
+    day.span_hours = 24.0 + start_offset - end_offset;
+    day.offset_at_midnight_hours = start_offset;
+    day.offset_at_end_hours = end_offset;
+    return day;
+}
+
+double clsCalendar::jd_ut_of_clock(double local_hours) const {
+    const double jd_ut = zone().ut_of_local(static_cast<double>(f_.JD) - 0.5 + local_hours / 24.0);
+    if (!std::isfinite(jd_ut)) vespera::raise_fault(vespera::FaultCode::InvalidCall);
+    return jd_ut;
+}

@@ -1,0 +1,16 @@
+// New and full moons: Meeus, Astronomical Algorithms, 2nd ed., ch. 49, the
+// mean phase with its periodic and planetary corrections.
+#pragma once
+
+namespace vespera {
+
+struct LunarPhase {
+    double jde;                      // dynamical time
+    double argument_of_latitude_deg; // the Moon's F at the phase, 0..360 (eclipse limits)
+};
+
+// New moon (full_moon false, k whole) or full moon (k whole + 0.5) of
+// lunation k; k = 0 is the new moon of 6 January 2000.
+LunarPhase lunar_phase(double k, bool full_moon);
+
+} // namespace vespera
