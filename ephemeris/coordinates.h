@@ -12,10 +12,15 @@
 
 namespace vespera {
 
-// reduce_degrees, except that a NaN or infinite angle gives NaN (reduce_degrees
-// turns it into 0, a valid-looking direction).
+// x reduced to 0 <= x < 360 exactly (fmod does not round), and a NaN or
+// infinite angle gives NaN, where reduce_degrees returns 0, a valid-looking
+// direction.
 inline double reduce_degrees_or_nan(double x) {
-    return std::isfinite(x) ? reduce_degrees(x) : std::numeric_limits<double>::quiet_NaN();
+    if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();
+    const double r = std::fmod(x, 360.0);
+    if (r >= 0.0) return r;
+    const double turned = r + 360.0; // a tiny negative r rounds to 360
+    return turned < 360.0 ? turned : 0.0;
 }
 
 struct Equatorial {
