@@ -8,6 +8,8 @@
 
 #include "astro/AstroModuleDetail.h"
 #include "ephemeris/angles.h"
+#include "ephemeris/coordinates.h"
+#include "ephemeris/moon.h"
 #include "ephemeris/nutation.h"
 #include "ephemeris/time_scales.h"
 
@@ -16,50 +18,24 @@ namespace AstroModule::detail {
 namespace {
 
 
-// Earth ellipsoid of the parallax correction (IAU 1964: b/a and a).
-constexpr double kEarthAxisRatio = 0.996647;
-constexpr double kEarthRadius_m = 6378160.0;
-
 double centuries_of_date(double day, double month, double year) {
     return vespera::centuries_since_j2000(DatumZuJD(day, month, year));
 }
-
-// atan(num / den) without dividing by zero: a vertical line is +-pi/2.
-double atan_of_ratio(double num, double den) {
-    if (den == 0.0) return num > 0 ? kPi / 2 : (num < 0 ? -kPi / 2 : 0.0);
-    return std::atan(num / den);
-}
-
-// An angle difference taken into -pi..pi, so that a step across 0 h of hour
-// angle stays small.
 
 struct Topocentric {
     double ha_rad;
     double dec_rad;
 };
 
-struct Observer {
-    double rho_sin_phi;
-    double rho_cos_phi;
-};
-
-Observer observer_at(double lat_deg, double height_m) {
-    const double phi = Bogenmass(lat_deg);
-    const double u = std::atan(kEarthAxisRatio * std::tan(phi));
-    const double h = height_m / kEarthRadius_m;
-    return {kEarthAxisRatio * std::sin(u) + h * std::sin(phi), std::cos(u) + h * std::cos(phi)};
-}
-
-// One pass from the geocentric to the topocentric hour angle and declination;
-// r is the body's distance in Earth radii.
-Topocentric true_to_apparent(double ha, double dec, double r, const Observer& o) {
-    const double dh = atan_of_ratio(o.rho_cos_phi * std::sin(ha),
-                                    r * std::cos(dec) - o.rho_cos_phi * std::cos(ha));
-    double ha_app = ha + dh;
+// The geocentric hour angle and declination seen from the observer: the
+// ephemeris's topocentric place, r the body's distance in Earth radii.
+Topocentric true_to_apparent(double ha, double dec, double r, const vespera::ObserverGeocentric& o) {
+    const vespera::TopocentricEquatorial seen = vespera::topocentric_equatorial(
+        0.0, Grad(dec), r * vespera::kEarthEquatorialRadius_km, Grad(ha), o);
+    // Right ascension 0 in, so the shift in right ascension is -seen's.
+    double ha_app = ha - Bogenmass(seen.right_ascension_deg);
     ha_app -= kTwoPi * std::floor(ha_app / kTwoPi);
-    const double dec_app = atan_of_ratio(std::cos(ha_app) * (r * std::sin(dec) - o.rho_sin_phi),
-                                         r * std::cos(dec) * std::cos(ha) - o.rho_cos_phi);
-    return {ha_app, dec_app};
+    return {ha_app, Bogenmass(seen.declination_deg)};
 }
 
 Topocentric parallax(double ha_hours, double dec_deg, std::string_view direction, double GLat,
@@ -69,7 +45,7 @@ Topocentric parallax(double ha_hours, double dec_deg, std::string_view direction
     const double sin_hp = std::sin(Bogenmass(hp_deg));
     if (sin_hp == 0.0) return {ha, dec}; // a body at infinity shows no parallax
     const double r = 1.0 / sin_hp;
-    const Observer o = observer_at(GLat, height_m);
+    const vespera::ObserverGeocentric o = vespera::observer_geocentric(GLat, height_m);
 
     const bool true_to_apparent_wanted =
         !direction.empty() && (direction.front() == 'T' || direction.front() == 't');
@@ -128,33 +104,19 @@ double Schiefe(double day, double month, double year) {
 
 double EkliptikZuRektaszension(double lon_deg, double lat_deg, double day, double month,
                                double year) {
-    const double eps = Bogenmass(Schiefe(day, month, year));
-    const double lon = Bogenmass(lon_deg);
-    const double lat = Bogenmass(lat_deg);
-    const double ra = Atan2(std::cos(lon), std::sin(lon) * std::cos(eps) - std::tan(lat) * std::sin(eps));
-    return GradNormieren(Grad(ra));
+    return vespera::equatorial_of_ecliptic(lon_deg, lat_deg, Schiefe(day, month, year)).right_ascension_deg;
 }
 
 double EkliptikZuDeklination(double lon_deg, double lat_deg, double day, double month, double year) {
-    const double eps = Bogenmass(Schiefe(day, month, year));
-    const double lon = Bogenmass(lon_deg);
-    const double lat = Bogenmass(lat_deg);
-    return Grad(ArcSin(std::sin(lat) * std::cos(eps) + std::cos(lat) * std::sin(eps) * std::sin(lon)));
+    return vespera::equatorial_of_ecliptic(lon_deg, lat_deg, Schiefe(day, month, year)).declination_deg;
 }
 
 double AequatorZuEklLaenge(double ra_deg, double dec_deg, double day, double month, double year) {
-    const double eps = Bogenmass(Schiefe(day, month, year));
-    const double ra = Bogenmass(ra_deg);
-    const double dec = Bogenmass(dec_deg);
-    const double lon = Atan2(std::cos(ra), std::sin(ra) * std::cos(eps) + std::tan(dec) * std::sin(eps));
-    return GradNormieren(Grad(lon));
+    return vespera::ecliptic_of_equatorial(ra_deg, dec_deg, Schiefe(day, month, year)).longitude_deg;
 }
 
 double AequatorZuEklBreite(double ra_deg, double dec_deg, double day, double month, double year) {
-    const double eps = Bogenmass(Schiefe(day, month, year));
-    const double ra = Bogenmass(ra_deg);
-    const double dec = Bogenmass(dec_deg);
-    return Grad(ArcSin(std::sin(dec) * std::cos(eps) - std::cos(dec) * std::sin(eps) * std::sin(ra)));
+    return vespera::ecliptic_of_equatorial(ra_deg, dec_deg, Schiefe(day, month, year)).latitude_deg;
 }
 
 double NutationLaenge(double day, double month, double year) {

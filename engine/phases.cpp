@@ -8,6 +8,7 @@
 #include "astro/AstroModule.h"
 #include "ephemeris/angles.h"
 #include "ephemeris/lunar_phases.h"
+#include "ephemeris/moon.h"
 #include "ephemeris/time_scales.h"
 #include "engine/clsCalendar.h"
 #include "engine/date_math.h"
@@ -16,20 +17,7 @@
 
 namespace vespera {
 
-double moon_illuminated_percent(double jd_ut) {
-    // Meeus, Astronomical Algorithms, 2nd ed., ch. 48, phase angle of lower accuracy.
-    const double t = (jd_ut - 2451545.0) / 36525.0;
-    const double t2 = t * t;
-    const double t3 = t2 * t;
-    const double t4 = t3 * t;
-    const double d = reduce_degrees(297.8502042 + 445267.1115168 * t - 0.00163 * t2 + t3 / 545868.0 - t4 / 113065000.0) * kRadPerDeg;
-    const double m = reduce_degrees(357.5291092 + 35999.0502909 * t - 0.0001536 * t2 + t3 / 24490000.0) * kRadPerDeg;
-    const double mp = reduce_degrees(134.9634114 + 477198.8676313 * t - 0.008997 * t2 + t3 / 69699.0 - t4 / 14712000.0) * kRadPerDeg;
-    const double i_deg = 180.0 - d / kRadPerDeg - 6.289 * std::sin(mp) + 2.1 * std::sin(m) -
-                         1.274 * std::sin(2.0 * d - mp) - 0.658 * std::sin(2.0 * d) - 0.214 * std::sin(2.0 * mp) -
-                         0.11 * std::sin(d);
-    return (1.0 + std::cos(i_deg * kRadPerDeg)) / 2.0 * 100.0;
-}
+double moon_illuminated_percent(double jd_ut) { return 100.0 * moon_illuminated_fraction(jde_of(jd_ut)); }
 
 std::string moon_phase_text(double percent, double percent_half_hour_later, bool five_decimals, char separator) {
     if (percent <= 0.2) return "Neumond";

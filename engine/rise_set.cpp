@@ -178,9 +178,8 @@ clsCalendar::LocalDay clsCalendar::fixed_offset_day(std::int16_t year, std::int1
 
 std::string clsCalendar::sunevent(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours,
                                   double longitude_deg, double latitude_deg, std::int16_t event_code) {
-    return guarded("sunevent", std::string{}, [&]() -> std::string {
+    return guarded("sunevent", std::string{}, [&] {
         check_inputs(offset_hours, longitude_deg, latitude_deg);
-        (void)threshold_index(event_code, true);
         return day_event(false, event_code, fixed_offset_day(year, month, day, offset_hours), longitude_deg,
                          latitude_deg);
     });
@@ -188,9 +187,8 @@ std::string clsCalendar::sunevent(std::int16_t year, std::int16_t month, std::in
 
 std::string clsCalendar::moonevent(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours,
                                    double longitude_deg, double latitude_deg, std::int16_t event_code) {
-    return guarded("moonevent", std::string{}, [&]() -> std::string {
+    return guarded("moonevent", std::string{}, [&] {
         check_inputs(offset_hours, longitude_deg, latitude_deg);
-        (void)threshold_index(event_code, false);
         return day_event(true, event_code, fixed_offset_day(year, month, day, offset_hours), longitude_deg,
                          latitude_deg);
     });
@@ -229,7 +227,6 @@ std::string clsCalendar::event_for_current_day(bool moon, std::int16_t event_cod
     if (!std::isfinite(day.midnight_mjd_ut) || !std::isfinite(f_.Longitude) || !std::isfinite(f_.Latitude)) {
         raise_fault(FaultCode::InvalidCall);
     }
-    (void)threshold_index(event_code, !moon);
     return day_event(moon, event_code, day, f_.Longitude, f_.Latitude);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace vespera {
@@ -17,11 +18,14 @@ inline constexpr double kRoundedDegPerRad = 57.29577951;
 inline double sin_deg(double angle_deg) { return std::sin(angle_deg * kRadPerDeg); }
 inline double cos_deg(double angle_deg) { return std::cos(angle_deg * kRadPerDeg); }
 
-// x reduced to 0 <= x < 360; a tiny negative x, which would round to 360,
-// gives 0, and NaN stays NaN.
+// x reduced to 0 <= x < 360 exactly (fmod does not round); a NaN or
+// infinite angle gives NaN rather than a valid-looking direction.
 inline double reduce_degrees(double x) {
-    const double reduced = x - 360.0 * std::floor(x / 360.0);
-    return reduced >= 360.0 ? 0.0 : reduced;
+    if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();
+    const double r = std::fmod(x, 360.0);
+    if (r >= 0.0) return r;
+    const double turned = r + 360.0; // a tiny negative r rounds to 360
+    return turned < 360.0 ? turned : 0.0;
 }
 
 } // namespace vespera

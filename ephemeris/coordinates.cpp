@@ -39,7 +39,7 @@ SinCos sin_cos_deg(double x_deg) {
 }
 
 // Direction of a vector's components as longitude-like and latitude-like angles.
-double longitude_of(double y, double x) { return reduce_degrees_or_nan(degrees_of(std::atan2(y, x))); }
+double longitude_of(double y, double x) { return reduce_degrees(degrees_of(std::atan2(y, x))); }
 double latitude_of(double z, double x, double y) { return degrees_of(std::atan2(z, std::hypot(x, y))); }
 
 } // namespace
@@ -91,7 +91,7 @@ TopocentricEquatorial topocentric_equatorial(double right_ascension_deg, double 
     // with the sign kept right even when the object is inside the parallax.
     const double horizontal = std::hypot(along, across);
     TopocentricEquatorial topocentric{};
-    topocentric.right_ascension_deg = reduce_degrees_or_nan(right_ascension_deg + degrees_of(delta_alpha_rad));
+    topocentric.right_ascension_deg = reduce_degrees(right_ascension_deg + degrees_of(delta_alpha_rad));
     topocentric.declination_deg = degrees_of(std::atan2(up, horizontal));
     topocentric.distance_km = distance_km * std::hypot(horizontal, up);
     return topocentric;

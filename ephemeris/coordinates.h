@@ -5,23 +5,9 @@
 // a NaN or an infinite input gives NaN, never a fault.
 #pragma once
 
-#include <cmath>
-#include <limits>
-
 #include "ephemeris/angles.h"
 
 namespace vespera {
-
-// x reduced to 0 <= x < 360 exactly (fmod does not round), and a NaN or
-// infinite angle gives NaN, where reduce_degrees returns 0, a valid-looking
-// direction.
-inline double reduce_degrees_or_nan(double x) {
-    if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();
-    const double r = std::fmod(x, 360.0);
-    if (r >= 0.0) return r;
-    const double turned = r + 360.0; // a tiny negative r rounds to 360
-    return turned < 360.0 ? turned : 0.0;
-}
 
 struct Equatorial {
     double right_ascension_deg; // [0, 360)

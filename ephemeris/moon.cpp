@@ -93,14 +93,14 @@ MoonArguments moon_arguments(double centuries_tt) {
     const double t4 = t3 * t;
     MoonArguments a{};
     a.mean_longitude_deg =
-        reduce_degrees_or_nan(218.3164477 + 481267.88123421 * t - 0.0015786 * t2 + t3 / 538841.0 - t4 / 65194000.0);
+        reduce_degrees(218.3164477 + 481267.88123421 * t - 0.0015786 * t2 + t3 / 538841.0 - t4 / 65194000.0);
     a.mean_elongation_deg =
-        reduce_degrees_or_nan(297.8501921 + 445267.1114034 * t - 0.0018819 * t2 + t3 / 545868.0 - t4 / 113065000.0);
-    a.sun_mean_anomaly_deg = reduce_degrees_or_nan(357.5291092 + 35999.0502909 * t - 0.0001536 * t2 + t3 / 24490000.0);
+        reduce_degrees(297.8501921 + 445267.1114034 * t - 0.0018819 * t2 + t3 / 545868.0 - t4 / 113065000.0);
+    a.sun_mean_anomaly_deg = reduce_degrees(357.5291092 + 35999.0502909 * t - 0.0001536 * t2 + t3 / 24490000.0);
     a.moon_mean_anomaly_deg =
-        reduce_degrees_or_nan(134.9633964 + 477198.8675055 * t + 0.0087414 * t2 + t3 / 69699.0 - t4 / 14712000.0);
+        reduce_degrees(134.9633964 + 477198.8675055 * t + 0.0087414 * t2 + t3 / 69699.0 - t4 / 14712000.0);
     a.argument_of_latitude_deg =
-        reduce_degrees_or_nan(93.2720950 + 483202.0175233 * t - 0.0036539 * t2 - t3 / 3526000.0 + t4 / 863310000.0);
+        reduce_degrees(93.2720950 + 483202.0175233 * t - 0.0036539 * t2 - t3 / 3526000.0 + t4 / 863310000.0);
     a.eccentricity_factor = 1.0 - 0.002516 * t - 0.0000074 * t2;
     return a;
 }
@@ -132,7 +132,7 @@ MoonPosition moon_geocentric(double jde) {
     sigma_b += -2235.0 * sin_deg(lp) + 382.0 * sin_deg(a3) + 175.0 * sin_deg(a1 - f) + 175.0 * sin_deg(a1 + f) +
                127.0 * sin_deg(lp - mp) - 115.0 * sin_deg(lp + mp);
 
-    return {reduce_degrees_or_nan(lp + sigma_l / 1e6), sigma_b / 1e6, kMeanDistance_km + sigma_r / 1000.0};
+    return {reduce_degrees(lp + sigma_l / 1e6), sigma_b / 1e6, kMeanDistance_km + sigma_r / 1000.0};
 }
 
 MoonApparent moon_apparent(double jde) {
@@ -142,7 +142,7 @@ MoonApparent moon_apparent(double jde) {
     const double obliquity_deg = mean_obliquity_deg(t) + n.obliquity_deg;
 
     MoonApparent moon{};
-    moon.longitude_deg = reduce_degrees_or_nan(geometric.longitude_deg + n.longitude_deg);
+    moon.longitude_deg = reduce_degrees(geometric.longitude_deg + n.longitude_deg);
     moon.latitude_deg = geometric.latitude_deg;
     const Equatorial equatorial = equatorial_of_ecliptic(moon.longitude_deg, moon.latitude_deg, obliquity_deg);
     moon.right_ascension_deg = equatorial.right_ascension_deg;
@@ -171,7 +171,7 @@ double moon_phase_angle_deg(double jde) {
     const double i_deg = 180.0 - d - 6.289 * sin_deg(mp) + 2.100 * sin_deg(m) - 1.274 * sin_deg(2.0 * d - mp) -
                          0.658 * sin_deg(2.0 * d) - 0.214 * sin_deg(2.0 * mp) - 0.110 * sin_deg(d);
     // 48.4 runs from 180 down to -180 over a lunation; the phase angle is its size.
-    const double reduced_deg = reduce_degrees_or_nan(i_deg);
+    const double reduced_deg = reduce_degrees(i_deg);
     return reduced_deg > 180.0 ? 360.0 - reduced_deg : reduced_deg;
 }
 

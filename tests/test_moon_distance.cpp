@@ -2,22 +2,17 @@
 
 #include <cmath>
 
-#include "engine/moon_distance.h"
+#include "ephemeris/moon.h"
+#include "ephemeris/time_scales.h"
 #include "engine_fixture.h"
 
 namespace {
 
-TEST(MoonDistance, MeeusExample47a) {
-    // 1992 April 12.0 TD: 368409.7 km. Without the eccentricity factor and with
-    // the first edition's mean elements the terms stay within half a kilometre.
-    EXPECT_NEAR(vespera::moon_distance_km(2448724.5), 368409.7, 0.5);
-}
-
-TEST(MoonDistance, DayValueIsNoonPlusOneMinuteRounded) {
+TEST(MoonDistance, DayValueIsNoonRounded) {
     EngineForTest t;
     t.at(1992, 4, 12);
     const double distance = t.cal.MondEntfernung();
-    EXPECT_EQ(distance, std::nearbyint(vespera::moon_distance_km(2448725.0 + 1.0 / 1440.0)));
+    EXPECT_EQ(distance, std::nearbyint(vespera::moon_geocentric(vespera::jde_of(2448725.0)).distance_km));
     EXPECT_EQ(distance, std::floor(distance));
     // The Moon moves several hundred km in 12 h; 0h and noon must differ.
     EXPECT_GT(std::fabs(distance - 368409.7), 100.0);

@@ -15,6 +15,7 @@
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
 #include "engine/city_table.h"
+#include "engine/date_math.h"
 #include "ui/locale_numbers.h"
 #include "ui/settings_store.h"
 
@@ -34,7 +35,7 @@ QString indexed_name(const char* name, int index) {
 
 frmKalender::frmKalender(Now now, MessageSink messages, QWidget* parent)
     : QWidget(parent), now_(std::move(now)), messages_(std::move(messages)) {
-    if (!now_) now_ = [] { return QDateTime::currentDateTime(); };
+    if (!now_) now_ = [] { return QDateTime::currentDateTimeUtc(); };
     buildControls();
     Form_Load();
 }
@@ -242,14 +243,16 @@ void frmKalender::Form_Load() {
     // 5. The engine.
     engine_ = std::make_unique<clsCalendar>();
     engine_->setDecimalSeparator(vespera::ui::locale_decimal_separator());
-    engine_->setClock([this] { return std::chrono::seconds(now_().time().msecsSinceStartOfDay() / 1000); });
+    // The engine reads the clock as local time of day at its place.
+    engine_->setClock([this] { return std::chrono::seconds(placeNow().time.msecsSinceStartOfDay() / 1000); });
     engine_->setErrorReporter([this](const std::string& text) {
         engine_fault_ = true;
         showMessage(QString::fromStdString(text));
     });
 
-    // 6. Today.
-    const QDate today = now_().date();
+    // 6. Today, on the place's clock.
+    place_zone_ = vespera::ui::place_zone(zone_name_, zone_offset_hours_);
+    const QDate today = placeNow().date;
     today_day_ = today.day();
     today_month_ = today.month();
     today_year_ = today.year();
@@ -261,6 +264,7 @@ void frmKalender::Form_Load() {
     engine_->setLongitude(longitude_deg_);
     engine_->setLatitude(latitude_deg_);
     engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
+    engine_->setZeitzone(zone_name_.toStdString());
     engine_->setKalender(1);
     engine_->setJahr(today_year_);
     engine_->setMonat(today_month_);
@@ -295,7 +299,23 @@ void frmKalender::ReadRegSettings() {
     longitude_deg_ = stored.longitude_deg;
     latitude_deg_ = stored.latitude_deg;
     zone_offset_hours_ = stored.zone_offset_hours;
+    zone_name_ = stored.zone;
     city_ = stored.city;
+}
+
+vespera::ui::PlaceClock frmKalender::placeNow() const {
+    return vespera::ui::place_clock(now_(), place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_));
+}
+
+void frmKalender::applyPlaceZone() {
+    place_zone_ = vespera::ui::place_zone(zone_name_, zone_offset_hours_);
+    // The engine rebuilds the year's tables for a new zone.
+    engine_->setZeitzone(zone_name_.toStdString());
+    const QDate today = placeNow().date;
+    today_day_ = today.day();
+    today_month_ = today.month();
+    today_year_ = today.year();
+    today_day_number_ = static_cast<std::int32_t>(vespera::day_number(today_year_, today_month_, today_day_));
 }
 
 void frmKalender::cmbOrt_Click() {
@@ -304,18 +324,21 @@ void frmKalender::cmbOrt_Click() {
         longitude_deg_ = city->longitude_deg;
         latitude_deg_ = city->latitude_deg;
         zone_offset_hours_ = city->zone_offset_hours;
+        zone_name_ = QString::fromUtf8(city->zone.data(), static_cast<qsizetype>(city->zone.size()));
     }
     if (!loaded_) return;
     const float previous_offset = engine_->Zeitzone_Offset();
+    const std::string previous_zone = engine_->Zeitzone();
     engine_->setLongitude(longitude_deg_);
     engine_->setLatitude(latitude_deg_);
     engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
     city_ = text;
-    vespera::ui::write_stored_place(longitude_deg_, latitude_deg_, city_, engine_->DecimalSeparator());
-    // The phases and season starts are kept in local time: a new zone needs
-    // the year's tables again, and the grid's moon marks with them.
-    if (engine_->Zeitzone_Offset() != previous_offset) {
-        engine_->Feiertage_Einlesen();
+    vespera::ui::write_stored_place(longitude_deg_, latitude_deg_, city_, zone_name_, engine_->DecimalSeparator());
+    // The phases, season starts and clock changes are local times: a new zone
+    // needs the year's tables again, and the grid's marks with them. Berlin
+    // and Cape Town share the offset +1 but not the zone.
+    if (engine_->Zeitzone_Offset() != previous_offset || zone_name_.toStdString() != previous_zone) {
+        applyPlaceZone();
         ZeichneMonat(selected_month_, selected_year_);
     } else {
         ZeigeInfo();

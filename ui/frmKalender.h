@@ -8,8 +8,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "engine/clsCalendar.h"
+#include "ui/place_clock.h"
 
 class InfoPanel;
 class MonthView;
@@ -25,7 +27,8 @@ class frmKalender : public QWidget {
     Q_OBJECT
 
 public:
-    // The present local date and time; tests inject a fixed one.
+    // The present instant (the computer's clock, read as UTC); tests inject a
+    // fixed one. The window shows it on the chosen place's clock.
     using Now = std::function<QDateTime()>;
     // Shows a message box (OK button, no title); tests record instead.
     using MessageSink = std::function<void(const QString&)>;
@@ -40,6 +43,7 @@ public:
     double placeLongitude() const { return longitude_deg_; }
     double placeLatitude() const { return latitude_deg_; }
     double placeZoneOffset() const { return zone_offset_hours_; }
+    QString placeZone() const { return zone_name_; }
     QString placeName() const { return city_; }
     int selectedDay() const { return selected_day_; }
     int selectedMonth() const { return selected_month_; }
@@ -70,6 +74,9 @@ private:
     void ReadRegSettings();
     void cmbOrt_Click();
     void showMessage(const QString& text);
+    // The chosen place's zone into the engine, and today on the place's clock.
+    void applyPlaceZone();
+    vespera::ui::PlaceClock placeNow() const;
 
     // month view and navigation (navigation.cpp)
     void cmdAendern_Click(int index);
@@ -107,7 +114,9 @@ private:
     double longitude_deg_ = 0.0;
     double latitude_deg_ = 0.0;
     double zone_offset_hours_ = 0.0;
+    QString zone_name_; // IANA; empty: the offset with the German summer-time rules
     QString city_;
+    std::optional<vespera::Zone> place_zone_;
 
     std::int32_t today_day_ = 0;
     std::int32_t today_month_ = 0;

@@ -7,7 +7,12 @@
 #include "ui/frmKalender.h"
 
 void frmKalender::Timer1_Timer() {
-    lblZeit->setText(now_().time().toString(QStringLiteral("HH:mm:ss")));
+    // The place's clock, not the computer's: New York's time while the
+    // computer runs on Berlin's.
+    const vespera::ui::PlaceClock clock = placeNow();
+    lblZeit->setText(clock.time.toString(QStringLiteral("HH:mm:ss")));
+    const QString place = city_.trimmed().isEmpty() ? QStringLiteral("des gewählten Ortes") : city_.trimmed();
+    lblZeit->setToolTip(QStringLiteral("Ortszeit %1%2").arg(place, clock.summer ? QStringLiteral(" (Sommerzeit)") : QString()));
     if (!Check1->isChecked() || report_ != DayReport || !picInfo->isVisible()) return;
     if (moon_phase_row_ < 0 || sun_altitude_row_ < 0) return;
     clsCalendar& cal = *engine_;

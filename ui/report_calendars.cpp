@@ -31,7 +31,7 @@ constexpr CalendarRow kCalendarRows[] = {
 
 void frmKalender::buildOtherCalendars() {
     clsCalendar& cal = *engine_;
-    const QTime time = now_().time();
+    const QTime time = placeNow().time;
     cal.setStunde(time.hour());
     cal.setMinute(time.minute());
     cal.setSekunde(time.second());

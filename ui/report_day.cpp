@@ -5,6 +5,7 @@
 
 #include "astro/AstroModule.h"
 #include "engine/date_math.h"
+#include "engine/local_instant.h"
 #include "engine/number_text.h"
 #include "ui/InfoPanel.h"
 #include "ui/frmKalender.h"
@@ -74,7 +75,7 @@ void frmKalender::ZeigeInfo() {
 void frmKalender::buildDayReport() {
     clsCalendar& cal = *engine_;
     // The time of day of the report is the present one on the chosen date.
-    const QTime time = now_().time();
+    const QTime time = placeNow().time;
     cal.setStunde(time.hour());
     cal.setMinute(time.minute());
     cal.setSekunde(time.second());
@@ -119,17 +120,20 @@ void frmKalender::buildEclipseRows() {
     if (AstroModule::Finsternis_Vorkommen(0, 0, day, month, year) == "No solar eclipse") return;
 
     // The routines answer for the new moon nearest the chosen day: name its
-    // local date, and give the contacts on the local clock of that day.
+    // local date, and give the contacts on the place's clock at their own instants.
+    const vespera::Zone& zone = *place_zone_;
     const double new_moon_jd_ut = AstroModule::Neumond_JD(0, 0, day, month, year);
-    const double zone_hours = cal.Zeitzone_Offset();
-    const auto standard_day = static_cast<std::int64_t>(std::floor(new_moon_jd_ut + zone_hours / 24.0 + 0.5));
-    const vespera::CivilDate eclipse_date = vespera::civil_date(standard_day);
-    const std::int32_t kept_day = cal.Tag(), kept_month = cal.Monat(), kept_year = cal.Jahr();
-    cal.SetDatum(std::chrono::year{static_cast<int>(eclipse_date.year)} /
-                 static_cast<unsigned>(eclipse_date.month) / static_cast<unsigned>(eclipse_date.day));
-    const bool summer = cal.IstSommerzeit();
-    cal.SetDatum(std::chrono::year{kept_year} / static_cast<unsigned>(kept_month) / static_cast<unsigned>(kept_day));
-    const double local_hours = zone_hours + (summer ? 1.0 : 0.0);
+    const vespera::LocalInstant new_moon_local = vespera::split_local_instant(zone.local_jd(new_moon_jd_ut));
+    const vespera::CivilDate eclipse_date = vespera::civil_date(new_moon_local.day_number);
+    // A contact in UT hours of the new moon's Greenwich date, as an instant
+    // within half a day of the new moon.
+    const double greenwich_midnight = std::floor(new_moon_jd_ut + 0.5) - 0.5;
+    const auto contact_clock_text = [&](double ut_hours) {
+        double jd_ut = greenwich_midnight + ut_hours / 24.0;
+        if (jd_ut - new_moon_jd_ut > 0.5) jd_ut -= 1.0;
+        if (new_moon_jd_ut - jd_ut > 0.5) jd_ut += 1.0;
+        return clock_text(vespera::split_local_instant(zone.local_jd(jd_ut)).hours());
+    };
 
     addHeading(QStringLiteral("Sonnenfinsternis"));
     addLine(QStringLiteral("Datum"), QStringLiteral("%1.%2.%3").arg(eclipse_date.day).arg(eclipse_date.month).arg(eclipse_date.year));
@@ -140,8 +144,8 @@ void frmKalender::buildEclipseRows() {
         return;
     }
     const double end = AstroModule::Finsternis_Ende(day, month, year, 0, 0, cal.Longitude(), cal.Latitude());
-    addLine(QStringLiteral("Beginn"), clock_text(begin + local_hours));
-    addLine(QStringLiteral("Ende"), clock_text(end + local_hours));
+    addLine(QStringLiteral("Beginn"), contact_clock_text(begin));
+    addLine(QStringLiteral("Ende"), contact_clock_text(end));
     addLine(QStringLiteral("Bedeckung"),
             text_of(vespera::fixed(magnitude * 100.0, 1, cal.DecimalSeparator())) + QStringLiteral(" %"));
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "engine/zone.h"
 #include "ui/locale_numbers.h"
 
 namespace vespera::ui {
@@ -47,16 +48,21 @@ StoredPlace read_stored_place() {
     place.latitude_deg = read_number(*store, "lat", 52.5160713195801, 90.0);
     place.zone_offset_hours = read_number(*store, "zz", 1.0, 24.0);
     place.city = store->contains("ort") ? read_text(*store, "ort") : QStringLiteral("Berlin");
+    // A zone the tz database does not know counts as none.
+    const QString zone = read_text(*store, "zone");
+    if (!zone.isEmpty() && Zone::named(zone.toStdString())) place.zone = zone;
     store->endGroup();
     return place;
 }
 
-void write_stored_place(double longitude_deg, double latitude_deg, const QString& city, char separator) {
+void write_stored_place(double longitude_deg, double latitude_deg, const QString& city, const QString& zone,
+                        char separator) {
     auto store = open_store();
     store->beginGroup(kSection);
     store->setValue("lon", decimal_text(longitude_deg, separator));
     store->setValue("lat", decimal_text(latitude_deg, separator));
     store->setValue("ort", city);
+    store->setValue("zone", zone);
     store->endGroup();
     store->sync();
 }

@@ -1,0 +1,27 @@
+// "Now" at the chosen place: the computer's clock read as an instant (UTC)
+// and shown on the place's own clock, whatever zone the computer runs in.
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+
+#include "engine/zone.h"
+
+namespace vespera::ui {
+
+struct PlaceClock {
+    QDate date;      // the place's civil date
+    QTime time;      // the place's clock time
+    double jd_ut;    // the instant
+    bool summer;     // summer time in force there
+    double offset_hours;
+};
+
+PlaceClock place_clock(const QDateTime& now, const Zone& zone);
+
+// The place's zone: its tz database zone, or the fixed offset with the German
+// summer-time rules when it has none (or an unknown one).
+Zone place_zone(const QString& iana, double zone_offset_hours);
+
+} // namespace vespera::ui
