@@ -262,6 +262,7 @@ IcsImport import_school_holidays_ics(std::string_view bytes) {
     }
 
     if (!saw_calendar) {
+        result = {};
         result.message = "Die Datei ist kein iCalendar (BEGIN:VCALENDAR fehlt).";
         return result;
     }

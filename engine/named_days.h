@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -33,9 +34,9 @@ enum class DayCategory : std::uint8_t {
 // Whole region, some of its communes ("regional"), or one named place.
 enum class StatuteExtent : std::uint8_t { Whole, Regional, OnePlace };
 
-// The regions a statute names, as bits: the 16 German states in the order of
-// their ISO 3166-2 codes' usual listing, Austria, Switzerland (federal law)
-// and the two cantons whose laws are kept.
+// The regions a statute names, as bits: the 16 German states (ISO 3166-2
+// DE-BW .. DE-TH), Austria, Switzerland (federal law) and the two cantons
+// whose laws are kept.
 namespace region_bits {
 inline constexpr std::uint32_t BW = 1u << 0, BY = 1u << 1, BE = 1u << 2, BB = 1u << 3, HB = 1u << 4,
                                HH = 1u << 5, HE = 1u << 6, MV = 1u << 7, NI = 1u << 8, NW = 1u << 9,
@@ -238,7 +239,8 @@ struct SchoolHoliday {
     std::int8_t length_days;
 };
 
-// The same school-holiday periods in every year.
+// The same school-holiday periods in every year: the engine's stand-in until
+// it reads the states' dates (data/ferien, school_holidays.h).
 inline constexpr auto kSchoolHolidays = std::to_array<SchoolHoliday>({
     {"Osterferien", 4, 2, 9},
     {"Winterferien", 2, 9, 12},

@@ -47,7 +47,8 @@ SchoolHolidayLoad parse_school_holidays(std::string_view text);
 // Reads data_file("ferien/<state_code>.tsv"); state_code is "DE-BY" etc.
 SchoolHolidayLoad load_school_holidays(std::string_view state_code);
 
-// The name of the period that holds `day`, empty when none does.
+// The name of the period that holds `day`, empty when none does; it lives
+// as long as the table.
 std::string_view school_holiday_name(const SchoolHolidayTable& table, std::int64_t day);
 
 // True when every day of the calendar year lies in a covered range; callers
