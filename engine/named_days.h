@@ -115,7 +115,8 @@ inline constexpr Statute kWomensDay[] = {{BE, 2019}, {MV, 2023}};
 inline constexpr Statute kChildrensDay[] = {{TH, 2019}};
 inline constexpr Statute kAugsburgPeace[] = {
     {BY, kEarliestYear, kLatestYear, StatuteExtent::OnePlace, "Augsburg"}};
-inline constexpr Statute kSeventeenthOfJune[] = {{kWesternStates, 1954, 1990}};
+// The Saarland joined the Federal Republic on 1 January 1957.
+inline constexpr Statute kSeventeenthOfJune[] = {{kWesternStates & ~SL, 1954, 1990}, {SL, 1957, 1990}};
 inline constexpr Statute kBerlin2020[] = {{BE, 2020, 2020}};
 inline constexpr Statute kBerlin2025[] = {{BE, 2025, 2025}};
 inline constexpr Statute kAustria[] = {{AT}};
