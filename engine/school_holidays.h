@@ -1,0 +1,68 @@
+// A state's school holidays from its data file (data/ferien/DE-XX.tsv, format
+// in data/ferien/README.md), with periods imported from an .ics on top.
+// Day numbers are the engine's: the Julian day at noon of a civil day.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vespera {
+
+struct SchoolHolidayPeriod {
+    std::int64_t first_day; // inclusive
+    std::int64_t last_day;  // inclusive
+    std::string name;
+};
+
+struct DayRange {
+    std::int64_t first_day; // inclusive
+    std::int64_t last_day;  // inclusive
+};
+
+struct SchoolHolidayTable {
+    std::vector<SchoolHolidayPeriod> periods; // by first day
+    std::vector<DayRange> covered;            // by first day, merged
+    std::size_t skipped_rows = 0;             // malformed rows left out
+};
+
+// A table, or a German message saying why there is none.
+struct SchoolHolidayLoad {
+    std::optional<SchoolHolidayTable> table;
+    std::string error;
+};
+
+inline constexpr std::size_t kMaxSchoolHolidayFileBytes = 256 * 1024;
+inline constexpr std::size_t kMaxSchoolHolidayRows = 4096;
+// Longer than any school holiday; a longer row is a typing error.
+inline constexpr std::int64_t kMaxSchoolHolidayDays = 366;
+inline constexpr std::size_t kMaxSchoolHolidayNameBytes = 120;
+
+SchoolHolidayLoad parse_school_holidays(std::string_view text);
+
+// Reads data_file("ferien/<state_code>.tsv"); state_code is "DE-BY" etc.
+SchoolHolidayLoad load_school_holidays(std::string_view state_code);
+
+// The name of the period that holds `day`, empty when none does; it lives
+// as long as the table.
+std::string_view school_holiday_name(const SchoolHolidayTable& table, std::int64_t day);
+
+// True when every day of the calendar year lies in a covered range; callers
+// show "keine Ferientermine für <Jahr> hinterlegt" otherwise.
+bool covers_year(const SchoolHolidayTable& table, std::int64_t year);
+
+// Periods read from an .ics replace the file's between the first and the last
+// imported day (file periods reaching past that span keep their outer days),
+// and that span counts as covered.
+void merge_imported(SchoolHolidayTable& table, std::span<const SchoolHolidayPeriod> imported);
+
+// A period name made safe for display: valid UTF-8 (broken sequences become
+// U+FFFD), no control characters, blanks trimmed, at most `max_bytes` bytes
+// cut at a character boundary. Empty when nothing is left.
+std::string clean_period_name(std::string_view raw, std::size_t max_bytes);
+
+} // namespace vespera
