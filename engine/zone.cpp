@@ -21,8 +21,9 @@ constexpr std::int64_t kFirstDay = -8494254; // 1 January -27968 (Julian)
 constexpr std::int64_t kDayAfterLast = 11936528; // 1 January 27969
 constexpr double kEarliest_jd_ut = kFirstDay - 2.5;
 constexpr double kLatest_jd_ut = kDayAfterLast + 1.5;
-// Offsets never reach a day; a local time is read from UT instants within it.
-constexpr double kLargestOffset_hours = 24.0;
+// With summer time the clock stays within a day of UT, so a local time is read
+// from UT instants within a day of it.
+constexpr double kLargestStandardOffset_hours = 23.0;
 constexpr std::size_t kCacheCapacity = 256;
 // A local time near changes meets at most a handful of intervals.
 constexpr int kMostIntervalsPerLocalTime = 16;
@@ -252,7 +253,7 @@ struct Zone::Source {
 Zone Zone::german_rules(double standard_offset_hours) {
     Zone zone;
     zone.standard_hours_ = std::isfinite(standard_offset_hours)
-                               ? std::clamp(standard_offset_hours, -kLargestOffset_hours, kLargestOffset_hours)
+                               ? std::clamp(standard_offset_hours, -kLargestStandardOffset_hours, kLargestStandardOffset_hours)
                                : 0.0;
     return zone;
 }

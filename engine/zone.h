@@ -44,7 +44,7 @@ class Zone {
 public:
     // A fixed standard offset plus the German summer-time rules since 1916,
     // each year's change at 02:00 local standard time. A non-finite offset
-    // counts as 0, offsets beyond a day are held at ±24 h.
+    // counts as 0, offsets beyond 23 h are held at ±23 h.
     static Zone german_rules(double standard_offset_hours);
     // A zone of the tz database by IANA name ("Europe/Berlin"); nullopt for an
     // unknown, empty or malformed name.
