@@ -98,7 +98,9 @@ std::int64_t whole_day_of(double jd) { return static_cast<std::int64_t>(std::flo
 // clock: winter, summer, winter (or winter alone).
 Zone::Interval german_interval(double standard_hours, double jd_ut) {
     const double shift = standard_hours / 24.0;
-    const auto year_begin = [&](std::int64_t year) { return static_cast<double>(day_number(year, 1, 1)) - 0.5 - shift; };
+    const auto year_begin = [&](std::int64_t year) {
+        return static_cast<double>(day_number(year, 1, 1)) - 0.5 - shift;
+    };
     std::int64_t year = civil_date(whole_day_of(jd_ut + shift)).year;
     if (jd_ut < year_begin(year)) --year;
     if (jd_ut >= year_begin(year + 1)) ++year;
@@ -151,7 +153,9 @@ Raw raw_after(const tzdb::TzZone& zone, const tzdb::RawInterval& interval) {
 // interval lies below an unflagged clock on every side it has.
 bool is_lowered_winter(const tzdb::RawInterval& interval, const Raw& before, const Raw& after) {
     if (!interval.dst_flag || (!before && !after)) return false;
-    const auto above = [&](const Raw& side) { return !side || (!side->dst_flag && side->offset_s > interval.offset_s); };
+    const auto above = [&](const Raw& side) {
+        return !side || (!side->dst_flag && side->offset_s > interval.offset_s);
+    };
     return above(before) && above(after);
 }
 
@@ -212,7 +216,9 @@ struct Zone::Source {
     void choose_models() {
         const std::int64_t last = *last_complete_year;
         std::vector<YearPattern> patterns;
-        for (std::int64_t back = 0; back < kCalendarCycleYears; ++back) patterns.push_back(year_pattern(*zone, last - back));
+        for (std::int64_t back = 0; back < kCalendarCycleYears; ++back) {
+            patterns.push_back(year_pattern(*zone, last - back));
+        }
         for (const bool same_rule_only : {true, false}) {
             for (std::int64_t back = 0; back < kCalendarCycleYears; ++back) {
                 if (same_rule_only && patterns[back] != patterns.front()) continue;
@@ -252,9 +258,8 @@ struct Zone::Source {
 
 Zone Zone::german_rules(double standard_offset_hours) {
     Zone zone;
-    zone.standard_hours_ = std::isfinite(standard_offset_hours)
-                               ? std::clamp(standard_offset_hours, -kLargestStandardOffset_hours, kLargestStandardOffset_hours)
-                               : 0.0;
+    constexpr double kLimit = kLargestStandardOffset_hours;
+    zone.standard_hours_ = std::isfinite(standard_offset_hours) ? std::clamp(standard_offset_hours, -kLimit, kLimit) : 0.0;
     return zone;
 }
 
