@@ -200,7 +200,8 @@ std::int64_t unix_day_start_s(std::int64_t day) { return (day - kUnixEpochDay) *
 
 } // namespace
 
-// The data's explicit transitions end in 2037; later years repeat earlier ones.
+// The data's explicit transitions end (in 2037 for most zones); later years
+// repeat earlier ones.
 // A change is tied to a weekday after a date (last Sunday in March, first
 // Sunday in October), so January and February come from a year whose 1
 // January falls on the same weekday, March to December from one whose 1 March
@@ -246,8 +247,8 @@ struct Zone::Source {
         const std::int64_t part_begin = early ? day_number(year, 1, 1) : march;
         const std::int64_t part_end = early ? march : day_number(year + 1, 1, 1);
         const std::int64_t model = (early ? january_model : march_model)[weekday_index(part_begin)];
-        const std::int64_t model_begin = early ? day_number(model, 1, 1) : day_number(model, 3, 1);
-        const std::int64_t shift_s = model == 0 ? 0 : (part_begin - model_begin) * kSecondsPerDay;
+        std::int64_t shift_s = 0;
+        if (model != 0) shift_s = (part_begin - day_number(model, early ? 1 : 3, 1)) * kSecondsPerDay;
         std::optional<Segment> segment = explicit_segment(*zone, unix_s - shift_s);
         if (!segment) return std::nullopt;
         segment->begin_s = std::max(segment->begin_s + shift_s, unix_day_start_s(part_begin));
@@ -259,7 +260,8 @@ struct Zone::Source {
 Zone Zone::german_rules(double standard_offset_hours) {
     Zone zone;
     constexpr double kLimit = kLargestStandardOffset_hours;
-    zone.standard_hours_ = std::isfinite(standard_offset_hours) ? std::clamp(standard_offset_hours, -kLimit, kLimit) : 0.0;
+    zone.standard_hours_ =
+        std::isfinite(standard_offset_hours) ? std::clamp(standard_offset_hours, -kLimit, kLimit) : 0.0;
     return zone;
 }
 
