@@ -3,7 +3,8 @@
 
 The engine and eclipse seeds follow the byte layout of fuzz_input.h (a kind
 byte before each number; kind 2 is a raw 32-bit or 16-bit integer, kind 3 a
-raw double, kind 8 NaN, kind 12 infinity). Run it again after changing that
+raw double, kind 8 NaN, kind 12 infinity); the zone seeds put a length byte
+and the zone's name in front. Run it again after changing that
 layout.
 """
 import math
@@ -13,6 +14,7 @@ import struct
 HERE = pathlib.Path(__file__).resolve().parent / "corpus"
 
 NAN = b"\x08"
+NAN_VALUE = float("nan")
 INF = b"\x0c"
 
 
@@ -144,6 +146,68 @@ SETTINGS = [
 ]
 
 
+def jd_ut(year, month, day, hour=0.0):
+    """Julian Day (Gregorian date, UT) by Meeus, ch. 7."""
+    if month <= 2:
+        year, month = year - 1, month + 12
+    a = year // 100
+    b = 2 - a + a // 4
+    return int(365.25 * (year + 4716)) + int(30.6001 * (month + 1)) + day + b - 1524.5 + hour / 24
+
+
+def zone_instant(jd):
+    return b"\x00" + real(jd)
+
+
+def zone_year(year):
+    return b"\x02" + b"\x00" + i32(year)
+
+
+def zone_year64(year):
+    return b"\x02" + b"\x02" + struct.pack("<q", year)
+
+
+def zone_copy(jd):
+    return b"\x03" + real(jd)
+
+
+def zone_calls(calls):
+    """Exactly twelve calls, so that the German rules' bytes start where meant."""
+    calls = list(calls)[:12]
+    calls += [zone_instant(2451545.0)] * (12 - len(calls))
+    return b"".join(calls)
+
+
+def zone_seed(name, calls, offset, german_calls):
+    raw = name.encode() if isinstance(name, str) else name
+    named = zone_calls(calls) if calls else b""
+    return bytes([len(raw)]) + raw + named + real(offset) + zone_calls(german_calls)
+
+
+AROUND_2024 = [zone_instant(jd_ut(2024, 3, 31, 1.0)), zone_instant(jd_ut(2024, 3, 31, 0.99)),
+               zone_instant(jd_ut(2024, 10, 27, 1.0)), zone_year(2024), zone_year(1947),
+               zone_year(2040), zone_year(2100), zone_copy(jd_ut(2024, 7, 1)), zone_instant(NAN_VALUE),
+               zone_year(27968), zone_year(-27968), zone_instant(jd_ut(1850, 1, 1))]
+
+ZONE = [
+    zone_seed("Europe/Berlin", AROUND_2024, 1.0, AROUND_2024),
+    zone_seed("Australia/Sydney", [zone_year(2024), zone_year(2050), zone_instant(jd_ut(2024, 4, 6, 16.0)),
+                                   zone_instant(jd_ut(2024, 10, 5, 16.0))], 10.0, [zone_year(1916)]),
+    zone_seed("Europe/Dublin", [zone_year(1970), zone_year(1972), zone_year(2040), zone_year(2037)], 0.0, []),
+    zone_seed("Africa/Casablanca", [zone_year(2019), zone_year(2026), zone_year(2030)], 0.0, []),
+    zone_seed("Asia/Gaza", [zone_year(2086), zone_year(2087), zone_year(2200)], 2.0, []),
+    zone_seed("Africa/Cairo", [zone_year(2023), zone_year(2040)], 2.0, [zone_year(1945), zone_year(1980)]),
+    zone_seed("America/Nuuk", [zone_year(2023), zone_year(2024), zone_year(2040)], -3.0, []),
+    zone_seed("Etc/UTC", [zone_year64(-(2 ** 63)), zone_year64(2 ** 63 - 1), zone_instant(1e300)],
+              float("inf"), [zone_instant(-1e300), zone_year(27969)]),
+    zone_seed("Africa/Johannesburg", [zone_year(1943), zone_year(2040)], 1e300, [zone_year(2024)]),
+    zone_seed("../../etc/passwd", [], NAN_VALUE, [zone_year(2024)]),
+    zone_seed("localtime", [], -1e300, [zone_instant(jd_ut(2024, 10, 27, 1.0))]),
+    zone_seed(b"Europe/Berlin\x00", [], 1.0, [zone_year(1996)]),
+    zone_seed("", [], 5.75, [zone_year(2024), zone_instant(jd_ut(2024, 3, 31, 1.0))]),
+]
+
+
 def write(folder, seeds):
     target = HERE / folder
     target.mkdir(parents=True, exist_ok=True)
@@ -158,3 +222,4 @@ write("engine", [ENGINE_DAY_REPORT, ENGINE_YEAR_EDGES, ENGINE_NAN_PLACE, ENGINE_
 write("astro", ASTRO)
 write("window_text", WINDOW_TEXT)
 write("settings", SETTINGS)
+write("zone", ZONE)

@@ -1,0 +1,35 @@
+// The tz database as the engine sees it: raw offset intervals of a zone and
+// the list of canonical zone names. Only tz_database.cpp includes the date
+// library, so std::chrono::tzdb can take its place there alone.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vespera::tzdb {
+
+struct TzZone; // a zone of the database, opaque outside tz_database.cpp
+
+// Times are seconds since 1970-01-01 00:00 UT.
+struct RawInterval {
+    std::int64_t begin_s;
+    std::int64_t end_s;
+    std::int32_t offset_s;
+    bool dst_flag;   // the database's "is DST" flag (set for negative summer time too)
+    bool open_begin; // the zone's first interval: nothing earlier
+    bool open_end;   // the zone's last interval: nothing later
+};
+
+// nullptr for a name the database does not hold as a readable zone.
+std::shared_ptr<const TzZone> find_zone(std::string_view name);
+
+// The interval holding second `unix_s`; nullopt when the database fails.
+std::optional<RawInterval> raw_interval(const TzZone& zone, std::int64_t unix_s);
+
+std::vector<std::string> canonical_names();
+
+} // namespace vespera::tzdb
