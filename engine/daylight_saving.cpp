@@ -46,6 +46,8 @@ std::string clsCalendar::Zeitzone() const { return named_zone_ ? named_zone_->na
 
 const vespera::Zone& clsCalendar::zone() const {
     if (named_zone_) return *named_zone_;
+    // An offset beyond a day puts no instant on a clock.
+    if (!(std::fabs(f_.Zeitzone_Offset) <= 24.0f)) vespera::raise_fault(vespera::FaultCode::InvalidCall);
     if (!german_zone_ || german_zone_offset_ != f_.Zeitzone_Offset) {
         german_zone_ = vespera::Zone::german_rules(static_cast<double>(f_.Zeitzone_Offset));
         german_zone_offset_ = f_.Zeitzone_Offset;

@@ -50,7 +50,9 @@ TEST(LocalTime, SunriseAndSunsetOnTheClocksOfRealZones) {
         t.cal.setZeitzone(r.zone);
         t.at(r.year, r.month, r.day);
         EXPECT_NEAR(minutes_of(t.cal.AufgangSonne()), minutes_of(r.sunrise), 2) << r.place << " " << r.day;
-        if (r.sunset) EXPECT_NEAR(minutes_of(t.cal.UntergangSonne()), minutes_of(r.sunset), 2) << r.place;
+        if (r.sunset) {
+            EXPECT_NEAR(minutes_of(t.cal.UntergangSonne()), minutes_of(r.sunset), 2) << r.place;
+        }
         EXPECT_TRUE(t.faults.empty()) << r.place;
     }
 }
