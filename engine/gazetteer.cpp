@@ -22,7 +22,7 @@ constexpr std::size_t kMaxCountries = 400;         // ISO 3166-1 has 249 codes
 constexpr std::size_t kMaxZones = 2000;            // the tz database has about 600 names
 constexpr std::size_t kMaxCountryNameBytes = 100;
 constexpr std::size_t kMaxZoneNameBytes = 64;
-constexpr std::size_t kMaxFields = 7;
+constexpr std::size_t kPlaceFields = 7; // name, country, region, population, latitude, longitude, zone
 
 // Splits at tabs; false when there are more than `fields.size()` fields.
 bool split_fields(std::string_view line, std::span<std::string_view> fields, std::size_t& count) {
@@ -144,13 +144,13 @@ private:
 
     bool read_line(std::string_view line) {
         if (line.empty() || line.front() == '#') return true;
-        std::string_view fields[kMaxFields];
+        std::string_view fields[kPlaceFields];
         std::size_t count = 0;
         if (!split_fields(line, fields, count)) return false;
         if (fields[0] == "@land") return count == 3 && read_country(fields[1], fields[2]);
         if (fields[0] == "@zone") return read_zone(count == 2 ? fields[1] : std::string_view());
         if (fields[0].starts_with('@')) return false;
-        return count == kMaxFields && read_place(fields);
+        return count == kPlaceFields && read_place(fields);
     }
 
     bool read_country(std::string_view code, std::string_view name) {

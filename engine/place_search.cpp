@@ -22,7 +22,7 @@ enum class Match : std::uint8_t { exact, prefix, word_prefix, loose_exact, loose
 // A built-in row and a gazetteer row this close, in one country and with
 // the same first word, are one place.
 constexpr double kSamePlaceRadius_km = 10.0;
-constexpr double kKmPerDegree = 111.2;
+constexpr double kKmPerDegree = 111.2; // a degree of a great circle on the 6371 km mean Earth
 
 // The country of each zone the built-in cities use, from the tz database's
 // zone.tab; the German, Austrian and Swiss cities take theirs from the region.
