@@ -6,7 +6,9 @@ namespace vespera {
 namespace {
 
 // Köln and Washington carry their true coordinates; the old rows pointed to
-// the Netherlands and to New Jersey.
+// the Netherlands and to New Jersey. München and Zwickau carry GeoNames'
+// (ids 2867714, 2803560); the old rows lay 29 km north-east, at the airport,
+// and 19 km west.
 constexpr std::array<City, 101> kCities = {{
     {"Aachen", 6.08444444444444, 50.7761111111111, 1, "Europe/Berlin", "DE-NW"},
     {"Augsburg", 10.9, 48.3722222222222, 1, "Europe/Berlin", "DE-BY"},
@@ -66,7 +68,7 @@ constexpr std::array<City, 101> kCities = {{
     {"Magdeburg", 11.6355555555556, 52.1263888888889, 1, "Europe/Berlin", "DE-ST"},
     {"Mainz", 8.26944444444445, 49.9966666666667, 1, "Europe/Berlin", "DE-RP"},
     {"Mannheim", 8.46722222222222, 49.4830555555556, 1, "Europe/Berlin", "DE-BW"},
-    {"München", 11.7875, 48.3547222222222, 1, "Europe/Berlin", "DE-BY"},
+    {"München", 11.57549, 48.13743, 1, "Europe/Berlin", "DE-BY"},
     {"Nürnberg", 11.0830555555556, 49.45, 1, "Europe/Berlin", "DE-BY"},
     {"Oldenburg", 8.2175, 53.1391666666667, 1, "Europe/Berlin", "DE-NI"},
     {"Osnabrück", 8.04555555555556, 52.2788888888889, 1, "Europe/Berlin", "DE-NI"},
@@ -92,7 +94,7 @@ constexpr std::array<City, 101> kCities = {{
     {"Worms", 8.3625, 49.6313888888889, 1, "Europe/Berlin", "DE-RP"},
     {"Würzburg", 9.93333333333333, 49.7944444444444, 1, "Europe/Berlin", "DE-BY"},
     {"Wuppertal", 7.14305555555556, 51.2638888888889, 1, "Europe/Berlin", "DE-NW"},
-    {"Zwickau", 12.2130555555556, 50.7191666666667, 1, "Europe/Berlin", "DE-SN"},
+    {"Zwickau", 12.48839, 50.72724, 1, "Europe/Berlin", "DE-SN"},
     {"Wien (A)", 16.3687992095947, 48.2025413513184, 1, "Europe/Vienna", "AT-9"},
     {"Salzburg (A)", 13.0433702468872, 47.8006706237793, 1, "Europe/Vienna", "AT-5"},
     {"Bern (Ch)", 7.44046020507813, 46.948429107666, 1, "Europe/Zurich", "CH-BE"},

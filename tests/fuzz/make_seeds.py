@@ -145,6 +145,39 @@ SETTINGS = [
     bytes((i * 131 + 7) % 256 for i in range(512)),
 ]
 
+# Gazetteer: a flags byte (bit 0 puts the header in front, bits 1..6 give the
+# query's length), a limit byte, the file, then the query.
+def gazetteer(file, query, header=False, limit=10):
+    query = query.encode() if isinstance(query, str) else query
+    return bytes([(len(query) << 1) | int(header), limit]) + file + query
+
+
+GAZETTEER_TABLES = (b"@land\tDE\tDeutschland\n@land\tAT\t\xc3\x96sterreich\n@land\tUS\tVereinigte Staaten\n"
+                    b"@zone\tEurope/Berlin\n@zone\tEurope/Vienna\n@zone\tAmerica/Chicago\n")
+GAZETTEER_ROWS = ("M\u00fcnchen\tDE\tDE-BY\t1260391\t48.1374\t11.5755\t0\n"
+                  "Frankfurt am Main\tDE\tDE-HE\t650000\t50.1155\t8.6842\t0\n"
+                  "Frankfurt (Oder)\tDE\tDE-BB\t51691\t52.3471\t14.5506\t0\n"
+                  "Berg\tDE\tDE-BY\t300\t47.97\t11.36\t0\nBerg\tDE\tDE-BY\t8000\t49.3\t11.2\t0\n"
+                  "Bernkastel-Kues\tDE\tDE-RP\t6880\t49.9160\t7.0766\t0\n"
+                  "Sankt P\u00f6lten\tAT\tAT-3\t55044\t48.2049\t15.6256\t1\n"
+                  "Paris\tUS\t\t24782\t33.6609\t-95.5555\t2\n").encode()
+GAZETTEER_HOSTILE = (b"Nu\x00ll\tDE\tDE-BY\t1\t48\t12\t0\nBig\tDE\tDE-BY\t99999999999\t48\t12\t0\n"
+                     b"Far\tDE\tDE-BY\t1\t1e308\t12\t0\nShort\tDE\tDE-BY\t1\n@zone\t../../etc/passwd\n"
+                     b"Evil\tDE\tDE-BY\t1\t48\t12\t3\nBad\xc3\tDE\tDE-BY\t1\t48\t12\t0\r\nHalb\tDE\tDE-B")
+REAL_GAZETTEER = (HERE.parent.parent.parent / "data" / "gazetteer.tsv").read_bytes()
+REAL_GAZETTEER_HEAD = b"\n".join(REAL_GAZETTEER.split(b"\n")[:600]) + b"\n"
+
+GAZETTEER = [
+    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS, "berg", header=True),
+    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS + GAZETTEER_HOSTILE, "muenchen", header=True, limit=3),
+    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS, "St. P\u00f6lten", header=True),
+    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS, "Frankfurt (Oder)", header=True, limit=1),
+    gazetteer(REAL_GAZETTEER_HEAD, "A"),
+    gazetteer(b"# vespera-gazetteer 1\n" + GAZETTEER_HOSTILE, b"K\xc3"),
+    gazetteer(b"", ""),
+    gazetteer(bytes((i * 131 + 7) % 256 for i in range(512)), "x", header=True),
+]
+
 
 def jd_ut(year, month, day, hour=0.0):
     """Julian Day (Gregorian date, UT) by Meeus, ch. 7."""
@@ -220,6 +253,7 @@ def write(folder, seeds):
 write("engine", [ENGINE_DAY_REPORT, ENGINE_YEAR_EDGES, ENGINE_NAN_PLACE, ENGINE_INDICES, ENGINE_EVENTS,
                  ENGINE_DAY_NUMBERS])
 write("astro", ASTRO)
+write("gazetteer", GAZETTEER)
 write("window_text", WINDOW_TEXT)
 write("settings", SETTINGS)
 write("zone", ZONE)

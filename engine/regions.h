@@ -1,0 +1,24 @@
+// The states of Germany and Austria and the cantons of Switzerland: their
+// ISO 3166-2 codes, which holiday rules and the gazetteer key on, and their
+// German names.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace vespera {
+
+struct Region {
+    std::string_view code; // "DE-BY", "AT-9", "CH-ZH"
+    std::string_view name; // "Bayern", "Wien", "Zürich"
+};
+
+// The 16 German states, the 9 Austrian states and the 26 cantons, in that
+// order, each country's alphabetically by code.
+std::span<const Region> regions();
+
+// The German name of a region code, or of the country codes "DE", "AT" and
+// "CH" themselves; empty for any other text.
+std::string_view region_name(std::string_view code);
+
+} // namespace vespera
