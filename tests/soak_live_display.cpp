@@ -24,7 +24,7 @@ long resident_kib() {
 
 TEST(Soak, OneDayOfTicksWithCityChanges) {
     WindowForTest t;
-    t.now = QDateTime(QDate(2024, 3, 30), QTime(0, 0, 0)); // runs over the clock change
+    t.now = berlin_time(QDate(2024, 3, 30), QTime(0, 0, 0)); // runs over the clock change
     t.start();
     t.find<QCheckBox>("Check1")->setChecked(true);
     auto* cities = t.find<QComboBox>("cmbOrt");

@@ -25,7 +25,7 @@ namespace {
 
 TEST(YearLists, ThirteenFullMoonsOf2023) {
     WindowForTest t;
-    t.now = QDateTime(QDate(2023, 6, 1), QTime(12, 0));
+    t.now = berlin_time(QDate(2023, 6, 1), QTime(12, 0));
     t.start();
     const double jd = t.window->engine().JD();
     t.click("cmdDaten(4)");
@@ -43,7 +43,7 @@ TEST(YearLists, ThirteenFullMoonsOf2023) {
 
 TEST(YearLists, NewMoonsMarkEclipsesSeenAtThePlace) {
     WindowForTest t;
-    t.now = QDateTime(QDate(2022, 6, 1), QTime(12, 0));
+    t.now = berlin_time(QDate(2022, 6, 1), QTime(12, 0));
     t.start();
     t.click("cmdDaten(5)");
     const QStringList marked = t.reportLines().filter(" Sonnenfinsternis");

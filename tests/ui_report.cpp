@@ -55,7 +55,7 @@ TEST(DayReport, FullMoonDayHasTwoMoonPhaseRows) {
 
 TEST(DayReport, BlueMoonAndNewMoonRows) {
     WindowForTest t;
-    t.now = QDateTime(QDate(2023, 8, 31), QTime(12, 0));
+    t.now = berlin_time(QDate(2023, 8, 31), QTime(12, 0));
     t.start();
     EXPECT_TRUE(t.reportLines().filter(QRegularExpression(R"(^Mondphase\tVollmond \(Blue Moon\) um 0[34]:\d\d Uhr$)")).size() == 1)
         << t.reportLines().join("|").toStdString();
@@ -92,7 +92,7 @@ TEST(DayReport, EclipseRows) {
     };
     for (const Case& c : cases) {
         WindowForTest t;
-        t.now = QDateTime(QDate(c.year, c.month, c.day), QTime(12, 0));
+        t.now = berlin_time(QDate(c.year, c.month, c.day), QTime(12, 0));
         t.start();
         const QStringList lines = t.reportLines();
         if (c.tail.isEmpty()) {
@@ -105,7 +105,7 @@ TEST(DayReport, EclipseRows) {
         }
     }
     WindowForTest t;
-    t.now = QDateTime(QDate(2022, 10, 25), QTime(12, 0));
+    t.now = berlin_time(QDate(2022, 10, 25), QTime(12, 0));
     t.start();
     EXPECT_TRUE(t.valueOf("Beginn").contains(QRegularExpression(R"(^11:0\d Uhr$)"))) << t.valueOf("Beginn").toStdString();
     EXPECT_TRUE(t.valueOf("Ende").contains(QRegularExpression(R"(^13:1\d Uhr$)")));
@@ -187,7 +187,7 @@ TEST(Navigation, MonthAndYearButtonsAcrossTheYearEnd) {
 
 TEST(Navigation, TheSelectedDayStaysInTheShownMonth) {
     WindowForTest t;
-    t.now = QDateTime(QDate(2024, 1, 31), QTime(12, 0));
+    t.now = berlin_time(QDate(2024, 1, 31), QTime(12, 0));
     t.start();
     t.click("cmdAendern(1)"); // 31 January -> February has 29 days
     EXPECT_EQ(t.reportLines().first(), "29. Februar 2024");
@@ -211,7 +211,7 @@ TEST(Navigation, YearBoxAcceptsOnlyYearsOfTheEngine) {
 
 TEST(Navigation, Keyboard) {
     WindowForTest t;
-    t.now = QDateTime(QDate(2023, 12, 31), QTime(12, 0));
+    t.now = berlin_time(QDate(2023, 12, 31), QTime(12, 0));
     t.start();
     QTest::keyClick(t.window.get(), Qt::Key_Right);
     EXPECT_EQ(t.reportLines().first(), "1. Januar 2024");

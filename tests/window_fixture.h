@@ -7,13 +7,20 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <memory>
 
 #include "ui/frmKalender.h"
 
+// The instant at which Berlin's clocks read the given date and time: the
+// window reads "now" as an instant and shows it on the place's clock.
+inline QDateTime berlin_time(QDate date, QTime time) {
+    return QDateTime(date, time, QTimeZone(QByteArrayLiteral("Europe/Berlin")));
+}
+
 struct WindowForTest {
     QTemporaryDir config;
-    QDateTime now{QDate(2024, 5, 3), QTime(14, 15, 2)};
+    QDateTime now = berlin_time(QDate(2024, 5, 3), QTime(14, 15, 2));
     QStringList messages;
     std::unique_ptr<frmKalender> window;
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include "ui/frmKalender.h"
 
@@ -27,7 +28,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir config;
     qputenv("VESPERA_CONFIG_DIR", config.path().toLocal8Bit());
 
-    const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2));
+    const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
     frmKalender window([now] { return now; }, [](const QString&) {});
     window.resize(1000, 680);
     window.show();

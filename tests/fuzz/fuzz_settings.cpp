@@ -4,6 +4,7 @@
 // must load, take the table's row for a listed city and the stored numbers
 // otherwise, and show no message.
 #include <QDateTime>
+#include <QTimeZone>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,7 +38,7 @@ bool all_finite(std::initializer_list<double> values) {
 
 void start_window(const vespera::ui::StoredPlace& stored) {
     QStringList messages;
-    const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2));
+    const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
     frmKalender form([now] { return now; }, [&messages](const QString& text) { messages << text; });
     fuzz::check(form.isLoaded(), "the window did not finish loading");
     fuzz::check(messages.isEmpty(), "the window showed a message at start: " + messages.value(0).toStdString());

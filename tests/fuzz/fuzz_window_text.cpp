@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QTimeZone>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,7 +124,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::start_offscreen_application(name);
     window = new Window;
     qputenv("VESPERA_CONFIG_DIR", window->config.path().toLocal8Bit());
-    const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2));
+    const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
     window->form = std::make_unique<frmKalender>([now] { return now; },
                                                  [](const QString& text) { window->messages << text; });
     window->form->setExportFolders({window->config.path()});
