@@ -33,7 +33,7 @@ double clsCalendar::sun_altitude_at(double jd_ut) const {
 double clsCalendar::sun_distance_km() const {
     const double jd = static_cast<double>(f_.JD);
     const double jde = vespera::jde_of(jd);
-    return vespera::earth_heliocentric(jde).radius_au * vespera::kAstronomicalUnit_km;
+    return vespera::sun_distance_au(jde) * vespera::kAstronomicalUnit_km;
 }
 
 void clsCalendar::Sonne_Position() {

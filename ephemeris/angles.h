@@ -18,14 +18,21 @@ inline constexpr double kRoundedDegPerRad = 57.29577951;
 inline double sin_deg(double angle_deg) { return std::sin(angle_deg * kRadPerDeg); }
 inline double cos_deg(double angle_deg) { return std::cos(angle_deg * kRadPerDeg); }
 
-// x reduced to 0 <= x < 360 exactly (fmod does not round); a NaN or
-// infinite angle gives NaN rather than a valid-looking direction.
+// x reduced to 0 <= x < 360 exactly; a NaN or infinite angle gives NaN
+// rather than a valid-looking direction. Below 2^44 degrees 360 k and x - 360 k
+// are exact (Sterbenz), so the fast floor form is as exact as fmod, which
+// serves the rest; the hourly rise and set search reduces thousands of angles.
 inline double reduce_degrees(double x) {
     if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();
-    const double r = std::fmod(x, 360.0);
-    if (r >= 0.0) return r;
-    const double turned = r + 360.0; // a tiny negative r rounds to 360
-    return turned < 360.0 ? turned : 0.0;
+    double r = 0.0;
+    if (std::fabs(x) < 1.7e13) {
+        r = x - 360.0 * std::floor(x / 360.0);
+        if (r < 0.0) r += 360.0; // x / 360 rounded up across a whole turn
+    } else {
+        r = std::fmod(x, 360.0);
+        if (r < 0.0) r += 360.0;
+    }
+    return r < 360.0 ? r : 0.0; // a tiny negative x rounds to 360
 }
 
 } // namespace vespera

@@ -38,9 +38,11 @@ EarthPosition earth_heliocentric(double jde) {
             vsop_sum(vsop87::kRadius, tau)};
 }
 
+double sun_distance_au(double jde) { return vsop_sum(vsop87::kRadius, millennia_from_j2000(jde)); }
+
 ApparentSun apparent_sun(double jde) {
     // Aberration as light time: the Earth where it was when the light left the Sun.
-    const double radius_au = vsop_sum(vsop87::kRadius, millennia_from_j2000(jde));
+    const double radius_au = sun_distance_au(jde);
     const double tau_emitted = millennia_from_j2000(jde - kLightTime_days_per_au * radius_au);
     const double earth_longitude_rad = vsop_sum(vsop87::kLongitude, tau_emitted);
     const double earth_latitude_rad = vsop_sum(vsop87::kLatitude, tau_emitted);

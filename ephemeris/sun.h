@@ -15,6 +15,9 @@ struct EarthPosition {
 };
 EarthPosition earth_heliocentric(double jde);
 
+// The Earth-Sun distance alone, in AU (the R series only).
+double sun_distance_au(double jde);
+
 // The Sun as seen from the Earth's centre, true equinox of date.
 struct ApparentSun {
     double longitude_deg;          // apparent, [0, 360)
