@@ -30,6 +30,7 @@ bool clsCalendar::IstSommerzeitUm(double jd_ut) {
 
 void clsCalendar::setZeitzone(const std::string& iana) {
     guarded_void("setZeitzone", [&] {
+        std::optional<vespera::Zone> previous = named_zone_;
         if (iana.empty()) {
             named_zone_.reset();
         } else {
@@ -37,23 +38,19 @@ void clsCalendar::setZeitzone(const std::string& iana) {
             if (!zone) vespera::raise_fault(vespera::FaultCode::InvalidCall);
             named_zone_ = std::move(zone);
         }
-        // The clock changes, phases and seasons of the year are local times.
-        Feiertage_Einlesen();
+        // The clock changes, phases and seasons of the year are local times;
+        // a rebuild that fails leaves the zone as it was.
+        try {
+            Feiertage_Einlesen();
+        } catch (const vespera::EngineFault&) {
+            named_zone_ = std::move(previous);
+            throw;
+        }
     });
 }
 
 std::string clsCalendar::Zeitzone() const { return named_zone_ ? named_zone_->name() : std::string{}; }
 
-const vespera::Zone& clsCalendar::zone() const {
-    if (named_zone_) return *named_zone_;
-    // An offset beyond a day puts no instant on a clock.
-    if (!(std::fabs(f_.Zeitzone_Offset) <= 24.0f)) vespera::raise_fault(vespera::FaultCode::InvalidCall);
-    if (!german_zone_ || german_zone_offset_ != f_.Zeitzone_Offset) {
-        german_zone_ = vespera::Zone::german_rules(static_cast<double>(f_.Zeitzone_Offset));
-        german_zone_offset_ = f_.Zeitzone_Offset;
-    }
-    return *german_zone_;
-}
 
 bool clsCalendar::IstSommerzeitDatum(std::int32_t mjd) { return mjd == tables_.summer_time_start_day; }
 

@@ -6,6 +6,17 @@
 #include "engine/clsCalendar.h"
 #include "ephemeris/time_scales.h"
 
+const vespera::Zone& clsCalendar::zone() const {
+    if (named_zone_) return *named_zone_;
+    // An offset beyond a day puts no instant on a clock.
+    if (!(std::fabs(f_.Zeitzone_Offset) <= 24.0f)) vespera::raise_fault(vespera::FaultCode::InvalidCall);
+    if (!german_zone_ || german_zone_offset_ != f_.Zeitzone_Offset) {
+        german_zone_ = vespera::Zone::german_rules(static_cast<double>(f_.Zeitzone_Offset));
+        german_zone_offset_ = f_.Zeitzone_Offset;
+    }
+    return *german_zone_;
+}
+
 clsCalendar::LocalDay clsCalendar::current_local_day() const {
     // Local midnight at the start and at the end of the engine's day; across a
     // clock change the day lasts 23 or 25 hours.
