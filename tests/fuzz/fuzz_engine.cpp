@@ -154,7 +154,7 @@ void check_fault_message(const std::string& message, const std::string& call) {
 // Runs one call chosen by `op` with arguments from the input.
 void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
     clsCalendar& c = h.cal;
-    switch (op % 46) {
+    switch (op % 48) {
     case 0: { const auto v = in.int32(); h.last_call = "setTag(" + std::to_string(v) + ")"; c.setTag(v); break; }
     case 1: { const auto v = in.int32(); h.last_call = "setMonat(" + std::to_string(v) + ")"; c.setMonat(v); break; }
     case 2: {
@@ -291,10 +291,10 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
         const auto year = in.int16(), month = in.int16(), day = in.int16();
         const double offset = in.real(), lon = in.real(), lat = in.real();
         const auto code = in.int16();
-        h.last_call = std::string(op % 46 == 32 ? "sunevent" : "moonevent") + "(" + std::to_string(year) + ", " +
+        h.last_call = std::string(op % 48 == 32 ? "sunevent" : "moonevent") + "(" + std::to_string(year) + ", " +
                       std::to_string(month) + ", " + std::to_string(day) + ", " + std::to_string(offset) + ", " +
                       std::to_string(lon) + ", " + std::to_string(lat) + ", " + std::to_string(code) + ")";
-        h.text(op % 46 == 32 ? c.sunevent(year, month, day, offset, lon, lat, code)
+        h.text(op % 48 == 32 ? c.sunevent(year, month, day, offset, lon, lat, code)
                              : c.moonevent(year, month, day, offset, lon, lat, code));
         break;
     }
@@ -371,6 +371,20 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
         break;
     }
     case 44: h.last_call = "setDecimalSeparator"; c.setDecimalSeparator(in.flag() ? ',' : '.'); break;
+    case 45: {
+        // Zones by name: a few real ones, and whatever bytes follow.
+        static constexpr const char* kZones[] = {"", "Europe/Berlin", "America/New_York", "Australia/Sydney",
+                                                 "Africa/Johannesburg", "Asia/Kolkata", "Pacific/Chatham"};
+        const std::uint8_t pick = in.byte();
+        const std::string zone = pick < 7 * 30 ? kZones[pick % 7] : in.text(24);
+        h.last_call = "setZeitzone(" + zone + ")";
+        const std::string before = c.Zeitzone();
+        const std::size_t faults = h.faults.size();
+        c.setZeitzone(zone);
+        if (h.faults.size() > faults) fuzz::check(c.Zeitzone() == before, "a refused zone changed the zone");
+        break;
+    }
+    case 46: { const double v = in.real(); h.last_call = "IstSommerzeitUm(" + std::to_string(v) + ")"; (void)c.IstSommerzeitUm(v); break; }
     default:
         // The window's clock always reads a time of day.
         h.last_call = "setClock";
@@ -409,7 +423,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()) +
                                           " ms");
         const std::size_t reported = h.faults.size() - faults_before;
-        const std::size_t allowed = (op % 46 >= 24 && op % 46 <= 26) || op % 46 == 37 || op % 46 == 40 ? 5 : 1;
+        const std::size_t allowed = (op % 48 >= 24 && op % 48 <= 26) || op % 48 == 37 || op % 48 == 40 ? 5 : 1;
         fuzz::check(reported <= allowed, h.last_call + " reported " + std::to_string(reported) + " faults");
         for (std::size_t i = faults_before; i < h.faults.size(); ++i) check_fault_message(h.faults[i], h.last_call);
 
@@ -422,7 +436,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::check(table.empty(), h.last_call + " reported a fault (" + h.faults.back() +
                                            ") and changed the table " + table);
         }
-        const std::string moved = unexpected_change(op % 46, fields_before, fields_after);
+        const std::string moved = unexpected_change(op % 48, fields_before, fields_after);
         fuzz::check(moved.empty(), h.last_call + " changed the field " + moved);
         fuzz::check(std::int64_t{fields_after.JD} ==
                         vespera::day_number(fields_after.Jahr, fields_after.Monat, fields_after.Tag),

@@ -35,6 +35,14 @@ public:
 
     std::uint8_t byte() { return empty() ? 0 : data_[pos_++]; }
 
+    // Up to `max` raw bytes, as many as the next byte says.
+    std::string text(std::size_t max) {
+        const std::size_t length = std::min<std::size_t>(byte(), max);
+        std::string out;
+        for (std::size_t i = 0; i < length && !empty(); ++i) out += static_cast<char>(byte());
+        return out;
+    }
+
     template <class T>
     T raw() {
         unsigned char bytes[sizeof(T)] = {};
