@@ -121,9 +121,8 @@ void frmKalender::moveSelection(std::int32_t days) {
 }
 
 void frmKalender::keyPressEvent(QKeyEvent* event) {
-    // Ctrl+C anywhere but in a text box copies the shown report.
     if (event->matches(QKeySequence::Copy)) {
-        picInfo->copyToClipboard();
+        copyVisibleText();
         event->accept();
         return;
     }
