@@ -8,6 +8,7 @@
 #include "engine/clsCalendar.h"
 #include "engine/date_math.h"
 #include "engine/number_text.h"
+#include "report/solar_eclipse.h"
 
 namespace vespera::report {
 namespace {
@@ -61,17 +62,42 @@ std::optional<std::int32_t> day_number_of_typed_date(std::string_view text) {
     return static_cast<std::int32_t>(std::lround(jd));
 }
 
+namespace {
+
+// The engine's count of days from `first` to `second`; nullopt when it fails.
+std::optional<double> days_between(std::int32_t first, std::int32_t second) {
+    bool failed = false;
+    clsCalendar counter;
+    counter.setErrorReporter([&failed](const std::string&) { failed = true; });
+    const double days = counter.DatumsDifferenz(first, second, 0, false);
+    if (failed) return std::nullopt;
+    return days;
+}
+
+} // namespace
+
 std::string difference_sentence(std::optional<std::int32_t> first, std::optional<std::int32_t> second,
                                 char decimal_separator) {
     static const std::string kFailed = "Bei der Berechnung ist ein Fehler aufgetreten.";
     if (!first || !second) return kFailed;
     if (*first == *second) return "Die Differenz beträgt Null Tage.";
-    bool failed = false;
-    clsCalendar counter;
-    counter.setErrorReporter([&failed](const std::string&) { failed = true; });
-    const double days = counter.DatumsDifferenz(*first, *second, 0, false);
-    if (failed) return kFailed;
-    return "Die Differenz beträgt " + general(days, decimal_separator) + " Tage.";
+    const std::optional<double> days = days_between(*first, *second);
+    if (!days) return kFailed;
+    return "Die Differenz beträgt " + general(*days, decimal_separator) + " Tage.";
+}
+
+Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator) {
+    Report report;
+    report.heading = difference_sentence(first, second, decimal_separator);
+    report.rows.push_back({"Erstes Datum", date_text(first), RowKind::Entry, iso_date(first)});
+    report.rows.push_back({"Zweites Datum", date_text(second), RowKind::Entry, iso_date(second)});
+    const std::optional<double> days = days_between(first, second);
+    if (!days) {
+        report.stopped = true;
+        return report;
+    }
+    report.rows.push_back({"Tage", general(*days, decimal_separator), RowKind::Entry, {}});
+    return report;
 }
 
 } // namespace vespera::report

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "report/report.h"
+
 namespace vespera::report {
 
 // "3.5.2024" -> its day number through an engine of its own; nullopt for a
@@ -18,5 +20,9 @@ std::optional<std::int32_t> day_number_of_typed_date(std::string_view text);
 // is nullopt or the engine fails. No engine outside is touched.
 std::string difference_sentence(std::optional<std::int32_t> first, std::optional<std::int32_t> second,
                                 char decimal_separator);
+
+// The same as a report: the sentence as its heading, then the two dates and
+// the difference in days.
+Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator);
 
 } // namespace vespera::report

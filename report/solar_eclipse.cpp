@@ -28,12 +28,14 @@ std::string date_text(std::int64_t day_number) {
 std::optional<SolarEclipseAtPlace> solar_eclipse_near(const clsCalendar& cal, const Zone& zone, std::int32_t day,
                                                       std::int32_t month, std::int64_t year) {
     const double d = day, m = month, y = static_cast<double>(year);
-    if (AstroModule::Finsternis_Vorkommen(0, 0, d, m, y) == AstroModule::kNoSolarEclipse) return std::nullopt;
+    const std::string occurrence = AstroModule::Finsternis_Vorkommen(0, 0, d, m, y);
+    if (occurrence == AstroModule::kNoSolarEclipse) return std::nullopt;
     try {
         // The routines answer for the new moon nearest the chosen day: name its
         // local date, and give the contacts on the place's clock at their own instants.
         const double new_moon_jd_ut = AstroModule::Neumond_JD(0, 0, d, m, y);
         SolarEclipseAtPlace eclipse;
+        eclipse.certain = occurrence == AstroModule::kSolarEclipseCertain;
         eclipse.day_number = split_local_instant(zone.local_jd(new_moon_jd_ut)).day_number;
         const double begin = AstroModule::Finsternis_Beginn(d, m, y, 0, 0, cal.Longitude(), cal.Latitude());
         const double magnitude = AstroModule::Finsternis_Groesse(d, m, y, 0, 0, cal.Longitude(), cal.Latitude());

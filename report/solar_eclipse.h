@@ -13,6 +13,9 @@ namespace vespera::report {
 
 struct SolarEclipseAtPlace {
     std::int32_t day_number = 0; // the new moon's local day
+    // The Moon passes close enough to its node for an eclipse somewhere for
+    // certain; otherwise one is only possible and may not happen at all.
+    bool certain = false;
     bool visible = false;        // false: the place lies outside the Moon's shadow
     std::string begin;           // "11:08 Uhr", only when visible
     std::string end;

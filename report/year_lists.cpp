@@ -63,7 +63,7 @@ void seasons(clsCalendar& cal, RowWriter& rows) {
     (void)rows.entry("Winterzeit", cal.Winterzeit_Datum(), iso_or_none(cal.summer_time_end_day()));
 }
 
-// One row per new moon of the year that eclipses the Sun somewhere.
+// One row per new moon of the year that eclipses the Sun somewhere, or may.
 void solar_eclipses(clsCalendar& cal, const Zone& zone, RowWriter& rows, std::int64_t year) {
     std::int32_t previous = 0;
     for (std::int32_t i = 0; i < clsCalendar::kPhaseCount; ++i) {
@@ -74,9 +74,12 @@ void solar_eclipses(clsCalendar& cal, const Zone& zone, RowWriter& rows, std::in
         const std::optional<SolarEclipseAtPlace> eclipse = solar_eclipse_near(cal, zone, date.day, date.month, date.year);
         if (!eclipse || eclipse->day_number == previous || !in_year(eclipse->day_number, year)) continue;
         previous = eclipse->day_number;
-        const std::string seen = eclipse->visible ? "Beginn " + eclipse->begin + ", Ende " + eclipse->end +
+        // Seen at the place it happens; elsewhere it may be one the module
+        // only deems possible.
+        const std::string seen = eclipse->visible   ? "Beginn " + eclipse->begin + ", Ende " + eclipse->end +
                                                         ", Bedeckung " + eclipse->coverage
-                                                  : "am Ort nicht sichtbar";
+                                 : eclipse->certain ? "am Ort nicht sichtbar"
+                                                    : "m\u00f6glich, am Ort nicht sichtbar";
         if (!rows.entry(date_text(eclipse->day_number), seen, iso_date(eclipse->day_number))) return;
     }
 }
