@@ -84,7 +84,6 @@ void build_app(CLI::App& app, Choices& choices) {
     formatter->label("OPTIONS", "OPTIONEN");
     formatter->label("SUBCOMMAND", "BEFEHL");
     formatter->label("Positionals", "Argumente");
-    formatter->label("TEXT", "TEXT");
     formatter->column_width(26);
     app.get_help_ptr()->group("Optionen");
     app.get_version_ptr()->group("Optionen");
@@ -108,7 +107,7 @@ void build_app(CLI::App& app, Choices& choices) {
         if (command.first != nullptr) sub->add_option(command.first, choices.first, command.first_help)->type_name("");
         if (command.second != nullptr) sub->add_option(command.second, choices.second, command.second_help)->type_name("");
         if (std::string_view(command.name) == "ical") {
-            choices.output_option = sub->add_option("-o,--ausgabe", choices.output,
+            choices.output_option = sub->add_option("-o", choices.output,
                                                     "In diese Datei schreiben (neu; - f\u00fcr die Standardausgabe)")
                                         ->type_name("DATEI")
                                         ->group("Optionen");
