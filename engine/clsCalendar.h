@@ -38,6 +38,9 @@ public:
     // Local time of day as seconds since midnight; default: the system clock.
     void setClock(Clock clock);
     void setErrorReporter(ErrorReporter reporter);
+    // Faults reported so far: a caller that must stop at a fault compares
+    // the count before and after its calls.
+    std::uint64_t fault_count() const { return fault_count_; }
 
     // ---- date state and Julian day (date_core.cpp) -----------------------
     std::int32_t Tag() const { return f_.Tag; }
@@ -83,6 +86,9 @@ public:
     bool IstWinterzeitDatum(std::int32_t mjd);
     std::string Sommerzeit_Datum();
     std::string Winterzeit_Datum();
+    // The days of this year's clock changes; 0 when there is none.
+    std::int32_t summer_time_start_day() const { return tables_.summer_time_start_day; }
+    std::int32_t summer_time_end_day() const { return tables_.summer_time_end_day; }
     float Zeitzone_Offset() const { return f_.Zeitzone_Offset; }
     void setZeitzone_Offset(float value);
     // The tz database zone by IANA name ("Europe/Berlin"); empty: the fixed
@@ -133,6 +139,11 @@ public:
     std::string Vollmond_Info(std::int32_t Index);
     std::string Neumond_Info(std::int32_t Index);
 
+    // The year's phases as local day numbers (year_days.cpp), for callers
+    // that carry the date as data beside the text.
+    std::int32_t full_moon_day(std::int32_t Index);
+    std::int32_t new_moon_day(std::int32_t Index);
+
     // ---- seasons and zodiac (seasons.cpp) --------------------------------
     void Jahreszeiten_Berechnen();
     std::string Jahreszeit();
@@ -140,6 +151,8 @@ public:
     std::string Jahreszeit_Datum(std::int32_t Index);
     std::string Jahreszeit_Laenge(std::int32_t Index);
     std::string Sternzeichen();
+    // The local day on which season 51..54 begins (year_days.cpp).
+    std::int32_t season_day(std::int32_t Index);
 
     // ---- sun position and distance (sun_position.cpp) --------------------
     void Sonne_Position();
@@ -325,6 +338,7 @@ private:
     Clock clock_;
     ErrorReporter reporter_;
     int guard_depth_ = 0;
+    std::uint64_t fault_count_ = 0;
 };
 
 template <class Result, class Body>

@@ -41,6 +41,7 @@ void clsCalendar::setClock(Clock clock) {
 void clsCalendar::setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
 
 void clsCalendar::report(const vespera::EngineFault& fault) {
+    ++fault_count_;
     if (reporter_) reporter_(vespera::fault_message(fault, fault.procedure));
 }
 

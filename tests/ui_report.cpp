@@ -25,7 +25,7 @@ TEST(DayReport, RowsInOrderOnAnOrdinaryDay) {
     WindowForTest t;
     t.start();
     const QStringList expected = {
-        "3. Mai 2024", "Julianisches Datum", "Tag im Jahr", "Woche im Jahr", "Schaltjahr", "Jahreszeit",
+        "3. Mai 2024 · Berlin", "Julianisches Datum", "Tag im Jahr", "Woche im Jahr", "Schaltjahr", "Jahreszeit",
         "Sternzeichen", "Dämmerung", "Sonne", "Sonne Kulmination", "Sonne Kulminationshöhe", "Tageslänge",
         "Sonnenhöhe", "Sonnenentfernung", "Mond", "Mondphase", "Mondentfernung"};
     EXPECT_EQ(labels(t), expected);
@@ -69,10 +69,10 @@ TEST(DayReport, NegativeYearHeadingAndCaption) {
     WindowForTest t;
     t.start();
     t.window->ZeichneMonat(3, -44);
-    EXPECT_EQ(t.reportLines().first(), "3. März 44 v.C.");
+    EXPECT_EQ(t.reportLines().first(), "3. März 44 v.C. · Berlin");
     EXPECT_EQ(t.find<QPushButton>("cmdDaten(3)")->text(), "Feiertage 44 v.C.");
     t.click("cmdDaten(1)");
-    EXPECT_EQ(t.reportLines().mid(0, 2), QStringList({"3. März 44 v.C.", "3. März -44"}));
+    EXPECT_EQ(t.reportLines().mid(0, 2), QStringList({"3. März 44 v.C. · Berlin", "3. März -44"}));
     EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join("\n").toStdString();
 }
 
@@ -170,18 +170,18 @@ TEST(Navigation, MonthAndYearButtonsAcrossTheYearEnd) {
     EXPECT_EQ(t.find<QLabel>("lblMonat")->text(), "Januar");
     EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2024");
     EXPECT_EQ(t.window->engine().Jahr(), 2024);
-    EXPECT_EQ(t.reportLines().first(), "3. Januar 2024");
+    EXPECT_EQ(t.reportLines().first(), "3. Januar 2024 · Berlin");
     t.click("cmdAendern(0)");
     EXPECT_EQ(t.find<QLabel>("lblMonat")->text(), "Dezember");
     EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2023");
     t.click("cmdAendern(3)");
     EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2024");
-    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2024");
+    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2024 · Berlin");
     t.click("cmdAendern(2)");
     t.click("cmdAendern(2)");
-    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2022");
+    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2022 · Berlin");
     t.click("cmdHeute");
-    EXPECT_EQ(t.reportLines().first(), "3. Mai 2024");
+    EXPECT_EQ(t.reportLines().first(), "3. Mai 2024 · Berlin");
     EXPECT_EQ(t.find<MonthView>("picMonat")->model().today, 3);
 }
 
@@ -190,7 +190,7 @@ TEST(Navigation, TheSelectedDayStaysInTheShownMonth) {
     t.now = berlin_time(QDate(2024, 1, 31), QTime(12, 0));
     t.start();
     t.click("cmdAendern(1)"); // 31 January -> February has 29 days
-    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024");
+    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024 · Berlin");
     EXPECT_EQ(t.window->engine().Format_Datum(0), "29.2.2024");
 }
 
@@ -199,13 +199,13 @@ TEST(Navigation, YearBoxAcceptsOnlyYearsOfTheEngine) {
     t.start();
     auto* year = t.find<QLineEdit>("txtJahr");
     year->setText("1999");
-    EXPECT_EQ(t.reportLines().first(), "3. Mai 1999");
+    EXPECT_EQ(t.reportLines().first(), "3. Mai 1999 · Berlin");
     for (const char* bad : {"abc", "-", "99999999999", "27969", ""}) {
         year->setText(QString::fromLatin1(bad));
         EXPECT_EQ(t.window->engine().Jahr(), 1999) << bad;
     }
     year->setText("-500");
-    EXPECT_EQ(t.reportLines().first(), "3. Mai 500 v.C.");
+    EXPECT_EQ(t.reportLines().first(), "3. Mai 500 v.C. · Berlin");
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
@@ -214,20 +214,20 @@ TEST(Navigation, Keyboard) {
     t.now = berlin_time(QDate(2023, 12, 31), QTime(12, 0));
     t.start();
     QTest::keyClick(t.window.get(), Qt::Key_Right);
-    EXPECT_EQ(t.reportLines().first(), "1. Januar 2024");
+    EXPECT_EQ(t.reportLines().first(), "1. Januar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_Up);
-    EXPECT_EQ(t.reportLines().first(), "25. Dezember 2023");
+    EXPECT_EQ(t.reportLines().first(), "25. Dezember 2023 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_Down);
     QTest::keyClick(t.window.get(), Qt::Key_Left);
-    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023");
+    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_PageDown);
-    EXPECT_EQ(t.reportLines().first(), "31. Januar 2024");
+    EXPECT_EQ(t.reportLines().first(), "31. Januar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_PageDown);
-    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024");
+    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_PageUp);
-    EXPECT_EQ(t.reportLines().first(), "29. Januar 2024");
+    EXPECT_EQ(t.reportLines().first(), "29. Januar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_Home);
-    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023");
+    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023 · Berlin");
 }
 
 TEST(ReportPanel, CopiedTextOfAReport) {
@@ -236,7 +236,7 @@ TEST(ReportPanel, CopiedTextOfAReport) {
     auto* panel = t.find<InfoPanel>("picInfo");
     panel->copyToClipboard();
     const QString copied = QApplication::clipboard()->text();
-    EXPECT_TRUE(copied.startsWith("3. Mai 2024\nJulianisches Datum\t2460434\nTag im Jahr\t124\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.startsWith("3. Mai 2024 · Berlin\nJulianisches Datum\t2460434\nTag im Jahr\t124\n")) << copied.toStdString();
     EXPECT_TRUE(copied.endsWith(" km\n"));
     QApplication::clipboard()->clear();
     QTest::keyClick(panel, Qt::Key_C, Qt::ControlModifier);

@@ -58,7 +58,11 @@ QString InfoPanel::text() const {
     return lines.join('\n') + (lines.isEmpty() ? "" : "\n");
 }
 
-void InfoPanel::copyToClipboard() const { QApplication::clipboard()->setText(text()); }
+void InfoPanel::copyToClipboard() const {
+    // An empty panel leaves the clipboard as it was.
+    const QString shown = text();
+    if (!shown.isEmpty()) QApplication::clipboard()->setText(shown);
+}
 
 int InfoPanel::rowHeight() const { return fontMetrics().height() + 4; }
 

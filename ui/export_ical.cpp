@@ -1,5 +1,6 @@
-// The year's named days as an iCalendar file (RFC 5545), one all-day event
-// each. A file is never overwritten, and a failed write leaves none behind.
+// "Export iCal": the year's named days as an iCalendar file (report/ical.h
+// makes the text). A file is never overwritten, and a failed write leaves
+// none behind.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,8 +8,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "engine/date_math.h"
-#include "ui/ical_export.h"
+#include "report/ical.h"
 #include "ui/frmKalender.h"
 
 namespace {
@@ -21,10 +21,7 @@ bool folder_writable(const QString& folder) {
 } // namespace
 
 void frmKalender::cmdExport_Click() {
-    clsCalendar& cal = *engine_;
-    const std::int32_t kept_day = cal.Tag(), kept_month = cal.Monat(), kept_year = cal.Jahr();
     const QDateTime now = now_();
-    const QByteArray stamp = now.toUTC().toString("yyyyMMdd'T'HHmmss'Z'").toLatin1();
 
     QStringList folders = export_folders_;
     if (folders.isEmpty()) {
@@ -46,14 +43,9 @@ void frmKalender::cmdExport_Click() {
     QString path = QDir(folder).filePath(base + ".ics");
     for (int n = 2; QFileInfo::exists(path); ++n) path = QDir(folder).filePath(QStringLiteral("%1-%2.ics").arg(base).arg(n));
 
-    std::vector<vespera::ui::NamedDay> days;
-    for (std::int32_t i = 0; i <= cal.Feiertage_Anzahl(); ++i) {
-        cal.Feiertag_Datum(i);
-        days.push_back({vespera::day_number(cal.Jahr(), cal.Monat(), cal.Tag()),
-                        QString::fromStdString(cal.Feiertag_NurName(i))});
-    }
-    cal.SetDatum(std::chrono::year{kept_year} / static_cast<unsigned>(kept_month) / static_cast<unsigned>(kept_day));
-    const QByteArray text = vespera::ui::ical_document(days, stamp);
+    const std::string document = vespera::report::ical_document(vespera::report::year_named_days(*engine_),
+                                                                vespera::report::ical_stamp(now.toSecsSinceEpoch()));
+    const QByteArray text = QByteArray::fromStdString(document);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

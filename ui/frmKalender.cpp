@@ -208,6 +208,10 @@ void frmKalender::buildControls() {
     connect(picMonat, &MonthView::dayPressed, this, [this](int day) { picMonat_DayPressed(day); });
     connect(ucScrollbar1, &QScrollBar::valueChanged, this, [this](int value) { ucScrollbar1_Change(value); });
     connect(picInfo, &InfoPanel::wheelNotches, this, [this](int direction) { picInfo_Wheel(direction); });
+
+    // The city box, the year box and the buttons take Ctrl+C to the window
+    // (copy_text.cpp), whichever of them has the focus.
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 void frmKalender::Form_Load() {
@@ -245,10 +249,7 @@ void frmKalender::Form_Load() {
     engine_->setDecimalSeparator(vespera::ui::locale_decimal_separator());
     // The engine reads the clock as local time of day at its place.
     engine_->setClock([this] { return std::chrono::seconds(placeNow().time.msecsSinceStartOfDay() / 1000); });
-    engine_->setErrorReporter([this](const std::string& text) {
-        engine_fault_ = true;
-        showMessage(QString::fromStdString(text));
-    });
+    engine_->setErrorReporter([this](const std::string& text) { showMessage(QString::fromStdString(text)); });
 
     // 6. Today, on the place's clock.
     place_zone_ = vespera::ui::place_zone(zone_name_, zone_offset_hours_);

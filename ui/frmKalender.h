@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "engine/clsCalendar.h"
+#include "report/report.h"
 #include "ui/place_clock.h"
 
 class InfoPanel;
@@ -64,8 +65,15 @@ public:
     // The file of the last successful export, empty when none.
     QString lastExportPath() const { return last_export_path_; }
 
+    // What the visible view shows as text: the report, the difference
+    // sentence or the about texts; empty when it shows nothing.
+    QString visibleText() const;
+    // Ctrl+C: the visible view's text onto the clipboard, never an empty one.
+    void copyVisibleText() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // start-up and place (frmKalender.cpp)
@@ -96,15 +104,10 @@ private:
     void cmdBerechnen_Click();
     void showWindowFault(int number, const char* description, const char* procedure);
 
-    // reports (report_day.cpp, report_calendars.cpp)
-    void buildDayReport();
-    void buildEclipseRows();
-    void buildOtherCalendars();
-    void buildYearList();
-    QString dateHeading(bool with_era) const;
-    QString yearText() const;
-    int addHeading(const QString& text);
-    int addLine(const QString& label, const QString& value);
+    // reports (report_panel.cpp): built by report/, drawn here
+    void showReport(const vespera::report::Report& report, std::size_t first_row = 0);
+    std::string placeHeading() const;
+    vespera::report::ClockTime reportTime() const;
 
     Now now_;
     MessageSink messages_;
@@ -132,8 +135,6 @@ private:
     std::int32_t list_scroll_position_ = 0;
     Report report_ = DayReport;
 
-    // Set by the engine's error reporter; ends the report being built.
-    bool engine_fault_ = false;
     // Where the day report drew the rows that the live display refreshes.
     int moon_phase_row_ = -1;
     int sun_altitude_row_ = -1;

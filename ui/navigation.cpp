@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "engine/date_math.h"
+#include "report/month_grid.h"
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
 #include "ui/frmKalender.h"
@@ -27,25 +28,26 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     const std::int32_t shown_month = cal.Monat();
     const std::int32_t shown_year = cal.Jahr();
 
+    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal);
     MonthModel model;
-    model.first_weekday = std::get<std::int32_t>(cal.Wochentag(2));
-    model.days = cal.MonatsTage(shown_month);
-    for (int i = 0; i < 7; ++i) model.weekday_names[static_cast<std::size_t>(i)] = QString::fromStdString(cal.Wochentag_Name(i));
-    const auto first_day = static_cast<std::int32_t>(cal.JD());
+    model.first_weekday = grid.first_weekday;
+    model.days = static_cast<int>(std::min(grid.days.size(), model.marks.size() - 1));
+    for (std::size_t i = 0; i < 7; ++i) model.weekday_names[i] = QString::fromStdString(grid.weekday_names[i]);
     for (int day = 1; day <= model.days; ++day) {
-        const std::int32_t day_number = first_day + day - 1;
+        const vespera::report::MonthGridDay& source = grid.days[static_cast<std::size_t>(day - 1)];
         MonthMarks& marks = model.marks[static_cast<std::size_t>(day)];
-        const QString names = QString::fromStdString(cal.Feiertag_Name(day_number)).trimmed();
+        QStringList names;
+        for (const std::string& name : source.named_days) names << QString::fromStdString(name);
         marks.holiday = !names.isEmpty();
-        model.tooltips[static_cast<std::size_t>(day)] = QString(names).replace("\r\n", "\n");
-        marks.full_moon = cal.IstVollmond(day_number);
-        marks.blue_moon = cal.IstBluemoon(day_number);
-        marks.new_moon = cal.IstNeumond(day_number);
-        if (day_number == today_day_number_) model.today = day;
+        model.tooltips[static_cast<std::size_t>(day)] = names.join('\n');
+        marks.full_moon = source.full_moon;
+        marks.blue_moon = source.blue_moon;
+        marks.new_moon = source.new_moon;
+        if (source.day_number == today_day_number_) model.today = day;
     }
 
     // A day beyond the new month's end moves to its last day (31 March -> 30 April).
-    selected_day_ = std::clamp(selected_day_, 1, model.days);
+    selected_day_ = std::clamp(selected_day_, 1, std::max(1, model.days));
     selected_month_ = shown_month;
     selected_year_ = shown_year;
     model.selected = selected_day_;
@@ -121,9 +123,8 @@ void frmKalender::moveSelection(std::int32_t days) {
 }
 
 void frmKalender::keyPressEvent(QKeyEvent* event) {
-    // Ctrl+C anywhere but in a text box copies the shown report.
     if (event->matches(QKeySequence::Copy)) {
-        picInfo->copyToClipboard();
+        copyVisibleText();
         event->accept();
         return;
     }

@@ -1,0 +1,203 @@
+#include "cli/formats.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <vector>
+
+namespace vespera::cli {
+namespace {
+
+// The length of the well-formed UTF-8 sequence at `at`, 0 when it is not one.
+std::size_t utf8_length(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    unsigned int code = 0;
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0u) != 0x80u) return 0;
+        code = (code << 6) | (byte(at + i) & 0x3Fu);
+    }
+    // Overlong forms, surrogates and code points beyond U+10FFFF are not UTF-8.
+    if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
+        (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
+std::size_t code_points(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; }));
+}
+
+std::string padded(std::string_view text, std::size_t width) {
+    std::string result(text);
+    const std::size_t shown = code_points(text);
+    if (shown < width) result.append(width - shown, ' ');
+    return result;
+}
+
+const char* kind_name(const report::Row& row) { return row.is_heading() ? "ueberschrift" : "eintrag"; }
+
+std::string json_date(std::string_view iso) { return iso.empty() ? "null" : json_string(iso); }
+
+std::string row_json(const report::Row& row) {
+    return "{\"art\":" + json_string(kind_name(row)) + ",\"bezeichnung\":" + json_string(row.label) +
+           ",\"wert\":" + json_string(row.is_heading() ? std::string_view() : std::string_view(row.value)) +
+           ",\"datum\":" + json_date(row.iso_date) + "}";
+}
+
+std::string rows_json(const report::Report& report) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < report.rows.size(); ++i) {
+        text += i == 0 ? "\n  " : ",\n  ";
+        text += row_json(report.rows[i]);
+    }
+    return text + (report.rows.empty() ? "]" : "\n]");
+}
+
+struct SunColumn {
+    const char* heading; // text output
+    const char* key;     // CSV and JSON
+    std::string report::SunTableDay::*field;
+};
+
+const std::array<SunColumn, 8> kSunColumns = {{
+    {"Aufgang", "aufgang", &report::SunTableDay::sunrise},
+    {"Untergang", "untergang", &report::SunTableDay::sunset},
+    {"Tageslänge", "tageslaenge", &report::SunTableDay::day_length},
+    {"Dämmerung ab", "daemmerung_beginn", &report::SunTableDay::dawn},
+    {"Dämmerung bis", "daemmerung_ende", &report::SunTableDay::dusk},
+    {"Mondaufgang", "mondaufgang", &report::SunTableDay::moonrise},
+    {"Monduntergang", "monduntergang", &report::SunTableDay::moonset},
+    {"Mondphase", "mondphase", &report::SunTableDay::moon_phase},
+}};
+
+} // namespace
+
+std::string json_string(std::string_view text) {
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = utf8_length(text, i);
+        if (length == 0) {
+            quoted += "\xEF\xBF\xBD";
+            ++i;
+            continue;
+        }
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += static_cast<char>(c);
+        } else if (c == '\n') {
+            quoted += "\\n";
+        } else if (c == '\t') {
+            quoted += "\\t";
+        } else if (c == '\r') {
+            quoted += "\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            quoted += escape;
+        } else {
+            quoted.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return quoted + "\"";
+}
+
+std::string csv_field(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string report_csv(const report::Report& report) {
+    std::string text = "art,bezeichnung,wert,datum\n";
+    if (!report.heading.empty()) text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + "\n";
+    for (const report::Row& row : report.rows) {
+        text += std::string(kind_name(row)) + "," + csv_field(row.label) + "," +
+                csv_field(row.is_heading() ? std::string_view() : std::string_view(row.value)) + "," + row.iso_date + "\n";
+    }
+    return text;
+}
+
+std::string report_json(const report::Report& report) {
+    return "{\"titel\":" + json_string(report.heading) + ",\"datum\":" + json_date(report.iso_date) +
+           ",\"zeilen\":" + rows_json(report) + "}\n";
+}
+
+std::string list_json(const report::Report& report) { return rows_json(report) + "\n"; }
+
+std::string sun_table_text(const report::SunTable& table) {
+    std::vector<std::vector<std::string>> cells;
+    std::vector<std::string> header = {"Datum"};
+    for (const SunColumn& column : kSunColumns) header.emplace_back(column.heading);
+    cells.push_back(header);
+    for (const report::SunTableDay& day : table.days) {
+        std::vector<std::string> line = {day.weekday + " " + day.date};
+        for (const SunColumn& column : kSunColumns) line.push_back(day.*column.field);
+        cells.push_back(std::move(line));
+    }
+    std::vector<std::size_t> widths(header.size(), 0);
+    for (const auto& line : cells) {
+        for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], code_points(line[i]));
+    }
+    std::string text = table.heading + "\n";
+    for (const auto& line : cells) {
+        std::string out;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            // The last column (the phase) is not padded: no blanks at line ends.
+            out += i + 1 < line.size() ? padded(line[i], widths[i]) + "  " : line[i];
+        }
+        text += out + "\n";
+    }
+    return text;
+}
+
+std::string sun_table_csv(const report::SunTable& table) {
+    std::string text = "datum,wochentag";
+    for (const SunColumn& column : kSunColumns) text += std::string(",") + column.key;
+    text += "\n";
+    for (const report::SunTableDay& day : table.days) {
+        text += day.iso_date + "," + day.weekday;
+        for (const SunColumn& column : kSunColumns) text += "," + csv_field(day.*column.field);
+        text += "\n";
+    }
+    return text;
+}
+
+std::string sun_table_json(const report::SunTable& table) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < table.days.size(); ++i) {
+        const report::SunTableDay& day = table.days[i];
+        text += i == 0 ? "\n  {" : ",\n  {";
+        text += "\"datum\":" + json_string(day.iso_date) + ",\"wochentag\":" + json_string(day.weekday);
+        for (const SunColumn& column : kSunColumns) {
+            text += ",\"" + std::string(column.key) + "\":" + json_string(day.*column.field);
+        }
+        text += "}";
+    }
+    return text + (table.days.empty() ? "]\n" : "\n]\n");
+}
+
+} // namespace vespera::cli

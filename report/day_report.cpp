@@ -1,0 +1,129 @@
+#include "report/day_report.h"
+
+#include <cmath>
+
+#include "engine/number_text.h"
+#include "report/row_writer.h"
+#include "report/solar_eclipse.h"
+
+namespace vespera::report {
+namespace {
+
+void set_time(clsCalendar& cal, ClockTime time) {
+    cal.setStunde(time.hour);
+    cal.setMinute(time.minute);
+    cal.setSekunde(time.second);
+}
+
+// A solar eclipse at the new moon nearest the day: its date, and either the
+// contacts and coverage at the place or that the place does not see it.
+bool add_eclipse_rows(RowWriter& rows, const clsCalendar& cal, const Zone& zone) {
+    const std::optional<SolarEclipseAtPlace> eclipse = solar_eclipse_near(cal, zone, cal.Tag(), cal.Monat(), cal.Jahr());
+    if (!eclipse) return true;
+    if (!rows.subheading("Sonnenfinsternis")) return false;
+    if (!rows.entry("Datum", date_text(eclipse->day_number), iso_date(eclipse->day_number))) return false;
+    if (!eclipse->visible) return rows.entry("Sichtbarkeit", "am Ort nicht sichtbar");
+    return rows.entry("Beginn", eclipse->begin) && rows.entry("Ende", eclipse->end) &&
+           rows.entry("Bedeckung", eclipse->coverage);
+}
+
+struct CalendarRow {
+    const char* label;
+    std::int32_t kind;
+    std::int32_t variant;
+};
+
+// The five Egyptian rows differ in their era only.
+constexpr CalendarRow kCalendarRows[] = {
+    {"Unixtime", 10, 4},
+    {"Gregorianischer Kalender", 1, 4},
+    {"Julianischer Kalender", 2, 4},
+    {"Julianischer Kalender (a.u.c.)", 6, 4},
+    {"Islamischer Kalender", 4, 4},
+    {"Maya Kalender", 9, 4},
+    {"Französischer Revolutionskalender", 8, 4},
+    {"Ägyptischer Kalender", 5, 4},
+    {"Ägyptischer Kalender", 5, 6},
+    {"Ägyptischer Kalender", 5, 5},
+    {"Ägyptischer Kalender", 5, 8},
+    {"Ägyptischer Kalender", 5, 7},
+    {"Anéris", 3, 4},
+};
+
+} // namespace
+
+std::string date_heading(clsCalendar& cal, bool with_era) {
+    const std::int64_t year = cal.Jahr();
+    return std::to_string(cal.Tag()) + ". " + cal.MonatsName(cal.Monat()) + " " +
+           (with_era ? year_text(year) : std::to_string(year));
+}
+
+Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, ClockTime time) {
+    Report report;
+    RowWriter rows(cal, report);
+    set_time(cal, time);
+    cal.Sonne_Position();
+    cal.Sonnenstrahlung();
+    const char separator = cal.DecimalSeparator();
+    // "05:31 Uhr - 20:24 Uhr": the second time is asked for only when the
+    // first came without a fault, so that a failing row shows one message.
+    const auto span = [&rows](auto first, auto second) {
+        std::string text = first();
+        if (!rows.fine()) return text;
+        return text + " - " + second();
+    };
+
+    if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
+    report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(cal.JD())));
+    if (!rows.entry("Julianisches Datum", general(cal.JD(), separator)) ||
+        !rows.entry("Tag im Jahr", std::to_string(cal.TagesZahl())) ||
+        !rows.entry("Woche im Jahr", std::to_string(cal.Woche())) ||
+        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") ||
+        !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
+        !rows.entry("Sternzeichen", cal.Sternzeichen()) ||
+        !rows.entry("Dämmerung", span([&] { return cal.DaemmerungAnfang(); }, [&] { return cal.DaemmerungEnde(); })) ||
+        !rows.entry("Sonne", span([&] { return cal.AufgangSonne(); }, [&] { return cal.UntergangSonne(); })) ||
+        !rows.entry("Sonne Kulmination", cal.Kulmination_Sonne()) ||
+        !rows.entry("Sonne Kulminationshöhe", cal.KulminationHoehe_Sonne()) ||
+        !rows.entry("Tageslänge", cal.Tageslaenge()) ||
+        !rows.add({"Sonnenhöhe", cal.Sonne_Hoehe(), RowKind::SunAltitude, {}}) ||
+        !rows.entry("Sonnenentfernung", cal.SonneEntfernung()) ||
+        !rows.entry("Mond", span([&] { return cal.AufgangMond(); }, [&] { return cal.UntergangMond(); }))) {
+        return report;
+    }
+
+    const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
+    if (!rows.fine()) return report;
+    std::string phase_day;
+    // The day of a full or new moon names it with its time before the
+    // illuminated fraction.
+    if (cal.IstBluemoon(day)) {
+        phase_day = "Vollmond (Blue Moon) " + cal.IstVollmond_Info(day);
+    } else if (cal.IstVollmond(day)) {
+        phase_day = "Vollmond " + cal.IstVollmond_Info(day);
+    } else if (cal.IstNeumond(day)) {
+        phase_day = "Neumond " + cal.IstNeumond_Info(day);
+    }
+    if (!phase_day.empty() && !rows.entry("Mondphase", phase_day)) return report;
+    if (!rows.add({"Mondphase", cal.MondPhase(false), RowKind::MoonPhase, {}}) ||
+        !rows.entry("Mondentfernung", general(cal.MondEntfernung(), separator) + " km")) {
+        return report;
+    }
+    (void)add_eclipse_rows(rows, cal, zone);
+    return report;
+}
+
+Report other_calendars_report(clsCalendar& cal, std::string_view place, ClockTime time) {
+    Report report;
+    RowWriter rows(cal, report);
+    set_time(cal, time);
+    if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
+    report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(cal.JD())));
+    if (!rows.subheading(date_heading(cal, false))) return report;
+    for (const CalendarRow& row : kCalendarRows) {
+        if (!rows.entry(row.label, cal.ConvertDate(row.kind, row.variant))) return report;
+    }
+    return report;
+}
+
+} // namespace vespera::report

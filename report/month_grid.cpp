@@ -1,0 +1,47 @@
+#include "report/month_grid.h"
+
+#include <variant>
+
+namespace vespera::report {
+namespace {
+
+std::vector<std::string> split_names(const std::string& joined) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start < joined.size()) {
+        const std::size_t end = joined.find("\r\n", start);
+        const std::string name = joined.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!name.empty()) names.push_back(name);
+        if (end == std::string::npos) break;
+        start = end + 2;
+    }
+    return names;
+}
+
+} // namespace
+
+MonthGrid month_grid(clsCalendar& cal) {
+    MonthGrid grid;
+    const std::int32_t kept_day = cal.Tag();
+    cal.setTag(1);
+    grid.month = cal.Monat();
+    grid.year = cal.Jahr();
+    grid.month_name = cal.MonatsName(grid.month);
+    const clsCalendar::Variant weekday = cal.Wochentag(2);
+    grid.first_weekday = std::holds_alternative<std::int32_t>(weekday) ? std::get<std::int32_t>(weekday) : 0;
+    for (int i = 0; i < 7; ++i) grid.weekday_names[static_cast<std::size_t>(i)] = cal.Wochentag_Name(i);
+    const auto first_day = static_cast<std::int32_t>(cal.JD());
+    const std::int32_t days = cal.MonatsTage(grid.month);
+    for (std::int32_t day = 1; day <= days; ++day) {
+        MonthGridDay& entry = grid.days.emplace_back();
+        entry.day_number = first_day + day - 1;
+        entry.named_days = split_names(cal.Feiertag_Name(entry.day_number));
+        entry.full_moon = cal.IstVollmond(entry.day_number);
+        entry.blue_moon = cal.IstBluemoon(entry.day_number);
+        entry.new_moon = cal.IstNeumond(entry.day_number);
+    }
+    cal.setTag(kept_day);
+    return grid;
+}
+
+} // namespace vespera::report

@@ -1,0 +1,35 @@
+// One month as a grid model: the weekday of its first day and, for every
+// day, its named days and moon marks. The window's month view draws it; a
+// printed month can draw the same.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/clsCalendar.h"
+
+namespace vespera::report {
+
+struct MonthGridDay {
+    std::int32_t day_number = 0;
+    std::vector<std::string> named_days; // in the holiday table's order
+    bool full_moon = false;
+    bool blue_moon = false;
+    bool new_moon = false;
+};
+
+struct MonthGrid {
+    std::int32_t month = 0;
+    std::int64_t year = 0;
+    std::string month_name;
+    int first_weekday = 0; // 0 = Monday
+    std::array<std::string, 7> weekday_names;
+    std::vector<MonthGridDay> days; // day 1 first; as many as the month has
+};
+
+// The engine's month; the engine's day is put back afterwards.
+MonthGrid month_grid(clsCalendar& cal);
+
+} // namespace vespera::report

@@ -1,0 +1,64 @@
+// Reports as plain data: a heading, then rows of label, value and kind. The
+// window draws them, the clipboard and the command line write them out.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vespera::report {
+
+enum class RowKind : std::uint8_t {
+    Heading,     // a heading inside the report: the label alone
+    Entry,       // label and value
+    SunAltitude, // an entry that the live display refreshes every second
+    MoonPhase,   // likewise
+};
+
+struct Row {
+    std::string label;
+    std::string value;
+    RowKind kind = RowKind::Entry;
+    std::string iso_date; // "2024-04-08" where the row names a day; empty otherwise
+
+    bool is_heading() const { return kind == RowKind::Heading; }
+};
+
+struct Report {
+    std::string heading;
+    std::string iso_date; // the day a day report is about; empty for a list
+    std::vector<Row> rows;
+    // An engine call failed: the rows end where it did, and the engine has
+    // reported the fault once.
+    bool stopped = false;
+};
+
+// The time of day on the place's clock that a report is made for.
+struct ClockTime {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// ISO 8601 of a day number, in the proleptic Gregorian calendar as ISO 8601
+// counts: "2024-04-08"; a year outside 0..9999 gets a sign and at least four
+// digits ("-0044-03-13", "+12345-06-01").
+std::string iso_date(std::int64_t day_number);
+
+// "44 v.C." for the year -44, "2024" for 2024.
+std::string year_text(std::int64_t year);
+
+// "Landshut (Bayern)": the place's name, and its region's German name where
+// the place has a region, the name carries no "(" tag and differs from the
+// region ("Berlin", "Wien (A)"). Blanks around the name are dropped.
+std::string place_heading(std::string_view name, std::string_view region_code);
+
+// "8. April 2024 · Landshut (Bayern)"; without a place the date alone.
+std::string with_place(std::string heading, std::string_view place);
+
+// The report as the window copies it: one row per line, label TAB value, a
+// heading (the report's own first) alone on its line, every line ended by LF.
+std::string copied_text(const Report& report);
+
+} // namespace vespera::report

@@ -1,0 +1,274 @@
+// vespera-cli in-process: the commands' output in its three formats, the
+// exit codes and messages of a wrong command line, places, and files.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/arguments.h"
+#include "cli/file_output.h"
+#include "cli/run.h"
+#include "engine/gazetteer.h"
+
+namespace {
+
+using vespera::cli::Outcome;
+
+// 8 April 2024, 14:15:02 in Berlin (CEST): 12:15:02 UT.
+constexpr std::int64_t kNow_s = 1712578502;
+
+struct Cli {
+    int gazetteer_loads = 0;
+    vespera::cli::Environment environment;
+
+    Cli() {
+        environment.now_unix_seconds = kNow_s;
+        environment.gazetteer = [this](std::string& error) -> std::shared_ptr<const vespera::Gazetteer> {
+            ++gazetteer_loads;
+            static const std::shared_ptr<const vespera::Gazetteer> kept = [] {
+                vespera::GazetteerLoad load = vespera::load_gazetteer();
+                return load.gazetteer ? std::make_shared<const vespera::Gazetteer>(std::move(*load.gazetteer)) : nullptr;
+            }();
+            if (!kept) error = "kein Ortsverzeichnis";
+            return kept;
+        };
+        environment.write_file = vespera::cli::write_new_file;
+    }
+    Outcome operator()(std::vector<std::string> args) const { return vespera::cli::run_cli(args, environment); }
+};
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(CliCommands, DayReportAsTextCsvAndJson) {
+    const Cli cli;
+    const Outcome text = cli({"tag", "8.4.2024"});
+    ASSERT_EQ(text.exit_code, 0) << text.err;
+    EXPECT_TRUE(text.err.empty());
+    const std::vector<std::string> lines = lines_of(text.out);
+    ASSERT_GE(lines.size(), 20u);
+    EXPECT_EQ(lines[0], "8. April 2024 \u00b7 Berlin");
+    EXPECT_EQ(lines[1], "Julianisches Datum\t2460409");
+    EXPECT_EQ(lines[2], "Tag im Jahr\t99");
+    EXPECT_EQ(lines[15], "Mondphase\tNeumond um 20:21 Uhr"); // 18:21 UT (Meeus ch. 49), CEST
+    EXPECT_EQ(lines.back(), "Sichtbarkeit\tam Ort nicht sichtbar"); // the total eclipse crossed America
+
+    // The same report in ISO form gives the same output.
+    EXPECT_EQ(cli({"tag", "2024-04-08"}).out, text.out);
+
+    const Outcome csv = cli({"tag", "8.4.2024", "--format", "csv"});
+    ASSERT_EQ(csv.exit_code, 0);
+    const std::vector<std::string> rows = lines_of(csv.out);
+    ASSERT_EQ(rows.size(), lines.size() + 1);
+    EXPECT_EQ(rows[0], "art,bezeichnung,wert,datum");
+    EXPECT_EQ(rows[1], "ueberschrift,8. April 2024 \u00b7 Berlin,,2024-04-08");
+    EXPECT_EQ(rows[2], "eintrag,Julianisches Datum,2460409,");
+    EXPECT_EQ(rows[rows.size() - 2], "eintrag,Datum,8.4.2024,2024-04-08");
+
+    const Outcome json = cli({"--format=json", "tag", "8.4.2024"});
+    ASSERT_EQ(json.exit_code, 0);
+    EXPECT_TRUE(json.out.starts_with("{\"titel\":\"8. April 2024 \u00b7 Berlin\",\"datum\":\"2024-04-08\",\"zeilen\":["));
+    EXPECT_NE(json.out.find("{\"art\":\"ueberschrift\",\"bezeichnung\":\"Sonnenfinsternis\",\"wert\":\"\",\"datum\":null}"),
+              std::string::npos);
+}
+
+TEST(CliCommands, ListsAreArraysInJsonAndCarryIsoDates) {
+    const Cli cli;
+    const Outcome text = cli({"liste", "feiertage", "2025"});
+    ASSERT_EQ(text.exit_code, 0);
+    const std::vector<std::string> lines = lines_of(text.out);
+    ASSERT_EQ(lines.size(), 1u + 73u);
+    EXPECT_EQ(lines[0], "Feiertage im Jahr 2025");
+    EXPECT_NE(text.out.find("18.4.2025\tFreitag, Karfreitag\n"), std::string::npos); // Easter 2025: 20 April
+
+    const Outcome json = cli({"liste", "vollmonde", "2023", "--format", "json"});
+    ASSERT_EQ(json.exit_code, 0);
+    EXPECT_TRUE(json.out.starts_with("[\n  {\"art\":\"eintrag\",\"bezeichnung\":\"7.1.2023, Sa\""));
+    EXPECT_NE(json.out.find("\"datum\":\"2023-08-31\""), std::string::npos); // the Blue Moon
+    EXPECT_TRUE(json.out.ends_with("}\n]\n"));
+
+    const Outcome csv = cli({"sonne", "2025", "--format", "csv"});
+    ASSERT_EQ(csv.exit_code, 0);
+    const std::vector<std::string> days = lines_of(csv.out);
+    ASSERT_EQ(days.size(), 1u + 365u);
+    EXPECT_EQ(days[0], "datum,wochentag,aufgang,untergang,tageslaenge,daemmerung_beginn,daemmerung_ende,mondaufgang,"
+                       "monduntergang,mondphase");
+    EXPECT_TRUE(days[172].starts_with("2025-06-21,Sa,04:4")) << days[172]; // midsummer sunrise in Berlin
+}
+
+TEST(CliCommands, DifferenceAndOtherCalendars) {
+    const Cli cli;
+    EXPECT_EQ(cli({"differenz", "3.5.2024", "24.12.2024"}).out, "Die Differenz betr\u00e4gt 235 Tage.\n");
+    EXPECT_EQ(cli({"differenz", "2024-12-24", "3.5.2024"}).out, "Die Differenz betr\u00e4gt -235 Tage.\n");
+    const Outcome calendars = cli({"kalender", "1.1.2000"});
+    ASSERT_EQ(calendars.exit_code, 0);
+    // The present time of day on that date: 14:15:02 CET is 13:15:02 UT.
+    EXPECT_NE(calendars.out.find("Unixtime\t946732502\n"), std::string::npos) << calendars.out;
+    EXPECT_NE(calendars.out.find("Julianischer Kalender\t19. Dezember 1999\n"), std::string::npos);
+}
+
+TEST(CliCommands, WrongCommandLinesAndFailures) {
+    struct Case {
+        std::vector<std::string> args;
+        int exit_code;
+        const char* message; // the first line of standard error
+    };
+    const Case cases[] = {
+        {{"tag", "31.2.2024"}, 2,
+         "vespera-cli: Ung\u00fcltiges Datum \u201e31.2.2024\u201c (Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie "
+         "2024-04-08)."},
+        {{"tag", "2024-4-8"}, 2, nullptr},
+        {{"foo"}, 2, "vespera-cli: Unbekannter Befehl \u201efoo\u201c."},
+        {{}, 2, "vespera-cli: Kein Befehl angegeben (tag, kalender, liste, sonne, differenz oder ical)."},
+        {{"tag", "--farbe", "rot"}, 2, "vespera-cli: Unbekannte Option \u201e--farbe\u201c."},
+        {{"tag", "1.1.2024", "2.1.2024"}, 2, "vespera-cli: Unerwartetes Argument \u201e2.1.2024\u201c."},
+        {{"tag", "--ort"}, 2, nullptr},
+        {{"liste"}, 2, nullptr},
+        {{"liste", "geburtstage"}, 2, nullptr},
+        {{"liste", "feiertage", "30000"}, 2, nullptr},
+        {{"sonne", "--format", "xml"}, 2, "vespera-cli: Unbekanntes Format \u201exml\u201c (text, csv oder json)."},
+        {{"tag", "--koordinaten", "52.5,13.4"}, 2, nullptr},
+        {{"tag", "--koordinaten", "95,13", "--zone", "Europe/Berlin"}, 2, nullptr},
+        {{"tag", "--ort", "Berlin", "--koordinaten", "52.5,13.4", "--zone", "Europe/Berlin"}, 2, nullptr},
+        {{"differenz", "1.1.2024"}, 2, "vespera-cli: differenz braucht zwei Daten."},
+        {{"ical", "--format", "json"}, 2, nullptr},
+        {{"tag", "--ort", "Xyzzyqwv"}, 1, "vespera-cli: Den Ort \u201eXyzzyqwv\u201c gibt es im Ortsverzeichnis nicht."},
+        {{"tag", "--zone", "Mars/Olympus"}, 1,
+         "vespera-cli: Die Zeitzone \u201eMars/Olympus\u201c kennt die Zeitzonendatenbank nicht."},
+    };
+    const Cli cli;
+    for (const Case& c : cases) {
+        const Outcome outcome = cli(c.args);
+        const std::string what = c.args.empty() ? "(nothing)" : c.args.front() + " ...";
+        EXPECT_EQ(outcome.exit_code, c.exit_code) << what << "\n" << outcome.err;
+        EXPECT_TRUE(outcome.out.empty()) << what;
+        const std::vector<std::string> lines = lines_of(outcome.err);
+        ASSERT_FALSE(lines.empty()) << what;
+        if (c.message != nullptr) {
+            EXPECT_EQ(lines[0], c.message);
+        }
+        EXPECT_TRUE(lines[0].starts_with("vespera-cli: ")) << lines[0];
+        // A usage error: one line of message, one line pointing to the help.
+        if (c.exit_code == 2) {
+            ASSERT_EQ(lines.size(), 2u) << outcome.err;
+            EXPECT_EQ(lines[1], "Aufruf und Befehle: vespera-cli --help");
+        } else {
+            EXPECT_EQ(lines.size(), 1u) << outcome.err;
+        }
+    }
+    const Outcome help = cli({"--help"});
+    EXPECT_EQ(help.exit_code, 0);
+    EXPECT_NE(help.out.find("Aufruf: vespera-cli [OPTIONEN] BEFEHL"), std::string::npos);
+    EXPECT_NE(cli({"liste", "--help"}).out.find("feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse"),
+              std::string::npos);
+}
+
+TEST(CliCommands, PlacesBuiltInFirstThenTheGazetteer) {
+    Cli cli;
+    // A built-in city never loads the gazetteer.
+    EXPECT_TRUE(cli({"tag", "8.4.2024", "--ort", "augsburg"}).out.starts_with("8. April 2024 \u00b7 Augsburg (Bayern)\n"));
+    EXPECT_TRUE(cli({"tag", "8.4.2024", "--ort", "MUENCHEN"}).out.starts_with("8. April 2024 \u00b7 M\u00fcnchen (Bayern)\n"));
+    EXPECT_EQ(cli.gazetteer_loads, 0);
+    const Outcome landshut = cli({"tag", "8.4.2024", "--ort", "Landshut"});
+    EXPECT_TRUE(landshut.out.starts_with("8. April 2024 \u00b7 Landshut (Bayern)\n")) << landshut.out;
+    EXPECT_EQ(cli.gazetteer_loads, 1);
+    // Two built-in cities begin with "Frankfurt": the first is taken and named.
+    const Outcome frankfurt = cli({"liste", "feiertage", "--ort", "Frankfurt"});
+    EXPECT_EQ(frankfurt.exit_code, 0);
+    EXPECT_EQ(frankfurt.err, "vespera-cli: \u201eFrankfurt\u201c ist mehrdeutig; gew\u00e4hlt: Frankfurt/Main, Hessen\n");
+    // Coordinates with a zone: the place is named by them.
+    const Outcome cape = cli({"tag", "21.6.2024", "--koordinaten", "-33.92,18.42", "--zone", "Africa/Johannesburg"});
+    ASSERT_EQ(cape.exit_code, 0) << cape.err;
+    EXPECT_TRUE(cape.out.starts_with("21. Juni 2024 \u00b7 33,92\u00b0 S, 18,42\u00b0 O\n")) << cape.out;
+    EXPECT_NE(cape.out.find("Jahreszeit\tWinter\n"), std::string::npos);
+}
+
+TEST(CliCommands, DatesAndYearsAreReadStrictly) {
+    struct Case {
+        const char* text;
+        std::int32_t day_number; // 0: refused
+    };
+    const Case cases[] = {
+        {"8.4.2024", 2460409},   {"2024-04-08", 2460409}, {"08.04.2024", 2460409}, {"29.2.2024", 2460370},
+        {"29.2.2023", 0},        {"2023-02-29", 0},       {"4.10.1582", 2299160},  {"15.10.1582", 2299161},
+        {"10.10.1582", 0},       {"1582-10-10", 2299156}, {"15.3.-44", 1705061},   {"-0044-03-13", 1705061},
+        {"1.1.27968", 11936162}, {"1.1.27969", 0},        {"2024-4-8", 0},         {"8.4.2024.", 0},
+        {"8.4", 0},              {"", 0},                 {"a.b.c", 0},            {"8.4.+2024", 2460409},
+        {" 8.4.2024", 0},        {"99999999999999.1.1", 0},
+    };
+    for (const Case& c : cases) {
+        const std::optional<std::int32_t> day = vespera::cli::parse_date(c.text);
+        if (c.day_number == 0) {
+            EXPECT_FALSE(day.has_value()) << c.text;
+        } else {
+            EXPECT_EQ(day.value_or(0), c.day_number) << c.text;
+        }
+    }
+    EXPECT_EQ(vespera::cli::parse_year("-27968").value_or(0), -27968);
+    EXPECT_FALSE(vespera::cli::parse_year("27969").has_value());
+    EXPECT_FALSE(vespera::cli::parse_year("2025x").has_value());
+    EXPECT_FALSE(vespera::cli::parse_coordinates("52,5,13,4").has_value()); // decimal points only
+    EXPECT_FALSE(vespera::cli::parse_coordinates("nan,13").has_value());
+    EXPECT_DOUBLE_EQ(vespera::cli::parse_coordinates("-33.92, 18.42")->latitude_deg, -33.92);
+}
+
+class CliFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vespera-cli-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    static std::string read(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::filesystem::path folder_;
+};
+
+TEST_F(CliFiles, IcalNeverReplacesOrFollowsALinkUnlessAsked) {
+    const Cli cli;
+    const std::string path = (folder_ / "f.ics").string();
+    const Outcome first = cli({"ical", "2025", "-o", path});
+    ASSERT_EQ(first.exit_code, 0) << first.err;
+    const std::string document = read(path);
+    EXPECT_TRUE(document.starts_with("BEGIN:VCALENDAR\r\n"));
+    EXPECT_NE(document.find("DTSTART;VALUE=DATE:20250418\r\n"), std::string::npos);
+    EXPECT_EQ(cli({"ical", "2025"}).out, document); // without -o on standard output
+
+    // An existing file stays as it is.
+    const Outcome again = cli({"ical", "2024", "-o", path});
+    EXPECT_EQ(again.exit_code, 1);
+    EXPECT_EQ(again.err, "vespera-cli: Die Datei \u201e" + path + "\u201c gibt es schon; --ueberschreiben ersetzt sie.\n");
+    EXPECT_EQ(read(path), document);
+    // Asked to, it is replaced whole.
+    ASSERT_EQ(cli({"ical", "2024", "-o", path, "--ueberschreiben"}).exit_code, 0);
+    EXPECT_NE(read(path).find("DTSTART;VALUE=DATE:20240329\r\n"), std::string::npos);
+
+    // A symbolic link is never written through, asked or not.
+    const std::filesystem::path target = folder_ / "target";
+    { std::ofstream(target) << "keep me"; }
+    const std::filesystem::path link = folder_ / "link.ics";
+    std::filesystem::create_symlink(target, link);
+    EXPECT_EQ(cli({"ical", "-o", link.string()}).exit_code, 1);
+    EXPECT_EQ(cli({"ical", "-o", link.string(), "--ueberschreiben"}).exit_code, 1);
+    EXPECT_EQ(read(target), "keep me");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+    // A folder that is not there: a failure, no file.
+    EXPECT_EQ(cli({"ical", "-o", (folder_ / "nicht" / "da.ics").string()}).exit_code, 1);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_)) ++files;
+    EXPECT_EQ(files, 3u); // f.ics, target, link.ics: no temporary file left behind
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+// The report layer on its own: ISO dates, place headings, lists that keep to
+// their year, a report that stops at a failing engine call, the sunrise table.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "engine/clsCalendar.h"
+#include "engine/zone.h"
+#include "ephemeris/calendar.h"
+#include "report/day_report.h"
+#include "report/report.h"
+#include "report/sun_table.h"
+#include "report/year_lists.h"
+
+namespace {
+
+using vespera::report::Report;
+using vespera::report::YearList;
+
+struct Calendar {
+    clsCalendar cal;
+    std::vector<std::string> faults;
+    vespera::Zone zone = *vespera::Zone::named("Europe/Berlin");
+
+    explicit Calendar(int year, int month = 1, int day = 1) {
+        cal.setClock([] { return std::chrono::seconds(12 * 3600); });
+        cal.setErrorReporter([this](const std::string& text) { faults.push_back(text); });
+        cal.setLongitude(13.2975);
+        cal.setLatitude(52.5222222222222);
+        cal.setZeitzone_Offset(1.0f);
+        cal.setZeitzone("Europe/Berlin");
+        cal.setKalender(1);
+        cal.setJahr(year);
+        cal.setMonat(month);
+        cal.setTag(day);
+    }
+};
+
+TEST(ReportData, IsoDatesAreGregorianWithExpandedYears) {
+    struct Case {
+        std::int64_t day_number;
+        const char* iso;
+    };
+    const Case cases[] = {
+        {2460409, "2024-04-08"},
+        {2451545, "2000-01-01"},
+        {2299161, "1582-10-15"}, // the first Gregorian day
+        {2299160, "1582-10-14"}, // 4 October 1582 (Julian) in ISO 8601's proleptic Gregorian calendar
+        {1705061, "-0044-03-13"}, // 15 March -44 (Julian)
+        {1721060, "0000-01-01"},
+        {6228998, "+12342-04-26"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(vespera::report::iso_date(c.day_number), c.iso) << c.day_number;
+}
+
+TEST(ReportData, PlaceHeadingNamesTheRegionOnlyWhereItAddsSomething) {
+    struct Case {
+        const char* name;
+        const char* region;
+        const char* heading;
+    };
+    const Case cases[] = {
+        {"Berlin", "DE-BE", "Berlin"},
+        {"Augsburg", "DE-BY", "Augsburg (Bayern)"},
+        {"Landshut", "DE-BY", "Landshut (Bayern)"},
+        {"Wien (A)", "AT-9", "Wien (A)"},
+        {"Wien", "AT-9", "Wien"},
+        {"Madrid (E) ", "", "Madrid (E)"},
+        {"Sydney", "", "Sydney"},
+        {"Atlantis", "XX-YY", "Atlantis"},
+        {"", "DE-BY", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(vespera::report::place_heading(c.name, c.region), c.heading) << c.name;
+    EXPECT_EQ(vespera::report::with_place("8. April 2024", "Landshut (Bayern)"), "8. April 2024 \u00b7 Landshut (Bayern)");
+    EXPECT_EQ(vespera::report::with_place("8. April 2024", ""), "8. April 2024");
+}
+
+// The engine's 15 phases reach into the neighbouring years; a list keeps
+// its own. Year 1 once listed 30.11.0 and 17.1.2, year 2 listed 19.12.1.
+TEST(ReportData, PhaseListsHoldOnlyTheirYear) {
+    struct Case {
+        int year;
+        YearList list;
+        std::size_t rows;
+    };
+    const Case cases[] = {
+        {1, YearList::FullMoons, 12},    {1, YearList::NewMoons, 12},    {2, YearList::FullMoons, 12},
+        {2, YearList::NewMoons, 13},     {2023, YearList::FullMoons, 13}, {2023, YearList::NewMoons, 12},
+        {-100, YearList::FullMoons, 13},
+    };
+    for (const Case& c : cases) {
+        Calendar t(c.year);
+        const Report report = vespera::report::year_list(t.cal, t.zone, c.list);
+        EXPECT_EQ(report.rows.size(), c.rows) << c.year;
+        for (const auto& row : report.rows) {
+            ASSERT_FALSE(row.iso_date.empty());
+            const std::int64_t day = vespera::day_number_in(vespera::Calendar::Gregorian,
+                                                            std::stoll(row.iso_date.substr(0, row.iso_date.size() - 6)),
+                                                            std::stoi(row.iso_date.substr(row.iso_date.size() - 5, 2)),
+                                                            std::stoi(row.iso_date.substr(row.iso_date.size() - 2)));
+            EXPECT_EQ(vespera::civil_date(day).year, c.year) << c.year << " " << row.label;
+        }
+        EXPECT_EQ(t.cal.Jahr(), c.year);
+        EXPECT_TRUE(t.faults.empty());
+    }
+}
+
+TEST(ReportData, HolidayAndSeasonRowsCarryTheirDay) {
+    Calendar t(2025, 6, 15);
+    const Report holidays = vespera::report::year_list(t.cal, t.zone, YearList::Holidays);
+    ASSERT_EQ(holidays.rows.size(), 73u);
+    EXPECT_EQ(holidays.rows.front().label, "1.1.2025");
+    EXPECT_EQ(holidays.rows.front().iso_date, "2025-01-01");
+    const Report seasons = vespera::report::year_list(t.cal, t.zone, YearList::Seasons);
+    ASSERT_EQ(seasons.rows.size(), 12u);
+    EXPECT_EQ(seasons.rows[1].iso_date, "2025-06-21"); // Meeus ch. 27: 2025 June 21, 02:42 UT
+    EXPECT_TRUE(seasons.rows[5].iso_date.empty());     // a season's length is no day
+    EXPECT_EQ(seasons.rows[10].iso_date, "2025-03-30");
+    EXPECT_EQ(seasons.rows[11].iso_date, "2025-10-26");
+    EXPECT_EQ(t.cal.Format_Datum(0), "15.6.2025");
+}
+
+// An engine call that fails ends the report at its row: the rows before it
+// stay, the failing one and all after it are left out, one message.
+TEST(ReportData, AFailingEngineCallEndsTheReportAtItsRow) {
+    Calendar t(2024, 4, 8);
+    t.cal.setLongitude(std::numeric_limits<double>::quiet_NaN()); // no Sun rises at no place
+    const Report report =
+        vespera::report::day_report(t.cal, t.zone, "Berlin", vespera::report::ClockTime{12, 0, 0});
+    EXPECT_TRUE(report.stopped);
+    EXPECT_EQ(t.faults.size(), 1u);
+    EXPECT_EQ(report.heading, "8. April 2024 \u00b7 Berlin");
+    ASSERT_FALSE(report.rows.empty());
+    EXPECT_EQ(report.rows.back().label, "Sternzeichen"); // the twilight row is the first to need the place
+    EXPECT_NE(t.faults.front().find("in procedure DaemmerungAnfang"), std::string::npos);
+}
+
+TEST(ReportData, SunTableHasEveryDayOfTheYearOnce) {
+    struct Case {
+        int year;
+        std::size_t days;
+    };
+    const Case cases[] = {{2025, 365}, {2024, 366}, {1582, 355}};
+    for (const Case& c : cases) {
+        Calendar t(c.year, 7, 4);
+        const vespera::report::SunTable table = vespera::report::sun_table(t.cal, "Berlin");
+        ASSERT_EQ(table.days.size(), c.days) << c.year;
+        for (std::size_t i = 1; i < table.days.size(); ++i) {
+            EXPECT_EQ(table.days[i].day_number, table.days[i - 1].day_number + 1);
+        }
+        EXPECT_FALSE(table.stopped);
+        EXPECT_EQ(t.cal.Format_Datum(0), "4.7." + std::to_string(c.year));
+    }
+    // Each row reads as the day report does: 8 April 2024, Berlin.
+    Calendar t(2024);
+    const vespera::report::SunTable table = vespera::report::sun_table(t.cal, "Berlin");
+    const vespera::report::SunTableDay& day = table.days[98];
+    EXPECT_EQ(day.iso_date, "2024-04-08");
+    EXPECT_EQ(day.weekday, "Mo");
+    t.cal.setMonat(4);
+    t.cal.setTag(8);
+    EXPECT_EQ(day.sunrise + " Uhr - " + day.sunset + " Uhr", t.cal.AufgangSonne() + " - " + t.cal.UntergangSonne());
+    EXPECT_EQ(day.moon_phase.substr(0, 8), "Neumond ");
+    EXPECT_EQ(table.heading, "Sonne und Mond 2024 \u00b7 Berlin");
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+// The information panel's frame (ZeigeInfo): the report of the pressed
+// button, built by report/ and drawn row by row.
+#include <QPushButton>
+
+#include "engine/city_table.h"
+#include "report/day_report.h"
+#include "report/year_lists.h"
+#include "ui/InfoPanel.h"
+#include "ui/frmKalender.h"
+
+namespace {
+
+QString text_of(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+std::string frmKalender::placeHeading() const {
+    const std::string name = city_.toStdString();
+    const vespera::City* city = vespera::find_city(name);
+    return vespera::report::place_heading(name, city ? city->region : std::string_view());
+}
+
+vespera::report::ClockTime frmKalender::reportTime() const {
+    const QTime time = placeNow().time;
+    return {time.hour(), time.minute(), time.second()};
+}
+
+void frmKalender::showReport(const vespera::report::Report& report, std::size_t first_row) {
+    if (!report.heading.empty()) picInfo->AddHeading(text_of(report.heading));
+    for (std::size_t i = first_row; i < report.rows.size(); ++i) {
+        const vespera::report::Row& row = report.rows[i];
+        if (row.is_heading()) {
+            picInfo->AddHeading(text_of(row.label));
+            continue;
+        }
+        const int drawn = picInfo->AddLine(text_of(row.label), text_of(row.value));
+        if (row.kind == vespera::report::RowKind::SunAltitude) sun_altitude_row_ = drawn;
+        if (row.kind == vespera::report::RowKind::MoonPhase) moon_phase_row_ = drawn;
+    }
+}
+
+void frmKalender::ZeigeInfo() {
+    if (!engine_) return;
+    namespace report = vespera::report;
+    picInfo->clear();
+    moon_phase_row_ = -1;
+    sun_altitude_row_ = -1;
+    clsCalendar& cal = *engine_;
+    cmdDaten[Holidays]->setText(QStringLiteral("Feiertage ") + text_of(report::year_text(cal.Jahr())));
+    const vespera::Zone& zone = *place_zone_;
+    // A failing engine call ends a report at its row; the engine has shown
+    // its message, and the rows built so far are drawn.
+    switch (report_) {
+    case DayReport: showReport(report::day_report(cal, zone, placeHeading(), reportTime())); break;
+    case OtherCalendars: showReport(report::other_calendars_report(cal, placeHeading(), reportTime())); break;
+    case Holidays:
+        showReport(report::year_list(cal, zone, report::YearList::Holidays),
+                   static_cast<std::size_t>(std::max(0, list_scroll_position_)));
+        break;
+    case FullMoons: showReport(report::year_list(cal, zone, report::YearList::FullMoons)); break;
+    case NewMoons: showReport(report::year_list(cal, zone, report::YearList::NewMoons)); break;
+    case Seasons: showReport(report::year_list(cal, zone, report::YearList::Seasons)); break;
+    case DateDifference:
+    case About: break;
+    }
+}
