@@ -13,4 +13,9 @@ struct LunarPhase {
 // lunation k; k = 0 is the new moon of 6 January 2000.
 LunarPhase lunar_phase(double k, bool full_moon);
 
+// The lunation k (whole for a new moon, whole + 0.5 for a full moon) whose
+// phase lies nearest the dynamical instant `jde`; NaN for an instant that is
+// not finite or lies beyond a billion days.
+double nearest_lunation(double jde, bool full_moon);
+
 } // namespace vespera
