@@ -280,7 +280,7 @@ TEST(RiseSet, HoursAndMinutesText) {
     struct Case { double hours; bool clock; const char* text; };
     const Case cases[] = {
         {6.5, true, "06:30 Uhr"},        {15.25, false, "15:15 Stunden"}, {6.9999, true, "07:00 Uhr"},
-        {0.0, true, "00:00 Uhr"},        {23.9999, true, "24:00 Uhr"},    {0.0083, true, "00:00 Uhr"},
+        {0.0, true, "00:00 Uhr"},        {23.9999, true, "23:59 Uhr"},    {0.0083, true, "00:00 Uhr"},
         {0.00834, true, "00:01 Uhr"},    {24.0, false, "24:00 Stunden"},  {-0.5, false, "-00:30 Stunden"},
         {-0.001, false, "00:00 Stunden"}, {123.75, false, "123:45 Stunden"},
     };
