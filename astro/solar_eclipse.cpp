@@ -160,20 +160,26 @@ LocalSolarEclipse local_eclipse(const EclipseSky& sky, double latitude_deg, doub
     return e;
 }
 
-// The shadow's axis against the Earth, with the Earth made a sphere of its
-// equatorial radius by stretching every z coordinate by 1 / (1 - f).
+// The shadow's axis against the Earth. Where it meets the ellipsoid the
+// Earth is made a sphere of its equatorial radius by stretching every z
+// coordinate by 1 / (1 - f); gamma and the instant of greatest eclipse are
+// measured unstretched, as NASA's Besselian elements measure them.
 struct Axis {
-    Vector3 moon;     // stretched, km
+    Vector3 moon;      // km
     Vector3 direction; // unit, from the Sun through the Moon
-    Vector3 nearest;  // the axis's point nearest the Earth's centre (stretched)
+    Vector3 nearest;   // the axis's point nearest the Earth's centre
     double sun_moon_km;
 };
 
 Vector3 stretched(Vector3 v) { return {v.x, v.y, v.z / (1.0 - kEarthFlattening)}; }
 
-Axis axis_at(const EclipseSky& sky, double jd_ut) {
-    const Vector3 moon = stretched(sky.moon_km(jd_ut));
-    const Vector3 sun = stretched(sky.sun_km(jd_ut));
+Axis axis_at(const EclipseSky& sky, double jd_ut, bool stretch) {
+    Vector3 moon = sky.moon_km(jd_ut);
+    Vector3 sun = sky.sun_km(jd_ut);
+    if (stretch) {
+        moon = stretched(moon);
+        sun = stretched(sun);
+    }
     const Vector3 along = moon - sun;
     const double d = length(along);
     const Vector3 u = (1.0 / d) * along;
@@ -204,7 +210,7 @@ GlobalSolarEclipse global_solar_eclipse(double new_moon_jd_ut) {
     const double centre = sky.centre_jd_ut();
     if (angle_between_deg(sky.moon_km(centre), sky.sun_km(centre)) > kNoEclipseSeparation_deg) return g;
 
-    const auto axis_distance = [&](double t) { return length(axis_at(sky, t).nearest); };
+    const auto axis_distance = [&](double t) { return length(axis_at(sky, t, false).nearest); };
     const double start = centre - EclipseSky::kHalfSpan_days;
     const double end = centre + EclipseSky::kHalfSpan_days;
     double best_t = start;
@@ -218,7 +224,8 @@ GlobalSolarEclipse global_solar_eclipse(double new_moon_jd_ut) {
     }
     const double t_g = eclipse_search::least_on(axis_distance, std::max(start, best_t - kScanStep_days),
                                                 std::min(end, best_t + kScanStep_days));
-    const Axis axis = axis_at(sky, t_g);
+    const Axis plain = axis_at(sky, t_g, false);
+    const Axis axis = axis_at(sky, t_g, true);
     const double a = kEarthEquatorialRadius_km;
     const double distance = length(axis.nearest);
     // The penumbral and umbral cones where they cross the plane through the
@@ -234,7 +241,8 @@ GlobalSolarEclipse global_solar_eclipse(double new_moon_jd_ut) {
     if (!(distance < a + penumbra)) return g;
 
     g.greatest_jd_ut = t_g;
-    g.gamma = (axis.nearest.z < 0.0 ? -distance : distance) / a;
+    const double plain_distance = length(plain.nearest);
+    g.gamma = (plain.nearest.z < 0.0 ? -plain_distance : plain_distance) / a;
     Vector3 point;
     if (distance < a) {
         const double h = std::sqrt(a * a - distance * distance);
