@@ -111,6 +111,29 @@ Vector3 EclipseSky::sun_km(double jd_ut) const {
             r_km * (y_ecliptic * sin_obliquity_ + lat * cos_obliquity_)};
 }
 
+double EclipseSky::days_to_syzygy(bool opposition) const {
+    constexpr double kSynodicRate_deg_per_day = 360.0 / 29.530588853;
+    const Vector3 moon = moon_km(centre_jd_ut_);
+    const Vector3 sun = sun_km(centre_jd_ut_);
+    // Ecliptic longitudes from the equatorial vectors (Meeus 13.1).
+    const auto longitude_deg = [&](Vector3 v) {
+        return std::atan2(v.y * cos_obliquity_ + v.z * sin_obliquity_, v.x) / kRadPerDeg;
+    };
+    const double elongation_deg =
+        std::remainder(longitude_deg(moon) - longitude_deg(sun) - (opposition ? 180.0 : 0.0), 360.0);
+    return -elongation_deg / kSynodicRate_deg_per_day;
+}
+
+EclipseSky EclipseSky::around_syzygy(double jd_ut, bool opposition) {
+    EclipseSky sky(jd_ut);
+    for (int i = 0; i < 4 && sky.usable(); ++i) {
+        const double shift_days = sky.days_to_syzygy(opposition);
+        if (!(std::fabs(shift_days) >= 1.0 / 24.0) || std::fabs(shift_days) > 20.0) break;
+        sky = EclipseSky(sky.centre_jd_ut() + shift_days);
+    }
+    return sky;
+}
+
 double EclipseSky::sidereal_deg(double jd_ut) const {
     return greenwich_mean_sidereal_deg(jd_ut - kJ2000_jd) + equation_of_equinoxes_deg_;
 }

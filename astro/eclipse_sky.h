@@ -65,6 +65,18 @@ public:
     // Greenwich apparent sidereal time in degrees.
     double sidereal_deg(double jd_ut) const;
 
+    // Days from the centre to the instant at which the Moon's ecliptic
+    // longitude equals the Sun's (or differs by 180 degrees), from the
+    // elongation at the centre and the Moon's mean synodic rate.
+    double days_to_syzygy(bool opposition) const;
+
+    // The sky around the new (or full) moon near `jd_ut`. The instant of
+    // Meeus's mean-phase series (ch. 49) agrees with the Moon of ch. 47 to
+    // a minute near the present, but their secular terms part by hours
+    // some thousands of years away; the span is moved onto the syzygy of
+    // the Moon it interpolates.
+    static EclipseSky around_syzygy(double jd_ut, bool opposition);
+
 private:
     static constexpr int kMoonNodes = 5;
     double centre_jd_ut_;

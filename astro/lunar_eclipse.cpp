@@ -17,9 +17,6 @@ namespace {
 constexpr double kDanjonFactor = 1.01;
 constexpr double kMoonRadius = 0.2725076; // Earth equatorial radii
 constexpr double kSunRadius_km = 959.63 * kDegPerArcsec * kRadPerDeg * kAstronomicalUnit_km;
-// Meeus ch. 54: at a full moon with |sin F| above 0.36 the Moon passes clear
-// of the penumbra.
-constexpr double kNoEclipseSinF = 0.36;
 constexpr double kMinute_days = 1.0 / 1440.0;
 
 // The radii are below 1.1 degrees: asin x = x + x^3 / 6 leaves 1e-10 rad.
@@ -104,17 +101,17 @@ LunarEclipse lunar_eclipse_near(double jd_ut) {
     if (!std::isfinite(k)) return e;
     const LunarPhase phase = lunar_phase(k, true);
     e.full_moon_jd_ut = phase.jde - delta_t_seconds(phase.jde) / kSecondsPerDay;
-    if (std::fabs(sin_deg(phase.argument_of_latitude_deg)) > kNoEclipseSinF) return e;
+    if (!may_be_eclipsed(phase)) return e;
 
-    const EclipseSky sky(e.full_moon_jd_ut);
+    const EclipseSky sky = EclipseSky::around_syzygy(e.full_moon_jd_ut, true);
     if (!sky.usable()) return e;
-    const double start = e.full_moon_jd_ut - EclipseSky::kHalfSpan_days;
-    const double end = e.full_moon_jd_ut + EclipseSky::kHalfSpan_days;
+    const double start = sky.centre_jd_ut() - EclipseSky::kHalfSpan_days;
+    const double end = sky.centre_jd_ut() + EclipseSky::kHalfSpan_days;
     // The least distance lies within twenty minutes of the opposition in
     // longitude (the path is inclined 5.6 degrees to the ecliptic): a
     // parabola over two hours finds it to a minute, one over twenty minutes
     // to a second.
-    const Passage wide = parabola_through(sky, e.full_moon_jd_ut, 60.0 * kMinute_days);
+    const Passage wide = parabola_through(sky, sky.centre_jd_ut(), 60.0 * kMinute_days);
     const Passage passage = parabola_through(sky, wide.t0, 10.0 * kMinute_days);
     const double t_max = passage.t0;
     const ShadowView at_max = shadow_view(sky, t_max);

@@ -197,7 +197,7 @@ double new_moon_nearest(double jd_ut) {
 
 LocalSolarEclipse local_solar_eclipse(double new_moon_jd_ut, double latitude_deg, double longitude_deg) {
     if (!std::isfinite(new_moon_jd_ut) || std::fabs(new_moon_jd_ut) > 1e9) return {};
-    const EclipseSky sky(new_moon_jd_ut);
+    const EclipseSky sky = EclipseSky::around_syzygy(new_moon_jd_ut, false);
     return local_eclipse(sky, latitude_deg, longitude_deg);
 }
 
@@ -205,7 +205,7 @@ GlobalSolarEclipse global_solar_eclipse(double new_moon_jd_ut) {
     GlobalSolarEclipse g;
     g.new_moon_jd_ut = new_moon_jd_ut;
     if (!std::isfinite(new_moon_jd_ut) || std::fabs(new_moon_jd_ut) > 1e9) return g;
-    const EclipseSky sky(new_moon_jd_ut);
+    const EclipseSky sky = EclipseSky::around_syzygy(new_moon_jd_ut, false);
     if (!sky.usable()) return g;
     const double centre = sky.centre_jd_ut();
     if (angle_between_deg(sky.moon_km(centre), sky.sun_km(centre)) > kNoEclipseSeparation_deg) return g;

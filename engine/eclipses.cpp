@@ -11,17 +11,11 @@
 namespace vespera {
 namespace {
 
-// Meeus, Astronomical Algorithms, 2nd ed., ch. 54: with |sin F| above 0.36
-// at the phase there is no eclipse, solar or lunar.
-constexpr double kNoEclipseSinF = 0.36;
-
 std::int32_t local_day_of(const Zone& zone, double jd_ut) {
     return split_local_instant(zone.local_jd(jd_ut)).day_number;
 }
 
 double instant_ut(const LunarPhase& phase) { return phase.jde - delta_t_seconds(phase.jde) / kSecondsPerDay; }
-
-bool may_eclipse(const LunarPhase& phase) { return std::fabs(sin_deg(phase.argument_of_latitude_deg)) <= kNoEclipseSinF; }
 
 std::optional<SolarEclipseDay> solar_eclipse_of(double new_moon_jd_ut, const Zone& zone, double latitude_deg,
                                                 double longitude_deg) {
@@ -57,7 +51,7 @@ LunarPhase phase_near_day(std::int32_t day_number, const Zone& zone, bool full_m
 std::optional<SolarEclipseDay> solar_eclipse_on_day(std::int32_t day_number, const Zone& zone, double latitude_deg,
                                                     double longitude_deg) {
     const LunarPhase phase = phase_near_day(day_number, zone, false);
-    if (!std::isfinite(phase.jde) || !may_eclipse(phase)) return std::nullopt;
+    if (!std::isfinite(phase.jde) || !may_be_eclipsed(phase)) return std::nullopt;
     auto day = solar_eclipse_of(instant_ut(phase), zone, latitude_deg, longitude_deg);
     if (!day || day->day_number != day_number) return std::nullopt;
     return day;
@@ -66,7 +60,7 @@ std::optional<SolarEclipseDay> solar_eclipse_on_day(std::int32_t day_number, con
 std::optional<LunarEclipseDay> lunar_eclipse_on_day(std::int32_t day_number, const Zone& zone, double latitude_deg,
                                                     double longitude_deg) {
     const LunarPhase phase = phase_near_day(day_number, zone, true);
-    if (!std::isfinite(phase.jde) || !may_eclipse(phase)) return std::nullopt;
+    if (!std::isfinite(phase.jde) || !may_be_eclipsed(phase)) return std::nullopt;
     auto day = lunar_eclipse_of(instant_ut(phase), zone, latitude_deg, longitude_deg);
     if (!day || day->day_number != day_number) return std::nullopt;
     return day;
@@ -86,7 +80,7 @@ YearEclipses eclipses_of_year(std::int64_t year, const Zone& zone, double latitu
         for (double k = first_k - 1.0; k <= first_k + 15.0; k += 1.0) {
             const LunarPhase phase = lunar_phase(k, full_moon);
             if (phase.jde > to_jde) break;
-            if (phase.jde < from_jde || !may_eclipse(phase)) continue;
+            if (phase.jde < from_jde || !may_be_eclipsed(phase)) continue;
             const auto in_year = [&](std::int32_t day) { return day >= first_day && day <= last_day; };
             if (full_moon) {
                 auto day = lunar_eclipse_of(instant_ut(phase), zone, latitude_deg, longitude_deg);

@@ -77,6 +77,13 @@ LunarPhase lunar_phase(double k, bool full_moon) {
     return {mean_jde + periodic + additional, reduce_degrees(f / kRadPerDeg)};
 }
 
+bool may_be_eclipsed(const LunarPhase& phase) {
+    constexpr double kNoEclipseSinF = 0.36;
+    constexpr double kTrustedCenturies = 30.0;
+    if (!(std::fabs(phase.jde - 2451545.0) < kTrustedCenturies * 36525.0)) return true;
+    return std::fabs(std::sin(phase.argument_of_latitude_deg * kRadPerDeg)) <= kNoEclipseSinF;
+}
+
 double nearest_lunation(double jde, bool full_moon) {
     if (!std::isfinite(jde) || std::fabs(jde) > 1e9) return std::nan("");
     constexpr double kSynodicMonth_days = 29.530588853;

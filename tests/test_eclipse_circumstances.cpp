@@ -303,4 +303,16 @@ TEST(EclipseDays, EclipsesOf2025SeenFromBerlin) {
     EXPECT_TRUE(t.faults.empty());
 }
 
+TEST(EclipseDays, EveryYearHasTwoToFiveSolarEclipses) {
+    // Every calendar year has two to five solar eclipses somewhere (Meeus,
+    // Astronomical Algorithms, ch. 54), also tens of millennia away, where
+    // the mean phases and the Moon's own theory part by hours.
+    const vespera::Zone greenwich = vespera::Zone::german_rules(0.0);
+    for (std::int64_t year = -27968; year <= 27968; year += 1999) {
+        const std::size_t count = vespera::eclipses_of_year(year, greenwich, 0.0, 0.0).solar.size();
+        EXPECT_GE(count, 2u) << year;
+        EXPECT_LE(count, 5u) << year;
+    }
+}
+
 } // namespace
