@@ -50,7 +50,9 @@ double Finsternis_Beginn(double day, double month, double year, double DS, doubl
 double Finsternis_Ende(double day, double month, double year, double DS, double ZC, double GLong,
                        double GLat);
 
-// Fraction of the Sun's diameter covered at greatest eclipse, or kNoEclipseHere.
+// Fraction of the Sun's diameter covered at greatest eclipse (where the
+// place sees it total or annular, the ratio of the Moon's diameter to the
+// Sun's), or kNoEclipseHere.
 double Finsternis_Groesse(double day, double month, double year, double DS, double ZC, double GLong,
                           double GLat);
 

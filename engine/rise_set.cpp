@@ -1,7 +1,8 @@
 // Rise, set, twilight and culmination of the Sun, rise and set of the Moon,
 // and the equation of time, for the engine's place and local day. The search
 // itself is engine/rise_set_search.h; the Sun and Moon are the low-precision
-// ones of the ephemeris that it has always sampled.
+// ones of the ephemeris that it has always sampled, and the accurate ones
+// decide only where a body barely reaches its threshold between two samples.
 #include <array>
 #include <cmath>
 
