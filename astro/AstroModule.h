@@ -1,10 +1,12 @@
 // AstroModule: solar eclipse prediction (free functions, no state).
 //
 // Whether the new moon nearest a date brings a solar eclipse, and for a place
-// its first contact, last contact and magnitude. The method is the solar
-// eclipse chapter of P. Duffett-Smith & J. Zwart, Practical Astronomy with
-// your Calculator or Spreadsheet, 4th ed. (2011), with its low-precision Sun
-// and Moon.
+// its first contact, last contact and magnitude. The lunation and the
+// occurrence test are those of P. Duffett-Smith & J. Zwart, Practical
+// Astronomy with your Calculator or Spreadsheet, 4th ed. (2011); the
+// circumstances at the place come from the accurate Sun and Moon
+// (astro/solar_eclipse.h), which also gives the second and third contacts,
+// the obscuration and the Sun's altitude at each contact.
 //
 // Arguments: DS is the daylight-saving offset in hours, ZC the zone correction
 // in hours east of Greenwich (local civil time = UT + ZC + DS); GLong is the
@@ -34,6 +36,10 @@ std::string Finsternis_Vorkommen(double DS, double ZC, double day, double month,
 // new moon may lie before the date).
 double Neumond_JD(double DS, double ZC, double day, double month, double year);
 
+// The circumstances answer kNoEclipseHere when the occurrence test says "No
+// solar eclipse", when the place lies outside the Moon's penumbra, and when
+// the Sun stays below the place's horizon from first to last contact.
+
 // First contact at the place in hours UT + ZC, reduced into 0..24, or
 // kNoEclipseHere.
 double Finsternis_Beginn(double day, double month, double year, double DS, double ZC, double GLong,
@@ -44,7 +50,9 @@ double Finsternis_Beginn(double day, double month, double year, double DS, doubl
 double Finsternis_Ende(double day, double month, double year, double DS, double ZC, double GLong,
                        double GLat);
 
-// Fraction of the Sun's diameter covered at greatest eclipse, or kNoEclipseHere.
+// Fraction of the Sun's diameter covered at greatest eclipse (where the
+// place sees it total or annular, the ratio of the Moon's diameter to the
+// Sun's), or kNoEclipseHere.
 double Finsternis_Groesse(double day, double month, double year, double DS, double ZC, double GLong,
                           double GLat);
 

@@ -46,7 +46,7 @@ double lunation_number(double DS, double ZC, double day, double month, double ye
 NewMoon new_moon_of_lunation(double k) {
     const vespera::LunarPhase phase = vespera::lunar_phase(k - kLunationsFrom1900ToMeeusZero, false);
     const double jd_ut = phase.jde - vespera::delta_t_seconds(phase.jde) / vespera::kSecondsPerDay;
-    return {jd_ut, Bogenmass(phase.argument_of_latitude_deg)};
+    return {jd_ut, phase.argument_of_latitude_deg * vespera::kRoundedRadPerDeg};
 }
 
 double node_distance_rad(double argument_of_latitude_rad) {

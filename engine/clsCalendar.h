@@ -16,6 +16,7 @@
 #include <string_view>
 #include <variant>
 
+#include "engine/eclipses.h"
 #include "engine/fault.h"
 #include "engine/local_instant.h"
 #include "engine/zone.h"
@@ -138,6 +139,16 @@ public:
     std::string Neumond_Datum(std::int32_t Index);
     std::string Vollmond_Info(std::int32_t Index);
     std::string Neumond_Info(std::int32_t Index);
+    // The local day number of a list entry, 0 for an index outside 0..14. A
+    // year's list holds the entries whose day lies in the year.
+    std::int32_t full_moon_day(std::int32_t Index);
+    std::int32_t new_moon_day(std::int32_t Index);
+
+    // ---- eclipses on the engine's day and year (eclipse_days.cpp) ---------
+    // At the engine's place, on its clock; see engine/eclipses.h.
+    std::optional<vespera::SolarEclipseDay> solar_eclipse_of_day();
+    std::optional<vespera::LunarEclipseDay> lunar_eclipse_of_day();
+    vespera::YearEclipses eclipses_of_year();
 
     // The year's phases as local day numbers (year_days.cpp), for callers
     // that carry the date as data beside the text.
@@ -314,6 +325,7 @@ private:
     double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
     double phase_instant(bool full_moon, std::int32_t year, std::int32_t month, std::int32_t day,
                          std::int32_t index) const;
+    double phase_local_jd(bool full_moon, double k) const;
     void fill_phase_lists(YearTables& tables) const;
     std::string phase_date_text(const vespera::LocalInstant& phase) const;
 

@@ -51,13 +51,29 @@ double clsCalendar::Vollmonde_Berechnen(std::int32_t year, std::int32_t month, s
     return phase_instant(true, year, month, day, index);
 }
 
+double clsCalendar::phase_local_jd(bool full_moon, double k) const {
+    const double jde = vespera::lunar_phase(k, full_moon).jde;
+    return local_jd_of(jde - vespera::delta_t_seconds(jde) / vespera::kSecondsPerDay);
+}
+
 void clsCalendar::fill_phase_lists(YearTables& tables) const {
-    for (int i = 0; i < kPhaseCount; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        tables.full_moon_jd[slot] = phase_instant(true, f_.Jahr, 1, 1, i);
-        tables.full_moon_local[slot] = vespera::split_local_instant(tables.full_moon_jd[slot]);
-        tables.new_moon_jd[slot] = phase_instant(false, f_.Jahr, 1, 1, i);
-        tables.new_moon_local[slot] = vespera::split_local_instant(tables.new_moon_jd[slot]);
+    // Entry 0 is the last phase before the year's first local midnight, so
+    // entry 1 falls within the year's first 30 days and entries 1 to 14 span
+    // 13 lunations, more than a year. The lunation is found from that
+    // midnight itself: a count from the mean lunation alone drifts by
+    // months tens of millennia away.
+    const double new_year_local_jd = static_cast<double>(vespera::day_number(f_.Jahr, 1, 1)) - 0.5;
+    const double new_year_jde = vespera::jde_of(zone().ut_of_local(new_year_local_jd));
+    for (const bool full_moon : {true, false}) {
+        double k = vespera::nearest_lunation(new_year_jde, full_moon);
+        if (!std::isfinite(k)) vespera::raise_fault(vespera::FaultCode::Overflow);
+        if (phase_local_jd(full_moon, k) >= new_year_local_jd) k -= 1.0;
+        auto& jd = full_moon ? tables.full_moon_jd : tables.new_moon_jd;
+        auto& local = full_moon ? tables.full_moon_local : tables.new_moon_local;
+        for (std::size_t i = 0; i < jd.size(); ++i) {
+            jd[i] = phase_local_jd(full_moon, k + static_cast<double>(i));
+            local[i] = vespera::split_local_instant(jd[i]);
+        }
     }
     // A Blue Moon is the second full moon of a calendar month; the first
     // entry has no predecessor in the list and is never one.
@@ -131,6 +147,16 @@ std::string clsCalendar::Neumond_Datum(std::int32_t Index) {
     return guarded("Neumond_Datum", std::string{}, [&] {
         return phase_date_text(tables_.new_moon_local[vespera::checked_index(Index, tables_.new_moon_local.size())]);
     });
+}
+
+std::int32_t clsCalendar::full_moon_day(std::int32_t Index) {
+    if (Index < 0 || Index >= kPhaseCount) return 0;
+    return tables_.full_moon_local[static_cast<std::size_t>(Index)].day_number;
+}
+
+std::int32_t clsCalendar::new_moon_day(std::int32_t Index) {
+    if (Index < 0 || Index >= kPhaseCount) return 0;
+    return tables_.new_moon_local[static_cast<std::size_t>(Index)].day_number;
 }
 
 std::string clsCalendar::Vollmond_Info(std::int32_t Index) {

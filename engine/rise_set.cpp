@@ -1,7 +1,8 @@
 // Rise, set, twilight and culmination of the Sun, rise and set of the Moon,
 // and the equation of time, for the engine's place and local day. The search
 // itself is engine/rise_set_search.h; the Sun and Moon are the low-precision
-// ones of the ephemeris that it has always sampled.
+// ones of the ephemeris that it has always sampled, and the accurate ones
+// decide only where a body barely reaches its threshold between two samples.
 #include <array>
 #include <cmath>
 
@@ -10,7 +11,9 @@
 #include "engine/number_text.h"
 #include "engine/rise_set_search.h"
 #include "ephemeris/angles.h"
+#include "ephemeris/coordinates.h"
 #include "ephemeris/low_precision_hourly.h"
+#include "ephemeris/moon.h"
 #include "ephemeris/nutation.h"
 #include "ephemeris/sun.h"
 #include "ephemeris/time_scales.h"
@@ -46,6 +49,30 @@ std::size_t threshold_index(std::int16_t event_code, bool sun) {
     std::int32_t index = event_code < 0 ? -static_cast<std::int32_t>(event_code) : event_code;
     if (sun && (event_code == kDayLengthCode || event_code == kCulminationCode)) index = 1;
     return vespera::checked_index(index, 1, 4) + 1;
+}
+
+// How near the threshold (in the sine of the altitude) a window's extremum
+// must come before the accurate Sun or Moon is asked: the hourly Moon errs by
+// a few tenths of a degree, and its fixed threshold stands for a parallax
+// that varies by another tenth.
+constexpr double kNearThreshold = 0.01; // about 0.6 degrees
+
+// The body's centre above the event's threshold, in degrees, from the
+// accurate Sun and Moon of the ephemeris: the Moon's geocentric centre
+// against 0.7275 times its parallax less 0.5667 degrees of refraction for
+// rise and set (Meeus, Astronomical Algorithms, 2nd ed., ch. 15), the Sun's
+// centre against the threshold of the table.
+double accurate_height_deg(bool moon, std::size_t threshold_index, double jd_ut, double longitude_deg,
+                           double latitude_deg) {
+    const double table_deg = (moon ? kMoonThreshold_rad : kSunThreshold_rad)[threshold_index] / kLatitudeRadPerDeg;
+    if (!moon) return vespera::sun_altitude_deg(jd_ut, longitude_deg, latitude_deg) - table_deg;
+    const vespera::MoonApparent m = vespera::moon_apparent(vespera::jde_of(jd_ut));
+    const double sidereal_deg = vespera::greenwich_mean_sidereal_deg(jd_ut - vespera::kJ2000_jd) +
+                                m.nutation_longitude_deg * vespera::cos_deg(m.true_obliquity_deg);
+    const double altitude =
+        vespera::altitude_deg(sidereal_deg + longitude_deg - m.right_ascension_deg, m.declination_deg, latitude_deg);
+    const double threshold_deg = threshold_index == 1 ? 0.7275 * m.horizontal_parallax_deg - 0.5667 : table_deg;
+    return altitude - threshold_deg;
 }
 
 // The sine of the altitude of the Sun or the Moon at an instant (MJD of UT).
@@ -145,7 +172,11 @@ std::string clsCalendar::day_event(bool moon, std::int16_t event_code, const Loc
     AltitudeSamples& samples = altitude_samples(moon, day.midnight_mjd_ut, longitude_deg, latitude_deg);
     const double threshold = std::sin((moon ? kMoonThreshold_rad : kSunThreshold_rad)[j]);
     const auto sample = [&](int hour) { return samples.at(hour) - threshold; };
-    const vespera::Crossings found = vespera::find_crossings(sample, day.span_hours);
+    const auto probe = [&](double hours) {
+        return accurate_height_deg(moon, j, vespera::kJdOfMjdZero + day.midnight_mjd_ut + hours / 24.0, longitude_deg,
+                                   latitude_deg);
+    };
+    const vespera::Crossings found = vespera::find_crossings(sample, day.span_hours, probe, kNearThreshold);
 
     if (!moon && event_code == kDayLengthCode) return hrsmin(vespera::hours_above(found, day.span_hours), false);
     if (!moon && event_code == kCulminationCode) {
@@ -203,6 +234,14 @@ std::string clsCalendar::hrsmin(double hours, bool clock) const {
     if (m >= 60.0) {
         m = 0.0;
         h += 1.0;
+    }
+    // A time of day that rounds up to 24:00 (from 23:59:30 on) stays on its
+    // own day as 23:59, the same half minute off as any rounding: the event
+    // happened on the day whose search found it, and the next day's search
+    // starts at its own midnight.
+    if (clock && h == 24.0 && m == 0.0) {
+        h = 23.0;
+        m = 59.0;
     }
     std::string text = (hours < 0.0 && (h > 0.0 || m > 0.0)) ? "-" : "";
     text += vespera::two_digits(static_cast<std::int64_t>(h));

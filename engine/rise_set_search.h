@@ -8,6 +8,32 @@
 
 namespace vespera {
 
+// The zero of f between a and b (f(a) = fa and f(b) = fb of opposite sign),
+// to a second: regula falsi with the Illinois rule.
+template <class F>
+double zero_of(F&& f, double a, double fa, double b, double fb) {
+    constexpr double kSecond_hours = 1.0 / 3600.0;
+    int side = 0;
+    for (int i = 0; i < 60 && std::fabs(b - a) > kSecond_hours; ++i) {
+        const double c = (fa * b - fb * a) / (fa - fb);
+        if (!std::isfinite(c)) break;
+        const double fc = f(c);
+        if (fc == 0.0) return c;
+        if ((fc < 0.0) == (fb < 0.0)) {
+            b = c;
+            fb = fc;
+            if (side == -1) fa /= 2.0;
+            side = -1;
+        } else {
+            a = c;
+            fa = fc;
+            if (side == 1) fb /= 2.0;
+            side = 1;
+        }
+    }
+    return (a + b) / 2.0;
+}
+
 // The parabola through (-1, ym), (0, yz), (+1, yp): its zero crossings
 // within [-1, 1] (nz of them, z1 <= z2) and its extremum (xe, ye).
 struct Parabola {
@@ -29,12 +55,67 @@ struct Crossings {
     double set_hours = 0.0;
 };
 
+// The window centred on `hour` whose extremum lies at hour + xe: if `probe`
+// puts the body across the threshold there, the two crossings on either
+// side of it, by regula falsi on the probe. The brief passage may reach past
+// the window, so each side is widened by up to two hours until the probe is
+// back on the samples' side.
+template <class Probe>
+void probe_excursion(Probe&& probe, int hour, double xe, bool samples_above, double span_hours, Crossings& found) {
+    const double middle = hour + xe;
+    const double at_middle = probe(middle);
+    if (!((at_middle > 0.0) != samples_above) || at_middle == 0.0) return;
+    const auto back_on_side = [&](double direction, double& t, double& value) {
+        for (int widen = 0; widen <= 2; ++widen) {
+            t = middle + direction * (std::fabs(direction > 0 ? 1.0 - xe : 1.0 + xe) + widen);
+            value = probe(t);
+            if ((value > 0.0) == samples_above && value != 0.0) return true;
+        }
+        return false;
+    };
+    double left = 0.0, at_left = 0.0, right = 0.0, at_right = 0.0;
+    if (!back_on_side(-1.0, left, at_left) || !back_on_side(1.0, right, at_right)) return;
+    const double first = zero_of(probe, left, at_left, middle, at_middle);
+    const double second = zero_of(probe, middle, at_middle, right, at_right);
+    // Up for a while from below, or down for a while from above; a crossing
+    // outside the day belongs to the day before or after.
+    double& first_time = samples_above ? found.set_hours : found.rise_hours;
+    double& second_time = samples_above ? found.rise_hours : found.set_hours;
+    bool& first_found = samples_above ? found.set : found.rise;
+    bool& second_found = samples_above ? found.rise : found.set;
+    if (first >= 0.0 && first <= span_hours) {
+        first_time = first;
+        first_found = true;
+    }
+    if (second >= 0.0 && second <= span_hours) {
+        second_time = second;
+        second_found = true;
+    }
+}
+
+// Whether the parabola of one window has its extremum inside the window,
+// on the same side of the threshold as all three samples but within `near`
+// of it: there the hourly samples cannot tell whether the body touches the
+// threshold between them.
+inline bool extremum_near_threshold(const Parabola& q, double ym, double yz, double yp, double near) {
+    const bool all_below = ym < 0.0 && yz < 0.0 && yp < 0.0;
+    const bool all_above = ym > 0.0 && yz > 0.0 && yp > 0.0;
+    if (!(all_below || all_above) || !(std::fabs(q.xe) < 1.0) || !(std::fabs(q.ye) < near)) return false;
+    return all_below ? q.ye > yz : q.ye < yz; // a maximum below, a minimum above
+}
+
 // Samples the hours 0, 1, 2 ... in overlapping two-hour parabolas until a rise
 // and a set are found or the span (24 hours, or 23 and 25 across a clock
 // change) is over; crossings after the span's end belong to the next day.
 // `sample(hour)` is the sine of the altitude less that of the threshold.
-template <class Sample>
-Crossings find_crossings(Sample&& sample, double span_hours) {
+//
+// Near the poles a body may cross the threshold and return within an hour.
+// Where a window's extremum comes within `near` of the threshold without
+// a crossing, `probe(hours)` (any measure of the body above its threshold,
+// negative below, taken from a more accurate model) decides at the
+// extremum; if the body does get across, both crossings are found with it.
+template <class Sample, class Probe>
+Crossings find_crossings(Sample&& sample, double span_hours, Probe&& probe, double near) {
     Crossings found;
     double ym = sample(0);
     found.above = ym > 0.0;
@@ -71,10 +152,18 @@ Crossings find_crossings(Sample&& sample, double span_hours) {
                     found.rise = true;
                 }
             }
+        } else if (q.nz == 0 && extremum_near_threshold(q, ym, yz, yp, near)) {
+            probe_excursion(probe, hour, q.xe, yz > 0.0, span_hours, found);
         }
         ym = yp;
     }
     return found;
+}
+
+// Without a second model: the hourly parabolas alone.
+template <class Sample>
+Crossings find_crossings(Sample&& sample, double span_hours) {
+    return find_crossings(sample, span_hours, [](double) { return 0.0; }, 0.0);
 }
 
 // The hour of the highest point of the span: the highest hourly sample,

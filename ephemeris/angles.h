@@ -10,10 +10,9 @@ namespace vespera {
 inline constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 inline constexpr double kDegPerArcsec = 1.0 / 3600.0;
 
-// The rounded factors of Duffett-Smith & Zwart's routines, kept where their
-// published figures are reproduced (the 1900-epoch Sun and Moon, the eclipse module).
+// The rounded factor of Duffett-Smith & Zwart's routines, kept where their
+// published limits are reproduced (the eclipse module's occurrence test).
 inline constexpr double kRoundedRadPerDeg = 0.01745329252;
-inline constexpr double kRoundedDegPerRad = 57.29577951;
 
 inline double sin_deg(double angle_deg) { return std::sin(angle_deg * kRadPerDeg); }
 inline double cos_deg(double angle_deg) { return std::cos(angle_deg * kRadPerDeg); }

@@ -77,4 +77,34 @@ LunarPhase lunar_phase(double k, bool full_moon) {
     return {mean_jde + periodic + additional, reduce_degrees(f / kRadPerDeg)};
 }
 
+bool may_be_eclipsed(const LunarPhase& phase) {
+    constexpr double kNoEclipseSinF = 0.36;
+    constexpr double kTrustedCenturies = 30.0;
+    if (!(std::fabs(phase.jde - 2451545.0) < kTrustedCenturies * 36525.0)) return true;
+    return std::fabs(std::sin(phase.argument_of_latitude_deg * kRadPerDeg)) <= kNoEclipseSinF;
+}
+
+double nearest_lunation(double jde, bool full_moon) {
+    if (!std::isfinite(jde) || std::fabs(jde) > 1e9) return std::nan("");
+    constexpr double kSynodicMonth_days = 29.530588853;
+    const double offset = full_moon ? 0.5 : 0.0;
+    double k = std::round((jde - 2451550.09765) / kSynodicMonth_days - offset) + offset;
+    // Far from the present the mean phase's polynomial in T runs away from
+    // the mean lunation by days; a step or two puts it right.
+    double off = jde - lunar_phase(k, full_moon).jde;
+    for (int i = 0; i < 8 && std::fabs(off) > kSynodicMonth_days / 2.0; ++i) {
+        k += off > 0.0 ? 1.0 : -1.0;
+        off = jde - lunar_phase(k, full_moon).jde;
+    }
+    // Lunations differ in length by up to 13 hours (Meeus ch. 49): only
+    // within that much of the middle between two phases may the neighbour
+    // be the nearer one.
+    double best = k;
+    if (std::fabs(off) > 14.0) {
+        const double neighbour = off > 0.0 ? k + 1.0 : k - 1.0;
+        if (std::fabs(jde - lunar_phase(neighbour, full_moon).jde) < std::fabs(off)) best = neighbour;
+    }
+    return best;
+}
+
 } // namespace vespera

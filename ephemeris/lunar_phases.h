@@ -13,4 +13,15 @@ struct LunarPhase {
 // lunation k; k = 0 is the new moon of 6 January 2000.
 LunarPhase lunar_phase(double k, bool full_moon);
 
+// Whether a new or full moon may be eclipsed at all: Meeus ch. 54 rules
+// out |sin F| > 0.36. From thirty centuries before or after 2000 on, the
+// series' F and the Moon of ch. 47 part by more than that test's margin, so
+// there it rules out nothing.
+bool may_be_eclipsed(const LunarPhase& phase);
+
+// The lunation k (whole for a new moon, whole + 0.5 for a full moon) whose
+// phase lies nearest the dynamical instant `jde`; NaN for an instant that is
+// not finite or lies beyond a billion days.
+double nearest_lunation(double jde, bool full_moon);
+
 } // namespace vespera

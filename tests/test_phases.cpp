@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <regex>
+#include <vector>
 
 #include "engine/date_math.h"
 #include "engine/phases.h"
@@ -85,7 +86,7 @@ TEST(Phases, Year2024InGermanTimeWithinTwoMinutes) {
 }
 
 TEST(Phases, DayTestsSearchAllFifteenEntries) {
-    // 11 January 2024 is list entry 0 of the new moons; it must be marked.
+    // 11 January 2024, the year's first new moon, must be marked.
     EngineForTest t;
     t.in_berlin();
     t.at(2024, 1, 1);
@@ -95,6 +96,32 @@ TEST(Phases, DayTestsSearchAllFifteenEntries) {
     EXPECT_FALSE(t.cal.IstNeumond(day_of(2024, 1, 12)));
     EXPECT_EQ(t.cal.IstNeumond_Info(day_of(2024, 1, 12)), "");
     EXPECT_EQ(t.cal.IstVollmond_Info(day_of(2024, 1, 12)), "");
+}
+
+TEST(Phases, ListsCoverEveryYearFromItsFirstMonth) {
+    // Entry 0 is the last phase before 1 January, entry 1 the first of the
+    // year within its first 30 days, and the entries in the year run on
+    // without a gap past 31 December: every seventh year of the engine, the
+    // ends of the range and the first years of the era (27968 once listed
+    // full moons from June only).
+    std::vector<std::int64_t> years = {-27968, -1, 0, 1, 2, 12, 1582, 1583, 2024, 27968};
+    for (std::int64_t year = -27968; year <= 27968; year += 7) years.push_back(year);
+    EngineForTest t;
+    for (const std::int64_t year : years) {
+        t.at(static_cast<int>(year), 1, 1);
+        const auto new_year = static_cast<std::int32_t>(vespera::day_number(year, 1, 1));
+        const auto last_day = static_cast<std::int32_t>(vespera::day_number(year, 12, 31));
+        for (const bool full : {true, false}) {
+            const auto day = [&](int i) { return full ? t.cal.full_moon_day(i) : t.cal.new_moon_day(i); };
+            ASSERT_LE(day(0), new_year) << year << (full ? " full" : " new");
+            ASSERT_GE(day(1), new_year) << year;
+            ASSERT_LT(day(1) - new_year, 30) << year;
+            ASSERT_GT(day(clsCalendar::kPhaseCount - 1), last_day) << year;
+            for (int i = 1; i < clsCalendar::kPhaseCount; ++i) ASSERT_GT(day(i), day(i - 1)) << year;
+        }
+    }
+    EXPECT_EQ(t.cal.full_moon_day(15), 0);
+    EXPECT_TRUE(t.faults.empty());
 }
 
 TEST(Phases, BlueMoonsInGermanTime) {

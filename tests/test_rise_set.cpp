@@ -6,6 +6,8 @@
 #include <cmath>
 #include <iostream>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "engine_fixture.h"
 #include "engine_test_access.h"
@@ -244,6 +246,67 @@ TEST(RiseSet, MoonRisesWithoutSettingAndTheReverse) {
     EXPECT_TRUE(t.faults.empty());
 }
 
+TEST(RiseSet, BriefMoonNearThePoleIsFound) {
+    // Tromsø (18.96 E, 69.65 N), 15 January 2010: the Moon is up for 23
+    // minutes, rising 10:55:48 and setting 11:18:49 UT by Astronomy Engine
+    // 2.1.19 (an accurate modern ephemeris), 11:56 and 12:19 CET. The hourly
+    // samples stay below the threshold; the accurate Moon at the extremum
+    // finds both crossings within its grazing precision.
+    EngineForTest t;
+    t.cal.setLongitude(18.96);
+    t.cal.setLatitude(69.65);
+    t.cal.setZeitzone("Europe/Oslo");
+    t.at(2010, 1, 15);
+    EXPECT_NEAR(minutes_of(t.cal.AufgangMond()), 11 * 60 + 56, 2);
+    EXPECT_NEAR(minutes_of(t.cal.UntergangMond()), 12 * 60 + 19, 2);
+    EXPECT_TRUE(t.faults.empty());
+}
+
+TEST(RiseSet, NoTimeOfDayReads2400) {
+    // Every clock text of every day of 2024 at twenty places from pole to
+    // pole. Events from 23:59:30 on read 23:59 on their own day.
+    struct Place { double latitude, longitude; const char* zone; };
+    const Place places[] = {
+        {52.52, 13.30, "Europe/Berlin"},         {54.78, 9.44, "Europe/Berlin"},
+        {48.14, 11.58, "Europe/Berlin"},         {69.65, 18.96, "Europe/Oslo"},
+        {78.22, 15.65, "Arctic/Longyearbyen"},   {64.15, -21.94, "Atlantic/Reykjavik"},
+        {60.17, 24.94, "Europe/Helsinki"},       {51.51, -0.13, "Europe/London"},
+        {40.42, -3.70, "Europe/Madrid"},         {40.71, -74.01, "America/New_York"},
+        {61.22, -149.90, "America/Anchorage"},   {-0.18, -78.47, "America/Guayaquil"},
+        {-54.80, -68.30, "America/Argentina/Ushuaia"}, {-33.92, 18.42, "Africa/Johannesburg"},
+        {-1.29, 36.82, "Africa/Nairobi"},        {19.08, 72.88, "Asia/Kolkata"},
+        {35.68, 139.69, "Asia/Tokyo"},           {-33.87, 151.21, "Australia/Sydney"},
+        {-36.85, 174.76, "Pacific/Auckland"},    {-77.85, 166.67, "Antarctica/McMurdo"},
+    };
+    int last_minute = 0;
+    for (const Place& p : places) {
+        EngineForTest t;
+        t.cal.setLongitude(p.longitude);
+        t.cal.setLatitude(p.latitude);
+        t.cal.setZeitzone(p.zone);
+        t.at(2024, 1, 1);
+        std::vector<std::string> texts;
+        for (std::int32_t code = 51; code <= 54; ++code) texts.push_back(t.cal.Jahreszeit_Datum(code));
+        for (int day = 1; day <= 366; ++day) {
+            t.cal.TagesZahl_Setzen(day);
+            const auto jd = static_cast<std::int32_t>(t.cal.JD());
+            for (std::string text : {t.cal.AufgangSonne(), t.cal.UntergangSonne(), t.cal.DaemmerungAnfang(),
+                                     t.cal.DaemmerungEnde(), t.cal.Kulmination_Sonne(), t.cal.AufgangMond(),
+                                     t.cal.UntergangMond(), t.cal.IstVollmond_Info(jd), t.cal.IstNeumond_Info(jd)}) {
+                texts.push_back(std::move(text));
+            }
+        }
+        for (const std::string& text : texts) {
+            ASSERT_EQ(text.find("24:00 Uhr"), std::string::npos) << p.zone << ": " << text;
+            if (text.find("23:59 Uhr") != std::string::npos) ++last_minute;
+        }
+        EXPECT_TRUE(t.faults.empty()) << p.zone;
+    }
+    // The case is met at these places in 2024, so the test does test it.
+    EXPECT_GT(last_minute, 0);
+    RecordProperty("texts_at_23_59", last_minute);
+}
+
 TEST(RiseSet, ChangeoverDayUsesThatDaysSummerTime) {
     // The clock change applies to the whole day from its midnight: sunrise in
     // Berlin jumps by an hour less the day's own drift of one to three minutes.
@@ -280,7 +343,7 @@ TEST(RiseSet, HoursAndMinutesText) {
     struct Case { double hours; bool clock; const char* text; };
     const Case cases[] = {
         {6.5, true, "06:30 Uhr"},        {15.25, false, "15:15 Stunden"}, {6.9999, true, "07:00 Uhr"},
-        {0.0, true, "00:00 Uhr"},        {23.9999, true, "24:00 Uhr"},    {0.0083, true, "00:00 Uhr"},
+        {0.0, true, "00:00 Uhr"},        {23.9999, true, "23:59 Uhr"},    {0.0083, true, "00:00 Uhr"},
         {0.00834, true, "00:01 Uhr"},    {24.0, false, "24:00 Stunden"},  {-0.5, false, "-00:30 Stunden"},
         {-0.001, false, "00:00 Stunden"}, {123.75, false, "123:45 Stunden"},
     };

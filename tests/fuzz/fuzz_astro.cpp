@@ -1,5 +1,6 @@
 // The eclipse module with arbitrary doubles (NaN, infinities, huge and
-// negative values) in its five entry points and its detail routines: nothing
+// negative values) in its five entry points, its detail routines and the
+// solar and lunar eclipse geometry: nothing
 // may crash, hang or run into undefined behaviour, and for finite arguments
 // the entry points stay within their documented ranges.
 #include <cmath>
@@ -7,6 +8,8 @@
 
 #include "astro/AstroModule.h"
 #include "astro/AstroModuleDetail.h"
+#include "astro/lunar_eclipse.h"
+#include "astro/solar_eclipse.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
@@ -72,67 +75,41 @@ void entry_points(fuzz::Reader& in) {
 
 void detail_routines(fuzz::Reader& in) {
     const double a = in.real(), b = in.real(), c = in.real(), e = in.real(), f = in.real(), g = in.real(),
-                 h = in.real(), i = in.real(), j = in.real(), k = in.real();
-    const char* const direction = in.flag() ? "True" : "Apparent";
-    switch (in.byte() % 16) {
+                 h = in.real(), i = in.real();
+    switch (in.byte() % 6) {
     case 0: (void)d::GradNormieren(a); (void)d::Abrunden(a); (void)d::Bruchteil(a); break;
     case 1: (void)d::DatumZuJD(a, b, c); (void)d::JDZuTag(a); (void)d::JDZuMonat(a); (void)d::JDZuJahr(a); break;
-    case 2: (void)d::GMSZuDezimal(a, b, c); (void)d::local_to_universal(a, b, c, e, f, g, h, i); break;
-    case 3:
-        (void)d::OrtszeitZuWeltzeit(a, b, c, e, f, g, h, i);
-        (void)d::OrtszeitZuWeltTag(a, b, c, e, f, g, h, i);
-        (void)d::OrtszeitZuWeltMonat(a, b, c, e, f, g, h, i);
-        (void)d::OrtszeitZuWeltJahr(a, b, c, e, f, g, h, i);
-        break;
-    case 4: (void)d::WeltzeitZuSternzeit(a, b, c, e, f, g); (void)d::SternzeitZuOrtssternzeit(a, b, c, e); break;
-    case 5:
-        (void)d::RektaszensionZuStundenwinkel(a, b, c, e, f, g, h, i, j, k);
-        (void)d::StundenwinkelZuRektaszension(a, b, c, e, f, g, h, i, j, k);
-        break;
-    case 6: {
-        (void)d::Bogenmass(a);
-        (void)d::Grad(a);
-        const double angle = d::Atan2(a, b);
-        if (all_finite({a, b})) fuzz::check(angle >= 0.0 && angle <= d::kTwoPi, "Atan2" + args({a, b}));
-        const double arcsine = d::ArcSin(a);
-        if (!std::isnan(a)) {
-            fuzz::check(std::fabs(arcsine) <= d::kPi / 2 + 1e-12, "ArcSin" + args({a}) + " = " + args({arcsine}));
-        }
-        (void)d::signed_angle(a);
-        break;
-    }
-    case 7: (void)d::Schiefe(a, b, c); (void)d::NutationLaenge(a, b, c); (void)d::NutationSchiefe(a, b, c); break;
-    case 8:
-        (void)d::EkliptikZuRektaszension(a, b, c, e, f);
-        (void)d::EkliptikZuDeklination(a, b, c, e, f);
-        (void)d::AequatorZuEklLaenge(a, b, c, e, f);
-        (void)d::AequatorZuEklBreite(a, b, c, e, f);
-        break;
-    case 9:
-        (void)d::ParallaxeStundenwinkel(a, b, direction, c, e, f);
-        (void)d::ParallaxeDeklination(a, b, direction, c, e, f);
-        break;
-    case 10:
-        (void)d::SonneLaenge(a, b, c, e, f, g, h, i);
-        (void)d::SonneAbstand(a, b, c, e, f, g, h, i);
-        break;
-    case 11:
-        (void)d::MondLaenge(a, b, c, e, f, g, h, i);
-        (void)d::MondBreite(a, b, c, e, f, g, h, i);
-        (void)d::MondParallaxe(a, b, c, e, f, g, h, i);
-        break;
-    case 12: (void)d::lunation_number(a, b, c, e, f); break;
-    case 13: (void)d::new_moon_of_lunation(a); break;
-    case 14: {
+    case 2: (void)d::local_to_universal(a, b, c, e, f, g, h, i); break;
+    case 3: (void)d::lunation_number(a, b, c, e, f); break;
+    case 4: (void)d::new_moon_of_lunation(a); break;
+    default: {
         const std::string_view text = d::occurrence_for_node_distance(d::node_distance_rad(a));
         fuzz::check(text == am::kNoSolarEclipse || text == am::kSolarEclipsePossible ||
                         text == am::kSolarEclipseCertain,
                     "occurrence_for_node_distance");
         break;
     }
+    }
+}
+
+// The eclipse geometry itself: any instant and place gives a kind and, for
+// an eclipse, contacts in time order.
+void eclipse_geometry(fuzz::Reader& in) {
+    const double jd = in.real(), lat = in.real(), lon = in.real();
+    switch (in.byte() % 3) {
+    case 0: {
+        const vespera::LocalSolarEclipse e = vespera::local_solar_eclipse(jd, lat, lon);
+        if (e.kind != vespera::SolarEclipseKind::None) {
+            fuzz::check(e.first.jd_ut <= e.maximum.jd_ut && e.maximum.jd_ut <= e.last.jd_ut,
+                        "local_solar_eclipse contacts out of order" + args({jd, lat, lon}));
+            fuzz::check(e.obscuration >= 0.0 && e.obscuration <= 1.0, "obscuration" + args({jd, lat, lon}));
+        }
+        break;
+    }
+    case 1: (void)vespera::global_solar_eclipse(jd); break;
     default: {
-        const d::ContactInput input{a, b, c, e, f, g, h, i, j, k, in.real(), in.real()};
-        (void)d::solve_contacts(input);
+        const vespera::LunarEclipse e = vespera::lunar_eclipse_near(jd);
+        (void)vespera::lunar_eclipse_seen_from(e, lat, lon);
         break;
     }
     }
@@ -143,10 +120,10 @@ void detail_routines(fuzz::Reader& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Reader in(data, size);
     for (int call = 0; call < 8 && !in.empty(); ++call) {
-        if (in.flag()) {
-            entry_points(in);
-        } else {
-            detail_routines(in);
+        switch (in.byte() % 3) {
+        case 0: entry_points(in); break;
+        case 1: detail_routines(in); break;
+        default: eclipse_geometry(in); break;
         }
     }
     return 0;

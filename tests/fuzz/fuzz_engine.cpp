@@ -319,13 +319,14 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
     }
     case 38: {
         const auto v = in.int32();
-        const std::uint8_t which = in.byte() % 4;
-        h.last_call = "Vollmond/Neumond_Datum/_Info(" + std::to_string(v) + ")";
+        const std::uint8_t which = in.byte() % 5;
+        h.last_call = "Vollmond/Neumond_Datum/_Info/_day(" + std::to_string(v) + ")";
         switch (which) {
         case 0: h.text(c.Vollmond_Datum(v)); break;
         case 1: h.text(c.Neumond_Datum(v)); break;
         case 2: h.text(c.Vollmond_Info(v)); break;
-        default: h.text(c.Neumond_Info(v)); break;
+        case 3: h.text(c.Neumond_Info(v)); break;
+        default: (void)c.full_moon_day(v); (void)c.new_moon_day(v); break;
         }
         break;
     }
@@ -359,14 +360,21 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
         break;
     }
     case 43: {
-        const std::uint8_t which = in.byte() % 5;
-        h.last_call = "GlobalStrahlung/MittlereTemperatur/SonneMaximumEnergie/Sonnenstrahlung/MondEntfernung";
+        const std::uint8_t which = in.byte() % 8;
+        h.last_call = "GlobalStrahlung/MittlereTemperatur/SonneMaximumEnergie/Sonnenstrahlung/MondEntfernung/eclipses";
         switch (which) {
         case 0: h.text(c.GlobalStrahlung()); break;
         case 1: h.text(c.MittlereTemperatur()); break;
         case 2: (void)c.SonneMaximumEnergie(); break;
         case 3: c.Sonnenstrahlung(); (void)c.IstSonnenfinsternis(); (void)c.Saroszyklus(); break;
-        default: (void)c.MondEntfernung(); break;
+        case 4: (void)c.MondEntfernung(); break;
+        case 5: (void)c.solar_eclipse_of_day(); break;
+        case 6: (void)c.lunar_eclipse_of_day(); break;
+        default: {
+            const vespera::YearEclipses year = c.eclipses_of_year();
+            fuzz::check(year.solar.size() <= 5 && year.lunar.size() <= 5, "eclipses_of_year: more than five");
+            break;
+        }
         }
         break;
     }

@@ -46,10 +46,10 @@ ENGINE_DAY_REPORT = engine_start(2024, 5, 3) + b"".join(
     + [op(17, i32(5), i32(e)) for e in (4, 5, 6, 7, 8)]
     + [op(24), op(25, i32(2460403)), op(26), op(35, b"\x01"), op(35, b"\x00")]
     + [op(20, i32(i)) for i in (0, 36, 72)]
-    + [op(38, i32(i), bytes([w])) for i in (0, 14) for w in range(4)]
+    + [op(38, i32(i), bytes([w])) for i in (0, 14) for w in range(5)]
     + [op(41, i32(51 + i), bytes([w])) for i in range(4) for w in range(3)]
     + [op(40), op(42, b"\x00"), op(42, b"\x01"), op(42, b"\x02"), op(42, b"\x03", real(12.5))]
-    + [op(43, bytes([w])) for w in range(5)]
+    + [op(43, bytes([w])) for w in range(8)]
     + [op(6), op(7, i32(2)), op(9, i32(0)), op(9, i32(1)), op(9, i32(2)), op(12), op(14)]
     + [op(15, i32(f)) for f in range(3)]
 )
@@ -92,25 +92,34 @@ ENGINE_DAY_NUMBERS = engine_start(1582, 10, 4) + b"".join([
     op(11, i16(32767), b"\x0d", b"\xff"), op(3, i32(1)), op(18),
 ])
 
+# A call is a selector byte (0 entry points, 1 detail routines, 2 eclipse
+# geometry) and its numbers.
 ASTRO = [
     # 20 March 2015 in Berlin and on the Greenwich meridian at 68.65 N, 9 March 2016 in
     # Jakarta, 20 May 2012 in Tokyo and in San Francisco (zone -8).
-    b"".join(b"\x01" + real(20) + real(3) + real(2015) + real(0) + real(1) + real(13.2975) + real(52.5222)
+    b"".join(b"\x00" + real(20) + real(3) + real(2015) + real(0) + real(1) + real(13.2975) + real(52.5222)
              + bytes([w]) for w in range(5)),
-    b"".join(b"\x01" + real(20) + real(3) + real(2015) + real(0) + real(0) + real(0) + real(68.65) + bytes([w])
+    b"".join(b"\x00" + real(20) + real(3) + real(2015) + real(0) + real(0) + real(0) + real(68.65) + bytes([w])
              for w in range(5)),
-    b"".join(b"\x01" + real(9) + real(3) + real(2016) + real(0) + real(7) + real(106.8) + real(-6.2) + bytes([w])
+    b"".join(b"\x00" + real(9) + real(3) + real(2016) + real(0) + real(7) + real(106.8) + real(-6.2) + bytes([w])
              for w in range(5)),
-    b"".join(b"\x01" + real(20) + real(5) + real(2012) + real(0) + real(9) + real(139.7) + real(35.7) + bytes([w])
+    b"".join(b"\x00" + real(20) + real(5) + real(2012) + real(0) + real(9) + real(139.7) + real(35.7) + bytes([w])
              for w in range(5)),
-    b"".join(b"\x01" + real(20) + real(5) + real(2012) + real(1) + real(-8) + real(-122.4) + real(37.8)
+    b"".join(b"\x00" + real(20) + real(5) + real(2012) + real(1) + real(-8) + real(-122.4) + real(37.8)
              + bytes([w]) for w in range(5)),
-    b"".join(b"\x01" + NAN + INF + real(-1e300) + real(1e300) + NAN + real(-0.0) + real(90) + bytes([w])
+    b"".join(b"\x00" + NAN + INF + real(-1e300) + real(1e300) + NAN + real(-0.0) + real(90) + bytes([w])
              for w in range(5)),
-    b"".join(b"\x00" + real(11) + real(8) + real(1999) + real(12.5) + real(1) + real(13.3)
-             + real(52.5) + real(0.3) + real(2451545.0) + real(0.01) + b"\x01" + bytes([w]) + real(0.2) + real(1.0)
-             for w in range(16)),
-    b"".join(b"\x00" + NAN * 10 + b"\x00" + bytes([w]) + NAN * 2 for w in range(16)),
+    b"".join(b"\x01" + real(11) + real(8) + real(1999) + real(12.5) + real(1) + real(13.3)
+             + real(52.5) + real(0.3) + bytes([w]) for w in range(6)),
+    b"".join(b"\x01" + NAN * 8 + bytes([w]) for w in range(6)),
+    # New moons of 8 April 2024 (New York, Sydney) and 11 August 1999 (München),
+    # the full moon of 7 September 2025 (Berlin), and instants far out.
+    b"".join(b"\x02" + real(2460409.25) + real(40.71) + real(-74.0) + bytes([w]) for w in range(3)),
+    b"".join(b"\x02" + real(2460409.25) + real(-33.87) + real(151.21) + bytes([w]) for w in range(3)),
+    b"".join(b"\x02" + real(2451401.96) + real(48.14) + real(11.58) + bytes([w]) for w in range(3)),
+    b"".join(b"\x02" + real(2460926.26) + real(52.52) + real(13.30) + bytes([w]) for w in range(3)),
+    b"".join(b"\x02" + real(jd) + real(89.9) + real(-180.0) + bytes([w])
+             for jd in (-8500000.0, 12500000.0, 1e9, -1e300) for w in range(3)),
 ]
 
 # Actions, two bytes each: 0-3 cmdAendern, 4-11 cmdDaten, 12 cmdDiff, 13 cmdHeute,
