@@ -139,11 +139,6 @@ public:
     std::string Neumond_Datum(std::int32_t Index);
     std::string Vollmond_Info(std::int32_t Index);
     std::string Neumond_Info(std::int32_t Index);
-    // The local day number of a list entry, 0 for an index outside 0..14. A
-    // year's list holds the entries whose day lies in the year.
-    std::int32_t full_moon_day(std::int32_t Index);
-    std::int32_t new_moon_day(std::int32_t Index);
-
     // ---- eclipses on the engine's day and year (eclipse_days.cpp) ---------
     // At the engine's place, on its clock; see engine/eclipses.h.
     std::optional<vespera::SolarEclipseDay> solar_eclipse_of_day();
@@ -151,7 +146,8 @@ public:
     vespera::YearEclipses eclipses_of_year();
 
     // The year's phases as local day numbers (year_days.cpp), for callers
-    // that carry the date as data beside the text.
+    // that carry the date as data beside the text. A year's list holds the
+    // entries whose day lies in the year.
     std::int32_t full_moon_day(std::int32_t Index);
     std::int32_t new_moon_day(std::int32_t Index);
 

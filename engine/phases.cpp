@@ -149,16 +149,6 @@ std::string clsCalendar::Neumond_Datum(std::int32_t Index) {
     });
 }
 
-std::int32_t clsCalendar::full_moon_day(std::int32_t Index) {
-    if (Index < 0 || Index >= kPhaseCount) return 0;
-    return tables_.full_moon_local[static_cast<std::size_t>(Index)].day_number;
-}
-
-std::int32_t clsCalendar::new_moon_day(std::int32_t Index) {
-    if (Index < 0 || Index >= kPhaseCount) return 0;
-    return tables_.new_moon_local[static_cast<std::size_t>(Index)].day_number;
-}
-
 std::string clsCalendar::Vollmond_Info(std::int32_t Index) {
     return guarded("Vollmond_Info", std::string{}, [&] {
         const auto& phase = tables_.full_moon_local[vespera::checked_index(Index, tables_.full_moon_local.size())];
