@@ -97,6 +97,14 @@ TEST(SettingsStore, TextsSurviveTheWayBothToAndFromQSettings) {
     EXPECT_EQ(stored.value("Settings/farbe").toString(), "blau, hell");
     EXPECT_EQ(stored.value("Settings/region").toString(), "DE-NW");
     EXPECT_EQ(stored.value("Settings/lon").toString(), "7,1");
+
+    // A quote left open runs to the file's end; written back before the
+    // place, it would swallow the place.
+    WindowForTest open_quote;
+    write_file(open_quote.settingsPath(), "[Andere]\nk=\"offen\n");
+    ASSERT_EQ(vespera::ui::write_stored_place({7.1, 50.73, "Bonn", "Europe/Berlin", "DE-NW"}, ','), "");
+    EXPECT_EQ(vespera::ui::read_stored_place().city, "Bonn");
+    EXPECT_EQ(QSettings(open_quote.settingsPath(), QSettings::IniFormat).value("Settings/ort").toString(), "Bonn");
 }
 
 TEST(SettingsStore, AFailedSaveIsSaidInTheStatusLine) {

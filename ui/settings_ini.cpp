@@ -245,6 +245,12 @@ QByteArray escaped_key(const QString& key) {
     return result;
 }
 
+bool ends_on_its_line(const QByteArray& line) {
+    const QByteArray probe = line + "\nx=1\n";
+    qsizetype position = 0, line_start = 0, line_length = 0, equals_at = -1;
+    return read_line(probe, position, line_start, line_length, equals_at) && line_start + line_length <= line.size();
+}
+
 } // namespace
 
 IniFile IniFile::parse(const QByteArray& content) {
@@ -269,7 +275,6 @@ IniFile IniFile::parse(const QByteArray& content) {
                 name = unescaped_key(raw);
             }
             Section& found = file.section(name);
-            if (found.raw_name.isEmpty()) found.raw_name = raw;
             current = static_cast<std::size_t>(&found - file.sections_.data());
             continue;
         }
@@ -292,7 +297,6 @@ IniFile::Section& IniFile::section(const QString& name) {
     }
     Section added;
     added.name = name;
-    added.raw_name = escaped_key(name);
     sections_.push_back(std::move(added));
     return sections_.back();
 }
@@ -341,9 +345,22 @@ QByteArray IniFile::serialize() const {
     for (const Section& s : sections_) {
         if (s.entries.empty()) continue;
         if (!out.isEmpty()) out += '\n';
-        out += s.name.isEmpty() ? QByteArray("[General]") : '[' + s.raw_name + ']';
+        // Headers as QSettings writes them; "General" itself is escaped.
+        if (s.name.isEmpty()) {
+            out += "[General]";
+        } else if (s.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
+            out += "[%" + escaped_key(s.name) + ']';
+        } else {
+            out += '[' + escaped_key(s.name) + ']';
+        }
         out += '\n';
-        for (const Entry& entry : s.entries) out += entry.raw_key + '=' + entry.raw_value + '\n';
+        for (const Entry& entry : s.entries) {
+            const QByteArray line = entry.raw_key + '=' + entry.raw_value;
+            // An unclosed quote or a final backslash ran on to the file's end
+            // when read; written back with lines after it, it would swallow
+            // them, and with them the place saved now.
+            if (ends_on_its_line(line)) out += line + '\n';
+        }
     }
     return out;
 }

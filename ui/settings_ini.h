@@ -30,8 +30,8 @@ public:
     // first stood, or adds it at the section's end (the section at the file's end).
     void setText(const QString& section, const QString& key, const QString& text);
 
-    // Every other section and entry keeps its bytes; comments are dropped, as
-    // QSettings drops them.
+    // Every other entry keeps its bytes; comments are dropped, as QSettings
+    // drops them, and so is an entry that would run on into the next line.
     QByteArray serialize() const;
 
 private:
@@ -42,7 +42,6 @@ private:
     };
     struct Section {
         QString name; // empty: the keys before any section and "[General]"
-        QByteArray raw_name;
         std::vector<Entry> entries;
     };
     Section& section(const QString& name);
