@@ -10,9 +10,10 @@
 namespace vespera {
 namespace {
 
-// More digits than a double holds say nothing more; the bound keeps the
-// text short enough to quote.
-constexpr std::size_t kMaxCoordinateDigits = 18;
+// More significant digits than a double holds say nothing more; leading
+// zeros do not count ("0,000005" as the settings store writes a small value).
+constexpr std::size_t kMaxSignificantDigits = 18;
+constexpr std::size_t kMaxCoordinateText = 512;
 constexpr std::string_view kDegreeSign = "\xC2\xB0";
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
@@ -38,12 +39,15 @@ int compass_sign(char letter, CoordinateAxis axis) {
 
 // "12", "12,5", ",5", "12." with a point or a comma; nullopt otherwise.
 std::optional<double> unsigned_decimal(std::string_view text) {
+    if (text.size() > kMaxCoordinateText) return std::nullopt;
     std::string number;
     std::size_t digits = 0;
+    std::size_t significant = 0;
     bool separator = false;
     for (const char c : text) {
         if (c >= '0' && c <= '9') {
             ++digits;
+            if (c != '0' || significant > 0) ++significant;
             number += c;
         } else if ((c == ',' || c == '.') && !separator) {
             separator = true;
@@ -52,7 +56,7 @@ std::optional<double> unsigned_decimal(std::string_view text) {
             return std::nullopt;
         }
     }
-    if (digits == 0 || digits > kMaxCoordinateDigits) return std::nullopt;
+    if (digits == 0 || significant > kMaxSignificantDigits) return std::nullopt;
     if (number.front() == '.') number.insert(number.begin(), '0');
     if (number.back() == '.') number.pop_back();
     double value = 0.0;

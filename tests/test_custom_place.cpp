@@ -20,6 +20,8 @@ TEST(CustomPlace, CoordinatesAsPeopleTypeThem) {
         {"48,54° N", lat, 48.54},    {"33,92 s", lat, -33.92},     {"12,15 O", lon, 12.15},
         {"12.15E", lon, 12.15},      {"3,7 W", lon, -3.7},         {"90", lat, 90.0},
         {"-180", lon, -180.0},       {"180,0", lon, 180.0},
+        // As the settings store writes a small value: leading zeros are no digits of precision.
+        {"0,000005000053570456", lat, 0.000005000053570456},
         // Refused: beyond the globe, not decimal degrees, or saying it twice.
         {"90,0001", lat, std::nullopt}, {"-180.5", lon, std::nullopt}, {"1e300", lat, std::nullopt},
         {"1e2", lon, std::nullopt},     {"inf", lat, std::nullopt},    {"nan", lat, std::nullopt},
