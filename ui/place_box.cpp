@@ -125,6 +125,17 @@ void PlaceBox::showSuggestions() {
     const int scroll_bar = view->verticalScrollBar()->sizeHint().width();
     const int width = std::max(this->width(), view->sizeHintForColumn(0) + 2 * view->frameWidth() + scroll_bar);
     completer_->complete(QRect(0, 0, width, height()));
+    // Whole rows only: QCompleter adds a few pixels, a sliver of the next row.
+    const int shown_rows = std::min(kVisibleSuggestions, static_cast<int>(rows.size()));
+    const int exact = view->sizeHintForRow(0) * shown_rows + 2 * view->frameWidth();
+    QRect geometry = view->geometry();
+    if (view->isVisible() && geometry.height() > exact) {
+        const bool above = geometry.bottom() < mapToGlobal(QPoint(0, 0)).y();
+        const int bottom = geometry.bottom();
+        geometry.setHeight(exact);
+        if (above) geometry.moveBottom(bottom);
+        view->setGeometry(geometry);
+    }
     // Enter takes the best match; the arrow keys move from there.
     view->setCurrentIndex(completer_->completionModel()->index(0, 0));
 }
