@@ -33,14 +33,6 @@ PlaceBox::PlaceBox(QWidget* parent) : QComboBox(parent) {
     lineEdit()->disconnect(SIGNAL(editingFinished()));
     lineEdit()->setPlaceholderText(QStringLiteral("Ort suchen …"));
 
-    model_ = new QStringListModel(this);
-    completer_ = new QCompleter(model_, this);
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setMaxVisibleItems(kVisibleSuggestions);
-    completer_->setWidget(this);
-    completer_->popup()->setObjectName(QStringLiteral("lstOrtSuche"));
-    connect(completer_, QOverload<const QModelIndex&>::of(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { pickSuggestion(index.row()); });
     connect(lineEdit(), &QLineEdit::textEdited, this, &PlaceBox::textTyped);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index != customPlaceIndex() || city_count_ == 0) return;
@@ -64,7 +56,26 @@ void PlaceBox::setCities(const QStringList& names) {
     setCurrentIndex(-1);
 }
 
-QAbstractItemView* PlaceBox::suggestionView() const { return completer_->popup(); }
+// The suggestions' popup is made on the first keystroke, not at the start.
+QCompleter* PlaceBox::completer() {
+    if (!completer_) {
+        model_ = new QStringListModel(this);
+        completer_ = new QCompleter(model_, this);
+        completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        completer_->setMaxVisibleItems(kVisibleSuggestions);
+        completer_->setWidget(this);
+        completer_->popup()->setObjectName(QStringLiteral("lstOrtSuche"));
+        connect(completer_, QOverload<const QModelIndex&>::of(&QCompleter::activated), this,
+                [this](const QModelIndex& index) { pickSuggestion(index.row()); });
+    }
+    return completer_;
+}
+
+QAbstractItemView* PlaceBox::suggestionView() { return completer()->popup(); }
+
+void PlaceBox::hideSuggestions() {
+    if (completer_) completer_->popup()->hide();
+}
 
 const vespera::PlaceSearch& PlaceBox::search() {
     if (!gazetteer_tried_) {
@@ -91,7 +102,7 @@ void PlaceBox::showPlace(const QString& name, const QString& description) {
 }
 
 void PlaceBox::restore() {
-    completer_->popup()->hide();
+    hideSuggestions();
     const QSignalBlocker quiet(this);
     const int index = findText(shown_, Qt::MatchExactly | Qt::MatchCaseSensitive);
     setCurrentIndex(index >= 0 && index < city_count_ ? index : -1);
@@ -100,12 +111,12 @@ void PlaceBox::restore() {
 
 bool PlaceBox::edited() const { return lineEdit()->text() != shown_; }
 
-bool PlaceBox::suggestionsVisible() const { return completer_->popup()->isVisible(); }
+bool PlaceBox::suggestionsVisible() const { return completer_ && completer_->popup()->isVisible(); }
 
 void PlaceBox::textTyped(const QString& text) {
     suggestions_.clear();
     if (text.trimmed().isEmpty()) {
-        completer_->popup()->hide();
+        hideSuggestions();
         return;
     }
     suggestions_ = search().search(text.toStdString(), kSuggestions);
@@ -119,8 +130,8 @@ void PlaceBox::showSuggestions() {
     QStringList rows;
     for (const vespera::Place& place : suggestions_) rows << text_of(place.label);
     rows << customPlaceText();
+    QAbstractItemView* view = suggestionView();
     model_->setStringList(rows);
-    QAbstractItemView* view = completer_->popup();
     // Wide enough for "Neustadt an der Weinstraße, Rheinland-Pfalz", never narrower than the box.
     const int scroll_bar = view->verticalScrollBar()->sizeHint().width();
     const int width = std::max(this->width(), view->sizeHintForColumn(0) + 2 * view->frameWidth() + scroll_bar);
@@ -148,7 +159,7 @@ void PlaceBox::moveHighlight(int rows) {
 }
 
 void PlaceBox::pickSuggestion(int row) {
-    completer_->popup()->hide();
+    hideSuggestions();
     if (row < 0) return;
     if (static_cast<std::size_t>(row) >= suggestions_.size()) {
         restore();

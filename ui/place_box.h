@@ -41,7 +41,7 @@ public:
     // The suggestions for the text typed so far, as the popup lists them
     // ("Eigener Ort …" follows them there).
     const std::vector<vespera::Place>& suggestions() const { return suggestions_; }
-    QAbstractItemView* suggestionView() const;
+    QAbstractItemView* suggestionView();
 
 signals:
     void placePicked(const vespera::Place& place);
@@ -61,6 +61,8 @@ private:
     void pickFirstSuggestion();
     void moveHighlight(int rows);
     void restore();
+    QCompleter* completer();
+    void hideSuggestions();
     bool suggestionsVisible() const;
     bool edited() const;
 
