@@ -57,7 +57,7 @@ void PlaceBox::setCities(const QStringList& names) {
 }
 
 // The suggestions' popup is made on the first keystroke, not at the start.
-QCompleter* PlaceBox::completer() {
+QCompleter* PlaceBox::suggestionCompleter() {
     if (!completer_) {
         model_ = new QStringListModel(this);
         completer_ = new QCompleter(model_, this);
@@ -71,7 +71,7 @@ QCompleter* PlaceBox::completer() {
     return completer_;
 }
 
-QAbstractItemView* PlaceBox::suggestionView() { return completer()->popup(); }
+QAbstractItemView* PlaceBox::suggestionView() { return suggestionCompleter()->popup(); }
 
 void PlaceBox::hideSuggestions() {
     if (completer_) completer_->popup()->hide();
@@ -171,6 +171,11 @@ void PlaceBox::pickSuggestion(int row) {
 }
 
 void PlaceBox::pickFirstSuggestion() {
+    // Enter on an emptied box means no new place.
+    if (lineEdit()->text().trimmed().isEmpty()) {
+        restore();
+        return;
+    }
     if (suggestions_.empty()) suggestions_ = search().search(lineEdit()->text().toStdString(), kSuggestions);
     if (suggestions_.empty()) return;
     pickSuggestion(0);

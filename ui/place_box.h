@@ -61,7 +61,7 @@ private:
     void pickFirstSuggestion();
     void moveHighlight(int rows);
     void restore();
-    QCompleter* completer();
+    QCompleter* suggestionCompleter();
     void hideSuggestions();
     bool suggestionsVisible() const;
     bool edited() const;
