@@ -2,10 +2,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include "ui/frmKalender.h"
+#include "ui/place_box.h"
 
 namespace {
 
@@ -52,6 +55,53 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond);
+
+void type_letter(PlaceBox& box, QChar letter) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+    QWidget* popup = QApplication::activePopupWidget();
+    QApplication::sendEvent(popup ? popup : &box, &press);
+}
+
+// The first letter typed into a new city box: the gazetteer read and
+// indexed, the first search, the popup made and shown.
+void BM_CityBoxFirstKeystroke(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto box = std::make_unique<PlaceBox>();
+        box->setCities({QStringLiteral("Berlin")});
+        box->showPlace(QStringLiteral("Berlin"));
+        box->show();
+        QApplication::setActiveWindow(box.get());
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        state.ResumeTiming();
+        type_letter(*box, u'N');
+        state.PauseTiming();
+        box.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CityBoxFirstKeystroke)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// "Neustadt" typed letter by letter into the window's box once the
+// gazetteer is read: search, suggestions and popup, per keystroke.
+void BM_CityBoxKeystroke(benchmark::State& state) {
+    frmKalender window([] { return kNow; }, [](const QString&) {});
+    window.resize(1000, 680);
+    window.show();
+    auto* box = window.findChild<PlaceBox*>("cmbOrt");
+    box->search();
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+    const QString word = QStringLiteral("Neustadt");
+    for (auto _ : state) {
+        box->lineEdit()->selectAll();
+        for (const QChar letter : word) type_letter(*box, letter);
+    }
+    // items_per_second: keystrokes a second.
+    state.SetItemsProcessed(state.iterations() * word.size());
+}
+BENCHMARK(BM_CityBoxKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "engine/city_table.h"
 
 #include <array>
+#include <utility>
 
 namespace vespera {
 namespace {
@@ -101,7 +102,7 @@ constexpr std::array<City, 101> kCities = {{
     {"Zürich (Ch)", 8.53954982757568, 47.3770599365234, 1, "Europe/Zurich", "CH-ZH"},
     {"Rom (I)", 12.4957599639893, 41.9031105041504, 1, "Europe/Rome", ""},
     {"Paris (Fr)", 2.34120011329651, 48.8569297790527, 1, "Europe/Paris", ""},
-    {"Madrid (E) ", -3.70577001571655, 40.4202995300293, 1, "Europe/Madrid", ""},
+    {"Madrid (E)", -3.70577001571655, 40.4202995300293, 1, "Europe/Madrid", ""},
     {"Kopenhagen (Dk)", 12.5693502426147, 55.6763114929199, 1, "Europe/Copenhagen", ""},
     {"London (GB)", -0.127140000462532, 51.5063209533691, 0, "Europe/London", ""},
     {"New York (USA)", -74.0071182250977, 40.7145500183105, -5, "America/New_York", ""},
@@ -109,8 +110,16 @@ constexpr std::array<City, 101> kCities = {{
     {"Los Angeles (USA)", -118.245323181152, 34.0534896850586, -8, "America/Los_Angeles", ""},
     {"Moskau (Rus)", 37.6149711608887, 55.756950378418, 3, "Europe/Moscow", ""},
     {"Warschau (Pl)", 21.0094795227051, 52.2353706359863, 1, "Europe/Warsaw", ""},
-    {"Prag (Cs)", 14.433219909668, 50.0790786743164, 1, "Europe/Prague", ""},
-    {"Cape Town (SA)", 18.421989440918, -33.9190902709961, 1, "Africa/Johannesburg", ""},
+    {"Prag (Cz)", 14.433219909668, 50.0790786743164, 1, "Europe/Prague", ""},
+    {"Kapstadt (SA)", 18.421989440918, -33.9190902709961, 1, "Africa/Johannesburg", ""},
+}};
+
+// Former list texts and the names that replaced them: the country code of
+// Czechoslovakia, an English name among German ones, a trailing blank.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kFormerNames = {{
+    {"Prag (Cs)", "Prag (Cz)"},
+    {"Cape Town (SA)", "Kapstadt (SA)"},
+    {"Madrid (E) ", "Madrid (E)"},
 }};
 
 } // namespace
@@ -120,6 +129,14 @@ std::span<const City> cities() { return kCities; }
 const City* find_city(std::string_view name) {
     for (const City& city : kCities) {
         if (name == city.name) return &city;
+    }
+    return nullptr;
+}
+
+const City* find_stored_city(std::string_view name) {
+    if (const City* city = find_city(name)) return city;
+    for (const auto& [former, current] : kFormerNames) {
+        if (name == former) return find_city(current);
     }
     return nullptr;
 }

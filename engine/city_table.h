@@ -9,7 +9,7 @@
 namespace vespera {
 
 struct City {
-    std::string_view name;     // UTF-8, exactly as listed ("Madrid (E) " keeps its blank)
+    std::string_view name;     // UTF-8, exactly as listed
     double longitude_deg;      // east positive
     double latitude_deg;       // north positive
     double zone_offset_hours;  // standard time, as stored by older settings
@@ -21,5 +21,10 @@ std::span<const City> cities();
 
 // Exact, case-sensitive lookup by the list's text; nullptr when absent.
 const City* find_city(std::string_view name);
+
+// The same, and a name the list gave a city before ("Prag (Cs)", "Cape Town
+// (SA)", "Madrid (E) " with its blank) finds the renamed city: stored
+// settings name them.
+const City* find_stored_city(std::string_view name);
 
 } // namespace vespera

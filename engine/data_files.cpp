@@ -1,8 +1,11 @@
 #include "engine/data_files.h"
 
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace vespera {
 namespace {
@@ -11,6 +14,14 @@ bool is_regular(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
+
+struct FileDescriptor {
+    int fd;
+    explicit FileDescriptor(int descriptor) : fd(descriptor) {}
+    ~FileDescriptor() { ::close(fd); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+};
 
 std::filesystem::path installed_data_dir() {
     std::error_code error;
@@ -37,17 +48,33 @@ std::filesystem::path data_file(std::string_view name) {
 }
 
 std::optional<std::string> read_regular_file(const std::filesystem::path& path, std::size_t max_bytes) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > max_bytes) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string content(static_cast<std::size_t>(size), '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.gcount() != static_cast<std::streamsize>(content.size())) return std::nullopt;
+    FileRead file = read_regular_file_checked(path, max_bytes);
+    if (file.status != FileReadStatus::read) return std::nullopt;
+    return std::move(file.content);
+}
+
+FileRead read_regular_file_checked(const std::filesystem::path& path, std::size_t max_bytes) {
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
+    // writer, for ever; the checks run on what was opened, not on the name.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return {errno == ENOENT || errno == ENOTDIR ? FileReadStatus::missing : FileReadStatus::unreadable, {}};
+    const FileDescriptor closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return {FileReadStatus::unreadable, {}};
+    if (!S_ISREG(info.st_mode)) return {FileReadStatus::not_regular, {}};
+    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > max_bytes) return {FileReadStatus::too_large, {}};
+    std::string content(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
     // A file that grew while it was read keeps only what was measured.
-    return content;
+    while (done < content.size()) {
+        const ssize_t got = ::read(fd, content.data() + done, content.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return {FileReadStatus::unreadable, {}};
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    content.resize(done);
+    return {FileReadStatus::read, std::move(content)};
 }
 
 } // namespace vespera

@@ -19,4 +19,13 @@ std::filesystem::path data_file(std::string_view name);
 // block), cannot be read, or is larger than `max_bytes`.
 std::optional<std::string> read_regular_file(const std::filesystem::path& path, std::size_t max_bytes);
 
+// The same with the reason when there is no content. Never blocks: the file
+// is opened without waiting and checked to be regular before it is read.
+enum class FileReadStatus { read, missing, not_regular, too_large, unreadable };
+struct FileRead {
+    FileReadStatus status = FileReadStatus::missing;
+    std::string content; // empty unless read
+};
+FileRead read_regular_file_checked(const std::filesystem::path& path, std::size_t max_bytes);
+
 } // namespace vespera

@@ -278,8 +278,21 @@ double clsCalendar::DatumsDifferenz(std::int32_t Datum1, std::int32_t Datum2, st
 
 // ---- place and time of day -------------------------------------------------
 
-void clsCalendar::setLongitude(double dLongitude) { f_.Longitude = dLongitude; }
-void clsCalendar::setLatitude(double dLatitude) { f_.Latitude = dLatitude; }
+// A place off the globe would give plausible-looking times ("02:48 Uhr"
+// for latitude 91), so it is refused rather than computed.
+void clsCalendar::setLongitude(double dLongitude) {
+    guarded_void("Longitude", [&] {
+        if (!(std::fabs(dLongitude) <= 180.0)) raise_fault(FaultCode::InvalidCall);
+        f_.Longitude = dLongitude;
+    });
+}
+
+void clsCalendar::setLatitude(double dLatitude) {
+    guarded_void("Latitude", [&] {
+        if (!(std::fabs(dLatitude) <= 90.0)) raise_fault(FaultCode::InvalidCall);
+        f_.Latitude = dLatitude;
+    });
+}
 void clsCalendar::setStunde(std::int32_t lStunde) { f_.Stunde = lStunde; }
 void clsCalendar::setMinute(std::int32_t lMinute) { f_.Minute = lMinute; }
 void clsCalendar::setSekunde(std::int32_t lSekunde) { f_.Sekunde = lSekunde; }

@@ -16,7 +16,7 @@
 namespace vespera {
 
 struct Place {
-    std::string name;  // a built-in city's list text ("Madrid (E) "), or the gazetteer's name
+    std::string name;  // a built-in city's list text ("Rom (I)"), or the gazetteer's name
     std::string label; // "Frankfurt (Oder), Brandenburg", "Sydney, Australien"
     double latitude_deg = 0.0;
     double longitude_deg = 0.0;

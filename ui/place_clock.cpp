@@ -7,8 +7,16 @@
 
 namespace vespera::ui {
 
+namespace {
+
+double jd_ut_of(const QDateTime& now) {
+    return static_cast<double>(now.toMSecsSinceEpoch()) / (1000.0 * kSecondsPerDay) + kUnixEpoch_jd;
+}
+
+} // namespace
+
 PlaceClock place_clock(const QDateTime& now, const Zone& zone) {
-    const double jd_ut = static_cast<double>(now.toMSecsSinceEpoch()) / (1000.0 * kSecondsPerDay) + kUnixEpoch_jd;
+    const double jd_ut = jd_ut_of(now);
     const ClockOffset offset = zone.at(jd_ut);
     // Whole seconds on the place's clock, counted from the Unix epoch.
     const qint64 local_seconds =
@@ -30,6 +38,11 @@ Zone place_zone(const QString& iana, double zone_offset_hours) {
         if (std::optional<Zone> zone = Zone::named(iana.toStdString())) return *zone;
     }
     return Zone::german_rules(zone_offset_hours);
+}
+
+double standard_offset_hours(const Zone& zone, const QDateTime& now) {
+    const ClockOffset offset = zone.at(jd_ut_of(now));
+    return offset.summer ? offset.hours - 1.0 : offset.hours;
 }
 
 } // namespace vespera::ui

@@ -24,4 +24,8 @@ PlaceClock place_clock(const QDateTime& now, const Zone& zone);
 // summer-time rules when it has none (or an unknown one).
 Zone place_zone(const QString& iana, double zone_offset_hours);
 
+// The zone's standard offset at the instant: its offset less an hour of
+// summer time (the half hour of Lord Howe Island aside).
+double standard_offset_hours(const Zone& zone, const QDateTime& now);
+
 } // namespace vespera::ui

@@ -1,70 +1,199 @@
 #include "ui/settings_store.h"
 
-#include <QSettings>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
 #include <cmath>
-#include <memory>
+#include <optional>
 
+#include "engine/city_table.h"
+#include "engine/data_files.h"
+#include "engine/regions.h"
 #include "engine/zone.h"
 #include "ui/locale_numbers.h"
+#include "ui/settings_ini.h"
 
 namespace vespera::ui {
 namespace {
 
 const QString kApplication = QStringLiteral("VesperaApp");
 const QString kSection = QStringLiteral("Settings");
+const QString kUntilTheEnd = QStringLiteral(" Bis dahin gilt die Wahl nur bis zum Programmende.");
 
-// Where QSettings keeps a per-user INI file; VESPERA_CONFIG_DIR moves it.
-std::unique_ptr<QSettings> open_store() {
-    const QByteArray dir = qgetenv("VESPERA_CONFIG_DIR");
-    if (!dir.isEmpty()) {
-        const QString path = QString::fromLocal8Bit(dir) + "/" + kApplication + "/" + kApplication + ".ini";
-        return std::make_unique<QSettings>(path, QSettings::IniFormat);
-    }
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+FileRead read_settings_file(const QString& path) {
+    return read_regular_file_checked(std::filesystem::path(QFile::encodeName(path).toStdString()), kMaxSettingsBytes);
 }
 
-// An unquoted "13,37" in the INI file reads back as a list of two strings.
-QString read_text(QSettings& store, const QString& key) {
-    const QVariant raw = store.value(key);
-    if (raw.typeId() == QMetaType::QStringList) return raw.toStringList().join(u',');
-    return raw.toString();
+// Only a regular file of sane size is parsed; otherwise why it was not.
+QString unreadable_file_note(FileReadStatus status, const QString& path) {
+    switch (status) {
+    case FileReadStatus::not_regular:
+        return QStringLiteral("Die Einstellungsdatei %1 ist keine gewöhnliche Datei und wurde nicht gelesen; es gilt "
+                              "der voreingestellte Ort. Bitte entfernen Sie sie oder benennen Sie sie um.")
+            .arg(native(path));
+    case FileReadStatus::too_large:
+        return QStringLiteral("Die Einstellungsdatei %1 ist größer als %2 KB und wurde nicht gelesen; es gilt der "
+                              "voreingestellte Ort. Bitte entfernen Sie sie oder benennen Sie sie um.")
+            .arg(native(path))
+            .arg(kMaxSettingsBytes / 1024);
+    case FileReadStatus::unreadable:
+        return QStringLiteral("Die Einstellungsdatei %1 lässt sich nicht lesen; es gilt der voreingestellte Ort. "
+                              "Bitte prüfen Sie ihre Zugriffsrechte (Lesen und Schreiben für Sie).")
+            .arg(native(path));
+    case FileReadStatus::read:
+    case FileReadStatus::missing: break;
+    }
+    return {};
+}
+
+// What a key holds: nothing, a text, or something unusable.
+struct KeyText {
+    bool present = false;
+    std::optional<QString> text; // nullopt when present but refused
+};
+
+KeyText key_text(const IniFile& file, const QString& key) {
+    const IniValue value = file.value(kSection, key);
+    switch (value.kind) {
+    case IniValue::Kind::absent: return {};
+    case IniValue::Kind::text: return {true, value.text};
+    case IniValue::Kind::refused: return {true, std::nullopt};
+    }
+    return {};
 }
 
 // A number beyond its kind's range is as damaged as text that is no number:
 // an offset of 1e300 hours would overflow every instant of the year.
-double read_number(QSettings& store, const QString& key, double fallback, double limit) {
-    if (!store.contains(key)) return fallback;
-    const std::optional<double> value = parse_decimal(read_text(store, key));
-    return value && std::fabs(*value) <= limit ? *value : fallback;
+std::optional<double> number(const KeyText& key, double limit) {
+    if (!key.text) return std::nullopt;
+    const std::optional<double> value = parse_decimal(*key.text);
+    if (value && std::fabs(*value) <= limit) return value;
+    return std::nullopt;
 }
 
 } // namespace
 
+QString settings_file_path() {
+    const QByteArray dir = qgetenv("VESPERA_CONFIG_DIR");
+    const QString root = !dir.isEmpty() ? QFile::decodeName(dir)
+                                        : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return root + "/" + kApplication + "/" + kApplication + ".ini";
+}
+
 StoredPlace read_stored_place() {
-    auto store = open_store();
-    store->beginGroup(kSection);
-    StoredPlace place{};
-    place.longitude_deg = read_number(*store, "lon", 13.3769798278809, 180.0);
-    place.latitude_deg = read_number(*store, "lat", 52.5160713195801, 90.0);
-    place.zone_offset_hours = read_number(*store, "zz", 1.0, 24.0);
-    place.city = store->contains("ort") ? read_text(*store, "ort") : QStringLiteral("Berlin");
-    // A zone the tz database does not know counts as none.
-    const QString zone = read_text(*store, "zone");
-    if (!zone.isEmpty() && Zone::named(zone.toStdString())) place.zone = zone;
-    store->endGroup();
+    StoredPlace place{13.3769798278809, 52.5160713195801, 1.0, QStringLiteral("Berlin"), {}, {}, {}};
+    const QString path = settings_file_path();
+    const FileRead file = read_settings_file(path);
+    if (file.status != FileReadStatus::read) {
+        place.note = unreadable_file_note(file.status, path);
+        return place;
+    }
+    const IniFile ini = IniFile::parse(QByteArray::fromStdString(file.content));
+    QStringList damaged;
+
+    const KeyText city = key_text(ini, QStringLiteral("ort"));
+    if (city.text) {
+        place.city = *city.text;
+    } else if (city.present) {
+        damaged << QStringLiteral("ort");
+    }
+    // A stored list text names the city; "Prag (Cs)" is now "Prag (Cz)".
+    const City* listed = find_stored_city(place.city.toStdString());
+    if (listed) place.city = QString::fromUtf8(listed->name.data(), static_cast<qsizetype>(listed->name.size()));
+
+    const auto read_number = [&](const char* key, double& field, double limit) {
+        const KeyText text = key_text(ini, QLatin1String(key));
+        if (!text.present) return;
+        if (const std::optional<double> value = number(text, limit)) {
+            field = *value;
+        } else {
+            damaged << QLatin1String(key);
+        }
+    };
+    read_number("lon", place.longitude_deg, 180.0);
+    read_number("lat", place.latitude_deg, 90.0);
+    read_number("zz", place.zone_offset_hours, 24.0);
+
+    // A zone the tz database does not know counts as none, a region code
+    // that is none of DE, AT, CH or their states as none.
+    const KeyText zone = key_text(ini, QStringLiteral("zone"));
+    if (zone.text && !zone.text->isEmpty() && Zone::named(zone.text->toStdString())) {
+        place.zone = *zone.text;
+    } else if (zone.present && (!zone.text || !zone.text->isEmpty())) {
+        damaged << QStringLiteral("zone");
+    }
+    const KeyText region = key_text(ini, QStringLiteral("region"));
+    if (region.text && !region.text->isEmpty() && !region_name(region.text->toStdString()).empty()) {
+        place.region = *region.text;
+    } else if (region.present && (!region.text || !region.text->isEmpty())) {
+        damaged << QStringLiteral("region");
+    }
+
+    if (!damaged.isEmpty()) {
+        place.note = QStringLiteral("In der Einstellungsdatei %1 waren Einträge unbrauchbar (%2); für sie gelten die "
+                                    "Voreinstellungen. Die nächste Wahl eines Ortes schreibt sie neu.")
+                         .arg(native(path), damaged.join(QStringLiteral(", ")));
+    }
     return place;
 }
 
-void write_stored_place(double longitude_deg, double latitude_deg, const QString& city, const QString& zone,
-                        char separator) {
-    auto store = open_store();
-    store->beginGroup(kSection);
-    store->setValue("lon", decimal_text(longitude_deg, separator));
-    store->setValue("lat", decimal_text(latitude_deg, separator));
-    store->setValue("ort", city);
-    store->setValue("zone", zone);
-    store->endGroup();
-    store->sync();
+QString write_stored_place(const PlaceToStore& place, char separator) {
+    const QString path = settings_file_path();
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString failed = QStringLiteral("Der Ort wurde nicht gespeichert: ");
+    if (!QDir().mkpath(folder)) {
+        return failed +
+               QStringLiteral("Der Ordner %1 lässt sich nicht anlegen. Bitte prüfen Sie den Pfad und Ihre Schreibrechte.")
+                   .arg(native(folder)) +
+               kUntilTheEnd;
+    }
+    // The rest of the file is kept, so it must be read first; one that
+    // cannot be read is not overwritten.
+    const FileRead existing = read_settings_file(path);
+    switch (existing.status) {
+    case FileReadStatus::read:
+    case FileReadStatus::missing: break;
+    case FileReadStatus::not_regular:
+        return failed +
+               QStringLiteral("%1 ist keine gewöhnliche Datei (etwa ein Ordner). Bitte entfernen Sie sie oder benennen "
+                              "Sie sie um.")
+                   .arg(native(path)) +
+               kUntilTheEnd;
+    case FileReadStatus::too_large:
+        return failed +
+               QStringLiteral("%1 ist größer als %2 KB. Bitte entfernen Sie die Datei oder benennen Sie sie um.")
+                   .arg(native(path))
+                   .arg(kMaxSettingsBytes / 1024) +
+               kUntilTheEnd;
+    case FileReadStatus::unreadable:
+        return failed +
+               QStringLiteral("%1 lässt sich nicht lesen, und Überschreiben verlöre ihre übrigen Einträge. Bitte geben "
+                              "Sie sich Lese- und Schreibrecht darauf (chmod u+rw).")
+                   .arg(native(path)) +
+               kUntilTheEnd;
+    }
+    IniFile ini = IniFile::parse(QByteArray::fromStdString(existing.content));
+    ini.setText(kSection, QStringLiteral("lon"), decimal_text(place.longitude_deg, separator));
+    ini.setText(kSection, QStringLiteral("lat"), decimal_text(place.latitude_deg, separator));
+    ini.setText(kSection, QStringLiteral("ort"), place.city);
+    ini.setText(kSection, QStringLiteral("zone"), place.zone);
+    ini.setText(kSection, QStringLiteral("region"), place.region);
+
+    QSaveFile file(path);
+    const QByteArray content = ini.serialize();
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+        return failed +
+               QStringLiteral("%1 lässt sich nicht schreiben. Bitte prüfen Sie Ihre Schreibrechte für die Datei "
+                              "und den Ordner %2 (chmod u+w) und den freien Platz.")
+                   .arg(native(path), native(folder)) +
+               kUntilTheEnd;
+    }
+    return {};
 }
 
 } // namespace vespera::ui

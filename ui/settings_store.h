@@ -1,7 +1,10 @@
-// The one stored setting group: the chosen place.
+// The one stored setting group: the chosen place, in the INI file that
+// QSettings uses for organisation and application VesperaApp, section
+// "Settings" (~/.config/VesperaApp/VesperaApp.ini; VESPERA_CONFIG_DIR moves it).
 #pragma once
 
 #include <QString>
+#include <cstddef>
 
 namespace vespera::ui {
 
@@ -9,18 +12,39 @@ struct StoredPlace {
     double longitude_deg;
     double latitude_deg;
     double zone_offset_hours;
-    QString city;
-    QString zone; // IANA name; empty when the file has none (older files) or a damaged one
+    QString city;   // a list text a former version used is the city's present one
+    QString zone;   // IANA name; empty when the file has none (older files) or a damaged one
+    QString region; // ISO 3166-2 ("DE-BY") or "DE", "AT", "CH"; empty when none or damaged
+    // For the status line: what was wrong with the file, in German, naming
+    // it; empty when nothing was (a missing file is no fault).
+    QString note;
 };
 
-// Reads "lon", "lat", "zz", "ort" and "zone" of application VesperaApp,
-// section "Settings". A missing key, a value that is not a number or a number beyond
-// its range (longitude 180, latitude 90, offset 24 hours either way) gives
-// that key's default, so a damaged store never stops the program.
+// Reads "lon", "lat", "zz", "ort", "zone" and "region". A missing key, a
+// value that is not a number or a number beyond its range (longitude 180,
+// latitude 90, offset 24 hours either way) gives that key's default, so a
+// damaged store never stops the program. Only a regular file of at most
+// kMaxSettingsBytes is read, without ever waiting (a FIFO would).
 StoredPlace read_stored_place();
 
-// Writes "lon", "lat", "ort" and "zone" (never "zz") with the given decimal separator.
-void write_stored_place(double longitude_deg, double latitude_deg, const QString& city, const QString& zone,
-                        char separator);
+struct PlaceToStore {
+    double longitude_deg;
+    double latitude_deg;
+    QString city;
+    QString zone;
+    QString region;
+};
+
+// Writes "lon", "lat", "ort", "zone" and "region" (never "zz") with the given
+// decimal separator, keeping every other entry of the file. Returns an empty
+// text on success, otherwise the German reason naming the file and what to
+// do; the file is then left as it was.
+QString write_stored_place(const PlaceToStore& place, char separator);
+
+// Where the settings live.
+QString settings_file_path();
+
+// A settings file is a few hundred bytes; this bound only stops a hostile one.
+inline constexpr std::size_t kMaxSettingsBytes = 256 * 1024;
 
 } // namespace vespera::ui

@@ -1,8 +1,9 @@
 // A damaged settings file: the input is written as the INI file of the store
-// and read back. The place must come out as finite numbers, and the file must
-// stay as it was. For one input in sixteen the whole window starts on it: it
-// must load, take the table's row for a listed city and the stored numbers
-// otherwise, and show no message.
+// and read back. The place must come out as finite numbers within their
+// ranges, and the file must stay as it was. Then a place is saved into it:
+// the save must succeed and read back as saved. For one input in sixteen the
+// whole window starts on it: it must load, take the table's row for a listed
+// city and the stored numbers otherwise, and show no message box.
 #include <QDateTime>
 #include <QTimeZone>
 #include <QDir>
@@ -45,7 +46,7 @@ void start_window(const vespera::ui::StoredPlace& stored) {
     clsCalendar& engine = form.engine();
     fuzz::check(all_finite({engine.Longitude(), engine.Latitude(), static_cast<double>(engine.Zeitzone_Offset())}),
                 "the engine got a place that is not finite");
-    const vespera::City* city = vespera::find_city(stored.city.toStdString());
+    const vespera::City* city = vespera::find_stored_city(stored.city.toStdString());
     const double longitude = city ? city->longitude_deg : stored.longitude_deg;
     const double latitude = city ? city->latitude_deg : stored.latitude_deg;
     fuzz::check(form.placeLongitude() == longitude && form.placeLatitude() == latitude,
@@ -76,10 +77,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vespera::ui::StoredPlace stored = vespera::ui::read_stored_place();
     fuzz::check(all_finite({stored.longitude_deg, stored.latitude_deg, stored.zone_offset_hours}),
                 "read_stored_place gave a place that is not finite");
+    fuzz::check(std::fabs(stored.longitude_deg) <= 180 && std::fabs(stored.latitude_deg) <= 90 &&
+                    std::fabs(stored.zone_offset_hours) <= 24,
+                "read_stored_place gave a place off the globe");
     if (hash_of(data, size) % 16 == 0) start_window(stored);
+    {
+        QFile file(path);
+        fuzz::check(file.open(QIODevice::ReadOnly) && file.readAll() == content, "the settings file was changed");
+    }
 
-    QFile file(path);
-    fuzz::check(file.open(QIODevice::ReadOnly) && file.readAll() == content, "the settings file was changed");
+    const vespera::ui::PlaceToStore saved{-3.25, 47.5, QStringLiteral("Hütte, am \"Hang\""),
+                                          QStringLiteral("Europe/Vienna"), QStringLiteral("AT-7")};
+    const QString failure = vespera::ui::write_stored_place(saved, ',');
+    if (size > vespera::ui::kMaxSettingsBytes) {
+        fuzz::check(!failure.isEmpty(), "a file beyond the bound was overwritten");
+        QDir(folder).removeRecursively();
+        return 0;
+    }
+    fuzz::check(failure.isEmpty(), "saving into the file failed: " + failure.toStdString());
+    const vespera::ui::StoredPlace again = vespera::ui::read_stored_place();
+    fuzz::check(again.city == saved.city && again.longitude_deg == saved.longitude_deg &&
+                    again.latitude_deg == saved.latitude_deg && again.zone == saved.zone &&
+                    again.region == saved.region,
+                "the saved place did not read back: " + again.city.toStdString());
     QDir(folder).removeRecursively();
     return 0;
 }

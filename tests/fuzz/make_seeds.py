@@ -152,6 +152,26 @@ SETTINGS = [
     b"[Settings\nlon=13\n[Settings]]\nort=K\\xf6ln\n",
     b"",
     bytes((i * 131 + 7) % 256 for i in range(512)),
+    # A typed value that claims about 100 GB; QSettings once asked for it.
+    b"[Settings]\nlat=@Variant(\0\0\0\x0b\xff\xff\xff\xfe)",
+    # The whole place, and what else the file may hold around it.
+    "; Kommentar\n[General]\nx=1\n[Fenster]\ngeometry=@ByteArray(\\x1\\xd9)\n\n[Settings]\nlon=\"12,1618\"\n"
+    "lat=\"48,5296\"\nort=Landshut\nzone=Europe/Berlin\nregion=DE-BY\nort=@String(Landshut)\n".encode(),
+    # Quotes and escapes that run on past their line.
+    b"[Settings]\nort=\"Bonn\nlon=7\n[Andere]\nk=\\\n[Settings]\nlat=50\\x41\\101\\\"",
+    "[Sett%69ngs]\nort=Prag (Cs)\nzone=Europe/Prague\nregion=CZ\n[%General]\nk=v\n".encode(),
+]
+
+# Place dialog: name, latitude, longitude and zone, one per line.
+PLACE_DIALOG = [
+    "Gartenhaus\n48,5372\n12,1517\nEurope/Berlin".encode(),
+    "H\u00fctte am Hang\n33,92 S\n18.42 O\nAfrica/Johannesburg".encode(),
+    b"Berlin\n52,5\n13,4\nEurope/Berlin",
+    b"x\n91\n-180,5\nEurope/Berlin",
+    b"x\n1e300\nnan\nMars/Olympus",
+    "\u00b0\n-48 S\n,\n\n".encode(),
+    b"\xc3\n+90\n-180\nAmerica/Argentina/Buenos_Aires",
+    ("a" * 61 + "\n0\n0\nUTC").encode(),
 ]
 
 # Gazetteer: a flags byte (bit 0 puts the header in front, bits 1..6 give the
@@ -266,3 +286,4 @@ write("gazetteer", GAZETTEER)
 write("window_text", WINDOW_TEXT)
 write("settings", SETTINGS)
 write("zone", ZONE)
+write("place_dialog", PLACE_DIALOG)

@@ -1,0 +1,103 @@
+#include "ui/place_dialog.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/custom_place.h"
+#include "engine/zone.h"
+
+namespace {
+
+constexpr int kCoordinateDecimals = 4; // 11 m: finer than any almanac time needs
+
+QString degrees_text(double value, char separator) {
+    return QString::number(value, 'f', kCoordinateDecimals).replace(u'.', QChar::fromLatin1(separator));
+}
+
+} // namespace
+
+PlaceDialog::PlaceDialog(double latitude_deg, double longitude_deg, const QString& zone, char separator,
+                         QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("dlgEigenerOrt"));
+    setWindowTitle(QStringLiteral("Eigener Ort"));
+
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setPlaceholderText(QStringLiteral("zum Beispiel Gartenhaus"));
+    txtName->setMaxLength(static_cast<int>(vespera::kMaxPlaceNameCharacters));
+    txtBreite = new QLineEdit(degrees_text(latitude_deg, separator), this);
+    txtBreite->setObjectName(QStringLiteral("txtBreite"));
+    txtBreite->setToolTip(QStringLiteral("Dezimalgrad, Norden positiv: 48,5372 oder 48,5372 N; Süden negativ oder S"));
+    txtLaenge = new QLineEdit(degrees_text(longitude_deg, separator), this);
+    txtLaenge->setObjectName(QStringLiteral("txtLaenge"));
+    txtLaenge->setToolTip(QStringLiteral("Dezimalgrad, Osten positiv: 12,1517 oder 12,1517 O; Westen negativ oder W"));
+
+    cmbZone = new QComboBox(this);
+    cmbZone->setObjectName(QStringLiteral("cmbZone"));
+    cmbZone->setEditable(true);
+    cmbZone->setInsertPolicy(QComboBox::NoInsert);
+    cmbZone->setMaxVisibleItems(20);
+    for (const std::string& name : vespera::Zone::known_names()) cmbZone->addItem(QString::fromStdString(name));
+    // "berlin" finds Europe/Berlin: the search looks inside the names.
+    cmbZone->completer()->setFilterMode(Qt::MatchContains);
+    cmbZone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    cmbZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    const int zone_index = cmbZone->findText(zone);
+    cmbZone->setCurrentIndex(zone_index);
+    cmbZone->setEditText(zone.isEmpty() ? QStringLiteral("Europe/Berlin") : zone);
+
+    lblFehler = new QLabel(this);
+    lblFehler->setObjectName(QStringLiteral("lblFehler"));
+    lblFehler->setWordWrap(true);
+    lblFehler->setAccessibleName(QStringLiteral("Fehler"));
+    QPalette warning = lblFehler->palette();
+    warning.setColor(QPalette::WindowText, QColor(176, 0, 32));
+    lblFehler->setPalette(warning);
+    lblFehler->hide();
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Name:"), txtName);
+    form->addRow(QStringLiteral("&Breite (°N):"), txtBreite);
+    form->addRow(QStringLiteral("&Länge (°O):"), txtLaenge);
+    form->addRow(QStringLiteral("&Zeitzone:"), cmbZone);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* take = buttons->addButton(QStringLiteral("Übernehmen"), QDialogButtonBox::AcceptRole);
+    take->setObjectName(QStringLiteral("cmdUebernehmen"));
+    take->setDefault(true);
+    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("cmdAbbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &PlaceDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PlaceDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(lblFehler);
+    layout->addWidget(buttons);
+    setMinimumWidth(420);
+    txtName->setFocus();
+}
+
+void PlaceDialog::accept() {
+    const std::string name = txtName->text().toStdString();
+    const std::string latitude = txtBreite->text().toStdString();
+    const std::string longitude = txtLaenge->text().toStdString();
+    const std::string zone = cmbZone->currentText().toStdString();
+    vespera::CustomPlaceCheck check = vespera::check_custom_place({name, latitude, longitude, zone});
+    if (!check.place) {
+        place_.reset();
+        lblFehler->setText(QString::fromStdString(check.error));
+        lblFehler->show();
+        return;
+    }
+    place_ = std::move(check.place);
+    QDialog::accept();
+}
