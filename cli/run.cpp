@@ -189,7 +189,7 @@ std::optional<report::YearList> list_kind(std::string_view name) {
     if (name == "vollmonde") return report::YearList::FullMoons;
     if (name == "neumonde") return report::YearList::NewMoons;
     if (name == "jahreszeiten") return report::YearList::Seasons;
-    if (name == "finsternisse") return report::YearList::SolarEclipses;
+    if (name == "finsternisse") return report::YearList::Eclipses;
     return std::nullopt;
 }
 
@@ -314,7 +314,7 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
         outcome.out = written(report, format, false);
         stopped = report.stopped;
     } else if (command == "liste") {
-        const report::Report report = report::year_list(cal, *place.zone, *list);
+        const report::Report report = report::year_list(cal, *list);
         outcome.out = written(report, format, true);
         stopped = report.stopped;
     } else if (command == "sonne") {

@@ -8,7 +8,6 @@
 #include "engine/clsCalendar.h"
 #include "engine/date_math.h"
 #include "engine/number_text.h"
-#include "report/solar_eclipse.h"
 
 namespace vespera::report {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "engine/number_text.h"
 #include "report/row_writer.h"
-#include "report/solar_eclipse.h"
+#include "report/eclipses.h"
 
 namespace vespera::report {
 namespace {
@@ -13,18 +13,6 @@ void set_time(clsCalendar& cal, ClockTime time) {
     cal.setStunde(time.hour);
     cal.setMinute(time.minute);
     cal.setSekunde(time.second);
-}
-
-// A solar eclipse at the new moon nearest the day: its date, and either the
-// contacts and coverage at the place or that the place does not see it.
-bool add_eclipse_rows(RowWriter& rows, const clsCalendar& cal, const Zone& zone) {
-    const std::optional<SolarEclipseAtPlace> eclipse = solar_eclipse_near(cal, zone, cal.Tag(), cal.Monat(), cal.Jahr());
-    if (!eclipse) return true;
-    if (!rows.subheading("Sonnenfinsternis")) return false;
-    if (!rows.entry("Datum", date_text(eclipse->day_number), iso_date(eclipse->day_number))) return false;
-    if (!eclipse->visible) return rows.entry("Sichtbarkeit", "am Ort nicht sichtbar");
-    return rows.entry("Beginn", eclipse->begin) && rows.entry("Ende", eclipse->end) &&
-           rows.entry("Bedeckung", eclipse->coverage);
 }
 
 struct CalendarRow {

@@ -13,8 +13,9 @@ namespace vespera::report {
 // "3. Mai 2024", or "3. März 44 v.C." with the era: the engine's date.
 std::string date_heading(clsCalendar& cal, bool with_era);
 
-// Julian day, day and week of the year, season, zodiac, Sun and Moon, and the
-// solar eclipse of the nearest new moon, at `time` on the place's clock.
+// Julian day, day and week of the year, season, zodiac, Sun and Moon, and a
+// solar or lunar eclipse whose local date is the day, at `time` on the
+// place's clock.
 // `place` (place_heading) follows the date in the heading.
 Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, ClockTime time);
 

@@ -32,6 +32,7 @@ MonthGrid month_grid(clsCalendar& cal) {
     for (int i = 0; i < 7; ++i) grid.weekday_names[static_cast<std::size_t>(i)] = cal.Wochentag_Name(i);
     const auto first_day = static_cast<std::int32_t>(cal.JD());
     const std::int32_t days = cal.MonatsTage(grid.month);
+    const YearEclipses eclipses = cal.eclipses_of_year();
     for (std::int32_t day = 1; day <= days; ++day) {
         MonthGridDay& entry = grid.days.emplace_back();
         entry.day_number = first_day + day - 1;
@@ -39,6 +40,8 @@ MonthGrid month_grid(clsCalendar& cal) {
         entry.full_moon = cal.IstVollmond(entry.day_number);
         entry.blue_moon = cal.IstBluemoon(entry.day_number);
         entry.new_moon = cal.IstNeumond(entry.day_number);
+        for (const SolarEclipseDay& e : eclipses.solar) entry.solar_eclipse |= e.day_number == entry.day_number;
+        for (const LunarEclipseDay& e : eclipses.lunar) entry.lunar_eclipse |= e.day_number == entry.day_number;
     }
     cal.setTag(kept_day);
     return grid;

@@ -18,6 +18,8 @@ struct MonthGridDay {
     bool full_moon = false;
     bool blue_moon = false;
     bool new_moon = false;
+    bool solar_eclipse = false; // the local date of a solar eclipse (seen here or not)
+    bool lunar_eclipse = false;
 };
 
 struct MonthGrid {

@@ -28,6 +28,11 @@ std::string iso_date(std::int64_t day_number) {
     return buffer;
 }
 
+std::string date_text(std::int64_t day_number) {
+    const CivilDate date = civil_date(day_number);
+    return std::to_string(date.day) + "." + std::to_string(date.month) + "." + std::to_string(date.year);
+}
+
 std::string year_text(std::int64_t year) {
     if (year < 0) return std::to_string(-year) + " v.C.";
     return std::to_string(year);

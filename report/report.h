@@ -46,6 +46,9 @@ struct ClockTime {
 // digits ("-0044-03-13", "+12345-06-01").
 std::string iso_date(std::int64_t day_number);
 
+// "8.4.2024": a day number as the engine writes a date.
+std::string date_text(std::int64_t day_number);
+
 // "44 v.C." for the year -44, "2024" for 2024.
 std::string year_text(std::int64_t year);
 

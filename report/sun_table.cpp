@@ -3,7 +3,7 @@
 #include "ephemeris/calendar.h"
 #include "report/report.h"
 #include "report/restore_day.h"
-#include "report/solar_eclipse.h"
+#include "report/report.h"
 
 namespace vespera::report {
 namespace {

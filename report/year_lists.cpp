@@ -1,12 +1,14 @@
 #include "report/year_lists.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <variant>
 
 #include "engine/date_math.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
-#include "report/solar_eclipse.h"
+#include "report/eclipses.h"
 
 namespace vespera::report {
 namespace {
@@ -63,30 +65,29 @@ void seasons(clsCalendar& cal, RowWriter& rows) {
     (void)rows.entry("Winterzeit", cal.Winterzeit_Datum(), iso_or_none(cal.summer_time_end_day()));
 }
 
-// One row per new moon of the year that eclipses the Sun somewhere, or may.
-void solar_eclipses(clsCalendar& cal, const Zone& zone, RowWriter& rows, std::int64_t year) {
-    std::int32_t previous = 0;
-    for (std::int32_t i = 0; i < clsCalendar::kPhaseCount; ++i) {
-        const std::int32_t day = cal.new_moon_day(i);
-        if (!rows.fine()) return;
-        if (!in_year(day, year)) continue;
-        const CivilDate date = civil_date(day);
-        const std::optional<SolarEclipseAtPlace> eclipse = solar_eclipse_near(cal, zone, date.day, date.month, date.year);
-        if (!eclipse || eclipse->day_number == previous || !in_year(eclipse->day_number, year)) continue;
-        previous = eclipse->day_number;
-        // Seen at the place it happens; elsewhere it may be one the module
-        // only deems possible.
-        const std::string seen = eclipse->visible   ? "Beginn " + eclipse->begin + ", Ende " + eclipse->end +
-                                                        ", Bedeckung " + eclipse->coverage
-                                 : eclipse->certain ? "am Ort nicht sichtbar"
-                                                    : "m\u00f6glich, am Ort nicht sichtbar";
-        if (!rows.entry(date_text(eclipse->day_number), seen, iso_date(eclipse->day_number))) return;
+// The year's solar and lunar eclipses whose local date lies in it, in time
+// order, each with how the place sees it.
+void eclipses(clsCalendar& cal, RowWriter& rows) {
+    const YearEclipses found = cal.eclipses_of_year();
+    if (!rows.fine()) return;
+    struct Line {
+        std::int32_t day;
+        std::string text;
+    };
+    std::vector<Line> lines;
+    const char separator = cal.DecimalSeparator();
+    for (const SolarEclipseDay& e : found.solar) lines.push_back({e.day_number, solar_eclipse_summary(e, separator)});
+    for (const LunarEclipseDay& e : found.lunar) lines.push_back({e.day_number, lunar_eclipse_summary(e, separator)});
+    std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.day < b.day; });
+    for (const Line& line : lines) {
+        const std::string weekday = cal.Wochentag_Name(weekday_index(line.day)).substr(0, 2);
+        if (!rows.entry(date_text(line.day) + ", " + weekday, line.text, iso_date(line.day))) return;
     }
 }
 
 } // namespace
 
-Report year_list(clsCalendar& cal, const Zone& zone, YearList list) {
+Report year_list(clsCalendar& cal, YearList list) {
     Report report;
     RowWriter rows(cal, report);
     const RestoreDay restore(cal);
@@ -105,8 +106,8 @@ Report year_list(clsCalendar& cal, const Zone& zone, YearList list) {
     case YearList::Seasons:
         if (rows.heading("Jahreszeiten" + of_year)) seasons(cal, rows);
         break;
-    case YearList::SolarEclipses:
-        if (rows.heading("Sonnenfinsternisse" + of_year)) solar_eclipses(cal, zone, rows, year);
+    case YearList::Eclipses:
+        if (rows.heading("Finsternisse" + of_year)) eclipses(cal, rows);
         break;
     }
     return report;

@@ -9,11 +9,11 @@
 
 namespace vespera::report {
 
-enum class YearList { Holidays, FullMoons, NewMoons, Seasons, SolarEclipses };
+enum class YearList { Holidays, FullMoons, NewMoons, Seasons, Eclipses };
 
 // Every list holds only days of its own year, each row with its ISO date
 // (the seasons' durations excepted). `zone` is the place's clock, which the
 // eclipse contacts are read on.
-Report year_list(clsCalendar& cal, const Zone& zone, YearList list);
+Report year_list(clsCalendar& cal, YearList list);
 
 } // namespace vespera::report

@@ -59,7 +59,8 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
     EXPECT_EQ(lines[1], "Julianisches Datum\t2460409");
     EXPECT_EQ(lines[2], "Tag im Jahr\t99");
     EXPECT_EQ(lines[15], "Mondphase\tNeumond um 20:21 Uhr"); // 18:21 UT (Meeus ch. 49), CEST
-    EXPECT_EQ(lines.back(), "Sichtbarkeit\tam Ort nicht sichtbar"); // the total eclipse crossed America
+    // The total eclipse crossed America; Berlin's Sun had set.
+    EXPECT_EQ(lines.back(), "Sichtbarkeit\tam Ort nicht sichtbar (Sonne unter dem Horizont)");
 
     // The same report in ISO form gives the same output.
     EXPECT_EQ(cli({"tag", "2024-04-08"}).out, text.out);
@@ -71,7 +72,7 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
     EXPECT_EQ(rows[0], "art,bezeichnung,wert,datum");
     EXPECT_EQ(rows[1], "ueberschrift,8. April 2024 \u00b7 Berlin,,2024-04-08");
     EXPECT_EQ(rows[2], "eintrag,Julianisches Datum,2460409,");
-    EXPECT_EQ(rows[rows.size() - 2], "eintrag,Datum,8.4.2024,2024-04-08");
+    EXPECT_EQ(rows[rows.size() - 2], "eintrag,Art,totale Sonnenfinsternis,");
 
     const Outcome json = cli({"--format=json", "tag", "8.4.2024"});
     ASSERT_EQ(json.exit_code, 0);

@@ -90,7 +90,7 @@ TEST(ReportData, PhaseListsHoldOnlyTheirYear) {
     };
     for (const Case& c : cases) {
         Calendar t(c.year);
-        const Report report = vespera::report::year_list(t.cal, t.zone, c.list);
+        const Report report = vespera::report::year_list(t.cal, c.list);
         EXPECT_EQ(report.rows.size(), c.rows) << c.year;
         for (const auto& row : report.rows) {
             ASSERT_FALSE(row.iso_date.empty());
@@ -107,11 +107,11 @@ TEST(ReportData, PhaseListsHoldOnlyTheirYear) {
 
 TEST(ReportData, HolidayAndSeasonRowsCarryTheirDay) {
     Calendar t(2025, 6, 15);
-    const Report holidays = vespera::report::year_list(t.cal, t.zone, YearList::Holidays);
+    const Report holidays = vespera::report::year_list(t.cal, YearList::Holidays);
     ASSERT_EQ(holidays.rows.size(), 73u);
     EXPECT_EQ(holidays.rows.front().label, "1.1.2025");
     EXPECT_EQ(holidays.rows.front().iso_date, "2025-01-01");
-    const Report seasons = vespera::report::year_list(t.cal, t.zone, YearList::Seasons);
+    const Report seasons = vespera::report::year_list(t.cal, YearList::Seasons);
     ASSERT_EQ(seasons.rows.size(), 12u);
     EXPECT_EQ(seasons.rows[1].iso_date, "2025-06-21"); // Meeus ch. 27: 2025 June 21, 02:42 UT
     EXPECT_TRUE(seasons.rows[5].iso_date.empty());     // a season's length is no day
@@ -162,6 +162,33 @@ TEST(ReportData, SunTableHasEveryDayOfTheYearOnce) {
     EXPECT_EQ(day.sunrise + " Uhr - " + day.sunset + " Uhr", t.cal.AufgangSonne() + " - " + t.cal.UntergangSonne());
     EXPECT_EQ(day.moon_phase.substr(0, 8), "Neumond ");
     EXPECT_EQ(table.heading, "Sonne und Mond 2024 \u00b7 Berlin");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReportData, EclipsesOfAYearWithTheirLocalVisibility) {
+    // 2025 (NASA eclipse pages): total lunar 14 March (Berlin: the Moon set
+    // during it), partial solar 29 March (seen in Berlin, 15.3 % of the Sun's
+    // area: Wilhelm-Foerster-Sternwarte, Planetarium Berlin), total lunar
+    // 7 September (risen during it), partial solar 21 September (southern sky only).
+    Calendar t(2025);
+    const Report report = vespera::report::year_list(t.cal, YearList::Eclipses);
+    EXPECT_EQ(report.heading, "Finsternisse im Jahr 2025");
+    ASSERT_EQ(report.rows.size(), 4u);
+    const char* expected[][2] = {
+        {"14.3.2025, Fr", "totale Mondfinsternis, am Ort teilweise sichtbar"},
+        {"29.3.2025, Sa", "partielle Sonnenfinsternis, am Ort sichtbar (15,"},
+        {"7.9.2025, So", "totale Mondfinsternis, am Ort "},
+        {"21.9.2025, So", "partielle Sonnenfinsternis, am Ort nicht sichtbar"},
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(report.rows[i].label, expected[i][0]);
+        EXPECT_EQ(report.rows[i].value.rfind(expected[i][1], 0), 0u) << report.rows[i].value;
+    }
+    EXPECT_EQ(report.rows[2].iso_date, "2025-09-07");
+    EXPECT_TRUE(t.faults.empty());
 }
 
 } // namespace

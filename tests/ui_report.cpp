@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,35 +77,47 @@ TEST(DayReport, NegativeYearHeadingAndCaption) {
     EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join("\n").toStdString();
 }
 
-TEST(DayReport, EclipseRows) {
+TEST(DayReport, EclipseRowsOnTheEclipsesOwnDateOnly) {
     struct Case {
         const char* what;
+        const char* city;
         int year, month, day;
-        QStringList tail;
+        QStringList tail; // empty: the report ends with the Moon's distance
     };
     const Case cases[] = {
-        // Far from any eclipse: the report ends with the Moon's distance.
-        {"no eclipse", 2024, 5, 3, {}},
-        // Total in America, below the horizon in Berlin.
-        {"not seen", 2024, 4, 10, {"Sonnenfinsternis", "Datum\t8.4.2024", "Sichtbarkeit\tam Ort nicht sichtbar"}},
-        // Partial in Berlin; CEST (UT + 2 h), published contacts 11:09:50 and
-        // 13:19:23 MESZ (weltraum-shop.de, "Partielle Sonnenfinsternis 2022").
-        {"seen", 2022, 10, 20, {"Sonnenfinsternis", "Datum\t25.10.2022", "Beginn\t11:", "Ende\t13:", "Bedeckung\t4"}},
+        // Days before an eclipse show none (New York, the week before 8 April 2024).
+        {"week before", "New York (USA)", 2024, 3, 27, {}},
+        {"day before", "Berlin", 2022, 10, 24, {}},
+        // Total over America while Berlin's Sun had set.
+        {"not seen", "Berlin", 2024, 4, 8,
+         {"Sonnenfinsternis", "Art\ttotale Sonnenfinsternis", "Sichtbarkeit\tam Ort nicht sichtbar (Sonne"}},
+        // Partial in Berlin (CEST).
+        {"seen", "Berlin", 2022, 10, 25,
+         {"Sonnenfinsternis", "Art\tpartielle Sonnenfinsternis", "Beginn\t11:", "Maximum\t12:", "Ende\t13:",
+          "Bedeckung\t4", "Verfinsterte Fl", "Sichtbarkeit\tam Ort sichtbar"}},
+        // The total lunar eclipse of 7 September 2025 seen from Berlin.
+        {"lunar", "Berlin", 2025, 9, 7, {"Mondfinsternis", "Art\ttotale Mondfinsternis"}},
     };
     for (const Case& c : cases) {
         WindowForTest t;
         t.now = berlin_time(QDate(c.year, c.month, c.day), QTime(12, 0));
         t.start();
+        auto* list = t.find<QComboBox>("cmbOrt");
+        list->setCurrentIndex(list->findText(QString::fromUtf8(c.city)));
         const QStringList lines = t.reportLines();
         if (c.tail.isEmpty()) {
-            EXPECT_TRUE(lines.last().startsWith("Mondentfernung\t")) << c.what;
+            EXPECT_TRUE(lines.last().startsWith("Mondentfernung\t")) << c.what << ": " << lines.last().toStdString();
             continue;
         }
-        const QStringList tail = lines.mid(lines.size() - c.tail.size());
+        const int first = lines.indexOf(c.tail.first());
+        ASSERT_GE(first, 0) << c.what;
         for (int i = 0; i < c.tail.size(); ++i) {
-            EXPECT_TRUE(tail[i].startsWith(c.tail[i])) << c.what << ": " << tail[i].toStdString();
+            ASSERT_LT(first + i, lines.size()) << c.what;
+            EXPECT_TRUE(lines[first + i].startsWith(c.tail[i])) << c.what << ": " << lines[first + i].toStdString();
         }
     }
+    // Published contacts at Berlin, 25 October 2022: 11:09:50 and 13:19:23 MESZ
+    // (weltraum-shop.de, "Partielle Sonnenfinsternis 2022"), magnitude 0.42.
     WindowForTest t;
     t.now = berlin_time(QDate(2022, 10, 25), QTime(12, 0));
     t.start();
@@ -292,7 +305,7 @@ TEST(ReportPanel, ButtonsShowTheirPanels) {
                 << c.button << " " << panel;
         }
         int pressed = 0;
-        for (int i = 0; i < 8; ++i) pressed += t.find<QPushButton>(("cmdDaten(" + std::to_string(i) + ")").c_str())->isChecked();
+        for (int i = 0; i < frmKalender::kReportCount; ++i) pressed += t.find<QPushButton>(("cmdDaten(" + std::to_string(i) + ")").c_str())->isChecked();
         EXPECT_EQ(pressed, 1);
     }
 }

@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include "ui/MonthView.h"
 #include "ui/frmKalender.h"
 #include "ui/place_box.h"
 #include "ui/place_dialog.h"
@@ -86,6 +88,17 @@ int main(int argc, char* argv[]) {
     save("august_2023");
     window.ZeichneMonat(10, 2022);
     save("october_2022");
+    // An eclipse day: its marks in the grid, its block in the report, the year's list.
+    window.ZeichneMonat(9, 2025);
+    auto* grid = window.findChild<MonthView*>("picMonat");
+    const QPointF seventh = grid->cellRect(7).center();
+    QMouseEvent press(QEvent::MouseButtonPress, seventh, grid->mapToGlobal(seventh), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(grid, &press);
+    save("lunar_eclipse_2025");
+    click(window, "cmdDaten(8)");
+    save("eclipses_2025");
+    click(window, "cmdDaten(0)");
 
     // The city box's search as "Neustadt" is typed, and the place dialog.
     click(window, "cmdHeute");

@@ -17,6 +17,9 @@ const QColor kHolidayText(176, 0, 32);
 const QColor kNewMoon(0, 0, 0);
 const QColor kFullMoon(255, 255, 255);
 const QColor kBlueMoon(220, 220, 255);
+const QColor kEclipsedSun(40, 40, 40);
+const QColor kCorona(230, 170, 40);
+const QColor kEclipsedMoon(150, 55, 30); // the copper of the Moon in the umbra
 const QColor kToday(255, 0, 0);
 const QColor kSelected(0, 0, 255);
 
@@ -24,6 +27,7 @@ constexpr int kDayBox = 25;
 constexpr int kDayBoxTop = 5;
 constexpr int kMoonCentreX = 35;
 constexpr int kMoonCentreY = 15;
+constexpr int kEclipseCentreX = 50; // beside the moon mark
 constexpr int kMoonRadius = 5;
 
 void draw_moon(QPainter& painter, QPoint centre, const QColor& fill, const QColor& outline) {
@@ -106,6 +110,9 @@ void MonthView::paintEvent(QPaintEvent*) {
         if (marks.new_moon) draw_moon(painter, moon, kNewMoon, kNewMoon);
         if (marks.full_moon) draw_moon(painter, moon, kFullMoon, kFullMoon);
         if (marks.blue_moon) draw_moon(painter, moon, kBlueMoon, kBlueMoon);
+        const QPoint eclipse(cell.left() + kEclipseCentreX, cell.top() + kMoonCentreY);
+        if (marks.solar_eclipse) draw_moon(painter, eclipse, kEclipsedSun, kCorona);
+        if (marks.lunar_eclipse) draw_moon(painter, eclipse, kEclipsedMoon, kEclipsedMoon);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 

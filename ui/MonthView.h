@@ -10,6 +10,8 @@ struct MonthMarks {
     bool full_moon = false;
     bool blue_moon = false;
     bool new_moon = false;
+    bool solar_eclipse = false;
+    bool lunar_eclipse = false;
 };
 
 struct MonthModel {

@@ -27,8 +27,11 @@ namespace {
 constexpr int kMinimumWidth = 900;
 constexpr int kMinimumHeight = 600;
 
-const char* const kReportCaptions[8] = {"Daten",     "andere Kalender", "Datumsdifferenz", "Feiertage",
-                                        "Vollmonde", "Neumonde",        "Jahreszeiten",    "Info über..."};
+const char* const kReportCaptions[frmKalender::kReportCount] = {
+    "Daten",    "andere Kalender", "Datumsdifferenz", "Feiertage",   "Vollmonde",
+    "Neumonde", "Jahreszeiten",    "Info über...",    "Finsternisse"};
+// Where each report's button sits: the year lists together, "Info über..." last.
+constexpr int kButtonCell[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 9, 7};
 
 QString indexed_name(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -121,11 +124,11 @@ void frmKalender::buildControls() {
     // Right: the report buttons above the information panel.
     auto* right = new QVBoxLayout;
     auto* buttons = new QGridLayout;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < kReportCount; ++i) {
         auto* button = new QPushButton(QString::fromUtf8(kReportCaptions[i]), this);
         button->setObjectName(indexed_name("cmdDaten", i));
         button->setCheckable(true);
-        buttons->addWidget(button, i / 4, i % 4);
+        buttons->addWidget(button, kButtonCell[i] / 5, kButtonCell[i] % 5);
         cmdDaten[static_cast<std::size_t>(i)] = button;
     }
     cmdDaten[0]->setChecked(true);
@@ -223,7 +226,7 @@ void frmKalender::buildControls() {
     for (int i = 0; i < 4; ++i) {
         connect(cmdAendern[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdAendern_Click(i); });
     }
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < kReportCount; ++i) {
         connect(cmdDaten[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdDaten_Click(i); });
     }
     connect(cmdHeute, &QPushButton::clicked, this, [this] { cmdHeute_Click(); });

@@ -35,7 +35,8 @@ public:
     // Shows a message box (OK button, no title); tests record instead.
     using MessageSink = std::function<void(const QString&)>;
 
-    enum Report { DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About };
+    enum Report { DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About, Eclipses };
+    static constexpr int kReportCount = 9;
 
     explicit frmKalender(Now now = {}, MessageSink messages = {}, QWidget* parent = nullptr);
     ~frmKalender() override;
@@ -161,7 +162,7 @@ private:
     QLabel* lblMonat = nullptr;
     MonthView* picMonat = nullptr;
     InfoPanel* picInfo = nullptr;
-    std::array<QPushButton*, 8> cmdDaten{};
+    std::array<QPushButton*, kReportCount> cmdDaten{};
     std::array<QPushButton*, 4> cmdAendern{};
     QPushButton* cmdHeute = nullptr;
     QPushButton* cmdExport = nullptr;

@@ -39,10 +39,14 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
         QStringList names;
         for (const std::string& name : source.named_days) names << QString::fromStdString(name);
         marks.holiday = !names.isEmpty();
-        model.tooltips[static_cast<std::size_t>(day)] = names.join('\n');
         marks.full_moon = source.full_moon;
         marks.blue_moon = source.blue_moon;
         marks.new_moon = source.new_moon;
+        marks.solar_eclipse = source.solar_eclipse;
+        marks.lunar_eclipse = source.lunar_eclipse;
+        if (source.solar_eclipse) names << QStringLiteral("Sonnenfinsternis");
+        if (source.lunar_eclipse) names << QStringLiteral("Mondfinsternis");
+        model.tooltips[static_cast<std::size_t>(day)] = names.join('\n');
         if (source.day_number == today_day_number_) model.today = day;
     }
 
@@ -142,7 +146,7 @@ void frmKalender::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmKalender::cmdDaten_Click(int index) {
-    if (index < 0 || index > 7) return;
+    if (index < 0 || index >= kReportCount) return;
     for (QPushButton* button : cmdDaten) button->setChecked(false);
     cmdDaten[static_cast<std::size_t>(index)]->setChecked(true);
     report_ = static_cast<Report>(index);

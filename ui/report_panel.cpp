@@ -54,12 +54,13 @@ void frmKalender::ZeigeInfo() {
     case DayReport: showReport(report::day_report(cal, zone, placeHeading(), reportTime())); break;
     case OtherCalendars: showReport(report::other_calendars_report(cal, placeHeading(), reportTime())); break;
     case Holidays:
-        showReport(report::year_list(cal, zone, report::YearList::Holidays),
+        showReport(report::year_list(cal, report::YearList::Holidays),
                    static_cast<std::size_t>(std::max(0, list_scroll_position_)));
         break;
-    case FullMoons: showReport(report::year_list(cal, zone, report::YearList::FullMoons)); break;
-    case NewMoons: showReport(report::year_list(cal, zone, report::YearList::NewMoons)); break;
-    case Seasons: showReport(report::year_list(cal, zone, report::YearList::Seasons)); break;
+    case FullMoons: showReport(report::year_list(cal, report::YearList::FullMoons)); break;
+    case NewMoons: showReport(report::year_list(cal, report::YearList::NewMoons)); break;
+    case Seasons: showReport(report::year_list(cal, report::YearList::Seasons)); break;
+    case Eclipses: showReport(report::year_list(cal, report::YearList::Eclipses)); break;
     case DateDifference:
     case About: break;
     }

@@ -1,0 +1,140 @@
+#include "report/eclipses.h"
+
+#include <cmath>
+
+#include "engine/local_instant.h"
+#include "engine/number_text.h"
+#include "report/report.h"
+
+namespace vespera::report {
+namespace {
+
+// "11:09 Uhr" on the place's clock; "00:41 Uhr am 8.9.2025" when the
+// instant falls on another local day than the eclipse's.
+std::string clock_text(const Zone& zone, double jd_ut, std::int32_t eclipse_day) {
+    const LocalInstant local = split_local_instant(zone.local_jd(jd_ut));
+    std::string text = two_digits(local.minute_of_day / 60) + ":" + two_digits(local.minute_of_day % 60) + " Uhr";
+    if (local.day_number != eclipse_day) text += " am " + date_text(local.day_number);
+    return text;
+}
+
+std::string percent(double fraction, char separator) { return fixed(fraction * 100.0, 1, separator) + " %"; }
+
+const char* solar_kind_text(SolarEclipseKind kind) {
+    switch (kind) {
+    case SolarEclipseKind::Partial: return "partielle Sonnenfinsternis";
+    case SolarEclipseKind::Annular: return "ringförmige Sonnenfinsternis";
+    case SolarEclipseKind::Total: return "totale Sonnenfinsternis";
+    case SolarEclipseKind::Hybrid: return "hybride Sonnenfinsternis";
+    case SolarEclipseKind::None: break;
+    }
+    return "Sonnenfinsternis";
+}
+
+const char* lunar_kind_text(LunarEclipseKind kind) {
+    switch (kind) {
+    case LunarEclipseKind::Penumbral: return "Halbschatten-Mondfinsternis";
+    case LunarEclipseKind::Partial: return "partielle Mondfinsternis";
+    case LunarEclipseKind::Total: return "totale Mondfinsternis";
+    case LunarEclipseKind::None: break;
+    }
+    return "Mondfinsternis";
+}
+
+// A contact with the Sun below the horizon cannot be watched: the eclipse
+// begins before sunrise or ends after sunset there.
+std::string solar_contact(const Zone& zone, const EclipseContact& contact, std::int32_t day, const char* below) {
+    const std::string time = clock_text(zone, contact.jd_ut, day);
+    return contact.sun_up() ? time : std::string(below) + " (" + time + ")";
+}
+
+bool add_solar_rows(RowWriter& rows, const SolarEclipseDay& eclipse, const Zone& zone, char separator) {
+    const LocalSolarEclipse& local = eclipse.local;
+    const std::int32_t day = eclipse.day_number;
+    if (!rows.subheading("Sonnenfinsternis")) return false;
+    // Outside the Moon's shadow, or with the Sun below the horizon from the
+    // first contact to the last: nothing to watch here.
+    if (local.kind == SolarEclipseKind::None || !local.visible) {
+        return rows.entry("Art", solar_kind_text(eclipse.global.kind)) &&
+               rows.entry("Sichtbarkeit", local.kind == SolarEclipseKind::None
+                                              ? "am Ort nicht sichtbar"
+                                              : "am Ort nicht sichtbar (Sonne unter dem Horizont)");
+    }
+    if (!rows.entry("Art", solar_kind_text(local.kind)) ||
+        !rows.entry("Beginn", solar_contact(zone, local.first, day, "vor Sonnenaufgang"))) {
+        return false;
+    }
+    const bool central = local.kind == SolarEclipseKind::Total || local.kind == SolarEclipseKind::Annular;
+    if (central && !rows.entry(local.kind == SolarEclipseKind::Total ? "Totalität" : "Ringförmige Phase",
+                               clock_text(zone, local.second.jd_ut, day) + " - " +
+                                   clock_text(zone, local.third.jd_ut, day))) {
+        return false;
+    }
+    std::string maximum = clock_text(zone, local.maximum.jd_ut, day);
+    maximum += local.maximum.sun_up() ? ", Sonnenhöhe " + fixed(local.maximum.sun_altitude_deg, 1, separator) + "°"
+                                      : ", Sonne unter dem Horizont";
+    return rows.entry("Maximum", maximum) &&
+           rows.entry("Ende", solar_contact(zone, local.last, day, "nach Sonnenuntergang")) &&
+           rows.entry("Bedeckung", percent(local.magnitude, separator)) &&
+           rows.entry("Verfinsterte Fläche", percent(local.obscuration, separator)) &&
+           rows.entry("Sichtbarkeit", "am Ort sichtbar");
+}
+
+std::string lunar_visibility(const LunarEclipseSeen& seen) {
+    if (seen.moon_up(LunarContact::Maximum)) return "am Ort sichtbar";
+    if (seen.visible) return "am Ort teilweise sichtbar";
+    return "am Ort nicht sichtbar (Mond unter dem Horizont)";
+}
+
+bool add_lunar_rows(RowWriter& rows, const LunarEclipseDay& eclipse, const Zone& zone, char separator) {
+    struct Phase {
+        LunarContact contact;
+        const char* label;
+    };
+    static constexpr Phase kPhases[] = {
+        {LunarContact::P1, "Beginn Halbschatten"}, {LunarContact::U1, "Beginn Kernschatten"},
+        {LunarContact::U2, "Beginn Totalität"},    {LunarContact::Maximum, "Maximum"},
+        {LunarContact::U3, "Ende Totalität"},      {LunarContact::U4, "Ende Kernschatten"},
+        {LunarContact::P4, "Ende Halbschatten"},
+    };
+    if (!rows.subheading("Mondfinsternis") || !rows.entry("Art", lunar_kind_text(eclipse.eclipse.kind))) return false;
+    for (const Phase& phase : kPhases) {
+        const double jd_ut = eclipse.eclipse.at(phase.contact);
+        if (!std::isfinite(jd_ut)) continue; // a phase this eclipse does not have
+        std::string text = clock_text(zone, jd_ut, eclipse.day_number);
+        if (!eclipse.seen.moon_up(phase.contact)) text += ", Mond unter dem Horizont";
+        if (!rows.entry(phase.label, text)) return false;
+    }
+    const bool umbral = eclipse.eclipse.kind != LunarEclipseKind::Penumbral;
+    return rows.entry(umbral ? "Größe (Kernschatten)" : "Größe (Halbschatten)",
+                      fixed(umbral ? eclipse.eclipse.umbral_magnitude : eclipse.eclipse.penumbral_magnitude, 3,
+                            separator)) &&
+           rows.entry("Sichtbarkeit", lunar_visibility(eclipse.seen));
+}
+
+} // namespace
+
+bool add_eclipse_rows(RowWriter& rows, clsCalendar& cal, const Zone& zone) {
+    const char separator = cal.DecimalSeparator();
+    const std::optional<SolarEclipseDay> solar = cal.solar_eclipse_of_day();
+    if (!rows.fine()) return false;
+    if (solar && !add_solar_rows(rows, *solar, zone, separator)) return false;
+    const std::optional<LunarEclipseDay> lunar = cal.lunar_eclipse_of_day();
+    if (!rows.fine()) return false;
+    return !lunar || add_lunar_rows(rows, *lunar, zone, separator);
+}
+
+std::string solar_eclipse_summary(const SolarEclipseDay& eclipse, char separator) {
+    const LocalSolarEclipse& local = eclipse.local;
+    std::string text = solar_kind_text(eclipse.global.kind);
+    if (local.kind == SolarEclipseKind::None || !local.visible) return text + ", am Ort nicht sichtbar";
+    const bool same_kind = local.kind == eclipse.global.kind;
+    text += same_kind ? ", am Ort sichtbar" : std::string(", am Ort ") + (local.kind == SolarEclipseKind::Partial ? "partiell" : solar_kind_text(local.kind));
+    return text + " (" + percent(local.obscuration, separator) + " der Fläche)";
+}
+
+std::string lunar_eclipse_summary(const LunarEclipseDay& eclipse, char) {
+    return std::string(lunar_kind_text(eclipse.eclipse.kind)) + ", " + lunar_visibility(eclipse.seen);
+}
+
+} // namespace vespera::report
