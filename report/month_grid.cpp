@@ -39,6 +39,8 @@ MonthGrid month_grid(clsCalendar& cal) {
         entry.full_moon = cal.IstVollmond(entry.day_number);
         entry.blue_moon = cal.IstBluemoon(entry.day_number);
         entry.new_moon = cal.IstNeumond(entry.day_number);
+        if (entry.full_moon) entry.moon_time = cal.IstVollmond_Info(entry.day_number);
+        if (entry.new_moon) entry.moon_time = cal.IstNeumond_Info(entry.day_number);
     }
     cal.setTag(kept_day);
     return grid;

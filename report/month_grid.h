@@ -18,6 +18,7 @@ struct MonthGridDay {
     bool full_moon = false;
     bool blue_moon = false;
     bool new_moon = false;
+    std::string moon_time; // "um 23:27 Uhr" on a full or new moon's day, else empty
 };
 
 struct MonthGrid {
