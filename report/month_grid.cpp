@@ -42,6 +42,8 @@ MonthGrid month_grid(clsCalendar& cal) {
         entry.new_moon = cal.IstNeumond(entry.day_number);
         for (const SolarEclipseDay& e : eclipses.solar) entry.solar_eclipse |= e.day_number == entry.day_number;
         for (const LunarEclipseDay& e : eclipses.lunar) entry.lunar_eclipse |= e.day_number == entry.day_number;
+        if (entry.full_moon) entry.moon_time = cal.IstVollmond_Info(entry.day_number);
+        if (entry.new_moon) entry.moon_time = cal.IstNeumond_Info(entry.day_number);
     }
     cal.setTag(kept_day);
     return grid;

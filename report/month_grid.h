@@ -20,6 +20,7 @@ struct MonthGridDay {
     bool new_moon = false;
     bool solar_eclipse = false; // the local date of a solar eclipse (seen here or not)
     bool lunar_eclipse = false;
+    std::string moon_time; // "um 23:27 Uhr" on a full or new moon's day, else empty
 };
 
 struct MonthGrid {

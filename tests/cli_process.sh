@@ -1,6 +1,7 @@
 #!/bin/sh
 # vespera-cli as a process: its JSON read by Python's json module, its exit
-# codes as the shell sees them, and a reader that stops early.
+# codes as the shell sees them, a reader that stops early, and a man page
+# that names every command and option the help shows.
 #   tests/cli_process.sh <path to vespera-cli>
 set -u
 cli="$1"
@@ -34,4 +35,14 @@ status=$(cat "$errors.code")
 [ "$status" -eq 0 ] || fail "a closed pipe ended with $status"
 [ -s "$errors" ] && fail "a closed pipe wrote to standard error: $(cat "$errors")"
 rm -f "$errors" "$errors.code"
+
+manual="$(dirname "$0")/../packaging/vespera-cli.1"
+for command in "" tag kalender liste sonne differenz ical; do
+    # shellcheck disable=SC2086
+    for option in $("$cli" $command --help | grep -oE '(^| |,)--?[a-z]+' | tr -d ' ,' | sort -u); do
+        grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" "$manual" ||
+            fail "the man page does not name $option${command:+ of $command}"
+    done
+    [ -z "$command" ] || grep -qE "^\.B[IR]? $command( |$)" "$manual" || fail "the man page does not name $command"
+done
 exit "$failed"

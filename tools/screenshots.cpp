@@ -1,7 +1,9 @@
 // Developer tool: renders the window offscreen for a fixed date and place and
-// saves PNGs of each report, so that the drawing can be looked at without a
-// display.   vespera_screenshots <folder> [scale]
+// saves PNGs of each report, and the printed month (July 2025, München) and
+// sunrise table (2025, Berlin) as PDF, so that the drawing can be looked at
+// without a display.   vespera_screenshots <folder> [scale]
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -124,5 +126,23 @@ int main(int argc, char* argv[]) {
     dialog.findChild<QPushButton*>("cmdUebernehmen")->click();
     QApplication::processEvents();
     dialog.grab().save(folder + "/place_dialog_refused.png");
+
+    // The printed documents, through the window's own commands.
+    QString pdf_name;
+    window.setPrintDialogs([&](const QString&) { return folder + "/" + pdf_name; }, {});
+    auto save_pdf = [&](const QString& name, const char* action) {
+        pdf_name = name;
+        if (auto* command = window.findChild<QAction*>(QString::fromLatin1(action))) command->trigger();
+    };
+    auto* city = window.findChild<QComboBox*>("cmbOrt");
+    city->setCurrentText(QStringLiteral("M\u00fcnchen"));
+    window.ZeichneMonat(7, 2025);
+    save_pdf("month_july_2025_muenchen.pdf", "actMonatPdf");
+    city->setCurrentText(QStringLiteral("Berlin"));
+    save_pdf("sun_table_2025_berlin.pdf", "actSonnePdf");
+    click(window, "cmdDaten(3)");
+    save_pdf("holidays_2025_berlin.pdf", "actListePdf");
+    click(window, "cmdDaten(0)");
+    save_pdf("day_report_berlin.pdf", "actListePdf");
     return 0;
 }

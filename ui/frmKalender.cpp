@@ -119,6 +119,10 @@ void frmKalender::buildControls() {
     place->addWidget(lblZeit);
     place->addWidget(Check1);
     place->addWidget(cmdExport);
+    cmdDrucken = new QPushButton(QStringLiteral("Drucken"), this);
+    cmdDrucken->setObjectName("cmdDrucken");
+    place->addWidget(cmdDrucken);
+    buildPrintMenu();
     left->addLayout(place);
 
     // Right: the report buttons above the information panel.

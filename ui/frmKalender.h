@@ -14,6 +14,7 @@
 #include "report/report.h"
 #include "engine/place_search.h"
 #include "ui/place_clock.h"
+#include "ui/printed_documents.h"
 
 class InfoPanel;
 class MonthView;
@@ -21,6 +22,9 @@ class PlaceBox;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QPagedPaintDevice;
+class QPrinter;
 class QPushButton;
 class QScrollBar;
 class QTimer;
@@ -80,6 +84,18 @@ public:
     // Ctrl+C: the visible view's text onto the clipboard, never an empty one.
     void copyVisibleText() const;
 
+    // The dialogs of print and PDF; tests answer them without a display. The
+    // path dialog returns the chosen file, empty when cancelled (it has asked
+    // before naming an existing file); the print dialog sets up the printer
+    // and returns false when cancelled.
+    using PdfPathDialog = std::function<QString(const QString& suggested_path)>;
+    using PrintDialog = std::function<bool(QPrinter& printer)>;
+    void setPrintDialogs(PdfPathDialog pdf_path, PrintDialog print);
+    // "Drucken …" and "Als PDF speichern …" of the month, the shown report
+    // or list, and the year's sunrise table.
+    void printDocument(vespera::ui::PrintedDocument document);
+    void saveDocumentAsPdf(vespera::ui::PrintedDocument document);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -121,8 +137,16 @@ private:
 
     // reports (report_panel.cpp): built by report/, drawn here
     void showReport(const vespera::report::Report& report, std::size_t first_row = 0);
+    // The report of the pressed button; none for the date difference and about.
+    std::optional<vespera::report::Report> shownReport();
     std::string placeHeading() const;
     vespera::report::ClockTime reportTime() const;
+
+    // print and PDF (print_commands.cpp)
+    struct PrintJob;
+    void buildPrintMenu();
+    void updatePrintMenu();
+    std::optional<PrintJob> printJob(vespera::ui::PrintedDocument document);
 
     Now now_;
     MessageSink messages_;
@@ -166,6 +190,9 @@ private:
     std::array<QPushButton*, 4> cmdAendern{};
     QPushButton* cmdHeute = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdDrucken = nullptr;
+    QMenu* mnuDrucken = nullptr;
+    std::array<QMenu*, 3> print_submenus_{};
     QScrollBar* ucScrollbar1 = nullptr;
     QWidget* picDifferenz = nullptr;
     QWidget* picAbout = nullptr;
@@ -185,4 +212,7 @@ private:
 
     QStringList export_folders_;
     QString last_export_path_;
+    PdfPathDialog pdf_path_dialog_;
+    PrintDialog print_dialog_;
+    QString pdf_folder_; // where the last PDF went; the next one is suggested there
 };

@@ -47,21 +47,27 @@ void frmKalender::ZeigeInfo() {
     sun_altitude_row_ = -1;
     clsCalendar& cal = *engine_;
     cmdDaten[Holidays]->setText(QStringLiteral("Feiertage ") + text_of(report::year_text(cal.Jahr())));
-    const vespera::Zone& zone = *place_zone_;
     // A failing engine call ends a report at its row; the engine has shown
     // its message, and the rows built so far are drawn.
+    const std::optional<report::Report> shown = shownReport();
+    if (!shown) return;
+    showReport(*shown, report_ == Holidays ? static_cast<std::size_t>(std::max(0, list_scroll_position_)) : 0);
+}
+
+std::optional<vespera::report::Report> frmKalender::shownReport() {
+    namespace report = vespera::report;
+    clsCalendar& cal = *engine_;
+    const vespera::Zone& zone = *place_zone_;
     switch (report_) {
-    case DayReport: showReport(report::day_report(cal, zone, placeHeading(), reportTime())); break;
-    case OtherCalendars: showReport(report::other_calendars_report(cal, placeHeading(), reportTime())); break;
-    case Holidays:
-        showReport(report::year_list(cal, report::YearList::Holidays),
-                   static_cast<std::size_t>(std::max(0, list_scroll_position_)));
-        break;
-    case FullMoons: showReport(report::year_list(cal, report::YearList::FullMoons)); break;
-    case NewMoons: showReport(report::year_list(cal, report::YearList::NewMoons)); break;
-    case Seasons: showReport(report::year_list(cal, report::YearList::Seasons)); break;
-    case Eclipses: showReport(report::year_list(cal, report::YearList::Eclipses)); break;
+    case DayReport: return report::day_report(cal, zone, placeHeading(), reportTime());
+    case OtherCalendars: return report::other_calendars_report(cal, placeHeading(), reportTime());
+    case Holidays: return report::year_list(cal, report::YearList::Holidays);
+    case FullMoons: return report::year_list(cal, report::YearList::FullMoons);
+    case NewMoons: return report::year_list(cal, report::YearList::NewMoons);
+    case Seasons: return report::year_list(cal, report::YearList::Seasons);
+    case Eclipses: return report::year_list(cal, report::YearList::Eclipses);
     case DateDifference:
     case About: break;
     }
+    return std::nullopt;
 }

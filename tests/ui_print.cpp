@@ -1,0 +1,193 @@
+// Print and PDF: the documents as a reader gets them. Poppler's pdfinfo and
+// pdftotext read the files back, so the text is real text in the PDF.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "window_fixture.h"
+
+namespace {
+
+bool have_poppler() {
+    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
+           !QStandardPaths::findExecutable("pdfinfo").isEmpty() && !QStandardPaths::findExecutable("pdffonts").isEmpty();
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdf_info(const QString& path, const char* field) {
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(QLatin1String(field)),
+                                  QRegularExpression::MultilineOption);
+    return line.match(run("pdfinfo", {path})).captured(1).trimmed();
+}
+
+// The text of one page (or all pages) as pdftotext lays it out.
+QString pdf_text(const QString& path, int page = 0) {
+    QStringList arguments = {"-layout", "-enc", "UTF-8"};
+    if (page > 0) arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
+    return run("pdftotext", arguments << path << "-");
+}
+
+int count_lines(const QString& text, const QString& pattern) {
+    return static_cast<int>(text.split('\n').filter(QRegularExpression(pattern)).size());
+}
+
+// A window whose PDF dialog answers with a file in a temporary folder.
+struct PrintingWindow : WindowForTest {
+    QTemporaryDir folder;
+    QString suggested;
+    int print_dialogs = 0;
+
+    frmKalender& startPrinting() {
+        start();
+        window->setPrintDialogs(
+            [this](const QString& proposal) {
+                suggested = proposal;
+                return folder.filePath("out.pdf");
+            },
+            [this](QPrinter&) {
+                ++print_dialogs;
+                return false;
+            });
+        return *window;
+    }
+    void trigger(const char* action) const { find<QAction>(action)->trigger(); }
+    QString status() const { return find<QLabel>("lblStatus")->text(); }
+    QString pdf() const { return folder.filePath("out.pdf"); }
+};
+
+TEST(Print, MonthOfJuly2025AtMunichOnOneLandscapePage) {
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo, pdffonts) fehlt";
+    PrintingWindow t;
+    t.store("ort", QStringLiteral("München"));
+    t.now = berlin_time(QDate(2025, 7, 14), QTime(10, 0));
+    t.startPrinting();
+    t.trigger("actMonatPdf");
+    EXPECT_EQ(QFileInfo(t.suggested).fileName(), QStringLiteral("Juli 2025 - München (Bayern).pdf"));
+    EXPECT_TRUE(t.status().startsWith("Als PDF gespeichert: ")) << t.status().toStdString();
+    EXPECT_EQ(pdf_info(t.pdf(), "Pages"), "1");
+    EXPECT_EQ(pdf_info(t.pdf(), "Page size"), "842 x 595 pts (A4)");
+    const QString text = pdf_text(t.pdf());
+    EXPECT_TRUE(text.contains(QStringLiteral("Juli 2025 · München (Bayern)"))) << text.toStdString();
+    // The named Sundays after Trinity, the full moon of 10 July and the new
+    // moon of 24 July, each with its time on Munich's clock.
+    for (const char* expected : {"3. n. Trinitatis", "6. n. Trinitatis", "Vollmond 22:37 Uhr", "Neumond 21:11 Uhr"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    }
+    const QString fonts = run("pdffonts", {t.pdf()});
+    EXPECT_TRUE(fonts.contains("DejaVuSans")) << fonts.toStdString();
+    EXPECT_EQ(count_lines(fonts, "DejaVu.* no +(yes|no) +(yes|no) +\\d+ +\\d+$"), 0) << "not embedded:\n" << fonts.toStdString();
+}
+
+TEST(Print, SunTableOfALeapYearOnFourPortraitPagesOneRowPerDay) {
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils fehlt";
+    PrintingWindow t;
+    t.startPrinting();
+    t.trigger("actSonnePdf");
+    ASSERT_EQ(pdf_info(t.pdf(), "Pages"), "4") << t.status().toStdString();
+    EXPECT_EQ(pdf_info(t.pdf(), "Page size"), "595 x 842 pts (A4)");
+    // Quarters of 2024: 91, 91, 92 and 92 days.
+    const int expected[4] = {91, 91, 92, 92};
+    int days = 0;
+    for (int page = 1; page <= 4; ++page) {
+        const QString text = pdf_text(t.pdf(), page);
+        EXPECT_TRUE(text.contains(QStringLiteral("Sonne und Mond 2024 · Berlin"))) << page;
+        const int rows = count_lines(text, "^\\s*(Mo|Di|Mi|Do|Fr|Sa|So) \\d{1,2}\\.\\d{1,2}\\.\\s");
+        EXPECT_EQ(rows, expected[page - 1]) << "page " << page << "\n" << text.toStdString();
+        days += rows;
+    }
+    EXPECT_EQ(days, 366);
+    EXPECT_TRUE(pdf_text(t.pdf(), 4).contains(QRegularExpression("Di 31\\.12\\.\\s+08:1\\d\\s+16:0\\d")));
+}
+
+TEST(Print, HolidayListRunsOverPagesUnderItsHeading) {
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils fehlt";
+    PrintingWindow t;
+    t.startPrinting();
+    t.click("cmdDaten(3)");
+    t.trigger("actListePdf");
+    const int pages = pdf_info(t.pdf(), "Pages").toInt();
+    ASSERT_GE(pages, 2) << t.status().toStdString();
+    EXPECT_EQ(pdf_info(t.pdf(), "Page size"), "595 x 842 pts (A4)");
+    int rows = 0;
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = pdf_text(t.pdf(), page);
+        EXPECT_TRUE(text.contains("Feiertage im Jahr 2024")) << page;
+        EXPECT_TRUE(text.contains(QStringLiteral("Seite %1 von %2").arg(page).arg(pages))) << page;
+        rows += count_lines(text, "^\\s*\\d{1,2}\\.\\d{1,2}\\.2024\\s");
+    }
+    // The whole list, not the 20 rows of the window's scroll position.
+    EXPECT_EQ(rows, 73);
+}
+
+TEST(Print, FailedWriteNamesThePathAndLeavesNoFile) {
+    PrintingWindow t;
+    t.startPrinting();
+    const QString path = t.folder.filePath("fehlt/monat.pdf");
+    t.window->setPrintDialogs([&](const QString&) { return path; }, {});
+    t.trigger("actMonatPdf");
+    EXPECT_EQ(t.status(), QStringLiteral("Die PDF-Datei „%1“ ließ sich nicht speichern: den Ordner gibt es nicht.")
+                              .arg(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(QDir(t.folder.path()).isEmpty());
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+TEST(Print, CancelledDialogsChangeNothingAndPrintingToAFileWorks) {
+    PrintingWindow t;
+    t.startPrinting();
+    const double jd = t.window->engine().JD();
+    t.trigger("actMonatDrucken");
+    EXPECT_EQ(t.print_dialogs, 1);
+    t.window->setPrintDialogs([](const QString&) { return QString(); }, {});
+    t.trigger("actMonatPdf");
+    EXPECT_EQ(t.status(), "");
+    EXPECT_TRUE(QDir(t.folder.path()).isEmpty());
+    EXPECT_EQ(t.window->engine().JD(), jd);
+
+    // The about view has no report: its print entry asks nothing.
+    t.click("cmdDaten(7)");
+    bool asked = false;
+    t.window->setPrintDialogs({}, [&](QPrinter&) { return asked = true; });
+    t.trigger("actListeDrucken");
+    EXPECT_FALSE(asked);
+
+    // A print dialog that chose "print to file", without any printer.
+    t.window->setPrintDialogs({}, [&](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(t.pdf());
+        return true;
+    });
+    t.trigger("actMonatDrucken");
+    EXPECT_EQ(t.status(), "Gedruckt: Mai 2024 · Berlin (1 Seite)");
+    EXPECT_TRUE(QFileInfo(t.pdf()).size() > 0);
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+// The print dialog accepted on a machine without a printer (no CUPS): a
+// German message, no crash, no wait.
+TEST(Print, WithoutAPrinterSaysSo) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer; nothing is sent to it";
+    PrintingWindow t;
+    t.startPrinting();
+    t.window->setPrintDialogs({}, [](QPrinter&) { return true; });
+    t.trigger("actMonatDrucken");
+    EXPECT_EQ(t.status(), QStringLiteral("Drucken ging nicht: kein Drucker eingerichtet. „Als PDF speichern …“ geht immer."));
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+} // namespace

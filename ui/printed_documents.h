@@ -1,0 +1,36 @@
+// The documents that Vespera prints or saves as PDF, each drawn by one
+// routine from the report layer's data, whatever the device: a printer from
+// the print dialog or a PDF writer.
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace vespera::report {
+struct MonthGrid;
+struct Report;
+struct SunTable;
+} // namespace vespera::report
+
+namespace vespera::ui {
+
+enum class PrintedDocument {
+    Month,    // the month grid, A4 landscape, one page
+    Report,   // the shown report or year list, A4 portrait, as many pages as it needs
+    SunTable, // the year's sunrise table, A4 portrait, one page per quarter
+};
+
+// Paper, orientation and margins of a document; set on the device before it
+// is drawn (and on a printer before its dialog, which shows them).
+QPageLayout page_layout(PrintedDocument document);
+
+// Each draws the whole document scaled to the device's printable area and
+// returns the pages drawn: 0 when the device refused the painter (no
+// printer, a file that cannot be written).
+int draw_month(QPagedPaintDevice& device, const report::MonthGrid& grid, const QString& heading);
+int draw_report(QPagedPaintDevice& device, const report::Report& report);
+int draw_sun_table(QPagedPaintDevice& device, const report::SunTable& table);
+
+} // namespace vespera::ui
