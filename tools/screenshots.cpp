@@ -135,10 +135,10 @@ int main(int argc, char* argv[]) {
         if (auto* command = window.findChild<QAction*>(QString::fromLatin1(action))) command->trigger();
     };
     auto* city = window.findChild<QComboBox*>("cmbOrt");
-    city->setCurrentText(QStringLiteral("M\u00fcnchen"));
+    city->setCurrentIndex(city->findText(QStringLiteral("M\u00fcnchen")));
     window.ZeichneMonat(7, 2025);
     save_pdf("month_july_2025_muenchen.pdf", "actMonatPdf");
-    city->setCurrentText(QStringLiteral("Berlin"));
+    city->setCurrentIndex(city->findText(QStringLiteral("Berlin")));
     save_pdf("sun_table_2025_berlin.pdf", "actSonnePdf");
     click(window, "cmdDaten(3)");
     save_pdf("holidays_2025_berlin.pdf", "actListePdf");
