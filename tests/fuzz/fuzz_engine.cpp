@@ -319,14 +319,15 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
     }
     case 38: {
         const auto v = in.int32();
-        const std::uint8_t which = in.byte() % 5;
+        const std::uint8_t which = in.byte() % 6;
         h.last_call = "Vollmond/Neumond_Datum/_Info/_day(" + std::to_string(v) + ")";
         switch (which) {
         case 0: h.text(c.Vollmond_Datum(v)); break;
         case 1: h.text(c.Neumond_Datum(v)); break;
         case 2: h.text(c.Vollmond_Info(v)); break;
         case 3: h.text(c.Neumond_Info(v)); break;
-        default: (void)c.full_moon_day(v); (void)c.new_moon_day(v); break;
+        case 4: (void)c.full_moon_day(v); break;
+        default: (void)c.new_moon_day(v); break;
         }
         break;
     }
