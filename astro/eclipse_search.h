@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "ephemeris/root_finding.h"
+
 namespace vespera::eclipse_search {
 
 inline constexpr double kTolerance_days = 1e-6; // 0.09 s
@@ -35,30 +37,10 @@ double least_on(F&& f, double a, double b) {
     return (a + b) / 2.0;
 }
 
-// The zero of f between a and b, where f(a) = fa and f(b) = fb differ in
-// sign: regula falsi with the Illinois rule, which keeps the bracket
-// shrinking from both sides.
+// The zero of f between a and b, where f(a) = fa and f(b) = fb differ in sign.
 template <class F>
 double zero_between(F&& f, double a, double fa, double b, double fb) {
-    int side = 0;
-    for (int i = 0; i < 100 && std::fabs(b - a) > kTolerance_days; ++i) {
-        const double c = (fa * b - fb * a) / (fa - fb);
-        if (!std::isfinite(c)) break;
-        const double fc = f(c);
-        if (fc == 0.0) return c;
-        if ((fc < 0.0) == (fb < 0.0)) {
-            b = c;
-            fb = fc;
-            if (side == -1) fa /= 2.0;
-            side = -1;
-        } else {
-            a = c;
-            fa = fc;
-            if (side == 1) fb /= 2.0;
-            side = 1;
-        }
-    }
-    return (a + b) / 2.0;
+    return vespera::zero_between(f, a, fa, b, fb, kTolerance_days);
 }
 
 // Steps from `from` by `step` (either sign) while f stays negative, at most

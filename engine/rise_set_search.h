@@ -6,33 +6,9 @@
 
 #include <cmath>
 
-namespace vespera {
+#include "ephemeris/root_finding.h"
 
-// The zero of f between a and b (f(a) = fa and f(b) = fb of opposite sign),
-// to a second: regula falsi with the Illinois rule.
-template <class F>
-double zero_of(F&& f, double a, double fa, double b, double fb) {
-    constexpr double kSecond_hours = 1.0 / 3600.0;
-    int side = 0;
-    for (int i = 0; i < 60 && std::fabs(b - a) > kSecond_hours; ++i) {
-        const double c = (fa * b - fb * a) / (fa - fb);
-        if (!std::isfinite(c)) break;
-        const double fc = f(c);
-        if (fc == 0.0) return c;
-        if ((fc < 0.0) == (fb < 0.0)) {
-            b = c;
-            fb = fc;
-            if (side == -1) fa /= 2.0;
-            side = -1;
-        } else {
-            a = c;
-            fa = fc;
-            if (side == 1) fb /= 2.0;
-            side = 1;
-        }
-    }
-    return (a + b) / 2.0;
-}
+namespace vespera {
 
 // The parabola through (-1, ym), (0, yz), (+1, yp): its zero crossings
 // within [-1, 1] (nz of them, z1 <= z2) and its extremum (xe, ye).
@@ -62,6 +38,7 @@ struct Crossings {
 // back on the samples' side.
 template <class Probe>
 void probe_excursion(Probe&& probe, int hour, double xe, bool samples_above, double span_hours, Crossings& found) {
+    constexpr double kSecond_hours = 1.0 / 3600.0;
     const double middle = hour + xe;
     const double at_middle = probe(middle);
     if (!((at_middle > 0.0) != samples_above) || at_middle == 0.0) return;
@@ -75,8 +52,8 @@ void probe_excursion(Probe&& probe, int hour, double xe, bool samples_above, dou
     };
     double left = 0.0, at_left = 0.0, right = 0.0, at_right = 0.0;
     if (!back_on_side(-1.0, left, at_left) || !back_on_side(1.0, right, at_right)) return;
-    const double first = zero_of(probe, left, at_left, middle, at_middle);
-    const double second = zero_of(probe, middle, at_middle, right, at_right);
+    const double first = zero_between(probe, left, at_left, middle, at_middle, kSecond_hours, 60);
+    const double second = zero_between(probe, middle, at_middle, right, at_right, kSecond_hours, 60);
     // Up for a while from below, or down for a while from above; a crossing
     // outside the day belongs to the day before or after.
     double& first_time = samples_above ? found.set_hours : found.rise_hours;
