@@ -24,10 +24,11 @@ void BM_ZoneAtCached(benchmark::State& state) {
 BENCHMARK(BM_ZoneAtCached);
 
 // The first question to a fresh copy: the tz database is asked (with the
-// neighbours of the interval, for negative summer time).
-void BM_ZoneAtFirstCall(benchmark::State& state) {
+// neighbours of the interval, for negative summer time). From 2024 on, or
+// after 2037 (the interval moved from a model year).
+void first_calls(benchmark::State& state, double first_jd_ut) {
     const vespera::Zone prototype = berlin();
-    double jd_ut = kJanuary2024_jd_ut;
+    double jd_ut = first_jd_ut;
     std::vector<vespera::Zone> fresh;
     for (auto _ : state) {
         state.PauseTiming();
@@ -43,27 +44,9 @@ void BM_ZoneAtFirstCall(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kBatch);
 }
+void BM_ZoneAtFirstCall(benchmark::State& state) { first_calls(state, kJanuary2024_jd_ut); }
 BENCHMARK(BM_ZoneAtFirstCall);
-
-// After 2037: the interval is moved from a model year.
-void BM_ZoneAtFirstCallAfter2037(benchmark::State& state) {
-    const vespera::Zone prototype = berlin();
-    double jd_ut = kJanuary2024_jd_ut + 20 * 365.25;
-    std::vector<vespera::Zone> fresh;
-    for (auto _ : state) {
-        state.PauseTiming();
-        fresh.assign(kBatch, prototype); // copies and frees outside the timing
-        state.ResumeTiming();
-        for (const vespera::Zone& zone : fresh) {
-            benchmark::DoNotOptimize(zone.at(jd_ut));
-            jd_ut += 1.7;
-        }
-        state.PauseTiming();
-        fresh.clear();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * kBatch);
-}
+void BM_ZoneAtFirstCallAfter2037(benchmark::State& state) { first_calls(state, kJanuary2024_jd_ut + 20 * 365.25); }
 BENCHMARK(BM_ZoneAtFirstCallAfter2037);
 
 void BM_ZoneAtGermanRules(benchmark::State& state) {
