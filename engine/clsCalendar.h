@@ -102,7 +102,7 @@ public:
     // Entry `Index` (0..Feiertage_Anzahl) with its category and statutory
     // status in the region; the named days of one day in table order.
     vespera::NamedDayEntry named_day(std::int32_t Index);
-    std::vector<vespera::NamedDayEntry> named_days_on(std::int32_t mjd);
+    std::vector<vespera::NamedDayEntry> named_days_on(std::int32_t mjd) const;
     // The region's school holidays (shipped and imported), or nullptr with
     // the reason in school_holiday_problem() (empty outside German states).
     const vespera::SchoolHolidayTable* school_holiday_table() const {

@@ -161,7 +161,7 @@ vespera::NamedDayEntry clsCalendar::named_day(std::int32_t Index) {
     });
 }
 
-std::vector<vespera::NamedDayEntry> clsCalendar::named_days_on(std::int32_t mjd) {
+std::vector<vespera::NamedDayEntry> clsCalendar::named_days_on(std::int32_t mjd) const {
     std::vector<vespera::NamedDayEntry> entries;
     for (std::int32_t i = 0; i < tables_.holiday_count; ++i) {
         const Holiday& holiday = tables_.holidays[static_cast<std::size_t>(i)];
