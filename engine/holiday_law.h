@@ -46,6 +46,7 @@ struct NamedDayEntry {
     DayCategory category = DayCategory::Kirchlich; // the row's own
     StatutoryStatus status = StatutoryStatus::No;  // in the region, year and place
     bool one_place = false; // statutory in the named place only (Augsburg), not the region
+    bool has_statutes = false; // statutory somewhere, some time: "kein gesetzlicher Feiertag" says something
 };
 
 } // namespace vespera

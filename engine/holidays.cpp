@@ -156,8 +156,9 @@ vespera::NamedDayEntry clsCalendar::named_day(std::int32_t Index) {
     return guarded("named_day", vespera::NamedDayEntry{}, [&] {
         const Holiday& holiday =
             tables_.holidays[vespera::checked_index(Index, static_cast<std::size_t>(tables_.holiday_count))];
-        return vespera::NamedDayEntry{holiday.day, holiday.name, vespera::kDayRows[holiday.slot].category,
-                                      holiday.status, holiday.one_place};
+        const vespera::NamedDayRule& row = vespera::kDayRows[holiday.slot];
+        return vespera::NamedDayEntry{holiday.day, holiday.name, row.category, holiday.status, holiday.one_place,
+                                      !row.statutes.empty()};
     });
 }
 
@@ -166,8 +167,9 @@ std::vector<vespera::NamedDayEntry> clsCalendar::named_days_on(std::int32_t mjd)
     for (std::int32_t i = 0; i < tables_.holiday_count; ++i) {
         const Holiday& holiday = tables_.holidays[static_cast<std::size_t>(i)];
         if (holiday.day != mjd) continue;
-        entries.push_back({holiday.day, holiday.name, vespera::kDayRows[holiday.slot].category, holiday.status,
-                           holiday.one_place});
+        const vespera::NamedDayRule& row = vespera::kDayRows[holiday.slot];
+        entries.push_back({holiday.day, holiday.name, row.category, holiday.status, holiday.one_place,
+                           !row.statutes.empty()});
     }
     return entries;
 }

@@ -34,11 +34,14 @@ bool add_named_day_rows(RowWriter& rows, clsCalendar& cal) {
     if (!rows.fine()) return false;
     const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
     for (const NamedDayEntry& entry : cal.named_days_on(day)) {
-        if (!rows.entry(std::string(entry.name), status_text(entry, cal.Region(), cal.PlaceName()))) return false;
+        if (!rows.add({std::string(entry.name), status_text(entry, cal.Region(), cal.PlaceName()), RowKind::Entry, {},
+                       std::string(category_label(category_of(entry)))})) {
+            return false;
+        }
     }
     const SchoolHolidayTable* school = cal.school_holiday_table();
     const std::string_view period = school ? school_holiday_name(*school, day) : std::string_view();
-    return period.empty() || rows.entry("Schulferien", std::string(period));
+    return period.empty() || rows.add({"Schulferien", std::string(period), RowKind::Entry, {}, "Ferien"});
 }
 
 struct CalendarRow {

@@ -32,7 +32,7 @@ std::string_view category_phrase(DayCategory category) {
     case DayCategory::Kirchlich: return "Tag im Kirchenjahr";
     case DayCategory::Gedenktag: return "Gedenktag";
     case DayCategory::Brauchtum: return "Brauchtum";
-    case DayCategory::Astronomisch: return "astronomischer Beginn einer Jahreszeit";
+    case DayCategory::Astronomisch: return "Beginn einer Jahreszeit";
     case DayCategory::Ferien: return "Schulferien";
     case DayCategory::Gesetzlich: break;
     }
@@ -102,9 +102,14 @@ std::string status_text(const NamedDayEntry& entry, std::string_view region_code
         return "gesetzlicher Feiertag in Teilen von " + std::string(region_name(region_code));
     case StatutoryStatus::No: break;
     }
-    std::string text(category_phrase(entry.category));
-    if (!where.empty()) text += ", kein gesetzlicher Feiertag " + where;
-    return text;
+    if (entry.has_statutes && !where.empty()) return "kein gesetzlicher Feiertag " + where;
+    return std::string(category_phrase(entry.category));
+}
+
+std::string day_description(const NamedDayEntry& entry, std::string_view region_code, std::string_view place) {
+    const std::string status = status_text(entry, region_code, place);
+    if (entry.status != StatutoryStatus::No || !status.starts_with("kein ")) return status;
+    return std::string(category_phrase(entry.category)) + ", " + status;
 }
 
 } // namespace vespera::report

@@ -50,9 +50,15 @@ std::optional<CategorySet> parse_categories(std::string_view text);
 // for an empty or unknown code.
 std::string in_region(std::string_view region_code);
 
+// What the entry is where the user lives, short enough for a report row:
 // "gesetzlicher Feiertag in Bayern", "gesetzlicher Feiertag in Teilen von
-// Bayern", "gesetzlicher Feiertag in Augsburg", "Tag im Kirchenjahr, kein
-// gesetzlicher Feiertag in Berlin"; without a region the category alone.
+// Bayern", "gesetzlicher Feiertag in Augsburg", "kein gesetzlicher Feiertag
+// in Berlin" (a day statutory elsewhere); otherwise, and without a region,
+// what it is: "Tag im Kirchenjahr", "Gedenktag", "Brauchtum".
 std::string status_text(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
+
+// The same with the category also where the status leaves it out, for a
+// tooltip: "Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin".
+std::string day_description(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
 
 } // namespace vespera::report

@@ -29,7 +29,7 @@ void add_holiday_marks(const clsCalendar& cal, MonthGridDay& entry) {
         entry.statutory = entry.statutory || named.status == StatutoryStatus::Yes;
         entry.regional = entry.regional || named.status == StatutoryStatus::Regional;
         entry.named_day_texts.push_back(std::string(named.name) + " \u2013 " +
-                                        status_text(named, cal.Region(), cal.PlaceName()));
+                                        day_description(named, cal.Region(), cal.PlaceName()));
     }
     if (const SchoolHolidayTable* table = cal.school_holiday_table()) {
         entry.school_holiday = std::string(school_holiday_name(*table, entry.day_number));
