@@ -64,7 +64,8 @@ std::string row_json(const report::Row& row) {
 }
 
 bool has_categories(const report::Report& report) {
-    return std::any_of(report.rows.begin(), report.rows.end(), [](const report::Row& row) { return !row.category.empty(); });
+    return std::any_of(report.rows.begin(), report.rows.end(),
+                       [](const report::Row& row) { return !row.category.empty(); });
 }
 
 std::string rows_json(const report::Report& report) {

@@ -26,7 +26,8 @@ namespace {
 constexpr const char* kHelpHint = "Aufruf und Befehle: vespera-cli --help\n";
 constexpr const char* kListKinds = "feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse";
 constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
-constexpr const char* kCategoryNames = "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
+constexpr const char* kCategoryNames =
+    "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
 
 std::string in_quotes(std::string_view text) { return "\u201e" + std::string(text) + "\u201c"; }
 
@@ -275,7 +276,8 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
         if (!holiday_list) return usage_error("--kategorie gilt nur f\u00fcr liste feiertage und ical.");
         const std::optional<report::CategorySet> chosen = report::parse_categories(choices.kategorie);
         if (!chosen) {
-            return usage_error("Unbekannte Kategorie in " + in_quotes(choices.kategorie) + " (" + kCategoryNames + ").");
+            return usage_error("Unbekannte Kategorie in " + in_quotes(choices.kategorie) + " (" + kCategoryNames +
+                               ").");
         }
         categories = *chosen;
     }

@@ -111,7 +111,8 @@ void clsCalendar::Feiertage_Einlesen() {
     guarded_void("Feiertage_Einlesen", [&] {
         YearTables next{};
         next.new_year_day = day_number_of(f_.Jahr, 1, 1);
-        next.days_in_year = vespera::to_long(day_number_of(std::int64_t{f_.Jahr} + 1, 1, 1) - std::int64_t{next.new_year_day});
+        next.days_in_year =
+            vespera::to_long(day_number_of(std::int64_t{f_.Jahr} + 1, 1, 1) - std::int64_t{next.new_year_day});
         // The clock changes come first: the local days of the seasons and
         // phases depend on them.
         Berechne_SommerWinterzeit(next);
@@ -127,13 +128,15 @@ std::int32_t clsCalendar::Feiertage_Anzahl() { return tables_.holiday_count - 1;
 
 std::string clsCalendar::Feiertag_NurName(std::int32_t Index) {
     return guarded("Feiertag_NurName", std::string{}, [&] {
-        return std::string(tables_.holidays[vespera::checked_index(Index, static_cast<std::size_t>(tables_.holiday_count))].name);
+        const std::size_t entries = static_cast<std::size_t>(tables_.holiday_count);
+        return std::string(tables_.holidays[vespera::checked_index(Index, entries)].name);
     });
 }
 
 void clsCalendar::Feiertag_Datum(std::int32_t Index) {
     guarded_void("Feiertag_Datum", [&] {
-        f_.JD = tables_.holidays[vespera::checked_index(Index, static_cast<std::size_t>(tables_.holiday_count))].day;
+        const std::size_t entries = static_cast<std::size_t>(tables_.holiday_count);
+        f_.JD = tables_.holidays[vespera::checked_index(Index, entries)].day;
         ConvertJD();
     });
 }

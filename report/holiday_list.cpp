@@ -42,7 +42,8 @@ std::vector<HolidayItem> holiday_items(clsCalendar& cal, CategorySet categories)
         cal.Feiertag_Datum(i);
         if (cal.fault_count() != faults) return items;
         const clsCalendar::Variant weekday = cal.Wochentag(0);
-        const std::string weekday_name = std::holds_alternative<std::string>(weekday) ? std::get<std::string>(weekday) : "";
+        const std::string weekday_name =
+            std::holds_alternative<std::string>(weekday) ? std::get<std::string>(weekday) : "";
         items.push_back({entry.day_number, entry.day_number, std::string(entry.name), category, cal.Format_Datum(0),
                          weekday_name + ", " + std::string(entry.name), status_text(entry, region, place)});
     }
@@ -54,7 +55,8 @@ std::vector<HolidayItem> holiday_items(clsCalendar& cal, CategorySet categories)
         const std::string dates = period.first_day == period.last_day
                                       ? date_text(period.first_day)
                                       : date_text(period.first_day) + " \u2013 " + date_text(period.last_day);
-        items.push_back({period.first_day, period.last_day, period.name, HolidayCategory::Ferien, dates, period.name, {}});
+        items.push_back(
+            {period.first_day, period.last_day, period.name, HolidayCategory::Ferien, dates, period.name, {}});
     }
     // Named days first on a day shared with the start of a period.
     std::stable_sort(items.begin(), items.end(),

@@ -125,7 +125,8 @@ void MonthView::paintEvent(QPaintEvent*) {
         if (marks.holiday && !marks.statutory && !marks.regional) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(kNamedDayMark);
-            painter.drawEllipse(QPointF(cell.left() + kDayBox / 2.0, cell.top() + kDayBoxTop + kDayBox + 1.5), 2.0, 2.0);
+            const QPointF under_number(cell.left() + kDayBox / 2.0, cell.top() + kDayBoxTop + kDayBox + 1.5);
+            painter.drawEllipse(under_number, 2.0, 2.0);
         }
 
         const QPoint moon(cell.left() + kMoonCentreX, cell.top() + kMoonCentreY);

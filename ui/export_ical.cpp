@@ -97,9 +97,3 @@ void frmKalender::cmdExport_Click() {
     last_export_path_ = path;
     lblStatus->setText(QStringLiteral("%1 Termine exportiert nach %2").arg(calendar.events.size()).arg(shown));
 }
-
-void frmKalender::showWindowFault(int number, const char* description, const char* procedure) {
-    showMessage(QStringLiteral("Error %1 (%2), line 0  in procedure %3 of Formular frmKalender")
-                    .arg(number)
-                    .arg(QLatin1String(description), QLatin1String(procedure)));
-}

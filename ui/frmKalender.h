@@ -152,7 +152,6 @@ private:
     void cmdExport_Click();
     void cmdDiff_Click(int index);
     void cmdBerechnen_Click();
-    void showWindowFault(int number, const char* description, const char* procedure);
 
     // reports (report_panel.cpp): built by report/, drawn here
     void showReport(const vespera::report::Report& report, std::size_t first_row = 0);

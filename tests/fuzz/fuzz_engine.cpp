@@ -424,7 +424,9 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
         for (std::int32_t i = 0; i <= c.Feiertage_Anzahl(); ++i) {
             const vespera::NamedDayEntry entry = c.named_day(i);
             fuzz::check(entry.name == c.Feiertag_NurName(i), "named_day and Feiertag_NurName disagree");
-            if (c.Region().empty()) fuzz::check(entry.status == vespera::StatutoryStatus::No, "statutory without region");
+            if (c.Region().empty()) {
+                fuzz::check(entry.status == vespera::StatutoryStatus::No, "statutory without region");
+            }
         }
         break;
     }
@@ -466,7 +468,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()) +
                                           " ms");
         const std::size_t reported = h.faults.size() - faults_before;
-        const std::size_t allowed = (op % 50 >= 24 && op % 50 <= 26) || op % 50 == 37 || op % 50 == 40 ? 5 : 1;
+        // Calls that make several engine calls report up to one fault each
+        // (call 38 asks full_moon_day and new_moon_day together).
+        const std::size_t allowed = (op % 50 >= 24 && op % 50 <= 26) || op % 50 == 37 || op % 50 == 40 ? 5
+                                    : op % 50 == 38                                                    ? 2
+                                                                                                       : 1;
         fuzz::check(reported <= allowed, h.last_call + " reported " + std::to_string(reported) + " faults");
         for (std::size_t i = faults_before; i < h.faults.size(); ++i) check_fault_message(h.faults[i], h.last_call);
 
