@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -128,6 +130,20 @@ int main(int argc, char* argv[]) {
     save("july_2025_bayern");
     window.ZeichneMonat(8, 2025);
     save("august_2025_bayern");
+    // The tooltip of 15 August: Mariä Himmelfahrt, statutory in part of Bayern.
+    {
+        auto* grid = window.findChild<MonthView*>("picMonat");
+        const QPoint inside = grid->cellRect(15).center();
+        QHelpEvent help(QEvent::ToolTip, inside, grid->mapToGlobal(inside));
+        QApplication::sendEvent(grid, &help);
+        QApplication::processEvents();
+        QWidget* tip = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+        }
+        window_with_popup(window, tip).save(folder + "/august_2025_bayern_tooltip.png");
+        QToolTip::hideText();
+    }
     pick_city("Berlin");
     window.ZeichneMonat(7, 2025);
     save("july_2025_berlin");

@@ -122,7 +122,10 @@ void frmKalender::buildControls() {
     Check1->setObjectName("Check1");
     cmdExport = new QPushButton(QStringLiteral("Export iCal"), this);
     cmdExport->setObjectName("cmdExport");
+    auto* region_label = new QLabel(QStringLiteral("Feiertage:"), this);
+    region_label->setBuddy(cmbRegion);
     place->addWidget(cmbOrt, 3);
+    place->addWidget(region_label);
     place->addWidget(cmbRegion, 2);
     place->addWidget(lblZeit);
     place->addWidget(Check1);
