@@ -22,4 +22,24 @@ void BM_FeiertageEinlesen(benchmark::State& state) {
 }
 BENCHMARK(BM_FeiertageEinlesen)->Unit(benchmark::kMicrosecond);
 
+// The same with a region: each entry's statute looked up, and the region's
+// own days (Augsburg's Friedensfest among them) added and sorted in.
+void BM_FeiertageEinlesenRegion(benchmark::State& state) {
+    clsCalendar cal;
+    cal.setLongitude(10.9);
+    cal.setLatitude(48.3722222222222);
+    cal.setZeitzone_Offset(1.0f);
+    cal.setKalender(1);
+    cal.setJahr(2024);
+    cal.setMonat(5);
+    cal.setTag(3);
+    cal.setRegion("DE-BY");
+    cal.setPlaceName("Augsburg");
+    for (auto _ : state) {
+        cal.Feiertage_Einlesen();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FeiertageEinlesenRegion)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -59,7 +59,13 @@ std::string json_date(std::string_view iso) { return iso.empty() ? "null" : json
 std::string row_json(const report::Row& row) {
     return "{\"art\":" + json_string(kind_name(row)) + ",\"bezeichnung\":" + json_string(row.label) +
            ",\"wert\":" + json_string(row.is_heading() ? std::string_view() : std::string_view(row.value)) +
-           ",\"datum\":" + json_date(row.iso_date) + "}";
+           ",\"datum\":" + json_date(row.iso_date) +
+           (row.category.empty() ? "" : ",\"kategorie\":" + json_string(row.category)) + "}";
+}
+
+bool has_categories(const report::Report& report) {
+    return std::any_of(report.rows.begin(), report.rows.end(),
+                       [](const report::Row& row) { return !row.category.empty(); });
 }
 
 std::string rows_json(const report::Report& report) {
@@ -132,11 +138,16 @@ std::string csv_field(std::string_view text) {
 }
 
 std::string report_csv(const report::Report& report) {
-    std::string text = "art,bezeichnung,wert,datum\n";
-    if (!report.heading.empty()) text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + "\n";
+    // The holiday list's category is a fifth column; other reports keep four.
+    const bool categories = has_categories(report);
+    std::string text = categories ? "art,bezeichnung,wert,datum,kategorie\n" : "art,bezeichnung,wert,datum\n";
+    if (!report.heading.empty()) {
+        text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + (categories ? ",\n" : "\n");
+    }
     for (const report::Row& row : report.rows) {
         text += std::string(kind_name(row)) + "," + csv_field(row.label) + "," +
-                csv_field(row.is_heading() ? std::string_view() : std::string_view(row.value)) + "," + row.iso_date + "\n";
+                csv_field(row.is_heading() ? std::string_view() : std::string_view(row.value)) + "," + row.iso_date +
+                (categories ? "," + csv_field(row.category) : std::string()) + "\n";
     }
     return text;
 }

@@ -61,6 +61,8 @@ PlaceOutcome with_zone(ChosenPlace place, const std::optional<std::string>& zone
 ChosenPlace from_place(const Place& found) {
     ChosenPlace place;
     place.heading = report::place_heading(found.name, found.region);
+    place.name = std::string(without_tag(found.name));
+    place.region = found.region;
     place.latitude_deg = found.latitude_deg;
     place.longitude_deg = found.longitude_deg;
     place.zone_name = found.zone;
@@ -88,6 +90,8 @@ PlaceOutcome choose_place(const PlaceRequest& request, const GazetteerSource& ga
         const City* berlin = find_city("Berlin");
         ChosenPlace place;
         place.heading = report::place_heading(berlin->name, berlin->region);
+        place.name = std::string(berlin->name);
+        place.region = std::string(berlin->region);
         place.latitude_deg = berlin->latitude_deg;
         place.longitude_deg = berlin->longitude_deg;
         place.zone_offset_hours = static_cast<float>(berlin->zone_offset_hours);

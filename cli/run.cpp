@@ -13,7 +13,9 @@
 #include "engine/name_folding.h"
 #include "ephemeris/calendar.h"
 #include "report/date_difference.h"
+#include "engine/regions.h"
 #include "report/day_report.h"
+#include "report/holiday_list.h"
 #include "report/ical.h"
 #include "report/sun_table.h"
 #include "report/year_lists.h"
@@ -24,16 +26,20 @@ namespace {
 constexpr const char* kHelpHint = "Aufruf und Befehle: vespera-cli --help\n";
 constexpr const char* kListKinds = "feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse";
 constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
+constexpr const char* kCategoryNames =
+    "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
 
 std::string in_quotes(std::string_view text) { return "\u201e" + std::string(text) + "\u201c"; }
 
 struct Choices {
-    std::string ort, koordinaten, zone, format = "text", output;
+    std::string ort, koordinaten, zone, region, kategorie, format = "text", output;
     std::string first, second; // the positionals of the chosen command
     bool replace = false;
     CLI::Option* ort_option = nullptr;
     CLI::Option* koordinaten_option = nullptr;
     CLI::Option* zone_option = nullptr;
+    CLI::Option* region_option = nullptr;
+    CLI::Option* kategorie_option = nullptr;
     CLI::Option* format_option = nullptr;
     CLI::Option* output_option = nullptr;
 };
@@ -68,9 +74,10 @@ void build_app(CLI::App& app, Choices& choices) {
         "Beenden mit 0 (erfolgreich), 1 (Fehler bei der Ausf\u00fchrung) oder 2 (falscher Aufruf).\n"
         "Beispiele:\n"
         "  vespera-cli tag 8.4.2024 --ort Landshut\n"
-        "  vespera-cli liste feiertage 2025 --format csv\n"
+        "  vespera-cli liste feiertage 2025 --region DE-BY --format csv\n"
+        "  vespera-cli liste feiertage 2025 --ort Dresden --kategorie gesetzlich,regional,Ferien\n"
         "  vespera-cli sonne 2025 --koordinaten 52.52,13.405 --zone Europe/Berlin\n"
-        "  vespera-cli ical 2025 -o feiertage.ics");
+        "  vespera-cli ical 2025 --region DE-BY -o Feiertage_2025_DE-BY.ics");
     app.set_help_flag("-h,--help", "Diese Hilfe zeigen");
     app.set_version_flag("--version", "vespera-cli " + std::to_string(VESPERA_VERSION_MAJOR) + "." +
                                           std::to_string(VESPERA_VERSION_MINOR) + "." +
@@ -97,6 +104,15 @@ void build_app(CLI::App& app, Choices& choices) {
                                      ->type_name("BREITE,L\u00c4NGE");
     choices.zone_option =
         app.add_option("--zone", choices.zone, "Zeitzone der Zeitzonendatenbank (Europe/Berlin)")->type_name("IANA");
+    choices.region_option = app.add_option("--region", choices.region,
+                                           "Feiertage und Schulferien dieser Region (ISO 3166-2: DE-BY, AT, CH-ZH; "
+                                           "keine: ohne); ohne: die Region des Ortes")
+                                ->type_name("CODE");
+    choices.kategorie_option =
+        app.add_option("--kategorie", choices.kategorie,
+                       "liste feiertage und ical: gesetzlich (Vorgabe), regional, kirchlich, Gedenktag, Brauchtum, "
+                       "astronomisch, Ferien oder alle, mehrere mit Komma")
+            ->type_name("LISTE");
     choices.format_option =
         app.add_option("--format", choices.format, "Ausgabe als text (Vorgabe), csv oder json")->type_name("FORMAT");
 
@@ -242,6 +258,29 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     if (command == "ical" && format != Format::Text) {
         return usage_error("ical schreibt iCalendar; --format passt nicht dazu.");
     }
+    std::optional<std::string> region_request;
+    if (choices.region_option->count() > 0) {
+        std::string code = choices.region;
+        for (char& c : code) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        if (code == "KEINE") {
+            code.clear();
+        } else if (region_name(code).empty()) {
+            return usage_error("Unbekannte Region " + in_quotes(choices.region) +
+                               " (ISO 3166-2 wie DE-BY, AT oder CH-ZH, oder keine).");
+        }
+        region_request = code;
+    }
+    report::CategorySet categories = report::kStatutoryDays;
+    if (choices.kategorie_option->count() > 0) {
+        const bool holiday_list = command == "ical" || (command == "liste" && choices.first == "feiertage");
+        if (!holiday_list) return usage_error("--kategorie gilt nur f\u00fcr liste feiertage und ical.");
+        const std::optional<report::CategorySet> chosen = report::parse_categories(choices.kategorie);
+        if (!chosen) {
+            return usage_error("Unbekannte Kategorie in " + in_quotes(choices.kategorie) + " (" + kCategoryNames +
+                               ").");
+        }
+        categories = *chosen;
+    }
 
     const bool dated = command == "tag" || command == "kalender";
     const bool yearly = command == "liste" || command == "sonne" || command == "ical";
@@ -297,6 +336,8 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     cal.setLatitude(place.latitude_deg);
     cal.setZeitzone_Offset(place.zone_offset_hours);
     cal.setZeitzone(place.zone_name);
+    cal.setRegion(region_request ? *region_request : place.region);
+    cal.setPlaceName(place.name);
     const std::int64_t today_year = civil_date(now.day_number).year;
     if (yearly) {
         set_day(cal, day_number(year ? *year : today_year, 1, 1));
@@ -314,7 +355,8 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
         outcome.out = written(report, format, false);
         stopped = report.stopped;
     } else if (command == "liste") {
-        const report::Report report = report::year_list(cal, *list);
+        const report::Report report = *list == report::YearList::Holidays ? report::holiday_list(cal, categories)
+                                                                           : report::year_list(cal, *list);
         outcome.out = written(report, format, true);
         stopped = report.stopped;
     } else if (command == "sonne") {
@@ -324,8 +366,9 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
                                                : sun_table_text(table);
         stopped = table.stopped;
     } else if (command == "ical") {
-        const std::string document = report::ical_document(report::year_named_days(cal),
-                                                           report::ical_stamp(environment.now_unix_seconds));
+        const report::HolidayCalendar calendar = report::holiday_calendar(cal, categories);
+        if (!calendar.error.empty()) return failure(calendar.error, std::move(outcome));
+        const std::string document = report::ical_document(calendar, report::ical_stamp(environment.now_unix_seconds));
         if (!first_fault.empty()) return failure(first_fault, std::move(outcome));
         if (choices.output_option->count() == 0 || choices.output == "-") {
             outcome.out = document;

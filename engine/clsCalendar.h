@@ -15,10 +15,13 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "engine/eclipses.h"
 #include "engine/fault.h"
+#include "engine/holiday_law.h"
 #include "engine/local_instant.h"
+#include "engine/school_holidays.h"
 #include "engine/zone.h"
 
 class clsCalendar {
@@ -27,8 +30,10 @@ public:
     using Clock = std::function<std::chrono::seconds()>;
     using ErrorReporter = std::function<void(const std::string&)>;
 
-    // Entries of the holiday table; Feiertage_Anzahl() is the highest index.
+    // Entries of the holiday table without a region; Feiertage_Anzahl() is
+    // the highest index. A region adds its own days after these.
     static constexpr std::int32_t kHolidayCount = 73;
+    static constexpr std::size_t kMaxHolidayEntries = 85; // every row of the rule table
     static constexpr int kPhaseCount = 15;
 
     clsCalendar();
@@ -80,6 +85,30 @@ public:
     std::string FerienName(std::int32_t Index);
     std::string SpezialTag();
     std::string SpezialInfo();
+
+    // ---- region (holidays.cpp) -------------------------------------------
+    // ISO 3166-2 code whose holiday laws and school holidays apply ("DE-BY",
+    // "AT", "CH-ZH"; see engine/regions.h); empty: none, the described table
+    // alone and no school holidays. Another code is refused as an invalid
+    // call. Rebuilds the year's tables.
+    void setRegion(const std::string& iso);
+    std::string Region() const { return region_; }
+    // The place's name, for the days of one city (Augsburger Friedensfest).
+    void setPlaceName(const std::string& name);
+    std::string PlaceName() const { return place_name_; }
+    // School-holiday periods the user imported for the region: they take
+    // precedence over the shipped dates within their span.
+    void setImportedSchoolHolidays(std::vector<vespera::SchoolHolidayPeriod> periods);
+    // Entry `Index` (0..Feiertage_Anzahl) with its category and statutory
+    // status in the region; the named days of one day in table order.
+    vespera::NamedDayEntry named_day(std::int32_t Index);
+    std::vector<vespera::NamedDayEntry> named_days_on(std::int32_t mjd) const;
+    // The region's school holidays (shipped and imported), or nullptr with
+    // the reason in school_holiday_problem() (empty outside German states).
+    const vespera::SchoolHolidayTable* school_holiday_table() const {
+        return school_table_ ? &*school_table_ : nullptr;
+    }
+    const std::string& school_holiday_problem() const { return school_problem_; }
 
     // ---- daylight-saving time (daylight_saving.cpp) ----------------------
     bool IstSommerzeit();
@@ -208,14 +237,18 @@ private:
     struct Holiday {
         std::int32_t day = 0;
         std::string_view name; // always a literal of static storage
-        std::uint8_t slot = 0; // the rule's slot; decides between equal days
+        std::uint8_t slot = 0; // the rule's row; decides between equal days
+        vespera::StatutoryStatus status = vespera::StatutoryStatus::No;
+        bool one_place = false;
     };
 
     // Everything derived from the year: rebuilt together by Feiertage_Einlesen
     // into a fresh object and committed only when the whole rebuild succeeded.
     struct YearTables {
-        std::array<Holiday, kHolidayCount> holidays{};
-        std::array<std::uint8_t, 367> school_holiday{}; // by day of year 1..366; 0 = none
+        std::array<Holiday, kMaxHolidayEntries> holidays{};
+        std::int32_t holiday_count = 0;  // entries in use, kHolidayCount and the region's own
+        std::int32_t new_year_day = 0;   // 1 January of the tables' year
+        std::int32_t days_in_year = 365;
         std::int32_t easter_day = 0;
         std::int32_t summer_time_start_day = 0; // 0: no clock change this year
         std::int32_t summer_time_end_day = 0;
@@ -267,8 +300,9 @@ private:
     void Berechne_Ostersonntag(YearTables& tables);
     void Berechne_SommerWinterzeit(YearTables& tables);
     std::string changeover_text(std::int32_t day_number, bool with_duration);
-    void fill_school_holidays(YearTables& tables) const;
     void fill_named_days(YearTables& tables);
+    void add_region_days(YearTables& tables) const;
+    void merge_school_holidays();
     static void sort_holidays(YearTables& tables);
 
     // seasons
@@ -342,6 +376,12 @@ private:
     mutable float german_zone_offset_ = 0.0f;
     std::string special_day_;
     std::string special_info_;
+    std::string region_;
+    std::string place_name_;
+    std::optional<vespera::SchoolHolidayTable> school_file_table_; // the shipped file of the region
+    std::vector<vespera::SchoolHolidayPeriod> school_imported_;
+    std::optional<vespera::SchoolHolidayTable> school_table_;      // both merged
+    std::string school_problem_;
     char decimal_separator_ = ',';
     Clock clock_;
     ErrorReporter reporter_;

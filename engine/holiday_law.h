@@ -39,4 +39,14 @@ bool is_listed(const NamedDayRule& row, std::string_view region_code, std::int64
 // seasons, whose local day depends on the place's clock.
 std::optional<std::int64_t> rule_day_number(const NamedDayRule& row, std::int64_t year);
 
+// One entry of a year's table of named days, with what it is in a region.
+struct NamedDayEntry {
+    std::int32_t day_number = 0;
+    std::string_view name; // a literal of the rule table
+    DayCategory category = DayCategory::Kirchlich; // the row's own
+    StatutoryStatus status = StatutoryStatus::No;  // in the region, year and place
+    bool one_place = false; // statutory in the named place only (Augsburg), not the region
+    bool has_statutes = false; // statutory somewhere, some time: "kein gesetzlicher Feiertag" says something
+};
+
 } // namespace vespera

@@ -233,24 +233,6 @@ inline constexpr auto kDayRows = std::to_array<NamedDayRule>({
 // The engine's holiday table: the described rows, one per slot.
 inline constexpr std::span<const NamedDayRule, kDescribedDayCount> kNamedDays{kDayRows.data(), kDescribedDayCount};
 
-struct SchoolHoliday {
-    std::string_view name;
-    std::int8_t month;
-    std::int8_t day;
-    std::int8_t length_days;
-};
-
-// The same school-holiday periods in every year: the engine's stand-in until
-// it reads the states' dates (data/ferien, school_holidays.h).
-inline constexpr auto kSchoolHolidays = std::to_array<SchoolHoliday>({
-    {"Osterferien", 4, 2, 9},
-    {"Winterferien", 2, 9, 12},
-    {"Pfingstferien", 5, 15, 1},
-    {"Sommerferien", 7, 13, 40},
-    {"Herbstferien", 10, 12, 12},
-    {"Weihnachtsferien", 12, 21, 11},
-});
-
 // Easter Sunday of a year as (month, day): Gauss's rule in its supplemented
 // form, Gregorian after 1582 and Julian up to it.
 struct MonthDay {

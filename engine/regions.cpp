@@ -67,9 +67,16 @@ constexpr std::array<Region, 3> kCountries = {{
     {"CH", "Schweiz"},
 }};
 
+constexpr std::array<std::string_view, 20> kHolidayRegionCodes = {
+    "DE-BW", "DE-BY", "DE-BE", "DE-BB", "DE-HB", "DE-HH", "DE-HE", "DE-MV", "DE-NI", "DE-NW",
+    "DE-RP", "DE-SL", "DE-SN", "DE-ST", "DE-SH", "DE-TH", "AT",    "CH",    "CH-BE", "CH-ZH",
+};
+
 } // namespace
 
 std::span<const Region> regions() { return kRegions; }
+
+std::span<const std::string_view> holiday_region_codes() { return kHolidayRegionCodes; }
 
 std::string_view region_name(std::string_view code) {
     for (const Region& region : kRegions) {

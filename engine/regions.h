@@ -17,6 +17,11 @@ struct Region {
 // order, each country's alphabetically by code.
 std::span<const Region> regions();
 
+// The regions whose holiday laws are kept, in the order a choice lists them:
+// the 16 German states, Austria, Switzerland (federal days only) and the
+// cantons Bern and Zürich.
+std::span<const std::string_view> holiday_region_codes();
+
 // The German name of a region code, or of the country codes "DE", "AT" and
 // "CH" themselves; empty for any other text.
 std::string_view region_name(std::string_view code);

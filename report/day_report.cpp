@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "report/holiday_categories.h"
 #include "report/row_writer.h"
 #include "report/eclipses.h"
 
@@ -13,6 +14,22 @@ void set_time(clsCalendar& cal, ClockTime time) {
     cal.setStunde(time.hour);
     cal.setMinute(time.minute);
     cal.setSekunde(time.second);
+}
+
+// The day's named days, each with what it is in the region, and the
+// school holidays it lies in.
+bool add_named_day_rows(RowWriter& rows, clsCalendar& cal) {
+    if (!rows.fine()) return false;
+    const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
+    for (const NamedDayEntry& entry : cal.named_days_on(day)) {
+        if (!rows.add({std::string(entry.name), status_text(entry, cal.Region(), cal.PlaceName()), RowKind::Entry, {},
+                       std::string(category_label(category_of(entry)))})) {
+            return false;
+        }
+    }
+    const SchoolHolidayTable* school = cal.school_holiday_table();
+    const std::string_view period = school ? school_holiday_name(*school, day) : std::string_view();
+    return period.empty() || rows.add({"Schulferien", std::string(period), RowKind::Entry, {}, "Ferien"});
 }
 
 struct CalendarRow {
@@ -66,7 +83,7 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.entry("Julianisches Datum", general(cal.JD(), separator)) ||
         !rows.entry("Tag im Jahr", std::to_string(cal.TagesZahl())) ||
         !rows.entry("Woche im Jahr", std::to_string(cal.Woche())) ||
-        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") ||
+        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal) ||
         !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
         !rows.entry("Sternzeichen", cal.Sternzeichen()) ||
         !rows.entry("Dämmerung", span([&] { return cal.DaemmerungAnfang(); }, [&] { return cal.DaemmerungEnde(); })) ||

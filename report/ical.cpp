@@ -1,79 +1,118 @@
 #include "report/ical.h"
 
-#include <cmath>
 #include <cstdio>
 
-#include "ephemeris/calendar.h"
-#include "report/restore_day.h"
+#include "engine/date_math.h"
+#include "engine/regions.h"
+#include "report/holiday_list.h"
+#include "report/report.h"
 
 namespace vespera::report {
 namespace {
 
-// "20240503" from a day number.
+constexpr std::size_t kMaxLineOctets = 75; // RFC 5545, 3.1: without the line break
+constexpr std::size_t kMaxSlugBytes = 40;
+
+bool in_ical_years(std::int64_t day_number) {
+    const std::int64_t year = civil_date(day_number).year;
+    return year >= kFirstIcalYear && year <= kLastIcalYear;
+}
+
+// "20240503" from a day number, as the engine names the day.
 std::string date_value(std::int64_t day_number) {
     const CivilDate date = civil_date(day_number);
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%lld%02d%02d", static_cast<long long>(date.year), date.month, date.day);
+    std::snprintf(buffer, sizeof buffer, "%04lld%02d%02d", static_cast<long long>(date.year), date.month, date.day);
     return buffer;
 }
 
-// TEXT values escape backslash, semicolon and comma (RFC 5545, 3.3.11).
-std::string escaped_text(std::string_view text) {
-    std::string escaped;
+bool is_continuation_byte(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+
+// FNV-1a (Fowler, Noll, Vo), 32 bits: the same name gives the same value on
+// every machine and in every release.
+std::uint32_t fnv1a(std::string_view text) {
+    std::uint32_t hash = 2166136261u;
     for (const char c : text) {
-        if (c == '\\' || c == ';' || c == ',') escaped += '\\';
-        escaped += c;
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
     }
-    return escaped;
+    return hash;
 }
 
-// The same year, day and name give the same UID, so that importing a second
-// export updates the events instead of doubling them. Letters beyond ASCII
-// (ß, capital umlauts) end a word like blanks do.
-std::string uid_for(std::int64_t day_number, std::string_view name) {
+// "mariae-himmelfahrt": the name readable in ASCII; umlauts and ß as German
+// spells them without, any other character ends a word.
+std::string slug_of(std::string_view name) {
     std::string slug;
-    for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto separate = [&slug] {
+        if (!slug.empty() && slug.back() != '-') slug += '-';
+    };
+    for (std::size_t i = 0; i < name.size() && slug.size() < kMaxSlugBytes; ++i) {
         char c = name[i];
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
             slug += c;
-        } else if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) {
-            continue; // the rest of a character already counted
-        } else if (!slug.empty() && slug.back() != '-') {
-            slug += '-';
+            continue;
         }
-    }
-    while (!slug.empty() && slug.back() == '-') slug.pop_back();
-    return date_value(day_number) + "-" + slug + "@vespera";
-}
-
-} // namespace
-
-std::vector<NamedDay> year_named_days(clsCalendar& cal) {
-    const RestoreDay restore(cal);
-    std::vector<NamedDay> days;
-    for (std::int32_t i = 0; i <= cal.Feiertage_Anzahl(); ++i) {
-        cal.Feiertag_Datum(i);
-        days.push_back({day_number(cal.Jahr(), cal.Monat(), cal.Tag()), cal.Feiertag_NurName(i)});
-    }
-    return days;
-}
-
-std::string ical_name(std::string_view name) {
-    std::string result;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == '\xC3' && i + 1 < name.size()) {
+        if (c == '\xC3' && i + 1 < name.size()) {
             const char next = name[i + 1];
-            const char* plain = next == '\xB6' ? "oe" : next == '\xA4' ? "ae" : next == '\xBC' ? "ue" : nullptr;
+            const char* plain = (next == '\xA4' || next == '\x84')   ? "ae"
+                                : (next == '\xB6' || next == '\x96') ? "oe"
+                                : (next == '\xBC' || next == '\x9C') ? "ue"
+                                : next == '\x9F'                     ? "ss"
+                                                                     : nullptr;
             if (plain != nullptr) {
-                result += plain;
+                slug += plain;
                 ++i;
                 continue;
             }
         }
-        result += name[i];
+        if (is_continuation_byte(c)) continue; // the rest of a character already counted
+        separate();
     }
-    return result;
+    while (!slug.empty() && slug.back() == '-') slug.pop_back();
+    return slug;
+}
+
+// The same day and name give the same UID in every export, so that a
+// calendar that imports a second export updates its events instead of
+// doubling them. The hash keeps names apart that spell alike in ASCII or
+// not at all ("!!!" and "???"); a period adds its last day.
+std::string uid_for(const CalendarEvent& event) {
+    std::string key = event.name;
+    if (event.last_day != event.first_day) key += "\x1f" + date_value(event.last_day);
+    char hash[16];
+    std::snprintf(hash, sizeof hash, "%08x", static_cast<unsigned>(fnv1a(key)));
+    const std::string slug = slug_of(event.name);
+    return date_value(event.first_day) + "-" + (slug.empty() ? "" : slug + "-") + hash + "@vespera";
+}
+
+} // namespace
+
+HolidayCalendar holiday_calendar(clsCalendar& cal, CategorySet categories) {
+    HolidayCalendar calendar;
+    const std::int64_t year = cal.Jahr();
+    if (year < kFirstIcalYear || year > kLastIcalYear) {
+        calendar.error = "Das Jahr " + year_text(year) +
+                         " l\u00e4sst sich nicht als iCalendar-Datei exportieren: iCalendar kennt nur die Jahre 1 "
+                         "bis 9999. Bitte w\u00e4hlen Sie ein Jahr in diesem Bereich.";
+        return calendar;
+    }
+    const std::string_view region = region_name(cal.Region());
+    calendar.name = "Feiertage " + std::to_string(year) + (region.empty() ? "" : " " + std::string(region));
+    calendar.zone = cal.Zeitzone();
+    for (HolidayItem& item : holiday_items(cal, categories)) {
+        // A school-holiday period reaching into year 0 has no iCalendar date.
+        if (!in_ical_years(item.first_day)) continue;
+        calendar.events.push_back(
+            {item.first_day, item.last_day, std::move(item.name), std::string(category_label(item.category))});
+    }
+    return calendar;
+}
+
+std::string export_file_name(std::int64_t year, std::string_view region_code) {
+    std::string name = "Feiertage_" + std::to_string(year);
+    if (!region_name(region_code).empty()) name += "_" + std::string(region_code);
+    return name + ".ics";
 }
 
 std::string ical_stamp(std::int64_t unix_seconds) {
@@ -87,33 +126,76 @@ std::string ical_stamp(std::int64_t unix_seconds) {
     return buffer;
 }
 
-std::string ical_document(const std::vector<NamedDay>& days, std::string_view stamp_utc) {
+std::string escaped_text(std::string_view text) {
+    std::string escaped;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' || c == ';' || c == ',') {
+            escaped += '\\';
+            escaped += c;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i; // CR LF is one break
+            escaped += "\\n";
+        } else if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == '\x7F') {
+            escaped += ' ';
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string folded_line(std::string_view content) {
+    std::string line;
+    std::size_t room = kMaxLineOctets;
+    while (content.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && is_continuation_byte(content[cut])) --cut;
+        line.append(content.substr(0, cut));
+        line += "\r\n ";
+        content.remove_prefix(cut);
+        room = kMaxLineOctets - 1; // the blank that opens a continuation counts
+    }
+    line.append(content);
+    line += "\r\n";
+    return line;
+}
+
+std::string ical_document(const HolidayCalendar& calendar, std::string_view stamp_utc) {
+    if (!calendar.error.empty()) return {};
+    for (const CalendarEvent& event : calendar.events) {
+        if (!in_ical_years(event.first_day) || !in_ical_years(event.last_day) || event.last_day < event.first_day) {
+            return {};
+        }
+    }
     std::string text;
-    const auto line = [&text](std::string_view content) {
-        text += content;
-        text += "\r\n";
-    };
+    const auto line = [&text](std::string_view content) { text += folded_line(content); };
     line("BEGIN:VCALENDAR");
     line("PRODID:-//Vespera//Vespera " + std::to_string(VESPERA_VERSION_MAJOR) + "." +
          std::to_string(VESPERA_VERSION_MINOR) + "//DE");
     line("VERSION:2.0");
-    line("X-WR-CALNAME:FeiertageDeutschland");
-    line("X-WR-TIMEZONE:Europe/Berlin");
+    line("X-WR-CALNAME:" + escaped_text(calendar.name));
+    if (!calendar.zone.empty()) line("X-WR-TIMEZONE:" + escaped_text(calendar.zone));
     const std::string stamp(stamp_utc);
-    for (const NamedDay& day : days) {
-        const std::string name = ical_name(day.name);
+    for (const CalendarEvent& event : calendar.events) {
         line("BEGIN:VEVENT");
-        line("UID:" + uid_for(day.day_number, name));
+        line("UID:" + uid_for(event));
         line("CREATED:" + stamp);
         line("LAST-MODIFIED:" + stamp);
         line("DTSTAMP:" + stamp);
-        line("SUMMARY:" + escaped_text(name));
+        line("SUMMARY:" + escaped_text(event.name));
         line("STATUS:CONFIRMED");
-        line("CATEGORIES:Feiertag");
+        line("CATEGORIES:" + escaped_text(event.category));
         line("TRANSP:TRANSPARENT");
-        line("DTSTART;VALUE=DATE:" + date_value(day.day_number));
-        line("DTEND;VALUE=DATE:" + date_value(day.day_number + 1));
-        line("End:VEVENT");
+        line("DTSTART;VALUE=DATE:" + date_value(event.first_day));
+        // The day after 31 December 9999 has no four-digit year: a duration
+        // says the same.
+        if (in_ical_years(event.last_day + 1)) {
+            line("DTEND;VALUE=DATE:" + date_value(event.last_day + 1));
+        } else {
+            line("DURATION:P" + std::to_string(event.last_day - event.first_day + 1) + "D");
+        }
+        line("END:VEVENT");
     }
     line("END:VCALENDAR");
     return text;

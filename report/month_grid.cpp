@@ -2,6 +2,9 @@
 
 #include <variant>
 
+#include "engine/date_math.h"
+#include "report/holiday_categories.h"
+
 namespace vespera::report {
 namespace {
 
@@ -16,6 +19,21 @@ std::vector<std::string> split_names(const std::string& joined) {
         start = end + 2;
     }
     return names;
+}
+
+constexpr int kSunday = 6;
+
+void add_holiday_marks(const clsCalendar& cal, MonthGridDay& entry) {
+    entry.sunday = weekday_index(entry.day_number) == kSunday;
+    for (const NamedDayEntry& named : cal.named_days_on(entry.day_number)) {
+        entry.statutory = entry.statutory || named.status == StatutoryStatus::Yes;
+        entry.regional = entry.regional || named.status == StatutoryStatus::Regional;
+        entry.named_day_texts.push_back(std::string(named.name) + " \u2013 " +
+                                        day_description(named, cal.Region(), cal.PlaceName()));
+    }
+    if (const SchoolHolidayTable* table = cal.school_holiday_table()) {
+        entry.school_holiday = std::string(school_holiday_name(*table, entry.day_number));
+    }
 }
 
 } // namespace
@@ -37,6 +55,7 @@ MonthGrid month_grid(clsCalendar& cal) {
         MonthGridDay& entry = grid.days.emplace_back();
         entry.day_number = first_day + day - 1;
         entry.named_days = split_names(cal.Feiertag_Name(entry.day_number));
+        add_holiday_marks(cal, entry);
         entry.full_moon = cal.IstVollmond(entry.day_number);
         entry.blue_moon = cal.IstBluemoon(entry.day_number);
         entry.new_moon = cal.IstNeumond(entry.day_number);

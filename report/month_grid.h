@@ -15,6 +15,13 @@ namespace vespera::report {
 struct MonthGridDay {
     std::int32_t day_number = 0;
     std::vector<std::string> named_days; // in the holiday table's order
+    // Each named day with what it is in the region, for a tooltip:
+    // "Fronleichnam – gesetzlicher Feiertag in Bayern".
+    std::vector<std::string> named_day_texts;
+    bool sunday = false;
+    bool statutory = false; // a statutory holiday of the region (or of the place) falls on it
+    bool regional = false;  // one statutory in part of the region only
+    std::string school_holiday; // the name of the school holidays it lies in; empty when none
     bool full_moon = false;
     bool blue_moon = false;
     bool new_moon = false;

@@ -65,6 +65,10 @@ std::string copied_text(const Report& report) {
         if (!row.is_heading()) {
             text += '\t';
             text += row.value;
+            if (!row.category.empty()) {
+                text += '\t';
+                text += row.category;
+            }
         }
         text += '\n';
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vespera::report {
@@ -17,10 +18,17 @@ enum class RowKind : std::uint8_t {
 };
 
 struct Row {
+    Row() = default;
+    Row(std::string row_label, std::string row_value, RowKind row_kind = RowKind::Entry, std::string row_iso_date = {},
+        std::string row_category = {})
+        : label(std::move(row_label)), value(std::move(row_value)), kind(row_kind), iso_date(std::move(row_iso_date)),
+          category(std::move(row_category)) {}
+
     std::string label;
     std::string value;
     RowKind kind = RowKind::Entry;
     std::string iso_date; // "2024-04-08" where the row names a day; empty otherwise
+    std::string category; // a third column: the holiday list's "gesetzlich", "Ferien" …; empty otherwise
 
     bool is_heading() const { return kind == RowKind::Heading; }
 };
@@ -60,8 +68,9 @@ std::string place_heading(std::string_view name, std::string_view region_code);
 // "8. April 2024 · Landshut (Bayern)"; without a place the date alone.
 std::string with_place(std::string heading, std::string_view place);
 
-// The report as the window copies it: one row per line, label TAB value, a
-// heading (the report's own first) alone on its line, every line ended by LF.
+// The report as the window copies it: one row per line, label TAB value (TAB
+// category where a row has one), a heading (the report's own first) alone on
+// its line, every line ended by LF.
 std::string copied_text(const Report& report);
 
 } // namespace vespera::report

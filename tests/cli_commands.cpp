@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -83,12 +84,12 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
 
 TEST(CliCommands, ListsAreArraysInJsonAndCarryIsoDates) {
     const Cli cli;
-    const Outcome text = cli({"liste", "feiertage", "2025"});
+    const Outcome text = cli({"liste", "feiertage", "2025", "--kategorie", "alle"});
     ASSERT_EQ(text.exit_code, 0);
     const std::vector<std::string> lines = lines_of(text.out);
-    ASSERT_EQ(lines.size(), 1u + 73u);
-    EXPECT_EQ(lines[0], "Feiertage im Jahr 2025");
-    EXPECT_NE(text.out.find("18.4.2025\tFreitag, Karfreitag\n"), std::string::npos); // Easter 2025: 20 April
+    ASSERT_EQ(lines.size(), 1u + 73u + 4u); // Berlin adds Frauentag, 8 May 2025, Weltkindertag, Mariä Empfängnis
+    EXPECT_EQ(lines[0], "Feiertage im Jahr 2025 \u00b7 Berlin");
+    EXPECT_NE(text.out.find("18.4.2025\tFreitag, Karfreitag\tgesetzlich\n"), std::string::npos); // Easter: 20 April
 
     const Outcome json = cli({"liste", "vollmonde", "2023", "--format", "json"});
     ASSERT_EQ(json.exit_code, 0);
@@ -144,6 +145,18 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
         {{"tag", "--ort", "Xyzzyqwv"}, 1, "vespera-cli: Den Ort \u201eXyzzyqwv\u201c gibt es im Ortsverzeichnis nicht."},
         {{"tag", "--zone", "Mars/Olympus"}, 1,
          "vespera-cli: Die Zeitzone \u201eMars/Olympus\u201c kennt die Zeitzonendatenbank nicht."},
+        {{"liste", "feiertage", "--region", "US-NY"}, 2,
+         "vespera-cli: Unbekannte Region \u201eUS-NY\u201c (ISO 3166-2 wie DE-BY, AT oder CH-ZH, oder keine)."},
+        {{"liste", "feiertage", "--kategorie", "gesetzlich,Feiertag"}, 2,
+         "vespera-cli: Unbekannte Kategorie in \u201egesetzlich,Feiertag\u201c (gesetzlich, regional, kirchlich, "
+         "Gedenktag, Brauchtum, astronomisch, Ferien oder alle)."},
+        {{"liste", "feiertage", "--kategorie", ""}, 2, nullptr},
+        {{"liste", "vollmonde", "--kategorie", "alle"}, 2,
+         "vespera-cli: --kategorie gilt nur f\u00fcr liste feiertage und ical."},
+        {{"ical", "10000"}, 1,
+         "vespera-cli: Das Jahr 10000 l\u00e4sst sich nicht als iCalendar-Datei exportieren: iCalendar kennt nur die "
+         "Jahre 1 bis 9999. Bitte w\u00e4hlen Sie ein Jahr in diesem Bereich."},
+        {{"ical", "0"}, 1, nullptr},
     };
     const Cli cli;
     for (const Case& c : cases) {
@@ -170,6 +183,62 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
     EXPECT_NE(help.out.find("Aufruf: vespera-cli [OPTIONEN] BEFEHL"), std::string::npos);
     EXPECT_NE(cli({"liste", "--help"}).out.find("feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse"),
               std::string::npos);
+}
+
+// `liste feiertage` lists the statutory days of the region (from --region,
+// else the place's) unless --kategorie names others.
+TEST(CliCommands, HolidaysOfTheRegionByCategory) {
+    struct Case {
+        std::vector<std::string> args;
+        std::size_t rows; // below the heading
+        const char* line; // one of them, or nullptr
+    };
+    const Case cases[] = {
+        {{"--region", "DE-BY"}, 12, "19.6.2025\tDonnerstag, Fronleichnam\tgesetzlich"},
+        {{"--region", "de-by", "--kategorie", "gesetzlich,regional"}, 13,
+         "15.8.2025\tFreitag, Mari\u00e4 Himmelfahrt\tregional"},
+        {{"--ort", "Augsburg"}, 13, "8.8.2025\tFreitag, Augsburger Friedensfest\tgesetzlich"},
+        {{"--ort", "Berlin"}, 11, "8.5.2025\tDonnerstag, 80. Jahrestag der Befreiung vom Nationalsozialismus\tgesetzlich"},
+        {{"--ort", "Wien"}, 13, "26.10.2025\tSonntag, Nationalfeiertag\tgesetzlich"},
+        {{"--ort", "Z\u00fcrich"}, 9, "1.8.2025\tFreitag, Bundesfeiertag\tgesetzlich"},
+        {{"--ort", "New York"}, 0, nullptr},
+        {{"--ort", "New York", "--kategorie", "alle"}, 73, "1.1.2025\tMittwoch, Neujahr\tBrauchtum"},
+        {{"--region", "keine", "--kategorie", "kirchlich"}, 53, "19.6.2025\tDonnerstag, Fronleichnam\tkirchlich"},
+        {{"--region", "DE-SN", "--kategorie", "regional"}, 1, "19.6.2025\tDonnerstag, Fronleichnam\tregional"},
+        {{"--region", "DE-NW", "--kategorie", "Ferien"}, 6, "14.7.2025 \u2013 26.8.2025\tSommerferien\tFerien"},
+        {{"--region", "DE-AT", "--kategorie", "Ferien"}, 0, nullptr}, // refused below
+    };
+    const Cli cli;
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"liste", "feiertage", "2025"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome outcome = cli(args);
+        if (c.args[1] == "DE-AT") {
+            EXPECT_EQ(outcome.exit_code, 2);
+            continue;
+        }
+        ASSERT_EQ(outcome.exit_code, 0) << c.args[1] << "\n" << outcome.err;
+        const std::vector<std::string> lines = lines_of(outcome.out);
+        EXPECT_EQ(lines.size(), 1 + c.rows) << c.args[1] << "\n" << outcome.out;
+        if (c.line != nullptr) {
+            EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end()) << c.args[1] << "\n" << outcome.out;
+        }
+    }
+    // A year without school-holiday dates says so instead of showing any.
+    const Outcome none = cli({"liste", "feiertage", "2031", "--region", "DE-BY", "--kategorie", "Ferien"});
+    EXPECT_EQ(none.out, "Feiertage im Jahr 2031 \u00b7 Bayern\nSchulferien\tkeine Ferientermine f\u00fcr 2031 hinterlegt\tFerien\n");
+    // The category is a fifth CSV column and a JSON key of the holiday list.
+    const Outcome csv = cli({"liste", "feiertage", "2025", "--region", "DE-BY", "--format", "csv"});
+    EXPECT_TRUE(csv.out.starts_with("art,bezeichnung,wert,datum,kategorie\nueberschrift,Feiertage im Jahr 2025 \u00b7 "
+                                    "Bayern,,,\neintrag,1.1.2025,\"Mittwoch, Neujahr\",2025-01-01,gesetzlich\n"))
+        << csv.out;
+    const Outcome json = cli({"liste", "feiertage", "2025", "--region", "DE-BY", "--format", "json"});
+    EXPECT_NE(json.out.find("\"datum\":\"2025-01-06\",\"kategorie\":\"gesetzlich\"}"), std::string::npos) << json.out;
+    // The day report names the category and the region.
+    const Outcome day = cli({"tag", "19.6.2025", "--region", "DE-BE"});
+    EXPECT_NE(day.out.find("\nFronleichnam\tkein gesetzlicher Feiertag in Berlin\tkirchlich\n"),
+              std::string::npos)
+        << day.out;
 }
 
 TEST(CliCommands, PlacesBuiltInFirstThenTheGazetteer) {

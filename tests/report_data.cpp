@@ -8,6 +8,7 @@
 #include "engine/zone.h"
 #include "ephemeris/calendar.h"
 #include "report/day_report.h"
+#include "report/holiday_list.h"
 #include "report/report.h"
 #include "report/sun_table.h"
 #include "report/year_lists.h"
@@ -107,7 +108,7 @@ TEST(ReportData, PhaseListsHoldOnlyTheirYear) {
 
 TEST(ReportData, HolidayAndSeasonRowsCarryTheirDay) {
     Calendar t(2025, 6, 15);
-    const Report holidays = vespera::report::year_list(t.cal, YearList::Holidays);
+    const Report holidays = vespera::report::holiday_list(t.cal, vespera::report::kAllNamedDays);
     ASSERT_EQ(holidays.rows.size(), 73u);
     EXPECT_EQ(holidays.rows.front().label, "1.1.2025");
     EXPECT_EQ(holidays.rows.front().iso_date, "2025-01-01");

@@ -187,32 +187,27 @@ TEST(HolidayTable, IndicesOutOfRangeAreReported) {
     EXPECT_EQ(t.cal.Format_Datum(0), "3.5.2024");
 }
 
-TEST(SchoolHolidays, SummerHolidaysAndLeapYears) {
+// FerienName reads the region's published dates by day of the year: the
+// leap day of 2024 shifts Bayern's summer holidays (29 July 2024 and 1 August
+// 2025) by one day of the year, and no name of the previous year stays.
+TEST(SchoolHolidays, DaysOfTheYearFromTheRegionsDates) {
     EngineForTest t;
-    for (int year : {2023, 2024}) {
-        t.at(year, 1, 1);
-        const std::int32_t new_year = day_of(year, 1, 1);
-        auto day_of_year = [&](int month, int day) { return day_of(year, month, day) - new_year + 1; };
-        for (std::int32_t d = day_of_year(7, 13); d <= day_of_year(8, 21); ++d) {
-            EXPECT_EQ(t.cal.FerienName(d), "Sommerferien") << year << " day " << d;
-        }
-        EXPECT_EQ(t.cal.FerienName(day_of_year(7, 12)), "") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(8, 22)), "") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(2, 9)), "Winterferien") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(2, 20)), "Winterferien") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(2, 21)), "") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(4, 10)), "Osterferien") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(5, 15)), "Pfingstferien") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(10, 23)), "Herbstferien") << year;
-        EXPECT_EQ(t.cal.FerienName(day_of_year(12, 31)), "Weihnachtsferien") << year;
-    }
-    // Day 194 opens the summer holidays of 2023 but is 12 July in 2024:
-    // after a rebuild nothing of the previous year stays behind.
-    t.at(2023, 1, 1);
-    EXPECT_EQ(t.cal.FerienName(194), "Sommerferien");
     t.at(2024, 1, 1);
-    EXPECT_EQ(t.cal.FerienName(194), "");
-    EXPECT_EQ(t.cal.FerienName(195), "Sommerferien");
+    EXPECT_EQ(t.cal.FerienName(211), "") << "no region, no school holidays";
+    t.cal.setRegion("DE-BY");
+    EXPECT_EQ(t.cal.FerienName(210), "");
+    EXPECT_EQ(t.cal.FerienName(211), "Sommerferien"); // 29.7.2024
+    EXPECT_EQ(t.cal.FerienName(366), "Weihnachtsferien");
+    t.at(2025, 1, 1);
+    EXPECT_EQ(t.cal.FerienName(211), "");
+    EXPECT_EQ(t.cal.FerienName(213), "Sommerferien"); // 1.8.2025
+    EXPECT_EQ(t.cal.FerienName(366), "") << "2025 has 365 days";
+    // Years without published dates have none, never invented ones.
+    for (int year : {2023, 2031}) {
+        t.at(year, 1, 1);
+        for (std::int32_t d = 1; d <= 366; ++d) ASSERT_EQ(t.cal.FerienName(d), "") << year << " day " << d;
+    }
+    EXPECT_TRUE(t.faults.empty());
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 
 #include "cli/file_output.h"
 #include "cli/run.h"
+#include "report/holiday_categories.h"
 #include "window_fixture.h"
 
 namespace {
@@ -113,27 +114,55 @@ QByteArray without_stamps(QByteArray text) {
     return QString::fromUtf8(text).replace(kStamp, QStringLiteral("\\1:STAMP")).toUtf8();
 }
 
+// The same choices give the same bytes: the place's region or the one
+// chosen beside it, and the categories of the dialog or of --kategorie.
 TEST(WindowAndCli, IcalOf2025IsTheWindowsExport) {
-    WindowForTest t;
-    QTemporaryDir folder;
-    t.start();
-    t.window->setExportFolders({folder.path()});
-    t.find<QLineEdit>("txtJahr")->setText("2025");
-    t.click("cmdExport");
-    ASSERT_TRUE(t.messages.isEmpty()) << t.messages.join('\n').toStdString();
-    QFile exported(t.window->lastExportPath());
-    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-    const QByteArray window_file = exported.readAll();
+    struct Case {
+        const char* window_region; // empty: Berlin's own
+        vespera::report::CategorySet categories;
+        std::vector<std::string> options;
+        int events;
+    };
+    using vespera::report::HolidayCategory;
+    using vespera::report::category_bit;
+    const Case cases[] = {
+        {"", vespera::report::kStatutoryDays, {}, 11},
+        {"DE-BY", vespera::report::kStatutoryDays, {"--region", "DE-BY"}, 12},
+        {"DE-BY",
+         static_cast<vespera::report::CategorySet>(category_bit(HolidayCategory::Gesetzlich) |
+                                                   category_bit(HolidayCategory::Regional) |
+                                                   category_bit(HolidayCategory::Ferien)),
+         {"--region", "DE-BY", "--kategorie", "gesetzlich,regional,Ferien"}, 13 + 8},
+        {"", vespera::report::kEveryCategory, {"--kategorie", "alle,Ferien"}, 73 + 4 + 8},
+    };
+    for (const Case& c : cases) {
+        WindowForTest t;
+        QTemporaryDir folder;
+        t.start();
+        if (*c.window_region) t.window->chooseHolidayRegion(c.window_region);
+        t.window->setExportFolders({folder.path()});
+        t.window->setExportChooser([&](const ExportRequest& offered) -> std::optional<ExportRequest> {
+            return ExportRequest{offered.path, c.categories};
+        });
+        t.find<QLineEdit>("txtJahr")->setText("2025");
+        t.click("cmdExport");
+        ASSERT_TRUE(t.messages.isEmpty()) << t.messages.join('\n').toStdString();
+        QFile exported(t.window->lastExportPath());
+        ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+        const QByteArray window_file = exported.readAll();
 
-    const QString path = folder.filePath("f.ics");
-    const vespera::cli::Outcome cli = run_cli(t.now.addSecs(4321), {"ical", "2025", "-o", path.toStdString()});
-    ASSERT_EQ(cli.exit_code, 0) << cli.err;
-    QFile written(path);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray cli_file = written.readAll();
-    EXPECT_NE(cli_file, window_file); // the stamps differ by 4321 seconds
-    EXPECT_EQ(without_stamps(cli_file), without_stamps(window_file));
-    EXPECT_EQ(window_file.count("BEGIN:VEVENT"), 73);
+        const QString path = folder.filePath("f.ics");
+        std::vector<std::string> args = {"ical", "2025", "-o", path.toStdString()};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const vespera::cli::Outcome cli = run_cli(t.now.addSecs(4321), args);
+        ASSERT_EQ(cli.exit_code, 0) << cli.err;
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray cli_file = written.readAll();
+        EXPECT_NE(cli_file, window_file); // the stamps differ by 4321 seconds
+        EXPECT_EQ(without_stamps(cli_file), without_stamps(window_file)) << c.window_region;
+        EXPECT_EQ(window_file.count("BEGIN:VEVENT"), c.events) << c.window_region;
+    }
 }
 
 TEST(CopyEverywhere, DateDifferenceAndAboutCopyWhatTheyShow) {

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,9 +14,12 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
+#include <optional>
 
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
+#include "engine/date_math.h"
 #include "report/ical.h"
 #include "window_fixture.h"
 
@@ -73,7 +77,7 @@ TEST(YearLists, NegativeYearHeadings) {
     t.start();
     t.window->ZeichneMonat(5, -100);
     const char* buttons[] = {"cmdDaten(3)", "cmdDaten(4)", "cmdDaten(5)", "cmdDaten(6)"};
-    const char* headings[] = {"Feiertage im Jahr 100 v.C.", "Vollmonde im Jahr 100 v.C.", "Neumonde im Jahr 100 v.C.",
+    const char* headings[] = {"Feiertage im Jahr 100 v.C. \u00b7 Berlin", "Vollmonde im Jahr 100 v.C.", "Neumonde im Jahr 100 v.C.",
                               "Jahreszeiten im Jahr 100 v.C."};
     for (int i = 0; i < 4; ++i) {
         const double jd = t.window->engine().JD();
@@ -87,30 +91,102 @@ TEST(YearLists, NegativeYearHeadings) {
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST(YearLists, HolidayListFromTheScrollPosition) {
+// The list shows the region's statutory days first; "alle" gives every named
+// day, scrolled through in whole rows down to Silvester; another year starts
+// at the top.
+TEST(YearLists, HolidayListByCategoryAndInWholeRows) {
     WindowForTest t;
     t.start();
     t.click("cmdDaten(3)");
     QStringList lines = t.reportLines();
-    EXPECT_EQ(lines[0], "Feiertage im Jahr 2024");
-    EXPECT_EQ(lines[1], "1.1.2024\tMontag, Neujahr");
-    EXPECT_EQ(lines.size(), 1 + 73);
-    // Over the scroll range, in windows of 20 rows, the list shows all 73
-    // named days; the last window ends with Silvester.
+    EXPECT_EQ(lines[0], "Feiertage im Jahr 2024 \u00b7 Berlin");
+    EXPECT_EQ(lines[1], "1.1.2024\tMontag, Neujahr\tgesetzlich");
+    EXPECT_EQ(lines[2], "8.3.2024\tFreitag, Internationaler Frauentag\tgesetzlich");
+    EXPECT_EQ(lines.size(), 1 + 10);
+
+    auto* filter = t.find<QComboBox>("cmbKategorie");
+    EXPECT_TRUE(filter->isVisibleTo(t.window.get()));
+    filter->setCurrentIndex(filter->findText("alle"));
+    lines = t.reportLines();
+    // The 73 named days and Berlin's three more: Frauentag, Weltkindertag, Mariä Empfängnis.
+    const int all = 73 + 3;
+    auto* panel = t.find<InfoPanel>("picInfo");
+    const int shown = panel->wholeRows() - 1;
+    ASSERT_LT(shown, all);
+    EXPECT_EQ(lines.size(), 1 + all); // the panel keeps every row; it draws the whole ones
     auto* bar = t.find<QScrollBar>("ucScrollbar1");
+    EXPECT_EQ(bar->maximum(), all - shown);
     QStringList seen;
-    for (int position = 0; position < bar->maximum(); position += 20) {
+    for (int position = 0; position < bar->maximum(); position += shown) {
         bar->setValue(position);
-        seen << t.reportLines().mid(1, 20);
+        seen << t.reportLines().mid(1, shown);
     }
     bar->setValue(bar->maximum());
+    EXPECT_EQ(t.reportLines().size(), 1 + shown);
+    EXPECT_EQ(t.reportLines().last(), "31.12.2024\tDienstag, Silvester\tBrauchtum");
     seen << t.reportLines().mid(1);
-    EXPECT_EQ(t.reportLines().last(), "31.12.2024\tDienstag, Silvester");
     seen.removeDuplicates();
-    EXPECT_EQ(seen.size(), 73);
-    EXPECT_TRUE(lines.contains("1.5.2024\tMittwoch, Tag der Arbeit"));
-    EXPECT_TRUE(lines.contains("3.10.2024\tDonnerstag, Tag der Deutschen Einheit"));
+    EXPECT_EQ(seen.size(), all);
+    EXPECT_TRUE(lines.contains("1.5.2024\tMittwoch, Tag der Arbeit\tgesetzlich"));
+    EXPECT_TRUE(lines.contains("30.5.2024\tDonnerstag, Fronleichnam\tkirchlich"));
     EXPECT_EQ(t.window->engine().Format_Datum(0), "3.5.2024");
+
+    t.click("cmdAendern(3)");
+    EXPECT_EQ(t.window->listScrollPosition(), 0);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(t.reportLines()[1], "1.1.2025\tMittwoch, Neujahr\tgesetzlich");
+}
+
+// The school holidays of the state: Bayern's of 2025 as published, the note
+// for a year without dates, and an imported .ics kept across a restart.
+TEST(YearLists, SchoolHolidaysAndTheirImport) {
+    QTemporaryDir folder;
+    WindowForTest t;
+    t.now = berlin_time(QDate(2025, 6, 2), QTime(12, 0));
+    t.start();
+    t.window->chooseHolidayRegion("DE-BY");
+    t.click("cmdDaten(3)");
+    auto* filter = t.find<QComboBox>("cmbKategorie");
+    filter->setCurrentIndex(filter->findText("Schulferien"));
+    EXPECT_EQ(t.reportLines().mid(1), QStringList({
+        "23.12.2024 \u2013 3.1.2025\tWeihnachtsferien\tFerien", "3.3.2025 \u2013 7.3.2025\tWinterferien\tFerien",
+        "14.4.2025 \u2013 25.4.2025\tOsterferien\tFerien", "10.6.2025 \u2013 20.6.2025\tPfingstferien\tFerien",
+        "1.8.2025 \u2013 15.9.2025\tSommerferien\tFerien", "3.11.2025 \u2013 7.11.2025\tHerbstferien\tFerien",
+        "19.11.2025\tbewegliche Ferientage\tFerien", "22.12.2025 \u2013 5.1.2026\tWeihnachtsferien\tFerien"}));
+    EXPECT_TRUE(t.find<MonthView>("picMonat")->model().marks[10].school_holiday); // 10 June 2025
+    EXPECT_FALSE(t.find<MonthView>("picMonat")->model().marks[9].school_holiday);
+
+    t.find<QLineEdit>("txtJahr")->setText("2031");
+    EXPECT_EQ(t.reportLines().mid(1), QStringList({"Schulferien\tkeine Ferientermine f\u00fcr 2031 hinterlegt\tFerien"}));
+
+    const QString ics = folder.filePath("ferien-2031.ics");
+    {
+        QFile file(ics);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20310414\r\nDTEND;VALUE=DATE:20310426\r\n"
+                   "SUMMARY:Osterferien\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    }
+    t.window->setImportChooser([&] { return ics; });
+    t.click("cmdFerienImport");
+    ASSERT_TRUE(t.messages.isEmpty()) << t.messages.join('\n').toStdString();
+    EXPECT_TRUE(t.reportLines().contains("14.4.2031 \u2013 25.4.2031\tOsterferien\tFerien"));
+    EXPECT_TRUE(t.reportLines()[1].startsWith("Schulferien\tFerientermine f\u00fcr 2031 nur vom 14.4.2031 bis 25.4.2031"));
+    EXPECT_TRUE(QFileInfo(t.config.path() + "/VesperaApp/ferien/DE-BY.ics").isFile());
+
+    // Stored in the settings folder and read back at the next start.
+    t.window.reset();
+    t.now = berlin_time(QDate(2031, 4, 14), QTime(12, 0));
+    t.start();
+    EXPECT_EQ(t.window->holidayRegion(), "DE-BY");
+    EXPECT_EQ(t.valueOf("Schulferien"), "Osterferien");
+    // A file that is no calendar imports nothing and says why.
+    t.window->setImportChooser([&] { return ics; });
+    QFile(ics).remove();
+    { QFile file(ics); ASSERT_TRUE(file.open(QIODevice::WriteOnly)); file.write("Ostern: 14.4.-25.4."); }
+    t.click("cmdFerienImport");
+    ASSERT_EQ(t.messages.size(), 1);
+    EXPECT_TRUE(t.messages[0].contains("BEGIN:VCALENDAR fehlt")) << t.messages[0].toStdString();
+    EXPECT_EQ(t.valueOf("Schulferien"), "Osterferien");
 }
 
 // Before year 9 the grid shows February with 29 days (30 in the leap years up
@@ -146,10 +222,12 @@ TEST(YearLists, EarlyFebruaryDaysSurviveAList) {
 
 struct ParsedCalendar {
     int events = 0;
-    bool calendar_name = false;
-    bool time_zone = false;
+    QString calendar_name;
+    QString time_zone;
     bool all_fine = true;
     QStringList summaries;
+    QStringList categories;
+    QStringList uids;
 };
 
 ParsedCalendar parse_with_libical(const QByteArray& text) {
@@ -163,25 +241,27 @@ ParsedCalendar parse_with_libical(const QByteArray& text) {
          p = icalcomponent_get_next_property(calendar, ICAL_X_PROPERTY)) {
         const QString name = QString::fromUtf8(icalproperty_get_x_name(p));
         const QString value = QString::fromUtf8(icalproperty_get_x(p));
-        if (name == "X-WR-CALNAME" && value == "FeiertageDeutschland") result.calendar_name = true;
-        if (name == "X-WR-TIMEZONE" && value == "Europe/Berlin") result.time_zone = true;
+        if (name == "X-WR-CALNAME") result.calendar_name = value;
+        if (name == "X-WR-TIMEZONE") result.time_zone = value;
     }
     for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
          e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
         ++result.events;
         const icaltimetype start = icalcomponent_get_dtstart(e);
         const icaltimetype end = icalcomponent_get_dtend(e);
-        const icaltimetype next = icaltime_add(start, icaldurationtype_from_int(86400));
         icalproperty* created = icalcomponent_get_first_property(e, ICAL_CREATED_PROPERTY);
         icalproperty* modified = icalcomponent_get_first_property(e, ICAL_LASTMODIFIED_PROPERTY);
+        icalproperty* category = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY);
         const icaltimetype stamp = icalcomponent_get_dtstamp(e);
-        const bool fine = start.is_date && end.is_date && icaltime_compare_date_only(next, end) == 0 &&
-                          icalcomponent_get_uid(e) && icalcomponent_get_summary(e) && !icaltime_is_null_time(stamp) &&
-                          created && modified &&
+        const bool fine = start.is_date && end.is_date && icaltime_compare_date_only(start, end) < 0 &&
+                          icalcomponent_get_uid(e) && icalcomponent_get_summary(e) && category &&
+                          !icaltime_is_null_time(stamp) && created && modified &&
                           icaltime_compare(icalproperty_get_created(created), stamp) == 0 &&
                           icaltime_compare(icalproperty_get_lastmodified(modified), stamp) == 0;
         if (!fine) result.all_fine = false;
         if (icalcomponent_get_summary(e)) result.summaries << QString::fromUtf8(icalcomponent_get_summary(e));
+        if (category) result.categories << QString::fromUtf8(icalproperty_get_categories(category));
+        if (icalcomponent_get_uid(e)) result.uids << QString::fromUtf8(icalcomponent_get_uid(e));
     }
     icalcomponent_free(calendar);
     return result;
@@ -192,86 +272,217 @@ QByteArray read_file(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(Export, ParsedByLibical) {
+// A window in Bayern in 2025 whose export dialog answers with `categories`
+// and whose question about replacing a file answers `replace`.
+struct ExportForTest {
     WindowForTest t;
     QTemporaryDir folder;
-    t.start();
-    t.window->setExportFolders({folder.path()});
-    t.click("cmdExport");
-    ASSERT_TRUE(t.messages.isEmpty()) << t.messages.join("\n").toStdString();
-    const QString path = t.window->lastExportPath();
-    // 14:15:02 local is second 51302 of the day.
-    EXPECT_EQ(QFileInfo(path).fileName(), "export_51302.ics");
-    EXPECT_TRUE(t.find<QLabel>("lblStatus")->text().contains(QFileInfo(path).fileName()));
-    const QByteArray text = read_file(path);
-    EXPECT_TRUE(text.startsWith("BEGIN:VCALENDAR\r\nPRODID:"));
-    EXPECT_TRUE(text.endsWith("END:VCALENDAR\r\n"));
-    EXPECT_EQ(text.count("\n"), text.count("\r\n"));
-    EXPECT_TRUE(text.contains("DTSTAMP:" + t.now.toUTC().toString("yyyyMMdd'T'HHmmss'Z'").toLatin1() + "\r\n"));
-    EXPECT_TRUE(text.contains("SUMMARY:Mariae Himmelfahrt\r\n"));
-    EXPECT_TRUE(text.contains("SUMMARY:Buß-und Bettag\r\n"));
-    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20241231\r\nDTEND;VALUE=DATE:20250101\r\n"));
-    const ParsedCalendar parsed = parse_with_libical(text);
-    EXPECT_EQ(parsed.events, 73);
+    vespera::report::CategorySet categories = vespera::report::kStatutoryDays;
+    std::optional<ExportRequest> proposal; // what the dialog was offered
+    QString path;                          // empty: take the proposal
+    QStringList questions;
+    bool replace = true;
+
+    ExportForTest() {
+        t.now = berlin_time(QDate(2025, 6, 2), QTime(14, 15, 2));
+        t.start();
+        t.window->chooseHolidayRegion("DE-BY");
+        t.window->setExportFolders({folder.path()});
+        t.window->setExportChooser([this](const ExportRequest& offered) -> std::optional<ExportRequest> {
+            proposal = offered;
+            return ExportRequest{path.isEmpty() ? offered.path : path, categories};
+        });
+        t.window->setQuestion([this](const QString& text) {
+            questions << text;
+            return replace;
+        });
+    }
+    QByteArray exported() {
+        t.click("cmdExport");
+        return read_file(t.window->lastExportPath());
+    }
+};
+
+TEST(Export, Bayern2025StatutoryThenRegional) {
+    ExportForTest e;
+    const QByteArray first = e.exported();
+    ASSERT_TRUE(e.t.messages.isEmpty()) << e.t.messages.join('\n').toStdString();
+    ASSERT_TRUE(e.proposal.has_value());
+    EXPECT_EQ(e.proposal->path, e.folder.filePath("Feiertage_2025_DE-BY.ics"));
+    EXPECT_EQ(e.proposal->categories, vespera::report::kStatutoryDays);
+    EXPECT_EQ(e.t.window->lastExportPath(), e.proposal->path);
+    EXPECT_TRUE(e.t.find<QLabel>("lblStatus")->text().contains("Feiertage_2025_DE-BY.ics"));
+    EXPECT_TRUE(first.startsWith("BEGIN:VCALENDAR\r\nPRODID:"));
+    EXPECT_TRUE(first.endsWith("END:VCALENDAR\r\n"));
+    EXPECT_EQ(first.count("\n"), first.count("\r\n"));
+    EXPECT_TRUE(first.contains("DTSTAMP:20250602T121502Z\r\n"));
+    const ParsedCalendar parsed = parse_with_libical(first);
     EXPECT_TRUE(parsed.all_fine);
-    EXPECT_TRUE(parsed.calendar_name);
-    EXPECT_TRUE(parsed.time_zone);
-    EXPECT_TRUE(parsed.summaries.contains("Weisser Sonntag") == false && parsed.summaries.contains("Weißer Sonntag"));
-    EXPECT_EQ(t.window->engine().Format_Datum(0), "3.5.2024");
+    EXPECT_EQ(parsed.calendar_name, QString::fromUtf8("Feiertage 2025 Bayern"));
+    EXPECT_EQ(parsed.time_zone, "Europe/Berlin");
+    EXPECT_EQ(parsed.summaries,
+              QStringList({"Neujahr", QString::fromUtf8("Heilige Drei Könige"), "Karfreitag", "Ostermontag",
+                           "Tag der Arbeit", "Himmelfahrt", "Pfingstmontag", "Fronleichnam", "Tag der Deutschen Einheit",
+                           "Allerheiligen", "1. Weihnachtstag", "2. Weihnachtstag"}));
+    EXPECT_EQ(parsed.categories, QStringList(12, "gesetzlich"));
+
+    // Again with the regional days: Mariä Himmelfahrt is the 13th, marked
+    // regional; the file is replaced only after asking, and every UID of the
+    // first export comes again.
+    e.categories |= vespera::report::category_bit(vespera::report::HolidayCategory::Regional);
+    const QByteArray second = e.exported();
+    ASSERT_EQ(e.questions.size(), 1);
+    EXPECT_TRUE(e.questions[0].contains("Feiertage_2025_DE-BY.ics")) << e.questions[0].toStdString();
+    const ParsedCalendar regional = parse_with_libical(second);
+    ASSERT_EQ(regional.events, 13);
+    const int assumption = regional.summaries.indexOf(QString::fromUtf8("Mariä Himmelfahrt"));
+    ASSERT_GE(assumption, 0);
+    EXPECT_EQ(regional.categories[assumption], "regional");
+    for (const QString& uid : parsed.uids) EXPECT_TRUE(regional.uids.contains(uid)) << uid.toStdString();
+    EXPECT_EQ(QDir(e.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Feiertage_2025_DE-BY.ics"}));
+    EXPECT_EQ(e.t.window->engine().Format_Datum(0), "2.6.2025");
 }
 
-TEST(Export, NamesKeepCapitalUmlautsAndEscapeText) {
-    EXPECT_EQ(vespera::report::ical_name("Überfall, öde; ä ü ß Ö Ä"), "Überfall, oede; ae ue ß Ö Ä");
-    const QByteArray text =
-        QByteArray::fromStdString(vespera::report::ical_document({{2460434, "Über; dies, das"}}, "20240503T121502Z"));
-    EXPECT_TRUE(text.contains(QString::fromUtf8("SUMMARY:Über\\; dies\\, das\r\n").toUtf8()));
-    const ParsedCalendar parsed = parse_with_libical(text);
-    ASSERT_EQ(parsed.summaries.size(), 1);
-    EXPECT_EQ(parsed.summaries[0], QString::fromUtf8("Über; dies, das"));
-    // The same day and name give the same UID in every export.
-    EXPECT_NE(vespera::report::ical_document({{2460434, "X"}}, "A").find("UID:20240503-x@vespera"), std::string::npos);
+// Probes of the target: nothing is written where the user did not mean it,
+// nothing is left behind, and the message names the path and what to do.
+TEST(Export, NeverThroughALinkNorOverAFileThatAppeared) {
+    struct Case {
+        const char* what;
+        std::function<void(ExportForTest&, const QString& target, const QString& elsewhere)> prepare;
+        const char* message; // part of the one message, or nullptr for none
+        bool written;
+    };
+    const Case cases[] = {
+        {"dangling symbolic link",
+         [](ExportForTest&, const QString& target, const QString& elsewhere) {
+             ASSERT_TRUE(QFile::link(elsewhere, target));
+         },
+         "ist eine symbolische Verknüpfung", false},
+        {"file created between the check and the commit",
+         [](ExportForTest& e, const QString& target, const QString&) {
+             e.t.window->setExportCommitHook([target] {
+                 QFile planted(target);
+                 ASSERT_TRUE(planted.open(QIODevice::NewOnly));
+                 planted.write("fremd");
+             });
+         },
+         "gibt es inzwischen; sie wurde nicht überschrieben", false},
+        {"link planted between the check and the commit",
+         [](ExportForTest& e, const QString& target, const QString& elsewhere) {
+             e.t.window->setExportCommitHook([target, elsewhere] { ASSERT_TRUE(QFile::link(elsewhere, target)); });
+         },
+         "ist eine symbolische Verknüpfung", false},
+        {"existing file kept when the user says no",
+         [](ExportForTest& e, const QString& target, const QString&) {
+             QFile existing(target);
+             ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+             existing.write("fremd");
+             e.replace = false;
+         },
+         nullptr, false},
+        {"a folder that is not there",
+         [](ExportForTest& e, const QString&, const QString&) { e.path = e.folder.filePath("nicht/da.ics"); },
+         "den Ordner", false},
+        {"a plain new file", [](ExportForTest&, const QString&, const QString&) {}, nullptr, true},
+    };
+    for (const Case& c : cases) {
+        ExportForTest e;
+        QTemporaryDir other;
+        const QString target = e.folder.filePath("Feiertage_2025_DE-BY.ics");
+        const QString elsewhere = other.filePath("x.ics");
+        c.prepare(e, target, elsewhere);
+        e.t.click("cmdExport");
+        if (c.message == nullptr) {
+            EXPECT_TRUE(e.t.messages.isEmpty()) << c.what << ": " << e.t.messages.join('\n').toStdString();
+        } else {
+            ASSERT_EQ(e.t.messages.size(), 1) << c.what;
+            EXPECT_TRUE(e.t.messages[0].contains(QString::fromUtf8(c.message))) << c.what << ": "
+                                                                               << e.t.messages[0].toStdString();
+            EXPECT_TRUE(e.t.messages[0].contains(e.path.isEmpty() ? target : e.path)) << c.what;
+        }
+        EXPECT_FALSE(QFileInfo::exists(elsewhere)) << c.what << ": written through a link";
+        const QByteArray content = read_file(target);
+        EXPECT_EQ(content.startsWith("BEGIN:VCALENDAR"), c.written) << c.what;
+        // No temporary file stays behind.
+        for (const QString& name : QDir(e.folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            EXPECT_EQ(name, "Feiertage_2025_DE-BY.ics") << c.what;
+        }
+    }
 }
 
-TEST(Export, NeverOverwritesAndFallsBack) {
-    WindowForTest t;
-    QTemporaryDir folder;
-    t.start();
-    t.window->setExportFolders({folder.path() + "/missing", folder.path()});
-    QFile existing(folder.filePath("export_51302.ics"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("keep me");
-    existing.close();
-    t.click("cmdExport");
-    EXPECT_EQ(QFileInfo(t.window->lastExportPath()).fileName(), "export_51302-2.ics");
-    t.click("cmdExport");
-    EXPECT_EQ(QFileInfo(t.window->lastExportPath()).fileName(), "export_51302-3.ics");
-    EXPECT_EQ(read_file(folder.filePath("export_51302.ics")), "keep me");
-    EXPECT_TRUE(t.messages.isEmpty());
-}
-
-TEST(Export, NoFolderOrAFullDiskLeavesNoFileAndTellsTheUser) {
-    WindowForTest t;
-    QTemporaryDir folder;
-    t.start();
-    t.window->setExportFolders({folder.path() + "/missing"});
-    t.click("cmdExport");
-    ASSERT_EQ(t.messages.size(), 1);
-    EXPECT_TRUE(t.messages[0].startsWith("Error 75 (Path/File access error), line 0  in procedure cmdExport_Click"));
+TEST(Export, YearsOutsideTheCalendarFormatAndAFullDisk) {
+    ExportForTest e;
+    for (const char* year : {"10000", "0", "-44"}) {
+        e.t.find<QLineEdit>("txtJahr")->setText(year);
+        e.proposal.reset();
+        e.t.click("cmdExport");
+        EXPECT_FALSE(e.proposal.has_value()) << year << ": the dialog opened";
+        ASSERT_FALSE(e.t.messages.isEmpty());
+        EXPECT_TRUE(e.t.messages.last().contains("iCalendar kennt nur die Jahre 1 bis 9999")) << year;
+    }
+    EXPECT_EQ(e.t.messages.size(), 3);
+    EXPECT_TRUE(QDir(e.folder.path()).isEmpty(QDir::Files | QDir::Hidden));
 
     // A disk that fills after 1 KiB: writes beyond the file-size limit fail.
-    t.window->setExportFolders({folder.path()});
+    e.t.find<QLineEdit>("txtJahr")->setText("2025");
+    e.categories = vespera::report::kEveryCategory;
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit tiny = saved;
     tiny.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &tiny);
-    t.click("cmdExport");
+    e.t.click("cmdExport");
     setrlimit(RLIMIT_FSIZE, &saved);
-    ASSERT_EQ(t.messages.size(), 2);
-    EXPECT_TRUE(t.messages[1].startsWith("Error 61 (Disk full)"));
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
-        << QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).join(",").toStdString();
+    ASSERT_EQ(e.t.messages.size(), 4);
+    EXPECT_TRUE(e.t.messages[3].contains("der Datenträger ist voll")) << e.t.messages[3].toStdString();
+    EXPECT_TRUE(QDir(e.folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
+        << QDir(e.folder.path()).entryList(QDir::Files | QDir::Hidden).join(",").toStdString();
+}
+
+// RFC 5545: lines of at most 75 octets, folded between characters; TEXT
+// escaped; libical reads the names back as they were.
+TEST(Export, FoldingEscapingAndUniqueUids) {
+    using vespera::report::CalendarEvent;
+    const std::string long_name =
+        "Gedenktag für die Opfer von Flucht, Vertreibung; Übergänge \"Ökumene\"\nzweite Zeile – äöüÄÖÜß € "
+        "und noch eine Zeile mit Umlauten: Größe, Übermaß, Ärger, Öl";
+    vespera::report::HolidayCalendar calendar;
+    calendar.name = "Feiertage 2025 Baden-Württemberg, Großraum; Süd";
+    calendar.events = {{2460677, 2460677, long_name, "Gedenktag"},
+                       {2460680, 2460680, "!!!", "Brauchtum"},
+                       {2460680, 2460680, "???", "Brauchtum"}};
+    const std::string text = vespera::report::ical_document(calendar, "20250602T121502Z");
+    ASSERT_FALSE(text.empty());
+    std::size_t start = 0;
+    int continuations = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos);
+        const std::string line = text.substr(start, end - start);
+        EXPECT_LE(line.size(), 75u) << line;
+        if (line.starts_with(" ")) {
+            ++continuations;
+            // Never inside a character: no continuation byte right after the blank.
+            ASSERT_GT(line.size(), 1u);
+            EXPECT_NE(static_cast<unsigned char>(line[1]) & 0xC0u, 0x80u) << line;
+        }
+        start = end + 2;
+    }
+    EXPECT_GE(continuations, 2);
+    const ParsedCalendar parsed = parse_with_libical(QByteArray::fromStdString(text));
+    ASSERT_EQ(parsed.events, 3);
+    EXPECT_EQ(parsed.summaries[0], QString::fromStdString(long_name));
+    EXPECT_EQ(parsed.calendar_name, QString::fromUtf8("Feiertage 2025 Baden-Württemberg, Großraum; Süd"));
+    EXPECT_NE(parsed.uids[1], parsed.uids[2]); // names without ASCII letters on one day
+    EXPECT_TRUE(parsed.uids[0].startsWith("20250101-gedenktag-fuer-die-opfer")) << parsed.uids[0].toStdString();
+
+    // The last day of 9999 ends without a five-digit DTEND; year 10000 is refused.
+    calendar.events = {{vespera::day_number(9999, 12, 31), vespera::day_number(9999, 12, 31), "Silvester", "Brauchtum"}};
+    const std::string last = vespera::report::ical_document(calendar, "20250602T121502Z");
+    EXPECT_NE(last.find("DTSTART;VALUE=DATE:99991231\r\nDURATION:P1D\r\n"), std::string::npos) << last;
+    calendar.events[0].last_day += 1;
+    EXPECT_EQ(vespera::report::ical_document(calendar, "20250602T121502Z"), "");
 }
 
 // ---- date difference -----------------------------------------------------

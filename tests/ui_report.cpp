@@ -176,6 +176,51 @@ TEST(MonthView, MarksOfAugust2023) {
     EXPECT_EQ(m.weekday_names[0], "Montag");
 }
 
+// Red as German wall calendars: Sundays and the region's statutory days;
+// other named days a quieter mark; each day's tooltip names the category.
+TEST(MonthView, MarksAndTooltipsOfTheRegion) {
+    struct Case {
+        const char* region;
+        int day; // of June 2025
+        bool statutory, regional, sunday, holiday;
+        const char* tooltip;
+    };
+    const Case cases[] = {
+        {"DE-BY", 19, true, false, false, true,
+         "Fronleichnam \u2013 gesetzlicher Feiertag in Bayern\nPfingstferien (Schulferien)"},
+        {"DE-BE", 19, false, false, false, true,
+         "Fronleichnam \u2013 Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin"},
+        {"DE-SN", 19, false, true, false, true, "Fronleichnam \u2013 gesetzlicher Feiertag in Teilen von Sachsen"},
+        {"DE-BY", 8, false, false, true, true,
+         "Pfingstsonntag \u2013 Tag im Kirchenjahr, kein gesetzlicher Feiertag in Bayern"},
+        {"DE-BB", 8, true, false, true, true, "Pfingstsonntag \u2013 gesetzlicher Feiertag in Brandenburg"},
+        {"DE-BY", 9, true, false, false, true, "Pfingstmontag \u2013 gesetzlicher Feiertag in Bayern"},
+        {"", 9, false, false, false, true, "Pfingstmontag \u2013 Tag im Kirchenjahr"},
+        {"DE-BY", 1, false, false, true, false, ""},
+        {"DE-BY", 2, false, false, false, false, ""},
+        {"DE-BY", 10, false, false, false, false, "Pfingstferien (Schulferien)"},
+    };
+    WindowForTest t;
+    t.start();
+    for (const Case& c : cases) {
+        t.window->chooseHolidayRegion(QString::fromLatin1(c.region));
+        t.window->ZeichneMonat(6, 2025);
+        const MonthModel& m = t.find<MonthView>("picMonat")->model();
+        const MonthMarks& marks = m.marks[static_cast<std::size_t>(c.day)];
+        EXPECT_EQ(marks.statutory, c.statutory) << c.region << " " << c.day;
+        EXPECT_EQ(marks.regional, c.regional) << c.region << " " << c.day;
+        EXPECT_EQ(marks.sunday, c.sunday) << c.region << " " << c.day;
+        EXPECT_EQ(marks.holiday, c.holiday) << c.region << " " << c.day;
+        EXPECT_EQ(m.tooltips[static_cast<std::size_t>(c.day)].toStdString(), c.tooltip) << c.region << " " << c.day;
+    }
+    // The day report names the category and the region.
+    t.window->chooseHolidayRegion("DE-BY");
+    emit t.find<MonthView>("picMonat")->dayPressed(19);
+    EXPECT_EQ(t.valueOf("Fronleichnam"), "gesetzlicher Feiertag in Bayern");
+    EXPECT_TRUE(t.reportLines().contains("Schulferien\tPfingstferien\tFerien"));
+    EXPECT_TRUE(t.find<QWidget>("picLegende")->isVisibleTo(t.window.get()));
+}
+
 TEST(Navigation, MonthAndYearButtonsAcrossTheYearEnd) {
     WindowForTest t;
     t.start();
@@ -267,7 +312,11 @@ TEST(ReportPanel, WheelMovesTheListWithinItsLimits) {
     auto* panel = t.find<InfoPanel>("picInfo");
     auto* bar = t.find<QScrollBar>("ucScrollbar1");
     EXPECT_TRUE(bar->isVisibleTo(t.window.get()));
-    EXPECT_EQ(bar->maximum(), t.window->engine().Feiertage_Anzahl() - 20);
+    auto* filter = t.window->findChild<QComboBox*>("cmbKategorie");
+    filter->setCurrentIndex(filter->findText("alle"));
+    const int rows = t.window->engine().Feiertage_Anzahl() + 1;
+    const int last = rows - (panel->wholeRows() - 1);
+    EXPECT_EQ(bar->maximum(), last);
     auto wheel = [&](int delta) {
         QWheelEvent event(QPointF(10, 10), panel->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -279,10 +328,10 @@ TEST(ReportPanel, WheelMovesTheListWithinItsLimits) {
     wheel(-120);
     EXPECT_EQ(t.window->listScrollPosition(), 5);
     EXPECT_EQ(bar->value(), 5);
-    EXPECT_EQ(t.reportLines()[1], "12.2.2024\tMontag, Rosenmontag");
+    EXPECT_EQ(t.reportLines()[1], "12.2.2024\tMontag, Rosenmontag\tBrauchtum");
     for (int i = 0; i < 30; ++i) wheel(-120);
-    EXPECT_EQ(t.window->listScrollPosition(), t.window->engine().Feiertage_Anzahl() - 20);
-    EXPECT_EQ(t.reportLines().size(), 1 + 21);
+    EXPECT_EQ(t.window->listScrollPosition(), last);
+    EXPECT_EQ(t.reportLines().size(), panel->wholeRows());
     for (int i = 0; i < 30; ++i) wheel(120);
     EXPECT_EQ(t.window->listScrollPosition(), 0);
     bar->setValue(12);

@@ -68,6 +68,52 @@ TEST(SettingsStore, OldFilesOfEachKindLoad) {
     }
 }
 
+// The region of the holidays defaults from the place; a choice beside it is
+// stored and survives a restart, a new place brings its own region again,
+// and a place outside DE, AT and CH keeps its church days and observances.
+TEST(SettingsStore, HolidayRegionFollowsThePlaceUnlessChosen) {
+    WindowForTest t;
+    t.start();
+    auto* region = t.find<QComboBox>("cmbRegion");
+    EXPECT_EQ(t.window->holidayRegion(), "DE-BE");
+    EXPECT_EQ(region->currentData().toString(), "DE-BE");
+    region->setCurrentIndex(region->findData("DE-BY"));
+    emit region->activated(region->currentIndex());
+    EXPECT_EQ(t.window->engine().Region(), "DE-BY");
+    EXPECT_EQ(QSettings(t.settingsPath(), QSettings::IniFormat).value("Settings/feiertagsregion").toString(), "DE-BY");
+
+    t.window.reset();
+    t.start();
+    EXPECT_EQ(t.window->placeRegion(), "DE-BE");
+    EXPECT_EQ(t.window->holidayRegion(), "DE-BY");
+    EXPECT_EQ(t.find<QComboBox>("cmbRegion")->currentText(), "Bayern");
+
+    auto* list = t.find<QComboBox>("cmbOrt");
+    list->setCurrentIndex(list->findText("Wien"));
+    EXPECT_EQ(t.window->holidayRegion(), "AT-9");
+    EXPECT_EQ(t.find<QComboBox>("cmbRegion")->currentText(), "Wien");
+    EXPECT_EQ(QSettings(t.settingsPath(), QSettings::IniFormat).value("Settings/feiertagsregion").toString(), "");
+    list->setCurrentIndex(list->findText("New York (USA)"));
+    EXPECT_EQ(t.window->holidayRegion(), "");
+    EXPECT_EQ(t.window->engine().Feiertage_Anzahl(), 72);
+    EXPECT_EQ(t.find<QComboBox>("cmbRegion")->currentText(), "keine Region");
+
+    // "keine" for a German place, and a damaged value that counts as none chosen.
+    list->setCurrentIndex(list->findText("Berlin"));
+    t.window->chooseHolidayRegion("");
+    EXPECT_EQ(QSettings(t.settingsPath(), QSettings::IniFormat).value("Settings/feiertagsregion").toString(), "keine");
+    t.window.reset();
+    t.start();
+    EXPECT_EQ(t.window->holidayRegion(), "");
+    EXPECT_EQ(t.window->engine().Feiertage_Anzahl(), 72);
+    t.window.reset();
+    t.store("feiertagsregion", "DE-XX");
+    t.start();
+    EXPECT_EQ(t.window->holidayRegion(), "DE-BE");
+    EXPECT_TRUE(status_of(t).contains("feiertagsregion")) << status_of(t).toStdString();
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
 TEST(SettingsStore, TextsSurviveTheWayBothToAndFromQSettings) {
     const char* const texts[] = {"Görlitz",       "Frankfurt (Oder)", " Blank vorn und hinten ", "Komma, Semikolon; Gleich=",
                                  "\"Zitat\" \\ Rückstrich", "@Klammeraffe", "Zeilen\numbruch\tTab", "東京"};

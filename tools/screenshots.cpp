@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,8 +15,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <QToolTip>
 
+#include "engine/city_table.h"
 #include "ui/MonthView.h"
+#include "ui/export_dialog.h"
 #include "ui/frmKalender.h"
 #include "ui/place_box.h"
 #include "ui/place_dialog.h"
@@ -126,6 +130,63 @@ int main(int argc, char* argv[]) {
     dialog.findChild<QPushButton*>("cmdUebernehmen")->click();
     QApplication::processEvents();
     dialog.grab().save(folder + "/place_dialog_refused.png");
+    dialog.close();
+
+    // The holidays of the region: July 2025 in Bayern (München) and in Berlin,
+    // with the tooltip of a day; the holiday list with its filter; the export.
+    const auto pick_city = [&](const char* name) {
+        const int index = box->findText(QString::fromUtf8(name));
+        box->setCurrentIndex(index);
+        QApplication::processEvents();
+    };
+    pick_city("München");
+    window.ZeichneMonat(7, 2025);
+    save("july_2025_bayern");
+    window.ZeichneMonat(8, 2025);
+    save("august_2025_bayern");
+    // The tooltip of 15 August: Mariä Himmelfahrt, statutory in part of Bayern.
+    {
+        auto* grid = window.findChild<MonthView*>("picMonat");
+        const QPoint inside = grid->cellRect(15).center();
+        QHelpEvent help(QEvent::ToolTip, inside, grid->mapToGlobal(inside));
+        QApplication::sendEvent(grid, &help);
+        QApplication::processEvents();
+        QWidget* tip = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+        }
+        window_with_popup(window, tip).save(folder + "/august_2025_bayern_tooltip.png");
+        QToolTip::hideText();
+    }
+    pick_city("Berlin");
+    window.ZeichneMonat(7, 2025);
+    save("july_2025_berlin");
+    pick_city("München");
+    window.ZeichneMonat(6, 2025);
+    click(window, "cmdDaten(3)");
+    save("holidays_2025_bayern");
+    auto* filter = window.findChild<QComboBox*>("cmbKategorie");
+    filter->setCurrentIndex(filter->findText(QStringLiteral("alle mit Schulferien")));
+    save("holidays_2025_bayern_all");
+    filter->showPopup();
+    QApplication::processEvents();
+    window_with_popup(window, filter->view()->window()).save(folder + "/holidays_filter.png");
+    filter->hidePopup();
+    filter->setCurrentIndex(filter->findText(QStringLiteral("Schulferien")));
+    window.ZeichneMonat(6, 2031);
+    save("holidays_2031_school_none");
+    window.ZeichneMonat(6, 2025);
+    filter->setCurrentIndex(0);
+    click(window, "cmdDaten(0)");
+    emit window.findChild<MonthView*>("picMonat")->dayPressed(19);
+    save("day_report_fronleichnam");
+
+    ExportRequest proposal;
+    proposal.path = QDir::homePath() + QStringLiteral("/Dokumente/Feiertage_2025_DE-BY.ics");
+    ExportDialog exporting(proposal, QStringLiteral("2025 \u00b7 Bayern"), &window);
+    exporting.show();
+    QApplication::processEvents();
+    exporting.grab().save(folder + "/export_dialog.png");
 
     // The printed documents, through the window's own commands.
     QString pdf_name;

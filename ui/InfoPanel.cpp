@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "ui/MonthView.h"
+
 namespace {
 
 constexpr int kMargin = 10;
@@ -16,6 +18,13 @@ const QColor kHeadingText(20, 40, 90);
 const QColor kHeadingRule(180, 190, 210);
 const QColor kLabelText(70, 70, 70);
 const QColor kValueText(0, 0, 0);
+
+// The category column takes the month view's colours.
+QColor note_colour(const QString& note) {
+    if (note == QStringLiteral("gesetzlich")) return month_colours::statutory();
+    if (note == QStringLiteral("regional")) return month_colours::regional();
+    return QColor(100, 100, 110);
+}
 
 } // namespace
 
@@ -34,13 +43,13 @@ void InfoPanel::clear() {
 }
 
 int InfoPanel::AddHeading(const QString& text) {
-    rows_.push_back({true, text, {}});
+    rows_.push_back({true, text, {}, {}});
     update();
     return static_cast<int>(rows_.size()) - 1;
 }
 
-int InfoPanel::AddLine(const QString& label, const QString& value) {
-    rows_.push_back({false, label, value});
+int InfoPanel::AddLine(const QString& label, const QString& value, const QString& note) {
+    rows_.push_back({false, label, value, note});
     update();
     return static_cast<int>(rows_.size()) - 1;
 }
@@ -54,7 +63,9 @@ void InfoPanel::setRowValue(int index, const QString& value) {
 
 QString InfoPanel::text() const {
     QStringList lines;
-    for (const Row& row : rows_) lines << (row.heading ? row.label : row.label + '\t' + row.value);
+    for (const Row& row : rows_) {
+        lines << (row.heading ? row.label : row.label + '\t' + row.value + (row.note.isEmpty() ? "" : '\t' + row.note));
+    }
     return lines.join('\n') + (lines.isEmpty() ? "" : "\n");
 }
 
@@ -65,6 +76,13 @@ void InfoPanel::copyToClipboard() const {
 }
 
 int InfoPanel::rowHeight() const { return fontMetrics().height() + 4; }
+
+int InfoPanel::wholeRows() const { return std::max(1, (height() - kMargin) / rowHeight()); }
+
+void InfoPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
 
 int InfoPanel::valueColumn() const {
     int widest = 0;
@@ -80,8 +98,15 @@ void InfoPanel::paintEvent(QPaintEvent*) {
     const int value_x = valueColumn();
     QFont heading_font = font();
     heading_font.setBold(true);
+    int notes_width = 0;
+    for (const Row& row : rows_) {
+        if (!row.note.isEmpty()) notes_width = std::max(notes_width, fontMetrics().horizontalAdvance(row.note));
+    }
+    const int note_x = width() - kMargin - notes_width;
     int top = kMargin;
     for (const Row& row : rows_) {
+        // Only whole rows: a cut last row reads as a different text.
+        if (top + height_per_row > height()) break;
         const QRect line(kMargin, top, width() - 2 * kMargin, height_per_row);
         if (row.heading) {
             painter.setFont(heading_font);
@@ -93,13 +118,21 @@ void InfoPanel::paintEvent(QPaintEvent*) {
             painter.setFont(font());
             painter.setPen(kLabelText);
             painter.drawText(QRect(kMargin, top, value_x - kMargin - 8, height_per_row),
-                             Qt::AlignLeft | Qt::AlignVCenter, row.label);
+                             Qt::AlignLeft | Qt::AlignVCenter,
+                             fontMetrics().elidedText(row.label, Qt::ElideRight, value_x - kMargin - 8));
             painter.setPen(kValueText);
-            painter.drawText(QRect(value_x, top, width() - value_x - kMargin, height_per_row),
-                             Qt::AlignLeft | Qt::AlignVCenter, row.value);
+            const int value_right = notes_width > 0 ? note_x - 12 : width() - kMargin;
+            // A value too long for its column ends in "…" rather than mid-letter.
+            const int value_width = value_right - value_x;
+            painter.drawText(QRect(value_x, top, value_width, height_per_row), Qt::AlignLeft | Qt::AlignVCenter,
+                             fontMetrics().elidedText(row.value, Qt::ElideRight, value_width));
+            if (!row.note.isEmpty()) {
+                painter.setPen(note_colour(row.note));
+                painter.drawText(QRect(note_x, top, notes_width, height_per_row), Qt::AlignLeft | Qt::AlignVCenter,
+                                 row.note);
+            }
         }
         top += height_per_row;
-        if (top > height()) break;
     }
 }
 

@@ -14,6 +14,9 @@ const QColor kHeadingGrey(190, 190, 190);
 const QColor kGridLine(210, 210, 210);
 const QColor kDayText(0, 0, 0);
 const QColor kHolidayText(176, 0, 32);
+const QColor kRegionalText(200, 70, 90);
+const QColor kNamedDayMark(90, 110, 160);
+const QColor kSchoolHoliday(246, 236, 196);
 const QColor kNewMoon(0, 0, 0);
 const QColor kFullMoon(255, 255, 255);
 const QColor kBlueMoon(220, 220, 255);
@@ -37,6 +40,16 @@ void draw_moon(QPainter& painter, QPoint centre, const QColor& fill, const QColo
 }
 
 } // namespace
+
+namespace month_colours {
+QColor statutory() { return kHolidayText; }
+QColor regional() { return kRegionalText; }
+QColor named_day() { return kNamedDayMark; }
+QColor school_holiday() { return kSchoolHoliday; }
+QColor full_moon() { return kFullMoon; }
+QColor new_moon() { return kNewMoon; }
+QColor background() { return kBackground; }
+} // namespace month_colours
 
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {
     setObjectName("picMonat");
@@ -87,6 +100,11 @@ void MonthView::paintEvent(QPaintEvent*) {
                          full_names_fit ? name : name.left(2));
     }
 
+    // School holidays tint their cells beneath the grid lines.
+    for (int day = 1; day <= model_.days; ++day) {
+        if (model_.marks[static_cast<std::size_t>(day)].school_holiday) painter.fillRect(cellRect(day), kSchoolHoliday);
+    }
+
     painter.setPen(kGridLine);
     for (int column = 1; column < 7; ++column) painter.drawLine(column * w, kHeadingHeight, column * w, height());
     for (int row = 0; row < 6; ++row) painter.drawLine(0, kHeadingHeight + row * r, width(), kHeadingHeight + row * r);
@@ -95,16 +113,25 @@ void MonthView::paintEvent(QPaintEvent*) {
     day_font.setPointSizeF(font().pointSizeF() * 1.1);
     QFont holiday_font = day_font;
     holiday_font.setBold(true);
-    holiday_font.setItalic(true);
+    QFont regional_font = day_font;
+    regional_font.setItalic(true);
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (int day = 1; day <= model_.days; ++day) {
         const QRect cell = cellRect(day);
         const MonthMarks& marks = model_.marks[static_cast<std::size_t>(day)];
-        painter.setFont(marks.holiday ? holiday_font : day_font);
-        painter.setPen(marks.holiday ? kHolidayText : kDayText);
+        // Red as in German wall calendars: Sundays and the region's statutory
+        // holidays; other named days keep black with a quiet dot.
+        painter.setFont(marks.statutory ? holiday_font : marks.regional ? regional_font : day_font);
+        painter.setPen(marks.statutory || marks.sunday ? kHolidayText : marks.regional ? kRegionalText : kDayText);
         painter.drawText(QRect(cell.left(), cell.top() + kDayBoxTop, kDayBox, kDayBox), Qt::AlignCenter,
                          QString::number(day));
+        if (marks.holiday && !marks.statutory && !marks.regional) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(kNamedDayMark);
+            const QPointF under_number(cell.left() + kDayBox / 2.0, cell.top() + kDayBoxTop + kDayBox + 1.5);
+            painter.drawEllipse(under_number, 2.0, 2.0);
+        }
 
         const QPoint moon(cell.left() + kMoonCentreX, cell.top() + kMoonCentreY);
         if (marks.new_moon) draw_moon(painter, moon, kNewMoon, kNewMoon);

@@ -2,11 +2,16 @@
 // It knows no engine; the window hands it what to draw.
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <array>
 
 struct MonthMarks {
-    bool holiday = false;
+    bool holiday = false;   // any named day
+    bool statutory = false; // a statutory holiday of the region: red, as a Sunday
+    bool regional = false;  // statutory in part of the region only
+    bool sunday = false;
+    bool school_holiday = false;
     bool full_moon = false;
     bool blue_moon = false;
     bool new_moon = false;
@@ -21,8 +26,19 @@ struct MonthModel {
     int selected = 0;      // the selected day, 0 when none
     std::array<QString, 7> weekday_names;
     std::array<MonthMarks, 32> marks{}; // by day 1..31
-    std::array<QString, 32> tooltips;   // holiday names by day
+    std::array<QString, 32> tooltips;   // each named day with its category, by day
 };
+
+// The marks' colours, shared with the legend.
+namespace month_colours {
+QColor statutory();      // Sundays and statutory holidays, as German wall calendars
+QColor regional();
+QColor named_day();      // the quieter dot of other named days
+QColor school_holiday(); // the cell's ground
+QColor full_moon();
+QColor new_moon();
+QColor background();
+} // namespace month_colours
 
 class MonthView : public QWidget {
     Q_OBJECT

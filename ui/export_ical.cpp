@@ -1,15 +1,16 @@
-// "Export iCal": the year's named days as an iCalendar file (report/ical.h
-// makes the text). A file is never overwritten, and a failed write leaves
-// none behind.
-#include <QCoreApplication>
+// "Export iCal": the year's holidays of the region as an iCalendar file
+// (report/ical.h makes the text). The dialog proposes the name and the
+// categories; a file is replaced only after asking, never through a
+// symbolic link, and a failed write leaves none behind.
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "engine/regions.h"
 #include "report/ical.h"
 #include "ui/frmKalender.h"
+#include "ui/safe_save.h"
 
 namespace {
 
@@ -18,51 +19,81 @@ bool folder_writable(const QString& folder) {
     return !folder.isEmpty() && info.isDir() && info.isWritable();
 }
 
+QString utf8(const std::string& text) { return QString::fromStdString(text); }
+
 } // namespace
 
 void frmKalender::cmdExport_Click() {
-    const QDateTime now = now_();
+    clsCalendar& cal = *engine_;
+    const std::int64_t year = cal.Jahr();
+    if (year < vespera::report::kFirstIcalYear || year > vespera::report::kLastIcalYear) {
+        showMessage(utf8(vespera::report::holiday_calendar(cal, vespera::report::kStatutoryDays).error));
+        return;
+    }
 
     QStringList folders = export_folders_;
-    if (folders.isEmpty()) {
-        folders << QCoreApplication::applicationDirPath()
-                << QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
-    QString folder;
+    if (folders.isEmpty()) folders << QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) << QDir::homePath();
+    QString folder = folders.isEmpty() ? QString() : folders.front();
     for (const QString& candidate : folders) {
         if (folder_writable(candidate)) {
             folder = candidate;
             break;
         }
     }
-    if (folder.isEmpty()) {
-        showWindowFault(75, "Path/File access error", "cmdExport_Click");
+    const std::string region = holidayRegion().toStdString();
+    ExportRequest proposal;
+    proposal.path = QDir(folder).filePath(utf8(vespera::report::export_file_name(year, region)));
+    proposal.categories = vespera::report::kStatutoryDays;
+    std::optional<ExportRequest> chosen;
+    if (export_chooser_) {
+        chosen = export_chooser_(proposal);
+    } else {
+        const std::string_view name = vespera::region_name(region);
+        QString what = QString::number(year);
+        if (!name.empty()) what += QStringLiteral(" \u00b7 ") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        ExportDialog dialog(proposal, what, this);
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.request();
+    }
+    if (!chosen || chosen->path.isEmpty() || chosen->categories == 0) return;
+    const QString path = QFileInfo(chosen->path).absoluteFilePath();
+    const QString shown = QDir::toNativeSeparators(path);
+
+    // The user decides about an existing file; the write itself decides
+    // again at the moment the file takes its name.
+    vespera::ui::SaveMode mode = vespera::ui::SaveMode::NewOnly;
+    const QFileInfo target(path);
+    if (target.isSymLink()) {
+        showMessage(vespera::ui::save_problem_text({vespera::ui::SaveProblem::SymbolicLink, 0}, path));
         return;
     }
-    const QString base = QStringLiteral("export_%1").arg(std::lround(now.time().msecsSinceStartOfDay() / 1000.0));
-    QString path = QDir(folder).filePath(base + ".ics");
-    for (int n = 2; QFileInfo::exists(path); ++n) path = QDir(folder).filePath(QStringLiteral("%1-%2.ics").arg(base).arg(n));
+    if (target.exists()) {
+        if (!target.isFile()) {
+            showMessage(vespera::ui::save_problem_text({vespera::ui::SaveProblem::NotRegular, 0}, path));
+            return;
+        }
+        if (!askYesNo(QStringLiteral("Die Datei \u201e%1\u201c gibt es schon. Möchten Sie sie ersetzen?").arg(shown))) return;
+        mode = vespera::ui::SaveMode::Replace;
+    }
 
-    const std::string document = vespera::report::ical_document(vespera::report::year_named_days(*engine_),
-                                                                vespera::report::ical_stamp(now.toSecsSinceEpoch()));
-    const QByteArray text = QByteArray::fromStdString(document);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        showWindowFault(75, "Path/File access error", "cmdExport_Click");
+    const vespera::report::HolidayCalendar calendar = vespera::report::holiday_calendar(cal, chosen->categories);
+    if (!calendar.error.empty()) {
+        showMessage(utf8(calendar.error));
         return;
     }
-    if (file.write(text) != text.size() || !file.commit()) {
-        file.cancelWriting();
-        showWindowFault(61, "Disk full", "cmdExport_Click");
+    if (calendar.events.empty()) {
+        showMessage(QStringLiteral("In den gewählten Kategorien gibt es %1 keine Termine; es wurde nichts "
+                                   "exportiert. Bitte wählen Sie weitere Kategorien.")
+                        .arg(year));
         return;
     }
-    last_export_path_ = QFileInfo(path).absoluteFilePath();
-    lblStatus->setText(QStringLiteral("Exportiert nach %1").arg(QDir::toNativeSeparators(last_export_path_)));
-}
-
-void frmKalender::showWindowFault(int number, const char* description, const char* procedure) {
-    showMessage(QStringLiteral("Error %1 (%2), line 0  in procedure %3 of Formular frmKalender")
-                    .arg(number)
-                    .arg(QLatin1String(description), QLatin1String(procedure)));
+    const QDateTime now = now_();
+    const QByteArray text = QByteArray::fromStdString(
+        vespera::report::ical_document(calendar, vespera::report::ical_stamp(now.toSecsSinceEpoch())));
+    const vespera::ui::SaveResult saved = vespera::ui::save_file(path, text, mode, export_commit_hook_);
+    if (!saved.ok()) {
+        showMessage(QStringLiteral("Der Export ist nicht gelungen. ") + vespera::ui::save_problem_text(saved, path));
+        return;
+    }
+    last_export_path_ = path;
+    lblStatus->setText(QStringLiteral("%1 Termine exportiert nach %2").arg(calendar.events.size()).arg(shown));
 }

@@ -1,6 +1,7 @@
 #include "ui/frmKalender.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "ui/InfoPanel.h"
+#include "ui/MonthLegend.h"
 #include "ui/MonthView.h"
 #include "engine/city_table.h"
 #include "engine/date_math.h"
@@ -104,18 +106,30 @@ void frmKalender::buildControls() {
     picMonat = new MonthView(this);
     picMonat->setFocusPolicy(Qt::StrongFocus);
     left->addWidget(picMonat, 1);
+    picLegende = new MonthLegend(this);
+    left->addWidget(picLegende);
 
     auto* place = new QHBoxLayout;
     cmbOrt = new PlaceBox(this);
     cmbOrt->setObjectName("cmbOrt");
     cmbOrt->setAccessibleName(QStringLiteral("Ort"));
+    cmbRegion = new QComboBox(this);
+    cmbRegion->setObjectName("cmbRegion");
+    cmbRegion->setAccessibleName(QStringLiteral("Region der Feiertage"));
+    // Wide enough for most states; the list itself opens as wide as its names.
+    cmbRegion->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbRegion->setMinimumContentsLength(11);
     lblZeit = new QLabel(this);
     lblZeit->setObjectName("lblZeit");
     Check1 = new QCheckBox(QStringLiteral("Aktuell"), this);
     Check1->setObjectName("Check1");
     cmdExport = new QPushButton(QStringLiteral("Export iCal"), this);
     cmdExport->setObjectName("cmdExport");
-    place->addWidget(cmbOrt, 1);
+    auto* region_label = new QLabel(QStringLiteral("Feiertage:"), this);
+    region_label->setBuddy(cmbRegion);
+    place->addWidget(cmbOrt, 3);
+    place->addWidget(region_label);
+    place->addWidget(cmbRegion, 2);
     place->addWidget(lblZeit);
     place->addWidget(Check1);
     place->addWidget(cmdExport);
@@ -137,6 +151,28 @@ void frmKalender::buildControls() {
     }
     cmdDaten[0]->setChecked(true);
     right->addLayout(buttons);
+
+    // The holiday list's filter and the school-holiday import.
+    picListe = new QWidget(this);
+    picListe->setObjectName("picListe");
+    {
+        auto* row = new QHBoxLayout(picListe);
+        row->setContentsMargins(0, 0, 0, 0);
+        auto* label = new QLabel(QStringLiteral("Anzeigen:"), picListe);
+        cmbKategorie = new QComboBox(picListe);
+        cmbKategorie->setObjectName("cmbKategorie");
+        cmbKategorie->setAccessibleName(QStringLiteral("Kategorien der Liste"));
+        label->setBuddy(cmbKategorie);
+        fillListChoices();
+        cmdFerienImport = new QPushButton(QStringLiteral("Ferien importieren …"), picListe);
+        cmdFerienImport->setObjectName("cmdFerienImport");
+        cmdFerienImport->setToolTip(QStringLiteral("Schulferien des Landes aus einer iCalendar-Datei (.ics) übernehmen"));
+        row->addWidget(label);
+        row->addWidget(cmbKategorie, 1);
+        row->addWidget(cmdFerienImport);
+    }
+    picListe->hide();
+    right->addWidget(picListe);
 
     auto* panels = new QHBoxLayout;
     picInfo = new InfoPanel(this);
@@ -207,8 +243,9 @@ void frmKalender::buildControls() {
     lblStatus->setObjectName("lblStatus");
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    // The month takes the room the reports leave.
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
     auto* main = new QVBoxLayout(this);
     main->addLayout(columns, 1);
     main->addWidget(lblStatus);
@@ -227,6 +264,9 @@ void frmKalender::buildControls() {
     connect(cmbOrt, &PlaceBox::placePicked, this, [this](const vespera::Place& place) { choosePlace(place); });
     connect(cmbOrt, &PlaceBox::customPlaceWanted, this, [this] { openCustomPlace(); });
     connect(cmbOrt, &PlaceBox::note, this, [this](const QString& text) { lblStatus->setText(text); });
+    connect(cmbRegion, &QComboBox::activated, this, [this](int index) { cmbRegion_Click(index); });
+    connect(cmbKategorie, &QComboBox::currentIndexChanged, this, [this](int index) { cmbKategorie_Click(index); });
+    connect(cmdFerienImport, &QPushButton::clicked, this, [this] { cmdFerienImport_Click(); });
     for (int i = 0; i < 4; ++i) {
         connect(cmdAendern[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdAendern_Click(i); });
     }
@@ -238,6 +278,10 @@ void frmKalender::buildControls() {
     connect(picMonat, &MonthView::dayPressed, this, [this](int day) { picMonat_DayPressed(day); });
     connect(ucScrollbar1, &QScrollBar::valueChanged, this, [this](int value) { ucScrollbar1_Change(value); });
     connect(picInfo, &InfoPanel::wheelNotches, this, [this](int direction) { picInfo_Wheel(direction); });
+    // A taller or shorter panel holds more or fewer whole rows of the list.
+    connect(picInfo, &InfoPanel::resized, this, [this] {
+        if (report_ == Holidays) ZeigeInfo();
+    });
 
     // The city box, the year box and the buttons take Ctrl+C to the window
     // (copy_text.cpp), whichever of them has the focus.
@@ -297,6 +341,7 @@ void frmKalender::Form_Load() {
     engine_->setMonat(today_month_);
     engine_->setTag(today_day_);
     today_day_number_ = static_cast<std::int32_t>(engine_->JD());
+    applyHolidayRegion();
 
     // 8. and 9. Month label and year box, the year box's handler held off.
     lblMonat->setText(QString::fromStdString(engine_->MonatsName(engine_->Monat())));
@@ -333,6 +378,7 @@ void frmKalender::ReadRegSettings() {
     zone_offset_hours_ = stored.zone_offset_hours;
     zone_name_ = stored.zone;
     region_ = stored.region;
+    holiday_region_choice_ = stored.holiday_region;
     city_ = stored.city;
     showPlaceNote(stored.note);
 }
@@ -418,17 +464,20 @@ void frmKalender::applyChosenPlace() {
     engine_->setLatitude(latitude_deg_);
     engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
     cmbOrt->showPlace(city_, placeDescription());
-    showPlaceNote(vespera::ui::write_stored_place({longitude_deg_, latitude_deg_, city_, zone_name_, region_},
-                                                  engine_->DecimalSeparator()));
-    // The phases, season starts and clock changes are local times: a new zone
-    // needs the year's tables again, and the grid's marks with them. Berlin
-    // and Cape Town share the offset +1 but not the zone.
-    if (engine_->Zeitzone_Offset() != previous_offset || zone_name_.toStdString() != previous_zone) {
-        applyPlaceZone();
-        ZeichneMonat(selected_month_, selected_year_);
-    } else {
-        ZeigeInfo();
+    QString note = vespera::ui::write_stored_place({longitude_deg_, latitude_deg_, city_, zone_name_, region_},
+                                                   engine_->DecimalSeparator());
+    // A new place brings its own region of holidays.
+    if (holiday_region_choice_) {
+        holiday_region_choice_.reset();
+        if (note.isEmpty()) note = vespera::ui::write_stored_holiday_region(std::nullopt);
     }
+    showPlaceNote(note);
+    // The phases, season starts and clock changes are local times: a new zone
+    // needs the year's tables again. Berlin and Cape Town share the offset +1
+    // but not the zone. The region's days change the grid's marks.
+    if (engine_->Zeitzone_Offset() != previous_offset || zone_name_.toStdString() != previous_zone) applyPlaceZone();
+    applyHolidayRegion();
+    ZeichneMonat(selected_month_, selected_year_);
 }
 
 void frmKalender::openCustomPlace() {

@@ -3,23 +3,29 @@
 #pragma once
 
 #include <QDateTime>
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <climits>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "engine/clsCalendar.h"
+#include "report/holiday_categories.h"
 #include "report/report.h"
 #include "engine/place_search.h"
+#include "ui/export_dialog.h"
 #include "ui/place_clock.h"
 #include "ui/printed_documents.h"
 
 class InfoPanel;
+class MonthLegend;
 class MonthView;
 class PlaceBox;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -38,6 +44,13 @@ public:
     using Now = std::function<QDateTime()>;
     // Shows a message box (OK button, no title); tests record instead.
     using MessageSink = std::function<void(const QString&)>;
+    // The export dialog: the proposal in, the user's choice out (nullopt:
+    // cancelled). Tests answer in its place, as with the two below.
+    using ExportChooser = std::function<std::optional<ExportRequest>(const ExportRequest& proposal)>;
+    // A yes/no question ("replace the file?").
+    using Question = std::function<bool(const QString&)>;
+    // The .ics file to import; empty when cancelled.
+    using FileChooser = std::function<QString()>;
 
     enum Report { DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About, Eclipses };
     static constexpr int kReportCount = 9;
@@ -55,6 +68,12 @@ public:
     // ISO 3166-2 ("DE-BY", "AT-9", "CH-ZH"), or "DE", "AT", "CH"; empty
     // outside those countries and for a place entered by hand.
     QString placeRegion() const { return region_; }
+    // The region whose holidays and school holidays are shown: the one the
+    // user chose beside the place, else the place's; empty for none.
+    QString holidayRegion() const { return holiday_region_choice_ ? *holiday_region_choice_ : region_; }
+    // As a pick in the region box: a code of engine/regions.h, or empty for none.
+    void chooseHolidayRegion(const QString& code);
+    vespera::report::CategorySet listCategories() const { return list_categories_; }
     int selectedDay() const { return selected_day_; }
     int selectedMonth() const { return selected_month_; }
     int selectedYear() const { return selected_year_; }
@@ -72,9 +91,15 @@ public:
     // city box takes it: engine, stored settings, month and report.
     void choosePlace(const vespera::Place& place);
 
-    // Where exports go: the first writable folder of the list. By default the
-    // program's own folder, then the user's documents folder.
+    // The folder the export dialog proposes: the first writable one of the
+    // list; by default the user's documents folder.
     void setExportFolders(QStringList folders) { export_folders_ = std::move(folders); }
+    void setExportChooser(ExportChooser chooser) { export_chooser_ = std::move(chooser); }
+    void setQuestion(Question question) { question_ = std::move(question); }
+    void setImportChooser(FileChooser chooser) { import_chooser_ = std::move(chooser); }
+    // Runs when the export's content is written and before it takes its
+    // name; tests make the name appear there.
+    void setExportCommitHook(std::function<void()> hook) { export_commit_hook_ = std::move(hook); }
     // The file of the last successful export, empty when none.
     QString lastExportPath() const { return last_export_path_; }
 
@@ -117,6 +142,15 @@ private:
     void applyPlaceZone();
     vespera::ui::PlaceClock placeNow() const;
 
+    // the region of the holidays (holiday_region.cpp)
+    void fillRegionBox();
+    void fillListChoices();
+    void cmbRegion_Click(int index);
+    void applyHolidayRegion();
+    void cmbKategorie_Click(int index);
+    void cmdFerienImport_Click();
+    bool askYesNo(const QString& text);
+
     // month view and navigation (navigation.cpp)
     void cmdAendern_Click(int index);
     void cmdHeute_Click();
@@ -125,6 +159,8 @@ private:
     void cmdDaten_Click(int index);
     void ucScrollbar1_Change(int value);
     void picInfo_Wheel(int direction);
+    // The list's last scroll position that still fills the panel with whole rows.
+    int lastListPosition() const;
     void moveSelection(std::int32_t days);
     void showMonthOfEngine();
     void selectDay(std::int32_t day);
@@ -133,7 +169,6 @@ private:
     void cmdExport_Click();
     void cmdDiff_Click(int index);
     void cmdBerechnen_Click();
-    void showWindowFault(int number, const char* description, const char* procedure);
 
     // reports (report_panel.cpp): built by report/, drawn here
     void showReport(const vespera::report::Report& report, std::size_t first_row = 0);
@@ -159,6 +194,7 @@ private:
     QString zone_name_; // IANA; empty: the offset with the German summer-time rules
     QString city_;
     QString region_;
+    std::optional<QString> holiday_region_choice_; // nullopt: the place's region
     std::optional<vespera::Zone> place_zone_;
     QString place_note_;
 
@@ -174,6 +210,9 @@ private:
     bool year_edit_enabled_ = false;
     bool wheel_supported_ = false;
     std::int32_t list_scroll_position_ = 0;
+    std::int32_t list_rows_ = 0;        // rows of the shown holiday list, its heading left out
+    std::int32_t list_year_ = INT32_MIN; // the year the list was scrolled in
+    vespera::report::CategorySet list_categories_ = vespera::report::kStatutoryDays;
     Report report_ = DayReport;
 
     // Where the day report drew the rows that the live display refreshes.
@@ -182,6 +221,11 @@ private:
 
     // Controls, named as the window's object names.
     PlaceBox* cmbOrt = nullptr;
+    QComboBox* cmbRegion = nullptr;
+    QComboBox* cmbKategorie = nullptr;
+    QPushButton* cmdFerienImport = nullptr;
+    QWidget* picListe = nullptr; // the list's filter and import, above the panel
+    MonthLegend* picLegende = nullptr;
     QLineEdit* txtJahr = nullptr;
     QLabel* lblMonat = nullptr;
     MonthView* picMonat = nullptr;
@@ -215,4 +259,8 @@ private:
     PdfPathDialog pdf_path_dialog_;
     PrintDialog print_dialog_;
     QString pdf_folder_; // where the last PDF went; the next one is suggested there
+    ExportChooser export_chooser_;
+    Question question_;
+    FileChooser import_chooser_;
+    std::function<void()> export_commit_hook_;
 };

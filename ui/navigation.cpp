@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kWheelRows = 5;
-constexpr int kListWindowRows = 20;
 
 } // namespace
 
@@ -36,18 +35,29 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     for (int day = 1; day <= model.days; ++day) {
         const vespera::report::MonthGridDay& source = grid.days[static_cast<std::size_t>(day - 1)];
         MonthMarks& marks = model.marks[static_cast<std::size_t>(day)];
-        QStringList names;
-        for (const std::string& name : source.named_days) names << QString::fromStdString(name);
-        marks.holiday = !names.isEmpty();
+        QStringList tips;
+        for (const std::string& text : source.named_day_texts) tips << QString::fromStdString(text);
+        marks.holiday = !source.named_days.empty();
+        marks.statutory = source.statutory;
+        marks.regional = source.regional;
+        marks.sunday = source.sunday;
+        marks.school_holiday = !source.school_holiday.empty();
+        if (marks.school_holiday) tips << QString::fromStdString(source.school_holiday) + QStringLiteral(" (Schulferien)");
         marks.full_moon = source.full_moon;
         marks.blue_moon = source.blue_moon;
         marks.new_moon = source.new_moon;
         marks.solar_eclipse = source.solar_eclipse;
         marks.lunar_eclipse = source.lunar_eclipse;
-        if (source.solar_eclipse) names << QStringLiteral("Sonnenfinsternis");
-        if (source.lunar_eclipse) names << QStringLiteral("Mondfinsternis");
-        model.tooltips[static_cast<std::size_t>(day)] = names.join('\n');
+        if (source.solar_eclipse) tips << QStringLiteral("Sonnenfinsternis");
+        if (source.lunar_eclipse) tips << QStringLiteral("Mondfinsternis");
+        model.tooltips[static_cast<std::size_t>(day)] = tips.join('\n');
         if (source.day_number == today_day_number_) model.today = day;
+    }
+
+    // A list of another year starts at its top.
+    if (shown_year != list_year_) {
+        list_year_ = shown_year;
+        list_scroll_position_ = 0;
     }
 
     // A day beyond the new month's end moves to its last day (31 March -> 30 April).
@@ -154,13 +164,8 @@ void frmKalender::cmdDaten_Click(int index) {
     picDifferenz->setVisible(index == DateDifference);
     picAbout->setVisible(index == About);
     picInfo->setVisible(index != DateDifference && index != About);
+    picListe->setVisible(index == Holidays);
     list_scroll_position_ = 0;
-    if (index == Holidays) {
-        const QSignalBlocker quiet(ucScrollbar1);
-        ucScrollbar1->setMinimum(0);
-        ucScrollbar1->setMaximum(std::max(0, engine_->Feiertage_Anzahl() - kListWindowRows));
-        ucScrollbar1->setValue(0);
-    }
     ZeigeInfo();
 }
 
@@ -169,11 +174,13 @@ void frmKalender::ucScrollbar1_Change(int value) {
     ZeigeInfo();
 }
 
+int frmKalender::lastListPosition() const { return std::max(0, list_rows_ - picInfo->wholeRows() + 1); }
+
 void frmKalender::picInfo_Wheel(int direction) {
-    if (!wheel_supported_) return;
-    const std::int32_t last = std::max(0, engine_->Feiertage_Anzahl() - kListWindowRows);
+    if (!wheel_supported_ || report_ != Holidays) return;
+    const std::int32_t last = lastListPosition();
     std::int32_t position = list_scroll_position_ + direction * kWheelRows;
-    if (position > last - 1) position = last;
+    if (position > last) position = last;
     if (position < 0) position = 0;
     if (position == list_scroll_position_) return;
     list_scroll_position_ = position;

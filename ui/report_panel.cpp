@@ -1,9 +1,12 @@
 // The information panel's frame (ZeigeInfo): the report of the pressed
 // button, built by report/ and drawn row by row.
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "engine/city_table.h"
 #include "report/day_report.h"
+#include "report/holiday_list.h"
 #include "report/year_lists.h"
 #include "ui/InfoPanel.h"
 #include "ui/frmKalender.h"
@@ -33,7 +36,7 @@ void frmKalender::showReport(const vespera::report::Report& report, std::size_t 
             picInfo->AddHeading(text_of(row.label));
             continue;
         }
-        const int drawn = picInfo->AddLine(text_of(row.label), text_of(row.value));
+        const int drawn = picInfo->AddLine(text_of(row.label), text_of(row.value), text_of(row.category));
         if (row.kind == vespera::report::RowKind::SunAltitude) sun_altitude_row_ = drawn;
         if (row.kind == vespera::report::RowKind::MoonPhase) moon_phase_row_ = drawn;
     }
@@ -51,6 +54,17 @@ void frmKalender::ZeigeInfo() {
     // its message, and the rows built so far are drawn.
     const std::optional<report::Report> shown = shownReport();
     if (!shown) return;
+    if (report_ == Holidays) {
+        // The scroll range lets the last row come into view whole, and no further.
+        list_rows_ = static_cast<std::int32_t>(shown->rows.size());
+        list_scroll_position_ = std::clamp(list_scroll_position_, 0, lastListPosition());
+        {
+            const QSignalBlocker quiet(ucScrollbar1);
+            ucScrollbar1->setRange(0, lastListPosition());
+            ucScrollbar1->setPageStep(std::max(1, picInfo->wholeRows() - 1));
+            ucScrollbar1->setValue(list_scroll_position_);
+        }
+    }
     showReport(*shown, report_ == Holidays ? static_cast<std::size_t>(std::max(0, list_scroll_position_)) : 0);
 }
 
@@ -61,7 +75,7 @@ std::optional<vespera::report::Report> frmKalender::shownReport() {
     switch (report_) {
     case DayReport: return report::day_report(cal, zone, placeHeading(), reportTime());
     case OtherCalendars: return report::other_calendars_report(cal, placeHeading(), reportTime());
-    case Holidays: return report::year_list(cal, report::YearList::Holidays);
+    case Holidays: return report::holiday_list(cal, list_categories_);
     case FullMoons: return report::year_list(cal, report::YearList::FullMoons);
     case NewMoons: return report::year_list(cal, report::YearList::NewMoons);
     case Seasons: return report::year_list(cal, report::YearList::Seasons);

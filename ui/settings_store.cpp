@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "engine/city_table.h"
 #include "engine/data_files.h"
@@ -22,6 +24,8 @@ namespace {
 const QString kApplication = QStringLiteral("VesperaApp");
 const QString kSection = QStringLiteral("Settings");
 const QString kUntilTheEnd = QStringLiteral(" Bis dahin gilt die Wahl nur bis zum Programmende.");
+const QString kHolidayRegionKey = QStringLiteral("feiertagsregion");
+const QString kNoRegion = QStringLiteral("keine");
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -78,6 +82,8 @@ std::optional<double> number(const KeyText& key, double limit) {
 
 } // namespace
 
+QString settings_folder() { return QFileInfo(settings_file_path()).absolutePath(); }
+
 QString settings_file_path() {
     const QByteArray dir = qgetenv("VESPERA_CONFIG_DIR");
     const QString root = !dir.isEmpty() ? QFile::decodeName(dir)
@@ -86,7 +92,7 @@ QString settings_file_path() {
 }
 
 StoredPlace read_stored_place() {
-    StoredPlace place{13.3769798278809, 52.5160713195801, 1.0, QStringLiteral("Berlin"), {}, {}, {}};
+    StoredPlace place{13.3769798278809, 52.5160713195801, 1.0, QStringLiteral("Berlin"), {}, {}, std::nullopt, {}};
     const QString path = settings_file_path();
     const FileRead file = read_settings_file(path);
     if (file.status != FileReadStatus::read) {
@@ -134,6 +140,16 @@ StoredPlace read_stored_place() {
         damaged << QStringLiteral("region");
     }
 
+    const KeyText holiday_region = key_text(ini, kHolidayRegionKey);
+    if (holiday_region.text && *holiday_region.text == kNoRegion) {
+        place.holiday_region = QString();
+    } else if (holiday_region.text && !holiday_region.text->isEmpty() &&
+               !region_name(holiday_region.text->toStdString()).empty()) {
+        place.holiday_region = *holiday_region.text;
+    } else if (holiday_region.present && (!holiday_region.text || !holiday_region.text->isEmpty())) {
+        damaged << kHolidayRegionKey;
+    }
+
     if (!damaged.isEmpty()) {
         place.note = QStringLiteral("In der Einstellungsdatei %1 waren Einträge unbrauchbar (%2); für sie gelten die "
                                     "Voreinstellungen. Die nächste Wahl eines Ortes schreibt sie neu.")
@@ -142,10 +158,14 @@ StoredPlace read_stored_place() {
     return place;
 }
 
-QString write_stored_place(const PlaceToStore& place, char separator) {
+namespace {
+
+// Sets `entries` in the section and writes the file in one step, keeping
+// every other entry; an empty text on success, else the German reason
+// opened by `failed`.
+QString write_entries(const std::vector<std::pair<QString, QString>>& entries, const QString& failed) {
     const QString path = settings_file_path();
     const QString folder = QFileInfo(path).absolutePath();
-    const QString failed = QStringLiteral("Der Ort wurde nicht gespeichert: ");
     if (!QDir().mkpath(folder)) {
         return failed +
                QStringLiteral("Der Ordner %1 lässt sich nicht anlegen. Bitte prüfen Sie den Pfad und Ihre Schreibrechte.")
@@ -178,11 +198,7 @@ QString write_stored_place(const PlaceToStore& place, char separator) {
                kUntilTheEnd;
     }
     IniFile ini = IniFile::parse(QByteArray::fromStdString(existing.content));
-    ini.setText(kSection, QStringLiteral("lon"), decimal_text(place.longitude_deg, separator));
-    ini.setText(kSection, QStringLiteral("lat"), decimal_text(place.latitude_deg, separator));
-    ini.setText(kSection, QStringLiteral("ort"), place.city);
-    ini.setText(kSection, QStringLiteral("zone"), place.zone);
-    ini.setText(kSection, QStringLiteral("region"), place.region);
+    for (const auto& [key, text] : entries) ini.setText(kSection, key, text);
 
     QSaveFile file(path);
     const QByteArray content = ini.serialize();
@@ -194,6 +210,22 @@ QString write_stored_place(const PlaceToStore& place, char separator) {
                kUntilTheEnd;
     }
     return {};
+}
+
+} // namespace
+
+QString write_stored_place(const PlaceToStore& place, char separator) {
+    return write_entries({{QStringLiteral("lon"), decimal_text(place.longitude_deg, separator)},
+                          {QStringLiteral("lat"), decimal_text(place.latitude_deg, separator)},
+                          {QStringLiteral("ort"), place.city},
+                          {QStringLiteral("zone"), place.zone},
+                          {QStringLiteral("region"), place.region}},
+                         QStringLiteral("Der Ort wurde nicht gespeichert: "));
+}
+
+QString write_stored_holiday_region(const std::optional<QString>& region) {
+    const QString text = !region ? QString() : region->isEmpty() ? kNoRegion : *region;
+    return write_entries({{kHolidayRegionKey, text}}, QStringLiteral("Die Region wurde nicht gespeichert: "));
 }
 
 } // namespace vespera::ui

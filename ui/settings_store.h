@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <optional>
 
 namespace vespera::ui {
 
@@ -15,12 +16,16 @@ struct StoredPlace {
     QString city;   // a list text a former version used is the city's present one
     QString zone;   // IANA name; empty when the file has none (older files) or a damaged one
     QString region; // ISO 3166-2 ("DE-BY") or "DE", "AT", "CH"; empty when none or damaged
+    // The region of the holidays when the user chose one apart from the
+    // place's: a code, or empty for none; nullopt when it follows the place.
+    std::optional<QString> holiday_region;
     // For the status line: what was wrong with the file, in German, naming
     // it; empty when nothing was (a missing file is no fault).
     QString note;
 };
 
-// Reads "lon", "lat", "zz", "ort", "zone" and "region". A missing key, a
+// Reads "lon", "lat", "zz", "ort", "zone", "region" and "feiertagsregion"
+// (a code, "keine", or empty for the place's region). A missing key, a
 // value that is not a number or a number beyond its range (longitude 180,
 // latitude 90, offset 24 hours either way) gives that key's default, so a
 // damaged store never stops the program. Only a regular file of at most
@@ -41,8 +46,16 @@ struct PlaceToStore {
 // do; the file is then left as it was.
 QString write_stored_place(const PlaceToStore& place, char separator);
 
+// Writes "feiertagsregion" alone, keeping every other entry: the code,
+// "keine" for an empty one, or an empty value when the holidays follow the
+// place again. Returns as write_stored_place.
+QString write_stored_holiday_region(const std::optional<QString>& region);
+
 // Where the settings live.
 QString settings_file_path();
+
+// The folder of the settings file, which also keeps imported school holidays.
+QString settings_folder();
 
 // A settings file is a few hundred bytes; this bound only stops a hostile one.
 inline constexpr std::size_t kMaxSettingsBytes = 256 * 1024;

@@ -15,6 +15,7 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/offscreen_application.h"
 #include "engine/city_table.h"
+#include "engine/regions.h"
 #include "ui/frmKalender.h"
 #include "ui/settings_store.h"
 
@@ -51,6 +52,10 @@ void start_window(const vespera::ui::StoredPlace& stored) {
     const double latitude = city ? city->latitude_deg : stored.latitude_deg;
     fuzz::check(form.placeLongitude() == longitude && form.placeLatitude() == latitude,
                 "the window's place is neither the table's row nor the stored one");
+    const QString region = form.holidayRegion();
+    fuzz::check(region.toStdString() == engine.Region(), "the engine has another region than the window");
+    fuzz::check(region.isEmpty() || !vespera::region_name(region.toStdString()).empty(),
+                "the window took an unknown region: " + region.toStdString());
 }
 
 } // namespace
@@ -75,6 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qputenv("VESPERA_CONFIG_DIR", folder.toLocal8Bit());
 
     const vespera::ui::StoredPlace stored = vespera::ui::read_stored_place();
+    fuzz::check(!stored.holiday_region || stored.holiday_region->isEmpty() ||
+                    !vespera::region_name(stored.holiday_region->toStdString()).empty(),
+                "read_stored_place gave an unknown region of holidays");
     fuzz::check(all_finite({stored.longitude_deg, stored.latitude_deg, stored.zone_offset_hours}),
                 "read_stored_place gave a place that is not finite");
     fuzz::check(std::fabs(stored.longitude_deg) <= 180 && std::fabs(stored.latitude_deg) <= 90 &&
@@ -100,6 +108,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     again.latitude_deg == saved.latitude_deg && again.zone == saved.zone &&
                     again.region == saved.region,
                 "the saved place did not read back: " + again.city.toStdString());
+    fuzz::check(vespera::ui::write_stored_holiday_region(QStringLiteral("CH-BE")).isEmpty() &&
+                    vespera::ui::read_stored_place().holiday_region == QStringLiteral("CH-BE"),
+                "the region of the holidays did not read back");
     QDir(folder).removeRecursively();
     return 0;
 }

@@ -92,6 +92,22 @@ ENGINE_DAY_NUMBERS = engine_start(1582, 10, 4) + b"".join([
     op(11, i16(32767), b"\x0d", b"\xff"), op(3, i32(1)), op(18),
 ])
 
+# Regions: Bayern with Augsburg, a code the engine refuses, none again; the
+# table and the school holidays read after each.
+def region(pick):
+    return op(47, bytes([pick]), b"\x01")
+
+
+def place(name):
+    return op(47, b"\x01", b"\x00", bytes([len(name)]), name)
+
+
+ENGINE_REGIONS = engine_start(2025, 6, 19) + b"".join([
+    region(1), place(b"Augsburg"), op(19), op(20, i32(75)), op(22, i32(2460896)), op(23, i32(160)),
+    region(255) + bytes([5]) + b"US-NY", op(19), region(3), op(18), op(2, i32(1995)), op(22, i32(2450041)),
+    region(4), op(21, i32(78)), region(0), op(19), op(23, i32(366)),
+])
+
 # A call is a selector byte (0 entry points, 1 detail routines, 2 eclipse
 # geometry) and its numbers.
 ASTRO = [
@@ -160,6 +176,11 @@ SETTINGS = [
     # Quotes and escapes that run on past their line.
     b"[Settings]\nort=\"Bonn\nlon=7\n[Andere]\nk=\\\n[Settings]\nlat=50\\x41\\101\\\"",
     "[Sett%69ngs]\nort=Prag (Cs)\nzone=Europe/Prague\nregion=CZ\n[%General]\nk=v\n".encode(),
+    # The region of the holidays: chosen, none, damaged, typed.
+    "[Settings]\nort=M\u00fcnchen\nregion=DE-BY\nfeiertagsregion=DE-BE\n".encode(),
+    b"[Settings]\nort=Berlin\nfeiertagsregion=keine\n",
+    b"[Settings]\nort=New York (USA)\nfeiertagsregion=DE-XX\nfeiertagsregion=\"CH-ZH\"\n",
+    b"[Settings]\nfeiertagsregion=@Variant(\\0\\0\\0\\x6)\nregion=AT-9\n",
 ]
 
 # Place dialog: name, latitude, longitude and zone, one per line.
@@ -280,7 +301,7 @@ def write(folder, seeds):
 
 
 write("engine", [ENGINE_DAY_REPORT, ENGINE_YEAR_EDGES, ENGINE_NAN_PLACE, ENGINE_INDICES, ENGINE_EVENTS,
-                 ENGINE_DAY_NUMBERS])
+                 ENGINE_DAY_NUMBERS, ENGINE_REGIONS])
 write("astro", ASTRO)
 write("gazetteer", GAZETTEER)
 write("window_text", WINDOW_TEXT)

@@ -1,0 +1,64 @@
+// What a named day is where the user lives, as the lists, the month view,
+// the day report and the export name it: one category per entry, and the
+// German phrase of its statutory status in the region.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/holiday_law.h"
+
+namespace vespera::report {
+
+// An entry's category in its region: statutory there, statutory in part of
+// it, or the row's own category. Ferien are the school-holiday periods.
+enum class HolidayCategory : std::uint8_t {
+    Gesetzlich,
+    Regional,
+    Kirchlich,
+    Gedenktag,
+    Brauchtum,
+    Astronomisch,
+    Ferien,
+};
+inline constexpr int kHolidayCategoryCount = 7;
+
+// A choice of categories, one bit each.
+using CategorySet = std::uint8_t;
+constexpr CategorySet category_bit(HolidayCategory category) {
+    return static_cast<CategorySet>(1u << static_cast<unsigned>(category));
+}
+inline constexpr CategorySet kStatutoryDays = category_bit(HolidayCategory::Gesetzlich);
+// "alle": every named day of the year's table, as the list always showed it.
+inline constexpr CategorySet kAllNamedDays =
+    static_cast<CategorySet>((1u << kHolidayCategoryCount) - 1u) & ~category_bit(HolidayCategory::Ferien);
+inline constexpr CategorySet kEveryCategory = static_cast<CategorySet>((1u << kHolidayCategoryCount) - 1u);
+
+HolidayCategory category_of(const NamedDayEntry& entry);
+
+// "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum",
+// "astronomisch", "Ferien": the list's column, CATEGORIES and --kategorie.
+std::string_view category_label(HolidayCategory category);
+
+// "gesetzlich,regional" or "alle" (case ignored, blanks around a name
+// allowed); nullopt for an unknown name or an empty text.
+std::optional<CategorySet> parse_categories(std::string_view text);
+
+// "in Bayern", "im Saarland", "in der Schweiz", "im Kanton Aargau"; empty
+// for an empty or unknown code.
+std::string in_region(std::string_view region_code);
+
+// What the entry is where the user lives, short enough for a report row:
+// "gesetzlicher Feiertag in Bayern", "gesetzlicher Feiertag in Teilen von
+// Bayern", "gesetzlicher Feiertag in Augsburg", "kein gesetzlicher Feiertag
+// in Berlin" (a day statutory elsewhere); otherwise, and without a region,
+// what it is: "Tag im Kirchenjahr", "Gedenktag", "Brauchtum".
+std::string status_text(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
+
+// The same with the category also where the status leaves it out, for a
+// tooltip: "Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin".
+std::string day_description(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
+
+} // namespace vespera::report

@@ -1,0 +1,115 @@
+#include "report/holiday_list.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "engine/date_math.h"
+#include "engine/regions.h"
+#include "report/restore_day.h"
+#include "report/row_writer.h"
+#include "report/solar_eclipse.h"
+
+namespace vespera::report {
+namespace {
+
+bool chosen(CategorySet categories, HolidayCategory category) { return (categories & category_bit(category)) != 0; }
+
+struct YearSpan {
+    std::int64_t first_day;
+    std::int64_t last_day;
+};
+
+YearSpan year_span(std::int64_t year) { return {day_number(year, 1, 1), day_number(year + 1, 1, 1) - 1}; }
+
+std::string for_region(std::string_view code) {
+    const std::string_view name = region_name(code);
+    if (name.empty()) return {};
+    return code == "CH" ? "für die Schweiz" : "für " + std::string(name);
+}
+
+} // namespace
+
+std::vector<HolidayItem> holiday_items(clsCalendar& cal, CategorySet categories) {
+    const RestoreDay restore(cal);
+    const std::string region = cal.Region();
+    const std::string place = cal.PlaceName();
+    const std::uint64_t faults = cal.fault_count();
+    std::vector<HolidayItem> items;
+    for (std::int32_t i = 0; i <= cal.Feiertage_Anzahl(); ++i) {
+        const NamedDayEntry entry = cal.named_day(i);
+        const HolidayCategory category = category_of(entry);
+        if (!chosen(categories, category)) continue;
+        cal.Feiertag_Datum(i);
+        if (cal.fault_count() != faults) return items;
+        const clsCalendar::Variant weekday = cal.Wochentag(0);
+        const std::string weekday_name =
+            std::holds_alternative<std::string>(weekday) ? std::get<std::string>(weekday) : "";
+        items.push_back({entry.day_number, entry.day_number, std::string(entry.name), category, cal.Format_Datum(0),
+                         weekday_name + ", " + std::string(entry.name), status_text(entry, region, place)});
+    }
+    const SchoolHolidayTable* table = cal.school_holiday_table();
+    if (!chosen(categories, HolidayCategory::Ferien) || table == nullptr) return items;
+    const YearSpan year = year_span(cal.Jahr());
+    for (const SchoolHolidayPeriod& period : table->periods) {
+        if (period.last_day < year.first_day || period.first_day > year.last_day) continue;
+        const std::string dates = period.first_day == period.last_day
+                                      ? date_text(period.first_day)
+                                      : date_text(period.first_day) + " \u2013 " + date_text(period.last_day);
+        items.push_back(
+            {period.first_day, period.last_day, period.name, HolidayCategory::Ferien, dates, period.name, {}});
+    }
+    // Named days first on a day shared with the start of a period.
+    std::stable_sort(items.begin(), items.end(),
+                     [](const HolidayItem& a, const HolidayItem& b) { return a.first_day < b.first_day; });
+    return items;
+}
+
+std::string school_holiday_gap(const clsCalendar& cal) {
+    const std::int64_t year = cal.Jahr();
+    const SchoolHolidayTable* table = cal.school_holiday_table();
+    if (table == nullptr) {
+        if (!cal.school_holiday_problem().empty()) return cal.school_holiday_problem();
+        const std::string where = for_region(cal.Region());
+        if (where.empty()) return "keine Ferientermine hinterlegt (nur f\u00fcr die deutschen L\u00e4nder)";
+        return "keine Ferientermine " + where + " hinterlegt";
+    }
+    const YearSpan span = year_span(year);
+    std::vector<std::string> parts;
+    std::int64_t covered_days = 0;
+    for (const DayRange& range : table->covered) {
+        const std::int64_t first = std::max(range.first_day, span.first_day);
+        const std::int64_t last = std::min(range.last_day, span.last_day);
+        if (first > last) continue;
+        covered_days += last - first + 1;
+        parts.push_back("vom " + date_text(first) + " bis " + date_text(last));
+    }
+    if (parts.empty()) return "keine Ferientermine f\u00fcr " + year_text(year) + " hinterlegt";
+    if (covered_days == span.last_day - span.first_day + 1) return {};
+    std::string text = "Ferientermine f\u00fcr " + year_text(year) + " nur ";
+    for (std::size_t i = 0; i < parts.size(); ++i) text += (i == 0 ? "" : " und ") + parts[i];
+    return text + " hinterlegt";
+}
+
+Report holiday_list(clsCalendar& cal, CategorySet categories) {
+    Report report;
+    RowWriter rows(cal, report);
+    const std::string_view region = region_name(cal.Region());
+    std::string heading = "Feiertage im Jahr " + year_text(cal.Jahr());
+    if (!region.empty()) heading += " \u00b7 " + std::string(region);
+    if (!rows.heading(std::move(heading))) return report;
+    if (chosen(categories, HolidayCategory::Ferien)) {
+        const std::string gap = school_holiday_gap(cal);
+        if (!gap.empty() && !rows.add({"Schulferien", gap, RowKind::Entry, {}, "Ferien"})) return report;
+    }
+    const std::vector<HolidayItem> items = holiday_items(cal, categories);
+    for (const HolidayItem& item : items) {
+        if (!rows.add({item.date_label, item.value, RowKind::Entry, iso_date(item.first_day),
+                       std::string(category_label(item.category))})) {
+            return report;
+        }
+    }
+    (void)rows.fine();
+    return report;
+}
+
+} // namespace vespera::report

@@ -1,0 +1,192 @@
+// The region of the holidays beside the place, the holiday list's filter and
+// "Ferien importieren …". The region follows the chosen place until the user
+// picks another one; that choice is stored. Imported school holidays are kept
+// per state in the settings folder and read back through the same checked
+// .ics parser as the import itself.
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "engine/data_files.h"
+#include "engine/ical_import.h"
+#include "engine/regions.h"
+#include "ui/frmKalender.h"
+#include "ui/safe_save.h"
+#include "ui/settings_store.h"
+
+namespace {
+
+using vespera::report::CategorySet;
+using vespera::report::HolidayCategory;
+using vespera::report::category_bit;
+
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+struct ListChoice {
+    const char* text;
+    CategorySet categories;
+};
+
+const ListChoice kListChoices[] = {
+    {"gesetzliche Feiertage", vespera::report::kStatutoryDays},
+    {"gesetzliche und regionale Feiertage",
+     static_cast<CategorySet>(category_bit(HolidayCategory::Gesetzlich) | category_bit(HolidayCategory::Regional))},
+    {"Tage im Kirchenjahr", category_bit(HolidayCategory::Kirchlich)},
+    {"Gedenktage", category_bit(HolidayCategory::Gedenktag)},
+    {"Brauchtum", category_bit(HolidayCategory::Brauchtum)},
+    {"astronomische Tage", category_bit(HolidayCategory::Astronomisch)},
+    {"Schulferien", category_bit(HolidayCategory::Ferien)},
+    {"alle", vespera::report::kAllNamedDays},
+    {"alle mit Schulferien", vespera::report::kEveryCategory},
+};
+
+// "Zürich (Ch)" -> "Zürich": the place's own name, for the days of one city.
+QString bare_place_name(QString name) {
+    name = name.trimmed();
+    static const QRegularExpression kTag(QStringLiteral(" \\([^()]*\\)$"));
+    return name.remove(kTag);
+}
+
+bool is_german_state(const QString& code) { return code.startsWith(QStringLiteral("DE-")); }
+
+QString imported_file(const QString& region) {
+    return vespera::ui::settings_folder() + QStringLiteral("/ferien/") + region + QStringLiteral(".ics");
+}
+
+} // namespace
+
+void frmKalender::fillListChoices() {
+    for (const ListChoice& choice : kListChoices) cmbKategorie->addItem(QString::fromUtf8(choice.text));
+}
+
+void frmKalender::fillRegionBox() {
+    const QSignalBlocker quiet(cmbRegion);
+    cmbRegion->clear();
+    for (const std::string_view code : vespera::holiday_region_codes()) {
+        cmbRegion->addItem(utf8(vespera::region_name(code)), utf8(code));
+    }
+    // A place's own subdivision outside the kept list (Wien, Genf) keeps its
+    // name in the box; its country's laws apply.
+    for (const QString& code : {region_, holidayRegion()}) {
+        if (!code.isEmpty() && cmbRegion->findData(code) < 0 && !vespera::region_name(code.toStdString()).empty()) {
+            cmbRegion->addItem(utf8(vespera::region_name(code.toStdString())), code);
+        }
+    }
+    cmbRegion->addItem(QStringLiteral("keine Region"), QString());
+    cmbRegion->setCurrentIndex(cmbRegion->findData(holidayRegion()));
+}
+
+void frmKalender::applyHolidayRegion() {
+    const QString region = holidayRegion();
+    engine_->setRegion(region.toStdString());
+    engine_->setPlaceName(bare_place_name(city_).toStdString());
+    std::vector<vespera::SchoolHolidayPeriod> imported;
+    const QString stored = imported_file(region);
+    if (is_german_state(region) && QFileInfo(stored).isFile()) {
+        const vespera::IcsImport read = vespera::import_school_holidays_ics_file(QFile::encodeName(stored).toStdString());
+        if (read.ok) {
+            imported = read.periods;
+        } else {
+            lblStatus->setText(QStringLiteral("Die importierten Ferientermine in %1 ließen sich nicht lesen (%2); es "
+                                              "gelten die mitgelieferten. Bitte importieren Sie sie neu.")
+                                   .arg(QDir::toNativeSeparators(stored), utf8(read.message)));
+        }
+    }
+    engine_->setImportedSchoolHolidays(std::move(imported));
+    fillRegionBox();
+    cmbRegion->setToolTip(QStringLiteral("Feiertage und Schulferien: %1%2")
+                              .arg(region.isEmpty() ? QStringLiteral("keine Region")
+                                                    : utf8(vespera::region_name(region.toStdString())),
+                                   holiday_region_choice_ ? QStringLiteral(" (gewählt)") : QStringLiteral(" (wie der Ort)")));
+    list_scroll_position_ = 0;
+}
+
+void frmKalender::chooseHolidayRegion(const QString& code) {
+    // Picking the place's own region returns to following the place.
+    std::optional<QString> choice;
+    if (code != region_) choice = code;
+    if (choice == holiday_region_choice_) return;
+    holiday_region_choice_ = choice;
+    const QString problem = vespera::ui::write_stored_holiday_region(holiday_region_choice_);
+    applyHolidayRegion();
+    ZeichneMonat(selected_month_, selected_year_);
+    if (!problem.isEmpty()) lblStatus->setText(problem);
+}
+
+void frmKalender::cmbRegion_Click(int index) {
+    if (index < 0) return;
+    chooseHolidayRegion(cmbRegion->itemData(index).toString());
+}
+
+void frmKalender::cmbKategorie_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(std::size(kListChoices))) return;
+    list_categories_ = kListChoices[index].categories;
+    list_scroll_position_ = 0;
+    ZeigeInfo();
+}
+
+bool frmKalender::askYesNo(const QString& text) {
+    if (question_) return question_(text);
+    return QMessageBox::question(this, QString(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void frmKalender::cmdFerienImport_Click() {
+    const QString region = holidayRegion();
+    if (!is_german_state(region)) {
+        showMessage(QStringLiteral("Schulferien lassen sich nur für ein deutsches Land importieren. Bitte wählen Sie "
+                                   "neben dem Ort zuerst das Land."));
+        return;
+    }
+    const QString state = utf8(vespera::region_name(region.toStdString()));
+    const QString source =
+        import_chooser_ ? import_chooser_()
+                        : QFileDialog::getOpenFileName(
+                              this, QStringLiteral("Ferientermine für %1 importieren").arg(state),
+                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                              QStringLiteral("iCalendar (*.ics);;Alle Dateien (*)"));
+    if (source.isEmpty()) return;
+    const QString shown = QDir::toNativeSeparators(source);
+    // Read once: what is checked is what is kept.
+    const vespera::FileRead file =
+        vespera::read_regular_file_checked(QFile::encodeName(source).toStdString(), vespera::kMaxIcsBytes);
+    if (file.status != vespera::FileReadStatus::read) {
+        showMessage(QStringLiteral("Die Datei \u201e%1\u201c lässt sich nicht lesen: %2. Bitte wählen Sie eine "
+                                   "iCalendar-Datei (.ics) von höchstens 2 MB.")
+                        .arg(shown, file.status == vespera::FileReadStatus::too_large      ? QStringLiteral("sie ist zu groß")
+                                    : file.status == vespera::FileReadStatus::not_regular ? QStringLiteral("sie ist keine gewöhnliche Datei")
+                                    : file.status == vespera::FileReadStatus::missing     ? QStringLiteral("es gibt sie nicht")
+                                                                                          : QStringLiteral("keine Leseberechtigung")));
+        return;
+    }
+    const vespera::IcsImport import = vespera::import_school_holidays_ics(file.content);
+    if (!import.ok) {
+        showMessage(QStringLiteral("Aus \u201e%1\u201c wurde nichts importiert: %2 Bitte wählen Sie die iCalendar-Datei "
+                                   "der Schulferien, wie Kultusministerien und Schulen sie anbieten.")
+                        .arg(shown, utf8(import.message)));
+        return;
+    }
+    const QString stored = imported_file(region);
+    if (!QDir().mkpath(QFileInfo(stored).absolutePath())) {
+        showMessage(QStringLiteral("Der Ordner \u201e%1\u201c lässt sich nicht anlegen; die Ferientermine gelten nur bis "
+                                   "zum Programmende. Bitte prüfen Sie Ihre Schreibrechte.")
+                        .arg(QDir::toNativeSeparators(QFileInfo(stored).absolutePath())));
+    } else {
+        const vespera::ui::SaveResult saved = vespera::ui::save_file(
+            stored, QByteArray::fromStdString(file.content),
+            QFileInfo(stored).isFile() ? vespera::ui::SaveMode::Replace : vespera::ui::SaveMode::NewOnly);
+        if (!saved.ok()) {
+            showMessage(QStringLiteral("Die Ferientermine gelten nur bis zum Programmende: ") +
+                        vespera::ui::save_problem_text(saved, stored));
+        }
+    }
+    engine_->setImportedSchoolHolidays(import.periods);
+    ZeichneMonat(selected_month_, selected_year_);
+    lblStatus->setText(QStringLiteral("Ferientermine für %1 importiert: %2.").arg(state, utf8(import.message)));
+}
