@@ -7,7 +7,7 @@
 #include "engine/regions.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
-#include "report/solar_eclipse.h"
+#include "report/report.h"
 
 namespace vespera::report {
 namespace {
