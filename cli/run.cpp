@@ -302,11 +302,13 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     }
     if (command == "differenz") {
         if (choices.first.empty() || choices.second.empty()) return usage_error("differenz braucht zwei Daten.");
-        for (const std::string* text : {&choices.first, &choices.second}) {
-            if (!parse_date(*text)) return usage_error("Ung\u00fcltiges Datum " + in_quotes(*text) + " (" + kDateForms + ").");
-        }
-        day = parse_date(choices.first);
-        second_day = parse_date(choices.second);
+        // The window's reading and its German message, word for word.
+        const report::TypedDate first = report::read_typed_date(choices.first);
+        if (!first.day) return usage_error("Erstes Datum: " + first.problem);
+        const report::TypedDate second = report::read_typed_date(choices.second);
+        if (!second.day) return usage_error("Zweites Datum: " + second.problem);
+        day = first.day;
+        second_day = second.day;
     }
 
     // ---- carrying it out: a failure ends with 1 ----------------------------

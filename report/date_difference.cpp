@@ -1,16 +1,17 @@
 #include "report/date_difference.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <vector>
 
 #include "engine/clsCalendar.h"
 #include "engine/date_math.h"
 #include "engine/number_text.h"
+#include "ephemeris/calendar.h"
 
 namespace vespera::report {
 namespace {
+
+constexpr const char* kHowToType = ". Datum als T.M.JJJJ eingeben, etwa 3.5.2024";
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -20,46 +21,103 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// A whole number with an optional sign; nullopt for anything else or beyond 64 bits.
-std::optional<long long> whole_number(std::string_view text) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+') return std::nullopt;
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+// Digits with an optional sign where allowed. More than twelve digits read
+// as 10^12: beyond every day, month and year, and still a plain number.
+std::optional<std::int64_t> whole_number(std::string_view text, bool sign_allowed) {
+    bool negative = false;
+    if (sign_allowed && !text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value >= 1'000'000'000'000 ? value : value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+// Messages repeat what was typed, but not a pasted page.
+std::string shown(std::string_view text) {
+    std::size_t length = 40;
+    if (text.size() <= length) return std::string(text);
+    // Not inside a character of several UTF-8 bytes.
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
+    return std::string(text.substr(0, length)) + "\u2026";
+}
+
+std::string quoted(std::string_view text) { return "\u201e" + shown(text) + "\u201c"; }
+
+TypedDate refused(std::string problem) { return {std::nullopt, std::move(problem)}; }
+
+bool year_in_range(std::int64_t year) { return year >= -kLargestYear && year <= kLargestYear; }
+
+std::string beyond_years(std::string_view typed) {
+    return shown(typed) + " liegt au\u00dferhalb der Jahre -" + std::to_string(kLargestYear) + " bis " +
+           std::to_string(kLargestYear);
+}
+
+TypedDate read_dotted(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    for (std::size_t start = 0;;) {
+        const std::size_t dot = text.find('.', start);
+        pieces.push_back(trimmed(text.substr(start, dot == std::string_view::npos ? text.npos : dot - start)));
+        if (dot == std::string_view::npos || pieces.size() > 3) break;
+        start = dot + 1;
+    }
+    if (pieces.size() != 3) return refused(quoted(text) + " ist kein Datum" + kHowToType);
+    const auto day = whole_number(pieces[0], false);
+    const auto month = whole_number(pieces[1], false);
+    const auto year = whole_number(pieces[2], true);
+    if (!day || !month || !year) return refused(quoted(text) + " ist kein Datum" + kHowToType);
+    if (!year_in_range(*year)) return refused(beyond_years(text));
+    if (*year == 1582 && *month == 10 && *day >= 5 && *day <= 14) {
+        return refused(shown(text) + " gibt es nicht: auf den 4. folgte der 15. Oktober 1582");
+    }
+    // The civil calendar's own round trip refuses 31.2. and 1.13.
+    if (*month < 1 || *month > 12 || *day < 1 || *day > 31) return refused(shown(text) + " gibt es nicht");
+    const std::int64_t number = day_number(*year, *month, *day);
+    const CivilDate back = civil_date(number);
+    if (back.year != *year || back.month != *month || back.day != *day) {
+        return refused(shown(text) + " gibt es nicht");
+    }
+    return {static_cast<std::int32_t>(number), {}};
+}
+
+// [sign] year of at least four digits "-" MM "-" DD.
+TypedDate read_iso(std::string_view text) {
+    const auto not_a_date = [text] { return refused(quoted(text) + " ist kein Datum" + kHowToType); };
+    if (text.size() < 10 || text[text.size() - 6] != '-' || text[text.size() - 3] != '-') return not_a_date();
+    const std::string_view year_text = text.substr(0, text.size() - 6);
+    const bool signed_year = year_text.front() == '-' || year_text.front() == '+';
+    if (year_text.size() - (signed_year ? 1 : 0) < 4) return not_a_date();
+    const auto year = whole_number(year_text, true);
+    const auto month = whole_number(text.substr(text.size() - 5, 2), false);
+    const auto day = whole_number(text.substr(text.size() - 2), false);
+    if (!year || !month || !day) return not_a_date();
+    if (!year_in_range(*year)) return refused(beyond_years(text));
+    if (*month < 1 || *month > 12 || *day < 1 || *day > 31) return refused(shown(text) + " gibt es nicht");
+    const std::int64_t number = day_number_in(Calendar::Gregorian, *year, *month, *day);
+    const CivilDate back = date_in(Calendar::Gregorian, number);
+    if (back.year != *year || back.month != *month || back.day != *day) {
+        return refused(shown(text) + " gibt es nicht");
+    }
+    // Near the ends of the range the civil (Julian) year differs.
+    if (!year_in_range(civil_date(number).year)) return refused(beyond_years(text));
+    return {static_cast<std::int32_t>(number), {}};
 }
 
 } // namespace
 
-std::optional<std::int32_t> day_number_of_typed_date(std::string_view text) {
+TypedDate read_typed_date(std::string_view text) {
     text = trimmed(text);
-    std::array<long long, 3> numbers{};
-    std::size_t count = 0;
-    for (std::size_t start = 0;; ++count) {
-        const std::size_t dot = text.find('.', start);
-        const std::string_view piece = text.substr(start, dot == std::string_view::npos ? text.npos : dot - start);
-        if (count >= 3) return std::nullopt;
-        const std::optional<long long> number = whole_number(trimmed(piece));
-        if (!number) return std::nullopt;
-        numbers[count] = *number;
-        if (dot == std::string_view::npos) break;
-        start = dot + 1;
-    }
-    if (count != 2) return std::nullopt;
-    const long long day = numbers[0], month = numbers[1], year = numbers[2];
-    if (year < -kLargestYear || year > kLargestYear || month < 1 || month > 12 || day < 1) return std::nullopt;
-    bool failed = false;
-    clsCalendar cal;
-    cal.setErrorReporter([&failed](const std::string&) { failed = true; });
-    cal.setTag(static_cast<std::int32_t>(day));
-    cal.setMonat(static_cast<std::int32_t>(month));
-    cal.setJahr(static_cast<std::int32_t>(year));
-    if (failed || day > cal.MonatsTage(static_cast<std::int32_t>(month))) return std::nullopt;
-    const double jd = cal.JD();
-    if (failed) return std::nullopt;
-    return static_cast<std::int32_t>(std::lround(jd));
+    if (text.empty()) return refused(std::string("nichts eingegeben") + kHowToType);
+    if (text.find('.') != std::string_view::npos) return read_dotted(text);
+    return read_iso(text);
 }
+
+std::optional<std::int32_t> day_number_of_typed_date(std::string_view text) { return read_typed_date(text).day; }
 
 namespace {
 
@@ -82,7 +140,15 @@ std::string difference_sentence(std::optional<std::int32_t> first, std::optional
     if (*first == *second) return "Die Differenz beträgt Null Tage.";
     const std::optional<double> days = days_between(*first, *second);
     if (!days) return kFailed;
-    return "Die Differenz beträgt " + general(*days, decimal_separator) + " Tage.";
+    return "Die Differenz beträgt " + general(*days, decimal_separator) + (std::fabs(*days) == 1.0 ? " Tag." : " Tage.");
+}
+
+std::string difference_message(std::string_view first, std::string_view second, char decimal_separator) {
+    const TypedDate one = read_typed_date(first);
+    if (!one.day) return "Erstes Datum: " + one.problem;
+    const TypedDate two = read_typed_date(second);
+    if (!two.day) return "Zweites Datum: " + two.problem;
+    return difference_sentence(one.day, two.day, decimal_separator);
 }
 
 Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator) {

@@ -10,16 +10,32 @@
 
 namespace vespera::report {
 
-// "3.5.2024" -> its day number through an engine of its own; nullopt for a
-// missing or extra piece, a piece that is not a whole number, a date that is
-// not in the calendar (31.2.2024) or outside the engine's years.
+// A typed date read: its day number, or in German why it names no day.
+struct TypedDate {
+    std::optional<std::int32_t> day;
+    std::string problem; // "31.2.2024 gibt es nicht"; empty when `day` holds
+};
+
+// "3.5.2024" (day.month.year in the civil calendar: Julian up to 4 October
+// 1582, Gregorian from 15 October 1582) or "2024-05-03" (ISO 8601, Gregorian
+// also before 1582, the year with a sign where it is negative: "-0044-03-13").
+// Blanks around the text and the pieces of the dotted form are ignored; the
+// year may carry a sign. Years -27968..27968 only.
+TypedDate read_typed_date(std::string_view text);
+
+// read_typed_date's day.
 std::optional<std::int32_t> day_number_of_typed_date(std::string_view text);
 
-// "Die Differenz beträgt 235 Tage." (second minus first), "… Null Tage." for
-// the same day; "Bei der Berechnung ist ein Fehler aufgetreten." when either
-// is nullopt or the engine fails. No engine outside is touched.
+// "Die Differenz beträgt 235 Tage." (second minus first), "… 1 Tag." and
+// "… Null Tage." for the same day; "Bei der Berechnung ist ein Fehler
+// aufgetreten." when either is nullopt or the engine fails. No engine
+// outside is touched.
 std::string difference_sentence(std::optional<std::int32_t> first, std::optional<std::int32_t> second,
                                 char decimal_separator);
+
+// The two typed dates' sentence, or what is wrong with the first or else the
+// second: "Erstes Datum: 31.2.2024 gibt es nicht".
+std::string difference_message(std::string_view first, std::string_view second, char decimal_separator);
 
 // The same as a report: the sentence as its heading, then the two dates and
 // the difference in days.

@@ -4,6 +4,7 @@
 
 #include "engine/number_text.h"
 #include "report/holiday_categories.h"
+#include "report/number_display.h"
 #include "report/row_writer.h"
 #include "report/eclipses.h"
 
@@ -60,7 +61,41 @@ constexpr CalendarRow kCalendarRows[] = {
 std::string date_heading(clsCalendar& cal, bool with_era) {
     const std::int64_t year = cal.Jahr();
     return std::to_string(cal.Tag()) + ". " + cal.MonatsName(cal.Monat()) + " " +
-           (with_era ? year_text(year) : std::to_string(year));
+           (with_era ? year_heading_text(year) : std::to_string(year));
+}
+
+std::string moon_phase_value(clsCalendar& cal, bool from_clock) {
+    // A fault shows its one message; the lit share is then not asked for.
+    const std::uint64_t faults = cal.fault_count();
+    const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
+    std::string phase_day;
+    if (cal.IstBluemoon(day)) {
+        phase_day = "Vollmond (Blue Moon) " + cal.IstVollmond_Info(day);
+    } else if (cal.IstVollmond(day)) {
+        phase_day = "Vollmond " + cal.IstVollmond_Info(day);
+    } else if (cal.IstNeumond(day)) {
+        phase_day = "Neumond " + cal.IstNeumond_Info(day);
+    }
+    if (cal.fault_count() != faults) return phase_day;
+    const std::string lit = renumbered(cal.MondPhase(from_clock), kPercentDecimals, false, cal.DecimalSeparator());
+    if (phase_day.empty()) return lit;
+    // Within 0.2 % of full or new the engine names the phase, which the day's line already does.
+    if (lit == "Vollmond" || lit == "Neumond") return phase_day;
+    return phase_day + "; " + lit;
+}
+
+std::string sun_altitude_value(clsCalendar& cal) {
+    return renumbered(cal.Sonne_Hoehe(), kAngleDecimals, false, cal.DecimalSeparator());
+}
+
+std::string moon_events_text(const std::string& rise, const std::string& set) {
+    constexpr std::string_view kNone = "----";
+    if (rise == kNone && set == kNone) return "kein Aufgang, kein Untergang";
+    if (set == kNone) return "Aufgang " + rise + ", kein Untergang";
+    if (rise == kNone) return "Untergang " + set + ", kein Aufgang";
+    // Both are "HH:MM Uhr" of the same day, so their texts sort as their times.
+    if (set < rise) return "Untergang " + set + ", Aufgang " + rise;
+    return "Aufgang " + rise + ", Untergang " + set;
 }
 
 Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, ClockTime time) {
@@ -89,29 +124,17 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
         !rows.entry("Dämmerung", span([&] { return cal.DaemmerungAnfang(); }, [&] { return cal.DaemmerungEnde(); })) ||
         !rows.entry("Sonne", span([&] { return cal.AufgangSonne(); }, [&] { return cal.UntergangSonne(); })) ||
         !rows.entry("Sonne Kulmination", cal.Kulmination_Sonne()) ||
-        !rows.entry("Sonne Kulminationshöhe", cal.KulminationHoehe_Sonne()) ||
+        !rows.entry("Sonne Kulminationshöhe",
+                    renumbered(cal.KulminationHoehe_Sonne(), kAngleDecimals, false, separator)) ||
         !rows.entry("Tageslänge", cal.Tageslaenge()) ||
-        !rows.add({"Sonnenhöhe", cal.Sonne_Hoehe(), RowKind::SunAltitude, {}}) ||
-        !rows.entry("Sonnenentfernung", cal.SonneEntfernung()) ||
-        !rows.entry("Mond", span([&] { return cal.AufgangMond(); }, [&] { return cal.UntergangMond(); }))) {
+        !rows.add({"Sonnenhöhe", sun_altitude_value(cal), RowKind::SunAltitude, {}}) ||
+        !rows.entry("Sonnenentfernung", renumbered(cal.SonneEntfernung(), 1, true, separator))) {
         return report;
     }
-
-    const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
-    if (!rows.fine()) return report;
-    std::string phase_day;
-    // The day of a full or new moon names it with its time before the
-    // illuminated fraction.
-    if (cal.IstBluemoon(day)) {
-        phase_day = "Vollmond (Blue Moon) " + cal.IstVollmond_Info(day);
-    } else if (cal.IstVollmond(day)) {
-        phase_day = "Vollmond " + cal.IstVollmond_Info(day);
-    } else if (cal.IstNeumond(day)) {
-        phase_day = "Neumond " + cal.IstNeumond_Info(day);
-    }
-    if (!phase_day.empty() && !rows.entry("Mondphase", phase_day)) return report;
-    if (!rows.add({"Mondphase", cal.MondPhase(false), RowKind::MoonPhase, {}}) ||
-        !rows.entry("Mondentfernung", general(cal.MondEntfernung(), separator) + " km")) {
+    const std::string moon_rise = cal.AufgangMond();
+    if (!rows.fine() || !rows.entry("Mond", moon_events_text(moon_rise, cal.UntergangMond())) ||
+        !rows.add({"Mondphase", moon_phase_value(cal, false), RowKind::MoonPhase, {}}) ||
+        !rows.entry("Mondentfernung", grouped(cal.MondEntfernung(), 0, separator) + " km")) {
         return report;
     }
     (void)add_eclipse_rows(rows, cal, zone);

@@ -10,8 +10,21 @@
 
 namespace vespera::report {
 
-// "3. Mai 2024", or "3. März 44 v.C." with the era: the engine's date.
+// "3. Mai 2024", or with the era "3. März 45 v. Chr. (astronomisches Jahr -44)": the engine's date.
 std::string date_heading(clsCalendar& cal, bool with_era);
+
+// The "Mondphase" row's value: the Moon's lit share at the engine's time of
+// day (or the clock's, for the live display), led on the day of a full or
+// new moon by its time: "Vollmond um 23:27 Uhr; 99,1 %, zunehmend".
+std::string moon_phase_value(clsCalendar& cal, bool from_clock);
+
+// The "Sonnenhöhe" row's value for the engine's last Sonne_Position: "6,77° (Tag)".
+std::string sun_altitude_value(clsCalendar& cal);
+
+// The "Mond" row's value: the Moon's rise and set on the engine's day in the
+// order they happen, "Untergang 00:16 Uhr, Aufgang 15:45 Uhr"; "----" (the
+// engine's "none") becomes "kein Aufgang" or "kein Untergang".
+std::string moon_events_text(const std::string& rise, const std::string& set);
 
 // Julian day, day and week of the year, season, zodiac, Sun and Moon, and a
 // solar or lunar eclipse whose local date is the day, at `time` on the

@@ -4,6 +4,7 @@
 
 #include "engine/local_instant.h"
 #include "engine/number_text.h"
+#include "report/number_display.h"
 #include "report/report.h"
 
 namespace vespera::report {
@@ -18,7 +19,9 @@ std::string clock_text(const Zone& zone, double jd_ut, std::int32_t eclipse_day)
     return text;
 }
 
-std::string percent(double fraction, char separator) { return fixed(fraction * 100.0, 1, separator) + " %"; }
+std::string percent(double fraction, char separator) {
+    return fixed(fraction * 100.0, kPercentDecimals, separator) + " %";
+}
 
 const char* solar_kind_text(SolarEclipseKind kind) {
     switch (kind) {
@@ -71,7 +74,7 @@ bool add_solar_rows(RowWriter& rows, const SolarEclipseDay& eclipse, const Zone&
         return false;
     }
     std::string maximum = clock_text(zone, local.maximum.jd_ut, day);
-    maximum += local.maximum.sun_up() ? ", Sonnenhöhe " + fixed(local.maximum.sun_altitude_deg, 1, separator) + "°"
+    maximum += local.maximum.sun_up() ? ", Sonnenhöhe " + angle_text(local.maximum.sun_altitude_deg, separator)
                                       : ", Sonne unter dem Horizont";
     return rows.entry("Maximum", maximum) &&
            rows.entry("Ende", solar_contact(zone, local.last, day, "nach Sonnenuntergang")) &&

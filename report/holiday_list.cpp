@@ -94,7 +94,7 @@ Report holiday_list(clsCalendar& cal, CategorySet categories) {
     Report report;
     RowWriter rows(cal, report);
     const std::string_view region = region_name(cal.Region());
-    std::string heading = "Feiertage im Jahr " + year_text(cal.Jahr());
+    std::string heading = "Feiertage im Jahr " + year_heading_text(cal.Jahr());
     if (!region.empty()) heading += " \u00b7 " + std::string(region);
     if (!rows.heading(std::move(heading))) return report;
     if (chosen(categories, HolidayCategory::Ferien)) {

@@ -34,8 +34,13 @@ std::string date_text(std::int64_t day_number) {
 }
 
 std::string year_text(std::int64_t year) {
-    if (year < 0) return std::to_string(-year) + " v.C.";
+    if (year < 1) return std::to_string(1 - year) + " v. Chr.";
     return std::to_string(year);
+}
+
+std::string year_heading_text(std::int64_t year) {
+    if (year < 1) return year_text(year) + " (astronomisches Jahr " + std::to_string(year) + ")";
+    return year_text(year);
 }
 
 std::string place_heading(std::string_view name, std::string_view region_code) {

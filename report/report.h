@@ -57,8 +57,13 @@ std::string iso_date(std::int64_t day_number);
 // "8.4.2024": a day number as the engine writes a date.
 std::string date_text(std::int64_t day_number);
 
-// "44 v.C." for the year -44, "2024" for 2024.
+// A year as readers count it: "2024"; before year 1 the astronomical year
+// (which has a year 0) becomes "v. Chr.": -44 is "45 v. Chr.", 0 "1 v. Chr.".
 std::string year_text(std::int64_t year);
+
+// year_text for headings: before year 1 it names the astronomical year the
+// engine and the ISO dates count with, "45 v. Chr. (astronomisches Jahr -44)".
+std::string year_heading_text(std::int64_t year);
 
 // "Landshut (Bayern)": the place's name, and its region's German name where
 // the place has a region, the name carries no "(" tag and differs from the

@@ -26,7 +26,7 @@ SunTable sun_table(clsCalendar& cal, std::string_view place) {
     const RestoreDay restore(cal);
     const std::uint64_t faults = cal.fault_count();
     table.year = cal.Jahr();
-    table.heading = with_place("Sonne und Mond " + year_text(table.year), place);
+    table.heading = with_place("Sonne und Mond " + year_heading_text(table.year), place);
     cal.setStunde(kPhaseHour);
     cal.setMinute(0);
     cal.setSekunde(0);

@@ -92,7 +92,7 @@ Report year_list(clsCalendar& cal, YearList list) {
     RowWriter rows(cal, report);
     const RestoreDay restore(cal);
     const std::int64_t year = cal.Jahr();
-    const std::string of_year = " im Jahr " + year_text(year);
+    const std::string of_year = " im Jahr " + year_heading_text(year);
     switch (list) {
     case YearList::Holidays:
         if (rows.heading("Feiertage" + of_year)) holidays(cal, rows);

@@ -110,6 +110,7 @@ TEST(CliCommands, DifferenceAndOtherCalendars) {
     const Cli cli;
     EXPECT_EQ(cli({"differenz", "3.5.2024", "24.12.2024"}).out, "Die Differenz betr\u00e4gt 235 Tage.\n");
     EXPECT_EQ(cli({"differenz", "2024-12-24", "3.5.2024"}).out, "Die Differenz betr\u00e4gt -235 Tage.\n");
+    EXPECT_EQ(cli({"differenz", "4.10.1582", "15.10.1582"}).out, "Die Differenz betr\u00e4gt 1 Tag.\n");
     const Outcome calendars = cli({"kalender", "1.1.2000"});
     ASSERT_EQ(calendars.exit_code, 0);
     // The present time of day on that date: 14:15:02 CET is 13:15:02 UT.
@@ -141,6 +142,9 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
         {{"tag", "--koordinaten", "95,13", "--zone", "Europe/Berlin"}, 2, nullptr},
         {{"tag", "--ort", "Berlin", "--koordinaten", "52.5,13.4", "--zone", "Europe/Berlin"}, 2, nullptr},
         {{"differenz", "1.1.2024"}, 2, "vespera-cli: differenz braucht zwei Daten."},
+        {{"differenz", "31.2.2024", "1.1.2024"}, 2, "vespera-cli: Erstes Datum: 31.2.2024 gibt es nicht"},
+        {{"differenz", "1.1.2024", "5.10.1582"}, 2,
+         "vespera-cli: Zweites Datum: 5.10.1582 gibt es nicht: auf den 4. folgte der 15. Oktober 1582"},
         {{"ical", "--format", "json"}, 2, nullptr},
         {{"tag", "--ort", "Xyzzyqwv"}, 1, "vespera-cli: Den Ort \u201eXyzzyqwv\u201c gibt es im Ortsverzeichnis nicht."},
         {{"tag", "--zone", "Mars/Olympus"}, 1,

@@ -9,6 +9,7 @@
 #include "ephemeris/calendar.h"
 #include "report/day_report.h"
 #include "report/holiday_list.h"
+#include "report/number_display.h"
 #include "report/report.h"
 #include "report/sun_table.h"
 #include "report/year_lists.h"
@@ -52,6 +53,68 @@ TEST(ReportData, IsoDatesAreGregorianWithExpandedYears) {
         {6228998, "+12342-04-26"},
     };
     for (const Case& c : cases) EXPECT_EQ(vespera::report::iso_date(c.day_number), c.iso) << c.day_number;
+}
+
+// Year 0 of the astronomical count is 1 BC; the engine's -44 is 45 BC.
+TEST(ReportData, YearsBeforeOneAreCountedBeforeChrist) {
+    struct Case {
+        std::int64_t year;
+        const char* text;
+        const char* heading;
+    };
+    const Case cases[] = {
+        {-44, "45 v. Chr.", "45 v. Chr. (astronomisches Jahr -44)"},
+        {0, "1 v. Chr.", "1 v. Chr. (astronomisches Jahr 0)"},
+        {-1, "2 v. Chr.", "2 v. Chr. (astronomisches Jahr -1)"},
+        {1, "1", "1"},
+        {2024, "2024", "2024"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(vespera::report::year_text(c.year), c.text) << c.year;
+        EXPECT_EQ(vespera::report::year_heading_text(c.year), c.heading) << c.year;
+    }
+}
+
+// Engine texts as the reports show them: grouped, with one number of
+// decimals per kind, the degree sign against the number.
+TEST(ReportData, NumbersInEngineTextsAreShownAlike) {
+    struct Case {
+        const char* engine_text;
+        int decimals;
+        bool group;
+        char separator;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"152054253,6 km; 1,016 AE", 1, true, ',', "152.054.253,6 km; 1,016 AE"},
+        {"152054253.6 km; 1.016 AE", 1, true, '.', "152,054,253.6 km; 1.016 AE"},
+        {"999,96 km", 1, true, ',', "1.000,0 km"},
+        {"58,88 \u00b0", 2, false, ',', "58,88\u00b0"},
+        {"6,7738\u00b0 (Tag)", 2, false, ',', "6,77\u00b0 (Tag)"},
+        {"-0,4999\u00b0 (D\u00e4mmerung)", 2, false, ',', "-0,50\u00b0 (D\u00e4mmerung)"},
+        {"64,12820 %, zunehmend", 1, false, ',', "64,1 %, zunehmend"},
+        {"Vollmond", 1, false, ',', "Vollmond"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(vespera::report::renumbered(c.engine_text, c.decimals, c.group, c.separator), c.shown) << c.engine_text;
+    }
+    EXPECT_EQ(vespera::report::grouped(-1234567.0, 0, ','), "-1.234.567");
+}
+
+TEST(ReportData, MoonRiseAndSetInTheOrderOfTheDay) {
+    struct Case {
+        const char* rise;
+        const char* set;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"15:45 Uhr", "00:16 Uhr", "Untergang 00:16 Uhr, Aufgang 15:45 Uhr"},
+        {"05:03 Uhr", "21:23 Uhr", "Aufgang 05:03 Uhr, Untergang 21:23 Uhr"},
+        {"----", "08:41 Uhr", "Untergang 08:41 Uhr, kein Aufgang"},
+        {"23:58 Uhr", "----", "Aufgang 23:58 Uhr, kein Untergang"},
+        {"----", "----", "kein Aufgang, kein Untergang"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(vespera::report::moon_events_text(c.rise, c.set), c.shown) << c.rise;
 }
 
 TEST(ReportData, PlaceHeadingNamesTheRegionOnlyWhereItAddsSomething) {

@@ -12,10 +12,7 @@ void frmKalender::cmdDiff_Click(int index) {
 }
 
 void frmKalender::cmdBerechnen_Click() {
-    namespace report = vespera::report;
-    const auto typed = [this](int index) {
-        return report::day_number_of_typed_date(txtDatum[static_cast<std::size_t>(index)]->text().trimmed().toStdString());
-    };
-    lblDatumsDifferenz->setText(
-        QString::fromStdString(report::difference_sentence(typed(0), typed(1), engine_->DecimalSeparator())));
+    const auto typed = [this](int index) { return txtDatum[static_cast<std::size_t>(index)]->text().toStdString(); };
+    lblDatumsDifferenz->setText(QString::fromStdString(
+        vespera::report::difference_message(typed(0), typed(1), engine_->DecimalSeparator())));
 }

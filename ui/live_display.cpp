@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include "report/day_report.h"
 #include "ui/InfoPanel.h"
 #include "ui/frmKalender.h"
 
@@ -17,6 +18,7 @@ void frmKalender::Timer1_Timer() {
     if (moon_phase_row_ < 0 || sun_altitude_row_ < 0) return;
     clsCalendar& cal = *engine_;
     cal.Sonne_Position();
-    picInfo->setRowValue(moon_phase_row_, QString::fromStdString(cal.MondPhase(true)));
-    picInfo->setRowValue(sun_altitude_row_, QString::fromStdString(cal.Sonne_Hoehe()));
+    // The report's own texts, so that a tick changes the numbers only.
+    picInfo->setRowValue(moon_phase_row_, QString::fromStdString(vespera::report::moon_phase_value(cal, true)));
+    picInfo->setRowValue(sun_altitude_row_, QString::fromStdString(vespera::report::sun_altitude_value(cal)));
 }

@@ -108,7 +108,7 @@ std::optional<frmKalender::PrintJob> frmKalender::printJob(PrintedDocument docum
     switch (document) {
     case PrintedDocument::Month: {
         const report::MonthGrid grid = report::month_grid(cal);
-        const QString heading = text_of(report::with_place(grid.month_name + " " + report::year_text(grid.year), placeHeading()));
+        const QString heading = text_of(report::with_place(grid.month_name + " " + report::year_heading_text(grid.year), placeHeading()));
         return PrintJob{heading, [grid, heading](QPagedPaintDevice& device) { return vespera::ui::draw_month(device, grid, heading); }};
     }
     case PrintedDocument::Report: {
