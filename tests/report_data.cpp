@@ -117,6 +117,21 @@ TEST(ReportData, MoonRiseAndSetInTheOrderOfTheDay) {
     for (const Case& c : cases) EXPECT_EQ(vespera::report::moon_events_text(c.rise, c.set), c.shown) << c.rise;
 }
 
+// Full moon on 15 November 2024 at 22:29 CET: one row with the time of the
+// phase and, in the morning, the still waxing lit share.
+TEST(ReportData, FullMoonDayHasOneMoonPhaseRow) {
+    Calendar t(2024, 11, 15);
+    const Report day = vespera::report::day_report(t.cal, t.zone, "", {8, 0, 0});
+    std::vector<std::string> phases;
+    for (const auto& row : day.rows) {
+        if (row.label == "Mondphase") phases.push_back(row.value);
+    }
+    ASSERT_EQ(phases.size(), 1u);
+    EXPECT_TRUE(phases[0].starts_with("Vollmond um 22:29 Uhr; 99,")) << phases[0];
+    EXPECT_TRUE(phases[0].ends_with(" %, zunehmend")) << phases[0];
+    EXPECT_TRUE(t.faults.empty());
+}
+
 TEST(ReportData, PlaceHeadingNamesTheRegionOnlyWhereItAddsSomething) {
     struct Case {
         const char* name;
