@@ -140,7 +140,8 @@ std::string difference_sentence(std::optional<std::int32_t> first, std::optional
     if (*first == *second) return "Die Differenz beträgt Null Tage.";
     const std::optional<double> days = days_between(*first, *second);
     if (!days) return kFailed;
-    return "Die Differenz beträgt " + general(*days, decimal_separator) + (std::fabs(*days) == 1.0 ? " Tag." : " Tage.");
+    const char* unit = std::fabs(*days) == 1.0 ? " Tag." : " Tage.";
+    return "Die Differenz beträgt " + general(*days, decimal_separator) + unit;
 }
 
 std::string difference_message(std::string_view first, std::string_view second, char decimal_separator) {

@@ -26,7 +26,9 @@ std::string grouped(double value, int decimals, char separator) {
     return text;
 }
 
-std::string angle_text(double angle_deg, char separator) { return fixed(angle_deg, kAngleDecimals, separator) + "\u00b0"; }
+std::string angle_text(double angle_deg, char separator) {
+    return fixed(angle_deg, kAngleDecimals, separator) + "\u00b0";
+}
 
 std::string renumbered(std::string_view engine_text, int decimals, bool group, char separator) {
     std::size_t end = engine_text.starts_with('-') ? 1 : 0;

@@ -96,7 +96,8 @@ TEST(ReportData, NumbersInEngineTextsAreShownAlike) {
         {"Vollmond", 1, false, ',', "Vollmond"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(vespera::report::renumbered(c.engine_text, c.decimals, c.group, c.separator), c.shown) << c.engine_text;
+        EXPECT_EQ(vespera::report::renumbered(c.engine_text, c.decimals, c.group, c.separator), c.shown)
+            << c.engine_text;
     }
     EXPECT_EQ(vespera::report::grouped(-1234567.0, 0, ','), "-1.234.567");
 }
