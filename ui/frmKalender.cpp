@@ -315,6 +315,9 @@ void frmKalender::buildControls() {
     scrBericht->setObjectName("scrBericht");
     scrBericht->setFrameShape(QFrame::NoFrame);
     scrBericht->setWidgetResizable(true);
+    // A click on a button in it would give the scroll area the focus, and
+    // with it the arrow keys.
+    scrBericht->setFocusPolicy(Qt::NoFocus);
     scrBericht->setWidget(right_pane);
     // Never narrower than the report panel: only the height scrolls.
     scrBericht->setMinimumWidth(picInfo->minimumWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
