@@ -3,8 +3,10 @@
 // platform the picture is the whole screen, so a window that does not fit
 // shows as cut; elsewhere it is the window alone. It names every control
 // that lies outside the window.
-//   xvfb-run -s "-screen 0 1024x640x24" vespera_window_shots out.png klein|start [dunkel]
+//   xvfb-run -s "-screen 0 1024x640x24" vespera_window_shots out.png klein|start|voll [dunkel] [bericht=N]
+// "voll" fills the screen; N is the index of the report button to press.
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -54,22 +56,30 @@ QPalette dark_palette() {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "vespera_window_shots <datei.png> klein|start [dunkel]\n");
+        std::fprintf(stderr, "vespera_window_shots <datei.png> klein|start|voll [dunkel] [bericht=N]\n");
         return 2;
     }
     QApplication app(argc, argv);
     const QString path = QString::fromLocal8Bit(argv[1]);
     const bool smallest = qstrcmp(argv[2], "klein") == 0;
-    if (argc > 3 && qstrcmp(argv[3], "dunkel") == 0) {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(dark_palette());
+    int report = 0;
+    for (int i = 3; i < argc; ++i) {
+        const QByteArray option(argv[i]);
+        if (option == "dunkel") {
+            QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+            QApplication::setPalette(dark_palette());
+        } else if (option.startsWith("bericht=")) {
+            report = option.mid(8).toInt();
+        }
     }
     QTemporaryDir config;
     qputenv("VESPERA_CONFIG_DIR", config.path().toLocal8Bit());
     const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
     frmKalender window([now] { return now; }, [](const QString&) {});
     window.layout()->activate();
+    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("cmdDaten(%1)").arg(report))) button->click();
     if (smallest) window.resize(window.minimumSize());
+    if (qstrcmp(argv[2], "voll") == 0) window.resize(window.screen()->availableGeometry().size());
     window.show();
     QElapsedTimer waited;
     waited.start();

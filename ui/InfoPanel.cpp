@@ -161,7 +161,7 @@ InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
     setBackgroundRole(QPalette::Base);
     setFocusPolicy(Qt::ClickFocus);
     // Eight rows and the longest labels; a smaller window scrolls the panel.
-    setMinimumSize(240, 8 * (fontMetrics().height() + 4) + kMargin);
+    setMinimumSize(220, 8 * (fontMetrics().height() + 4) + kMargin);
     fitFont();
 }
 

@@ -175,9 +175,14 @@ void frmKalender::buildControls() {
     cmdExport->setToolTip(QStringLiteral("Die Feiertage des Jahres als iCalendar-Datei (.ics) speichern"));
     auto* region_label = new QLabel(QStringLiteral("Feierta&ge:"), this);
     region_label->setBuddy(cmbRegion);
+    // In a wide window the boxes stop at a readable width; the clock and
+    // the commands keep to the right.
+    cmbOrt->setMaximumWidth(380);
+    cmbRegion->setMaximumWidth(280);
     place->addWidget(cmbOrt, 3);
     place->addWidget(region_label);
     place->addWidget(cmbRegion, 2);
+    place->addStretch(1);
     place->addWidget(lblZeit);
     place->addWidget(Check1);
     place->addWidget(cmdExport);
@@ -211,10 +216,14 @@ void frmKalender::buildControls() {
     picListe = new QWidget(this);
     picListe->setObjectName("picListe");
     {
-        auto* row = new QHBoxLayout(picListe);
+        // The filter and the import side by side, one above the other when narrow.
+        auto* row = new WrappingGrid(2, picListe);
         row->setContentsMargins(0, 0, 0, 0);
-        auto* label = new QLabel(QStringLiteral("An&zeigen:"), picListe);
-        cmbKategorie = new QComboBox(picListe);
+        auto* filter = new QWidget(picListe);
+        auto* filter_row = new QHBoxLayout(filter);
+        filter_row->setContentsMargins(0, 0, 0, 0);
+        auto* label = new QLabel(QStringLiteral("An&zeigen:"), filter);
+        cmbKategorie = new QComboBox(filter);
         cmbKategorie->setObjectName("cmbKategorie");
         cmbKategorie->setAccessibleName(QStringLiteral("Kategorien der Liste"));
         cmbKategorie->setToolTip(QStringLiteral("Welche Tage die Liste zeigt"));
@@ -226,8 +235,9 @@ void frmKalender::buildControls() {
         cmdFerienImport->setObjectName("cmdFerienImport");
         cmdFerienImport->setAccessibleName(QStringLiteral("Ferien importieren"));
         cmdFerienImport->setToolTip(QStringLiteral("Schulferien des Landes aus einer iCalendar-Datei (.ics) übernehmen"));
-        row->addWidget(label);
-        row->addWidget(cmbKategorie, 1);
+        filter_row->addWidget(label);
+        filter_row->addWidget(cmbKategorie, 1);
+        row->addWidget(filter);
         row->addWidget(cmdFerienImport);
     }
     picListe->hide();
@@ -273,15 +283,16 @@ void frmKalender::buildControls() {
         lblDatumsDifferenz->setObjectName("lblDatumsDifferenz");
         lblDatumsDifferenz->setWordWrap(true);
         lblDatumsDifferenz->setAccessibleName(QStringLiteral("Datumsdifferenz"));
-        grid->addWidget(Label2, 0, 0);
-        grid->addWidget(txtDatum[0], 0, 1);
-        grid->addWidget(cmdDiff[0], 0, 2);
-        grid->addWidget(Label3, 1, 0);
-        grid->addWidget(txtDatum[1], 1, 1);
-        grid->addWidget(cmdDiff[1], 1, 2);
-        grid->addWidget(cmdBerechnen, 2, 1);
-        grid->addWidget(lblDatumsDifferenz, 3, 0, 1, 3);
-        grid->setRowStretch(4, 1);
+        // Each label above its field, so that the panel fits a narrow side.
+        grid->addWidget(Label2, 0, 0, 1, 2);
+        grid->addWidget(txtDatum[0], 1, 0);
+        grid->addWidget(cmdDiff[0], 1, 1);
+        grid->addWidget(Label3, 2, 0, 1, 2);
+        grid->addWidget(txtDatum[1], 3, 0);
+        grid->addWidget(cmdDiff[1], 3, 1);
+        grid->addWidget(cmdBerechnen, 4, 0, Qt::AlignLeft);
+        grid->addWidget(lblDatumsDifferenz, 5, 0, 1, 2);
+        grid->setRowStretch(6, 1);
         connect(cmdBerechnen, &QPushButton::clicked, this, [this] { cmdBerechnen_Click(); });
         connect(txtDatum[1], &QLineEdit::returnPressed, this, [this] { cmdBerechnen_Click(); });
     }
@@ -319,8 +330,10 @@ void frmKalender::buildControls() {
     // with it the arrow keys.
     scrBericht->setFocusPolicy(Qt::NoFocus);
     scrBericht->setWidget(right_pane);
-    // Never narrower than the report panel: only the height scrolls.
-    scrBericht->setMinimumWidth(picInfo->minimumWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
+    // Never narrower than the report panel with the list's scroll bar
+    // beside it: only the height scrolls.
+    scrBericht->setMinimumWidth(picInfo->minimumWidth() + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) + 4);
 
     // The month and the report share the width as the user drags it.
     splKalender = new QSplitter(Qt::Horizontal, this);
