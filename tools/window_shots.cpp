@@ -4,12 +4,14 @@
 // shows as cut; elsewhere it is the window alone. It names every control
 // that lies outside the window.
 //   xvfb-run -s "-screen 0 1024x640x24" vespera_window_shots out.png klein|start|voll [dunkel] [bericht=N]
-// "voll" fills the screen; N is the index of the report button to press.
+// "voll" fills the screen; N is the index of the report button to press;
+// jahr=TEXT types TEXT into the year field and presses Enter.
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPalette>
@@ -63,6 +65,7 @@ int main(int argc, char* argv[]) {
     const QString path = QString::fromLocal8Bit(argv[1]);
     const bool smallest = qstrcmp(argv[2], "klein") == 0;
     int report = 0;
+    QString year_text;
     for (int i = 3; i < argc; ++i) {
         const QByteArray option(argv[i]);
         if (option == "dunkel") {
@@ -70,6 +73,8 @@ int main(int argc, char* argv[]) {
             QApplication::setPalette(dark_palette());
         } else if (option.startsWith("bericht=")) {
             report = option.mid(8).toInt();
+        } else if (option.startsWith("jahr=")) {
+            year_text = QString::fromUtf8(option.mid(5));
         }
     }
     QTemporaryDir config;
@@ -81,6 +86,18 @@ int main(int argc, char* argv[]) {
     if (smallest) window.resize(window.minimumSize());
     if (qstrcmp(argv[2], "voll") == 0) window.resize(window.screen()->availableGeometry().size());
     window.show();
+    if (auto* year = window.findChild<QLineEdit*>(QStringLiteral("txtJahr")); year && !year_text.isNull()) {
+        year->setFocus();
+        year->selectAll();
+        QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(year, &erase);
+        for (const QChar c : year_text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(year, &press);
+        }
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(year, &enter);
+    }
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 500) QApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
@@ -99,7 +100,7 @@ void frmKalender::buildControls() {
     for (int i = 0; i < 4; ++i) {
         auto* arrow = new QPushButton(QString::fromLatin1(arrows[i]), this);
         arrow->setObjectName(indexed_name("cmdAendern", i));
-        arrow->setFixedWidth(28);
+        arrow->setFixedWidth(26);
         arrow->setAccessibleName(QString::fromUtf8(kArrowNames[i]));
         arrow->setToolTip(QString::fromUtf8(kArrowTips[i]));
         cmdAendern[static_cast<std::size_t>(i)] = arrow;
@@ -107,21 +108,23 @@ void frmKalender::buildControls() {
     lblMonat = new QLabel(this);
     lblMonat->setObjectName("lblMonat");
     lblMonat->setAlignment(Qt::AlignCenter);
-    // "September" in bold.
-    lblMonat->setMinimumWidth(90);
     QFont month_font = lblMonat->font();
     month_font.setBold(true);
     lblMonat->setFont(month_font);
+    // The longest month name.
+    lblMonat->setMinimumWidth(QFontMetrics(month_font).horizontalAdvance(QStringLiteral("September")) + 8);
     txtJahr = new QLineEdit(this);
     txtJahr->setObjectName("txtJahr");
-    // "−27968" whole, and room for the warning sign.
-    txtJahr->setMinimumWidth(txtJahr->fontMetrics().horizontalAdvance(QStringLiteral("−27968")) + 16);
-    txtJahr->setMaximumWidth(txtJahr->minimumWidth() + 30);
+    // "−27968" whole beside the warning sign.
+    txtJahr->setMinimumWidth(txtJahr->fontMetrics().horizontalAdvance(QStringLiteral("−27968")) + 16 +
+                             style()->pixelMetric(QStyle::PM_SmallIconSize) + 6);
+    txtJahr->setMaximumWidth(txtJahr->minimumWidth() + 20);
     txtJahr->setAlignment(Qt::AlignCenter);
     txtJahr->setAccessibleName(QStringLiteral("Jahr"));
     txtJahr->setToolTip(QString::fromUtf8(kYearTip));
-    // Shown while the field holds no year; the style draws the sign.
-    actJahrUngueltig = txtJahr->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
+    // Shown while the field holds no year; the style's warning sign, looked
+    // up the first time it is needed (an icon theme costs time at start).
+    actJahrUngueltig = txtJahr->addAction(QIcon(), QLineEdit::TrailingPosition);
     actJahrUngueltig->setObjectName("actJahrUngueltig");
     actJahrUngueltig->setToolTip(yearHint());
     actJahrUngueltig->setVisible(false);
@@ -132,7 +135,7 @@ void frmKalender::buildControls() {
     navigation->addWidget(cmdAendern[0]);
     navigation->addWidget(lblMonat);
     navigation->addWidget(cmdAendern[1]);
-    navigation->addSpacing(8);
+    navigation->addSpacing(4);
     navigation->addWidget(cmdAendern[2]);
     navigation->addWidget(txtJahr);
     navigation->addWidget(cmdAendern[3]);
@@ -156,6 +159,7 @@ void frmKalender::buildControls() {
     cmbOrt = new PlaceBox(this);
     cmbOrt->setObjectName("cmbOrt");
     cmbOrt->setAccessibleName(QStringLiteral("Ort"));
+    cmbOrt->setAccessibleDescription(QStringLiteral("Alt+O; Ort aus der Liste oder nach Namen suchen"));
     cmbOrt->setMinimumContentsLength(12);
     cmbRegion = new QComboBox(this);
     cmbRegion->setObjectName("cmbRegion");
@@ -192,6 +196,12 @@ void frmKalender::buildControls() {
     cmdDrucken->setToolTip(QStringLiteral("Monat, Bericht oder Sonnentabelle drucken oder als PDF speichern (Strg+P)"));
     place->addWidget(cmdDrucken);
     buildPrintMenu();
+    // The place box has no label to carry its Alt key.
+    auto* to_place = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), this);
+    connect(to_place, &QShortcut::activated, this, [this] {
+        cmbOrt->setFocus(Qt::ShortcutFocusReason);
+        if (cmbOrt->lineEdit()) cmbOrt->lineEdit()->selectAll();
+    });
 
     // Right: the report buttons above the information panel.
     auto* right_pane = new QWidget(this);
@@ -339,6 +349,7 @@ void frmKalender::buildControls() {
     splKalender = new QSplitter(Qt::Horizontal, this);
     splKalender->setObjectName("splKalender");
     splKalender->setChildrenCollapsible(false);
+    splKalender->setHandleWidth(6);
     splKalender->addWidget(left_pane);
     splKalender->addWidget(scrBericht);
     splKalender->setStretchFactor(0, 3);
@@ -351,7 +362,7 @@ void frmKalender::buildControls() {
     lblStatus->setWordWrap(true);
     lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(8, 8, 8, 6);
+    main->setContentsMargins(6, 6, 6, 4);
     main->addWidget(splKalender, 1);
     main->addLayout(place);
     main->addWidget(lblStatus);

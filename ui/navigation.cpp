@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "engine/date_math.h"
 #include "report/month_grid.h"
@@ -167,6 +168,9 @@ void frmKalender::revertYear() {
 bool frmKalender::yearFieldInvalid() const { return actJahrUngueltig->isVisible(); }
 
 void frmKalender::markYear(bool invalid) {
+    if (invalid && actJahrUngueltig->icon().isNull()) {
+        actJahrUngueltig->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, txtJahr));
+    }
     actJahrUngueltig->setVisible(invalid);
     txtJahr->setAccessibleDescription(invalid ? yearHint() : QString());
     if (invalid) {
