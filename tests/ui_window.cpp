@@ -27,10 +27,12 @@ namespace {
 QString button_name(int index) { return QStringLiteral("cmdDaten(%1)").arg(index); }
 
 // 1024 × 640 at scale 1 and 1366 × 768 at scale 2 (683 × 384 logical),
-// less a window frame.
+// less a window frame; a long note in the status line wraps.
 TEST(Window, SmallestSizeFitsSmallScreensWithEveryReport) {
     WindowForTest t;
+    t.store("lon", "kaputt");
     frmKalender& w = t.start();
+    ASSERT_GT(t.find<QLabel>("lblStatus")->text().size(), 100);
     for (int i = 0; i < frmKalender::kReportCount; ++i) {
         w.findChild<QPushButton*>(button_name(i))->click();
         w.layout()->activate();
