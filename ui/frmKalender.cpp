@@ -1,5 +1,6 @@
 #include "ui/frmKalender.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,7 +9,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -23,17 +29,31 @@
 #include "ui/place_box.h"
 #include "ui/place_dialog.h"
 #include "ui/settings_store.h"
+#include "ui/wrapping_grid.h"
 
 namespace {
 
-constexpr int kMinimumWidth = 900;
-constexpr int kMinimumHeight = 600;
-
+// The captions carry their Alt key ("&Daten": Alt+D).
 const char* const kReportCaptions[frmKalender::kReportCount] = {
-    "Daten",    "andere Kalender", "Datumsdifferenz", "Feiertage",   "Vollmonde",
-    "Neumonde", "Jahreszeiten",    "Info über...",    "Finsternisse"};
-// Where each report's button sits: the year lists together, "Info über..." last.
-constexpr int kButtonCell[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 9, 7};
+    "&Daten",     "andere &Kalender", "Da&tumsdifferenz", "&Feiertage",     "&Vollmonde",
+    "&Neumonde",  "&Jahreszeiten",    "&Info über...",    "Fin&sternisse"};
+const char* const kReportTips[frmKalender::kReportCount] = {
+    "Sonne, Mond und Kalenderdaten des gewählten Tages",
+    "Der gewählte Tag in anderen Kalendern",
+    "Die Tage zwischen zwei Daten zählen",
+    "Die Feiertage des Jahres",
+    "Die Vollmonde des Jahres",
+    "Die Neumonde des Jahres",
+    "Jahreszeiten, ihre Dauer und die Zeitumstellung",
+    "Version und Datenquellen",
+    "Die Sonnen- und Mondfinsternisse des Jahres"};
+// The year lists together, "Info über..." last.
+constexpr int kButtonOrder[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 8, 7};
+const char* const kArrowNames[4] = {"Voriger Monat", "Nächster Monat", "Voriges Jahr", "Nächstes Jahr"};
+const char* const kArrowTips[4] = {"Voriger Monat (Bild auf)", "Nächster Monat (Bild ab)", "Voriges Jahr",
+                                   "Nächstes Jahr"};
+constexpr char kYearTip[] = "Jahr von −27968 bis 27968; die Eingabetaste oder das Verlassen des Feldes übernimmt "
+                           "es, Esc verwirft die Eingabe";
 
 QString indexed_name(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -70,32 +90,52 @@ void frmKalender::showMessage(const QString& text) {
 void frmKalender::buildControls() {
     setObjectName("frmKalender");
 
-    // Left: navigation, the month grid, the place and the clock.
-    auto* left = new QVBoxLayout;
+    // Left: navigation, the month grid and its legend.
+    auto* left_pane = new QWidget(this);
+    left_pane->setObjectName("picLinks");
+    auto* left = new QVBoxLayout(left_pane);
+    left->setContentsMargins(0, 0, 0, 0);
     auto* navigation = new QHBoxLayout;
     const char* const arrows[4] = {"<", ">", "<", ">"};
     for (int i = 0; i < 4; ++i) {
-        cmdAendern[static_cast<std::size_t>(i)] = new QPushButton(QString::fromLatin1(arrows[i]), this);
-        cmdAendern[static_cast<std::size_t>(i)]->setObjectName(indexed_name("cmdAendern", i));
-        cmdAendern[static_cast<std::size_t>(i)]->setFixedWidth(28);
+        auto* arrow = new QPushButton(QString::fromLatin1(arrows[i]), this);
+        arrow->setObjectName(indexed_name("cmdAendern", i));
+        arrow->setFixedWidth(26);
+        arrow->setAccessibleName(QString::fromUtf8(kArrowNames[i]));
+        arrow->setToolTip(QString::fromUtf8(kArrowTips[i]));
+        cmdAendern[static_cast<std::size_t>(i)] = arrow;
     }
     lblMonat = new QLabel(this);
     lblMonat->setObjectName("lblMonat");
     lblMonat->setAlignment(Qt::AlignCenter);
-    lblMonat->setMinimumWidth(100);
     QFont month_font = lblMonat->font();
     month_font.setBold(true);
     lblMonat->setFont(month_font);
+    // The longest month name.
+    lblMonat->setMinimumWidth(QFontMetrics(month_font).horizontalAdvance(QStringLiteral("September")) + 8);
     txtJahr = new QLineEdit(this);
     txtJahr->setObjectName("txtJahr");
-    txtJahr->setMaximumWidth(70);
+    // "−27968" whole beside the warning sign.
+    txtJahr->setMinimumWidth(txtJahr->fontMetrics().horizontalAdvance(QStringLiteral("−27968")) + 16 +
+                             style()->pixelMetric(QStyle::PM_SmallIconSize) + 6);
+    txtJahr->setMaximumWidth(txtJahr->minimumWidth() + 20);
     txtJahr->setAlignment(Qt::AlignCenter);
-    cmdHeute = new QPushButton(QStringLiteral("Heute"), this);
+    txtJahr->setAccessibleName(QStringLiteral("Jahr"));
+    txtJahr->setToolTip(QString::fromUtf8(kYearTip));
+    // Shown while the field holds no year; the style's warning sign, looked
+    // up the first time it is needed (an icon theme costs time at start).
+    actJahrUngueltig = txtJahr->addAction(QIcon(), QLineEdit::TrailingPosition);
+    actJahrUngueltig->setObjectName("actJahrUngueltig");
+    actJahrUngueltig->setToolTip(yearHint());
+    actJahrUngueltig->setVisible(false);
+    cmdHeute = new QPushButton(QStringLiteral("&Heute"), this);
     cmdHeute->setObjectName("cmdHeute");
+    cmdHeute->setAccessibleName(QStringLiteral("Heute"));
+    cmdHeute->setToolTip(QStringLiteral("Zum heutigen Tag (Pos1)"));
     navigation->addWidget(cmdAendern[0]);
     navigation->addWidget(lblMonat);
     navigation->addWidget(cmdAendern[1]);
-    navigation->addSpacing(12);
+    navigation->addSpacing(4);
     navigation->addWidget(cmdAendern[2]);
     navigation->addWidget(txtJahr);
     navigation->addWidget(cmdAendern[3]);
@@ -105,48 +145,78 @@ void frmKalender::buildControls() {
 
     picMonat = new MonthView(this);
     picMonat->setFocusPolicy(Qt::StrongFocus);
+    // Cells of 45 × 30 still hold the day and its moon mark.
+    picMonat->setMinimumSize(7 * 45, MonthView::kHeadingHeight + 6 * 30);
+    picMonat->setAccessibleName(QStringLiteral("Monat"));
+    picMonat->setAccessibleDescription(
+        QStringLiteral("Pfeiltasten wählen den Tag, Bild auf und Bild ab den Monat, Pos1 den heutigen Tag"));
     left->addWidget(picMonat, 1);
     picLegende = new MonthLegend(this);
     left->addWidget(picLegende);
 
+    // Below both: the place, its region of holidays, the clock and the commands.
     auto* place = new QHBoxLayout;
     cmbOrt = new PlaceBox(this);
     cmbOrt->setObjectName("cmbOrt");
     cmbOrt->setAccessibleName(QStringLiteral("Ort"));
+    cmbOrt->setAccessibleDescription(QStringLiteral("Alt+O; Ort aus der Liste oder nach Namen suchen"));
+    cmbOrt->setMinimumContentsLength(12);
     cmbRegion = new QComboBox(this);
     cmbRegion->setObjectName("cmbRegion");
     cmbRegion->setAccessibleName(QStringLiteral("Region der Feiertage"));
-    // Wide enough for most states; the list itself opens as wide as its names.
     cmbRegion->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbRegion->setMinimumContentsLength(11);
     lblZeit = new QLabel(this);
     lblZeit->setObjectName("lblZeit");
-    Check1 = new QCheckBox(QStringLiteral("Aktuell"), this);
+    lblZeit->setAccessibleName(QStringLiteral("Uhrzeit am Ort"));
+    Check1 = new QCheckBox(QStringLiteral("&Aktuell"), this);
     Check1->setObjectName("Check1");
-    cmdExport = new QPushButton(QStringLiteral("Export iCal"), this);
+    Check1->setAccessibleName(QStringLiteral("Aktuell"));
+    Check1->setToolTip(QStringLiteral("Mondphase und Sonnenhöhe im Tagesbericht jede Sekunde auf den Stand der Uhr bringen"));
+    cmdExport = new QPushButton(QStringLiteral("&Export iCal"), this);
     cmdExport->setObjectName("cmdExport");
-    auto* region_label = new QLabel(QStringLiteral("Feiertage:"), this);
+    cmdExport->setAccessibleName(QStringLiteral("Export iCal"));
+    cmdExport->setToolTip(QStringLiteral("Die Feiertage des Jahres als iCalendar-Datei (.ics) speichern"));
+    auto* region_label = new QLabel(QStringLiteral("Feierta&ge:"), this);
     region_label->setBuddy(cmbRegion);
+    // In a wide window the boxes stop at a readable width; the clock and
+    // the commands keep to the right.
+    cmbOrt->setMaximumWidth(380);
+    cmbRegion->setMaximumWidth(280);
     place->addWidget(cmbOrt, 3);
     place->addWidget(region_label);
     place->addWidget(cmbRegion, 2);
+    place->addStretch(1);
     place->addWidget(lblZeit);
     place->addWidget(Check1);
     place->addWidget(cmdExport);
-    cmdDrucken = new QPushButton(QStringLiteral("Drucken"), this);
+    cmdDrucken = new QPushButton(QStringLiteral("D&rucken"), this);
     cmdDrucken->setObjectName("cmdDrucken");
+    cmdDrucken->setAccessibleName(QStringLiteral("Drucken"));
+    cmdDrucken->setToolTip(QStringLiteral("Monat, Bericht oder Sonnentabelle drucken oder als PDF speichern (Strg+P)"));
     place->addWidget(cmdDrucken);
     buildPrintMenu();
-    left->addLayout(place);
+    // The place box has no label to carry its Alt key.
+    auto* to_place = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), this);
+    connect(to_place, &QShortcut::activated, this, [this] {
+        cmbOrt->setFocus(Qt::ShortcutFocusReason);
+        if (cmbOrt->lineEdit()) cmbOrt->lineEdit()->selectAll();
+    });
 
     // Right: the report buttons above the information panel.
-    auto* right = new QVBoxLayout;
-    auto* buttons = new QGridLayout;
-    for (int i = 0; i < kReportCount; ++i) {
+    auto* right_pane = new QWidget(this);
+    right_pane->setObjectName("picRechts");
+    auto* right = new QVBoxLayout(right_pane);
+    right->setContentsMargins(0, 0, 0, 0);
+    // As many in a row as the width holds.
+    auto* buttons = new WrappingGrid(5);
+    for (int i : kButtonOrder) {
         auto* button = new QPushButton(QString::fromUtf8(kReportCaptions[i]), this);
         button->setObjectName(indexed_name("cmdDaten", i));
         button->setCheckable(true);
-        buttons->addWidget(button, kButtonCell[i] / 5, kButtonCell[i] % 5);
+        button->setAccessibleName(QString(QString::fromUtf8(kReportCaptions[i])).remove(u'&'));
+        button->setToolTip(QString::fromUtf8(kReportTips[i]));
+        buttons->addWidget(button);
         cmdDaten[static_cast<std::size_t>(i)] = button;
     }
     cmdDaten[0]->setChecked(true);
@@ -156,19 +226,28 @@ void frmKalender::buildControls() {
     picListe = new QWidget(this);
     picListe->setObjectName("picListe");
     {
-        auto* row = new QHBoxLayout(picListe);
+        // The filter and the import side by side, one above the other when narrow.
+        auto* row = new WrappingGrid(2, picListe);
         row->setContentsMargins(0, 0, 0, 0);
-        auto* label = new QLabel(QStringLiteral("Anzeigen:"), picListe);
-        cmbKategorie = new QComboBox(picListe);
+        auto* filter = new QWidget(picListe);
+        auto* filter_row = new QHBoxLayout(filter);
+        filter_row->setContentsMargins(0, 0, 0, 0);
+        auto* label = new QLabel(QStringLiteral("An&zeigen:"), filter);
+        cmbKategorie = new QComboBox(filter);
         cmbKategorie->setObjectName("cmbKategorie");
         cmbKategorie->setAccessibleName(QStringLiteral("Kategorien der Liste"));
+        cmbKategorie->setToolTip(QStringLiteral("Welche Tage die Liste zeigt"));
+        cmbKategorie->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        cmbKategorie->setMinimumContentsLength(10);
         label->setBuddy(cmbKategorie);
         fillListChoices();
-        cmdFerienImport = new QPushButton(QStringLiteral("Ferien importieren …"), picListe);
+        cmdFerienImport = new QPushButton(QStringLiteral("Ferien im&portieren …"), picListe);
         cmdFerienImport->setObjectName("cmdFerienImport");
+        cmdFerienImport->setAccessibleName(QStringLiteral("Ferien importieren"));
         cmdFerienImport->setToolTip(QStringLiteral("Schulferien des Landes aus einer iCalendar-Datei (.ics) übernehmen"));
-        row->addWidget(label);
-        row->addWidget(cmbKategorie, 1);
+        filter_row->addWidget(label);
+        filter_row->addWidget(cmbKategorie, 1);
+        row->addWidget(filter);
         row->addWidget(cmdFerienImport);
     }
     picListe->hide();
@@ -178,40 +257,52 @@ void frmKalender::buildControls() {
     picInfo = new InfoPanel(this);
     ucScrollbar1 = new QScrollBar(Qt::Vertical, this);
     ucScrollbar1->setObjectName("ucScrollbar1");
+    ucScrollbar1->setAccessibleName(QStringLiteral("Bildlauf der Feiertagsliste"));
+    ucScrollbar1->setToolTip(QStringLiteral("Die Feiertagsliste rollen (auch mit dem Mausrad)"));
     ucScrollbar1->hide();
     picDifferenz = new QWidget(this);
     picDifferenz->setObjectName("picDifferenz");
     {
         auto* grid = new QGridLayout(picDifferenz);
-        Label2 = new QLabel(QStringLiteral("Erstes Datum:"), picDifferenz);
+        Label2 = new QLabel(QStringLiteral("Erstes Datu&m:"), picDifferenz);
         Label2->setObjectName("Label2");
-        Label3 = new QLabel(QStringLiteral("Zweites Datum:"), picDifferenz);
+        Label3 = new QLabel(QStringLiteral("Zweites Dat&um:"), picDifferenz);
         Label3->setObjectName("Label3");
+        const char* const date_names[2] = {"Erstes Datum", "Zweites Datum"};
         for (int i = 0; i < 2; ++i) {
             auto* box = new QLineEdit(picDifferenz);
             box->setObjectName(indexed_name("txtDatum", i));
             box->setPlaceholderText(QStringLiteral("Tag.Monat.Jahr"));
+            box->setAccessibleName(QString::fromUtf8(date_names[i]));
+            box->setToolTip(QStringLiteral("Ein Datum als Tag.Monat.Jahr, etwa 3.5.2024, 15.3.-44 oder 2024-05-03"));
             txtDatum[static_cast<std::size_t>(i)] = box;
             auto* take = new QPushButton(QStringLiteral("übernehmen"), picDifferenz);
             take->setObjectName(indexed_name("cmdDiff", i));
             take->setToolTip(QStringLiteral("ausgewähltes Datum übernehmen"));
+            take->setAccessibleName(QString::fromUtf8(date_names[i]) + QStringLiteral(": ausgewähltes Datum übernehmen"));
             cmdDiff[static_cast<std::size_t>(i)] = take;
             connect(take, &QPushButton::clicked, this, [this, i] { cmdDiff_Click(i); });
         }
-        cmdBerechnen = new QPushButton(QStringLiteral("Berechnen"), picDifferenz);
+        Label2->setBuddy(txtDatum[0]);
+        Label3->setBuddy(txtDatum[1]);
+        cmdBerechnen = new QPushButton(QStringLiteral("&Berechnen"), picDifferenz);
         cmdBerechnen->setObjectName("cmdBerechnen");
+        cmdBerechnen->setAccessibleName(QStringLiteral("Berechnen"));
+        cmdBerechnen->setToolTip(QStringLiteral("Die Tage zwischen den beiden Daten zählen"));
         lblDatumsDifferenz = new QLabel(picDifferenz);
         lblDatumsDifferenz->setObjectName("lblDatumsDifferenz");
         lblDatumsDifferenz->setWordWrap(true);
-        grid->addWidget(Label2, 0, 0);
-        grid->addWidget(txtDatum[0], 0, 1);
-        grid->addWidget(cmdDiff[0], 0, 2);
-        grid->addWidget(Label3, 1, 0);
-        grid->addWidget(txtDatum[1], 1, 1);
-        grid->addWidget(cmdDiff[1], 1, 2);
-        grid->addWidget(cmdBerechnen, 2, 1);
-        grid->addWidget(lblDatumsDifferenz, 3, 0, 1, 3);
-        grid->setRowStretch(4, 1);
+        lblDatumsDifferenz->setAccessibleName(QStringLiteral("Datumsdifferenz"));
+        // Each label above its field, so that the panel fits a narrow side.
+        grid->addWidget(Label2, 0, 0, 1, 2);
+        grid->addWidget(txtDatum[0], 1, 0);
+        grid->addWidget(cmdDiff[0], 1, 1);
+        grid->addWidget(Label3, 2, 0, 1, 2);
+        grid->addWidget(txtDatum[1], 3, 0);
+        grid->addWidget(cmdDiff[1], 3, 1);
+        grid->addWidget(cmdBerechnen, 4, 0, Qt::AlignLeft);
+        grid->addWidget(lblDatumsDifferenz, 5, 0, 1, 2);
+        grid->setRowStretch(6, 1);
         connect(cmdBerechnen, &QPushButton::clicked, this, [this] { cmdBerechnen_Click(); });
         connect(txtDatum[1], &QLineEdit::returnPressed, this, [this] { cmdBerechnen_Click(); });
     }
@@ -239,15 +330,41 @@ void frmKalender::buildControls() {
     panels->addWidget(ucScrollbar1);
     right->addLayout(panels, 1);
 
+    // A window too small for the right side's least size scrolls it; the
+    // report panel itself always shows whole rows.
+    scrBericht = new QScrollArea(this);
+    scrBericht->setObjectName("scrBericht");
+    scrBericht->setFrameShape(QFrame::NoFrame);
+    scrBericht->setWidgetResizable(true);
+    // A click on a button in it would give the scroll area the focus, and
+    // with it the arrow keys.
+    scrBericht->setFocusPolicy(Qt::NoFocus);
+    scrBericht->setWidget(right_pane);
+    // Never narrower than the report panel with the list's scroll bar
+    // beside it: only the height scrolls.
+    scrBericht->setMinimumWidth(picInfo->minimumWidth() + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) + 4);
+
+    // The month and the report share the width as the user drags it.
+    splKalender = new QSplitter(Qt::Horizontal, this);
+    splKalender->setObjectName("splKalender");
+    splKalender->setChildrenCollapsible(false);
+    splKalender->setHandleWidth(6);
+    splKalender->addWidget(left_pane);
+    splKalender->addWidget(scrBericht);
+    splKalender->setStretchFactor(0, 3);
+    splKalender->setStretchFactor(1, 2);
+
     lblStatus = new QLabel(this);
     lblStatus->setObjectName("lblStatus");
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* columns = new QHBoxLayout;
-    // The month takes the room the reports leave.
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
+    // A long note wraps instead of widening the window.
+    lblStatus->setWordWrap(true);
+    lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* main = new QVBoxLayout(this);
-    main->addLayout(columns, 1);
+    main->setContentsMargins(6, 6, 6, 4);
+    main->addWidget(splKalender, 1);
+    main->addLayout(place);
     main->addWidget(lblStatus);
 
     Timer1 = new QTimer(this);
@@ -275,6 +392,7 @@ void frmKalender::buildControls() {
     }
     connect(cmdHeute, &QPushButton::clicked, this, [this] { cmdHeute_Click(); });
     connect(txtJahr, &QLineEdit::textChanged, this, [this] { txtJahr_Change(); });
+    connect(txtJahr, &QLineEdit::returnPressed, this, [this] { commitYear(); });
     connect(picMonat, &MonthView::dayPressed, this, [this](int day) { picMonat_DayPressed(day); });
     connect(ucScrollbar1, &QScrollBar::valueChanged, this, [this](int value) { ucScrollbar1_Change(value); });
     connect(picInfo, &InfoPanel::wheelNotches, this, [this](int direction) { picInfo_Wheel(direction); });
@@ -283,8 +401,13 @@ void frmKalender::buildControls() {
         if (report_ == Holidays) ZeigeInfo();
     });
 
+    // A click on a button leaves the focus where it was, so that the arrow
+    // keys go on moving the day; Tab still reaches every button.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) button->setFocusPolicy(Qt::TabFocus);
+
     // The city box, the year box and the buttons take Ctrl+C to the window
-    // (copy_text.cpp), whichever of them has the focus.
+    // (copy_text.cpp), whichever of them has the focus; the grid and the
+    // report take the arrow keys there, before the scroll area would.
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
@@ -292,7 +415,8 @@ void frmKalender::Form_Load() {
     // 1. Not loaded yet; Qt always reports the pointer leaving a widget.
     loaded_ = false;
     wheel_supported_ = true;
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    // The smallest size is what the layout needs to show every control; a
+    // smaller window scrolls the report side.
 
     // 2. The city list in table order.
     {
@@ -349,6 +473,10 @@ void frmKalender::Form_Load() {
     txtJahr->setText(QString::number(engine_->Jahr()));
     year_edit_enabled_ = true;
 
+    // The report the user left open; the month below builds it.
+    const vespera::ui::StoredWindow stored_window = vespera::ui::read_stored_window();
+    if (stored_window.report && *stored_window.report < kReportCount) showReportPanel(*stored_window.report);
+
     // 10. The month, which also fills the information panel.
     ZeichneMonat(today_month_, today_year_);
 
@@ -365,10 +493,34 @@ void frmKalender::Form_Load() {
     cmbOrt->setToolTip(placeDescription());
     setWindowTitle(QStringLiteral("Vespera %1.%2").arg(VESPERA_VERSION_MAJOR).arg(VESPERA_VERSION_MINOR));
 
+    restoreWindow(stored_window.geometry, stored_window.split);
+    // The arrow keys move the day from the start.
+    picMonat->setFocus();
+
     // 13.
     loaded_ = true;
     Timer1_Timer();
     Timer1->start();
+}
+
+void frmKalender::restoreWindow(const QByteArray& geometry, const QByteArray& split) {
+    if (!split.isEmpty()) splKalender->restoreState(split);
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) return;
+    // Room for the window's frame and the desktop's panels.
+    const QRect available = screen()->availableGeometry();
+    const QSize fits = available.size() - QSize(16, 48);
+    resize(QSize(1040, 700).boundedTo(fits).expandedTo(minimumSizeHint()));
+}
+
+QString frmKalender::saveWindow() const {
+    return vespera::ui::write_stored_window({saveGeometry(), splKalender->saveState(), static_cast<int>(report_)});
+}
+
+void frmKalender::closeEvent(QCloseEvent* event) {
+    // Nothing is left on screen to show a failure in.
+    const QString failure = saveWindow();
+    if (!failure.isEmpty()) qWarning("%s", qUtf8Printable(failure));
+    QWidget::closeEvent(event);
 }
 
 void frmKalender::ReadRegSettings() {

@@ -31,8 +31,11 @@ class QLineEdit;
 class QMenu;
 class QPagedPaintDevice;
 class QPrinter;
+class QAction;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
+class QSplitter;
 class QTimer;
 
 class frmKalender : public QWidget {
@@ -121,9 +124,13 @@ public:
     void printDocument(vespera::ui::PrintedDocument document);
     void saveDocumentAsPdf(vespera::ui::PrintedDocument document);
 
+    // The year field's state: true while it holds text that is no year.
+    bool yearFieldInvalid() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // start-up and place (frmKalender.cpp)
@@ -141,6 +148,12 @@ private:
     // The chosen place's zone into the engine, and today on the place's clock.
     void applyPlaceZone();
     vespera::ui::PlaceClock placeNow() const;
+    // The size, place and split of the last session; without them a size
+    // that fits the screen. Qt puts a frame off every screen back on one.
+    void restoreWindow(const QByteArray& geometry, const QByteArray& split);
+    // Stores size, place, split and report; closing the window does it.
+    // Returns the German reason when that failed.
+    QString saveWindow() const;
 
     // the region of the holidays (holiday_region.cpp)
     void fillRegionBox();
@@ -155,6 +168,19 @@ private:
     void cmdAendern_Click(int index);
     void cmdHeute_Click();
     void txtJahr_Change();
+    // Enter or leaving the field: a year is shown, other text marked (Enter)
+    // or put back (leaving); Esc puts the shown year back.
+    void commitYear(bool leaving = false);
+    void revertYear();
+    void markYear(bool invalid);
+    static QString yearHint();
+    // Arrows, Page Up/Down and Home as the grid takes them; false for other keys.
+    bool navigationKey(int key);
+    // The year field's Enter, Esc and leaving, and the keys of the grid and
+    // the report; true when the event is used up.
+    bool navigationFilter(QObject* watched, QEvent* event);
+    // The panels of a report button, without building the report.
+    void showReportPanel(int index);
     void picMonat_DayPressed(int day);
     void cmdDaten_Click(int index);
     void ucScrollbar1_Change(int value);
@@ -227,9 +253,12 @@ private:
     QWidget* picListe = nullptr; // the list's filter and import, above the panel
     MonthLegend* picLegende = nullptr;
     QLineEdit* txtJahr = nullptr;
+    QAction* actJahrUngueltig = nullptr; // the warning sign in txtJahr
     QLabel* lblMonat = nullptr;
     MonthView* picMonat = nullptr;
     InfoPanel* picInfo = nullptr;
+    QSplitter* splKalender = nullptr; // month | report
+    QScrollArea* scrBericht = nullptr; // the report side, scrolled when small
     std::array<QPushButton*, kReportCount> cmdDaten{};
     std::array<QPushButton*, 4> cmdAendern{};
     QPushButton* cmdHeute = nullptr;

@@ -1,10 +1,13 @@
 // Month view and navigation: months, years, today, a picked day, the keys,
 // the report buttons and the list's scroll position.
+#include <QAction>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "engine/date_math.h"
 #include "report/month_grid.h"
@@ -16,7 +19,29 @@ namespace {
 
 constexpr int kWheelRows = 5;
 
+// What the year field holds: a year of the engine, the start of one ("",
+// "-"), or text that no further typing makes a year ("2024x", "99999").
+enum class YearEntry { year, partial, invalid };
+
+struct ParsedYear {
+    YearEntry kind;
+    std::int32_t year;
+};
+
+ParsedYear parse_year(QString text) {
+    text = text.trimmed();
+    // The minus sign of the hint, copied, counts as a hyphen.
+    text.replace(QChar(0x2212), u'-');
+    if (text.isEmpty() || text == u'-' || text == u'+') return {YearEntry::partial, 0};
+    bool ok = false;
+    const qlonglong year = text.toLongLong(&ok);
+    if (!ok || year < -vespera::kLargestYear || year > vespera::kLargestYear) return {YearEntry::invalid, 0};
+    return {YearEntry::year, static_cast<std::int32_t>(year)};
+}
+
 } // namespace
+
+QString frmKalender::yearHint() { return QStringLiteral("Jahr von −27968 bis 27968 eingeben"); }
 
 void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     clsCalendar& cal = *engine_;
@@ -69,9 +94,12 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     picMonat->setModel(model);
 
     lblMonat->setText(QString::fromStdString(cal.MonatsName(shown_month)));
+    // The field shows the year drawn; an entry not taken yet gives way.
     const bool editing = year_edit_enabled_;
     year_edit_enabled_ = false;
-    if (txtJahr->text() != QString::number(shown_year) && !txtJahr->hasFocus()) txtJahr->setText(QString::number(shown_year));
+    if (txtJahr->text() != QString::number(shown_year)) txtJahr->setText(QString::number(shown_year));
+    txtJahr->setModified(false);
+    markYear(false);
     year_edit_enabled_ = editing;
     ZeigeInfo();
 }
@@ -79,6 +107,8 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
 void frmKalender::showMonthOfEngine() { ZeichneMonat(engine_->Monat(), engine_->Jahr()); }
 
 void frmKalender::cmdAendern_Click(int index) {
+    // A year typed but not yet taken counts: 2030 typed, then ">" shows 2030's next month.
+    commitYear(true);
     clsCalendar& cal = *engine_;
     // From the first of the month, so that 31 January does not count on into March.
     cal.setTag(1);
@@ -102,12 +132,52 @@ void frmKalender::cmdHeute_Click() {
 }
 
 void frmKalender::txtJahr_Change() {
-    if (!year_edit_enabled_) return;
-    // Text that is not a whole number within the engine's years is ignored.
-    bool ok = false;
-    const qlonglong year = txtJahr->text().trimmed().toLongLong(&ok);
-    if (!ok || year < -vespera::kLargestYear || year > vespera::kLargestYear) return;
-    ZeichneMonat(engine_->Monat(), static_cast<std::int32_t>(year));
+    const ParsedYear parsed = parse_year(txtJahr->text());
+    // Only text that no typing makes a year is marked at once.
+    markYear(parsed.kind == YearEntry::invalid);
+    // While the user types, "-" or "20" is on its way to a year: nothing
+    // changes before Enter or leaving the field.
+    if (txtJahr->isModified()) return;
+    // Text the program sets is taken as it comes; other text is ignored.
+    if (!year_edit_enabled_ || parsed.kind != YearEntry::year) return;
+    ZeichneMonat(engine_->Monat(), parsed.year);
+}
+
+void frmKalender::commitYear(bool leaving) {
+    if (!txtJahr->isModified() && !yearFieldInvalid()) return;
+    const ParsedYear parsed = parse_year(txtJahr->text());
+    if (parsed.kind == YearEntry::year) {
+        if (year_edit_enabled_) ZeichneMonat(engine_->Monat(), parsed.year);
+        txtJahr->setModified(false);
+        markYear(false);
+    } else if (leaving) {
+        revertYear();
+    } else {
+        markYear(true);
+    }
+}
+
+void frmKalender::revertYear() {
+    const bool editing = year_edit_enabled_;
+    year_edit_enabled_ = false;
+    txtJahr->setText(QString::number(selected_year_));
+    year_edit_enabled_ = editing;
+    markYear(false);
+}
+
+bool frmKalender::yearFieldInvalid() const { return actJahrUngueltig->isVisible(); }
+
+void frmKalender::markYear(bool invalid) {
+    if (invalid && actJahrUngueltig->icon().isNull()) {
+        actJahrUngueltig->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, txtJahr));
+    }
+    actJahrUngueltig->setVisible(invalid);
+    txtJahr->setAccessibleDescription(invalid ? yearHint() : QString());
+    if (invalid) {
+        lblStatus->setText(yearHint());
+    } else if (lblStatus->text() == yearHint()) {
+        lblStatus->clear();
+    }
 }
 
 void frmKalender::picMonat_DayPressed(int day) {
@@ -136,26 +206,56 @@ void frmKalender::moveSelection(std::int32_t days) {
     ZeichneMonat(date.month, static_cast<std::int32_t>(date.year));
 }
 
+bool frmKalender::navigationKey(int key) {
+    switch (key) {
+    case Qt::Key_Left: moveSelection(-1); return true;
+    case Qt::Key_Right: moveSelection(1); return true;
+    case Qt::Key_Up: moveSelection(-7); return true;
+    case Qt::Key_Down: moveSelection(7); return true;
+    case Qt::Key_PageUp: cmdAendern_Click(0); return true;
+    case Qt::Key_PageDown: cmdAendern_Click(1); return true;
+    case Qt::Key_Home: cmdHeute_Click(); return true;
+    default: return false;
+    }
+}
+
 void frmKalender::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         copyVisibleText();
         event->accept();
         return;
     }
-    switch (event->key()) {
-    case Qt::Key_Left: moveSelection(-1); break;
-    case Qt::Key_Right: moveSelection(1); break;
-    case Qt::Key_Up: moveSelection(-7); break;
-    case Qt::Key_Down: moveSelection(7); break;
-    case Qt::Key_PageUp: cmdAendern_Click(0); break;
-    case Qt::Key_PageDown: cmdAendern_Click(1); break;
-    case Qt::Key_Home: cmdHeute_Click(); break;
-    default: QWidget::keyPressEvent(event); return;
+    if (!navigationKey(event->key())) {
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }
 
-void frmKalender::cmdDaten_Click(int index) {
+bool frmKalender::navigationFilter(QObject* watched, QEvent* event) {
+    if (watched == txtJahr) {
+        // Leaving the field takes its year or puts the shown one back; a
+        // popup (the field's own menu) is no leaving.
+        if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            commitYear(true);
+        } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+                   (txtJahr->isModified() || yearFieldInvalid())) {
+            revertYear();
+            return true;
+        }
+        return false;
+    }
+    // The grid and the report take the arrows before a scroll area or the
+    // grid itself would; with Ctrl or Alt they stay the widget's own.
+    if ((watched == picMonat || watched == picInfo) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+        return navigationKey(key->key());
+    }
+    return false;
+}
+
+void frmKalender::showReportPanel(int index) {
     if (index < 0 || index >= kReportCount) return;
     for (QPushButton* button : cmdDaten) button->setChecked(false);
     cmdDaten[static_cast<std::size_t>(index)]->setChecked(true);
@@ -166,6 +266,13 @@ void frmKalender::cmdDaten_Click(int index) {
     picInfo->setVisible(index != DateDifference && index != About);
     picListe->setVisible(index == Holidays);
     list_scroll_position_ = 0;
+}
+
+void frmKalender::cmdDaten_Click(int index) {
+    if (index < 0 || index >= kReportCount) return;
+    // A year typed but not yet taken is the year the report shows.
+    commitYear(true);
+    showReportPanel(index);
     ZeigeInfo();
 }
 

@@ -12,6 +12,7 @@
 
 #include "engine/custom_place.h"
 #include "engine/zone.h"
+#include "ui/contrast.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ PlaceDialog::PlaceDialog(double latitude_deg, double longitude_deg, const QStrin
     lblFehler->setWordWrap(true);
     lblFehler->setAccessibleName(QStringLiteral("Fehler"));
     QPalette warning = lblFehler->palette();
-    warning.setColor(QPalette::WindowText, QColor(176, 0, 32));
+    // Red, but readable on a dark desktop too.
+    warning.setColor(QPalette::WindowText, vespera::ui::readable_on(QColor(176, 0, 32), warning.color(QPalette::Window)));
     lblFehler->setPalette(warning);
     lblFehler->hide();
 

@@ -90,7 +90,8 @@ void frmKalender::updatePrintMenu() {
     print_submenus_[0]->setTitle(QStringLiteral("&Monat %1 %2").arg(text_of(cal.MonatsName(cal.Monat())), year));
     const bool list = report_ == Holidays || report_ == FullMoons || report_ == NewMoons || report_ == Seasons;
     const bool report = list || report_ == DayReport || report_ == OtherCalendars;
-    const QString shown = report ? cmdDaten[static_cast<std::size_t>(report_)]->text() : QString();
+    // The caption without its Alt key's "&".
+    const QString shown = report ? cmdDaten[static_cast<std::size_t>(report_)]->text().remove(u'&') : QString();
     print_submenus_[1]->setTitle(report ? QStringLiteral("%1: %2").arg(list ? QStringLiteral("&Liste") : QStringLiteral("&Bericht"), shown)
                                         : QStringLiteral("&Liste (keine angezeigt)"));
     print_submenus_[1]->setEnabled(report);

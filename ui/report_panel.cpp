@@ -49,7 +49,9 @@ void frmKalender::ZeigeInfo() {
     moon_phase_row_ = -1;
     sun_altitude_row_ = -1;
     clsCalendar& cal = *engine_;
-    cmdDaten[Holidays]->setText(QStringLiteral("Feiertage ") + text_of(report::year_text(cal.Jahr())));
+    const QString holidays = QStringLiteral("Feiertage ") + text_of(report::year_text(cal.Jahr()));
+    cmdDaten[Holidays]->setText(u'&' + holidays);
+    cmdDaten[Holidays]->setAccessibleName(holidays);
     // A failing engine call ends a report at its row; the engine has shown
     // its message, and the rows built so far are drawn.
     const std::optional<report::Report> shown = shownReport();

@@ -26,6 +26,9 @@ const QString kSection = QStringLiteral("Settings");
 const QString kUntilTheEnd = QStringLiteral(" Bis dahin gilt die Wahl nur bis zum Programmende.");
 const QString kHolidayRegionKey = QStringLiteral("feiertagsregion");
 const QString kNoRegion = QStringLiteral("keine");
+const QString kGeometryKey = QStringLiteral("geometry");
+const QString kSplitKey = QStringLiteral("teilung");
+const QString kReportKey = QStringLiteral("bericht");
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -160,6 +163,32 @@ StoredPlace read_stored_place() {
 
 namespace {
 
+QByteArray base64_value(const IniFile& file, const QString& key) {
+    const KeyText text = key_text(file, key);
+    if (!text.text) return {};
+    const QByteArray::FromBase64Result decoded =
+        QByteArray::fromBase64Encoding(text.text->toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? *decoded : QByteArray();
+}
+
+} // namespace
+
+StoredWindow read_stored_window() {
+    StoredWindow window;
+    const FileRead file = read_settings_file(settings_file_path());
+    if (file.status != FileReadStatus::read) return window;
+    const IniFile ini = IniFile::parse(QByteArray::fromStdString(file.content));
+    window.geometry = base64_value(ini, kGeometryKey);
+    window.split = base64_value(ini, kSplitKey);
+    const KeyText report = key_text(ini, kReportKey);
+    bool number = false;
+    const int index = report.text ? report.text->trimmed().toInt(&number) : -1;
+    if (number && index >= 0 && index < 100) window.report = index;
+    return window;
+}
+
+namespace {
+
 // Sets `entries` in the section and writes the file in one step, keeping
 // every other entry; an empty text on success, else the German reason
 // opened by `failed`.
@@ -226,6 +255,14 @@ QString write_stored_place(const PlaceToStore& place, char separator) {
 QString write_stored_holiday_region(const std::optional<QString>& region) {
     const QString text = !region ? QString() : region->isEmpty() ? kNoRegion : *region;
     return write_entries({{kHolidayRegionKey, text}}, QStringLiteral("Die Region wurde nicht gespeichert: "));
+}
+
+QString write_stored_window(const StoredWindow& window) {
+    std::vector<std::pair<QString, QString>> entries{
+        {kGeometryKey, QString::fromLatin1(window.geometry.toBase64())},
+        {kSplitKey, QString::fromLatin1(window.split.toBase64())}};
+    if (window.report) entries.emplace_back(kReportKey, QString::number(*window.report));
+    return write_entries(entries, QStringLiteral("Fenstergröße und Bericht wurden nicht gespeichert: "));
 }
 
 } // namespace vespera::ui

@@ -3,6 +3,7 @@
 // "Settings" (~/.config/VesperaApp/VesperaApp.ini; VESPERA_CONFIG_DIR moves it).
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <optional>
@@ -50,6 +51,24 @@ QString write_stored_place(const PlaceToStore& place, char separator);
 // "keine" for an empty one, or an empty value when the holidays follow the
 // place again. Returns as write_stored_place.
 QString write_stored_holiday_region(const std::optional<QString>& region);
+
+// The window as the user left it: its frame ("geometry", as
+// QWidget::saveGeometry gives it), the split between month and report
+// ("teilung", QSplitter::saveState), both as Base64 text, and the report
+// shown ("bericht", the index of its button).
+struct StoredWindow {
+    QByteArray geometry; // empty when absent or damaged
+    QByteArray split;    // empty when absent or damaged
+    std::optional<int> report; // nullopt when absent or no index from 0 to 99
+};
+
+// Reads the three keys; an unreadable file or key leaves its part empty, so
+// the window opens as it would the first time.
+StoredWindow read_stored_window();
+
+// Writes the three keys (the report only when it has one), keeping every
+// other entry. Returns as write_stored_place.
+QString write_stored_window(const StoredWindow& window);
 
 // Where the settings live.
 QString settings_file_path();
