@@ -5,6 +5,9 @@
 #include <cstdint>
 
 #include "ephemeris/angles.h"
+#include "ephemeris/moon.h"
+#include "ephemeris/root_finding.h"
+#include "ephemeris/sun.h"
 
 namespace vespera {
 namespace {
@@ -105,6 +108,29 @@ double nearest_lunation(double jde, bool full_moon) {
         if (std::fabs(jde - lunar_phase(neighbour, full_moon).jde) < std::fabs(off)) best = neighbour;
     }
     return best;
+}
+
+double lunar_quarter_jde(double quarter_k) {
+    const double t = quarter_k / 1236.85;
+    const double t2 = t * t;
+    const double mean_jde = 2451550.09765 + 29.530588853 * quarter_k + 0.0001337 * t2 - 0.00000015 * t2 * t +
+                            0.00000000073 * t2 * t2;
+    const double target_deg = quarter_k - std::floor(quarter_k) < 0.5 ? 90.0 : 270.0;
+    // The elongation past the target, within -180..180: it grows by about
+    // 12 degrees a day, and the true quarter lies within a day of the mean.
+    const auto past_target = [&](double jde) {
+        const double moon_deg = moon_apparent(jde).longitude_deg;
+        const double sun_deg = apparent_sun(jde).longitude_deg;
+        return reduce_degrees(moon_deg - sun_deg - target_deg + 180.0) - 180.0;
+    };
+    constexpr double kHalfBracket_days = 1.5;
+    const double a = mean_jde - kHalfBracket_days;
+    const double b = mean_jde + kHalfBracket_days;
+    const double fa = past_target(a);
+    const double fb = past_target(b);
+    if (!(fa < 0.0 && fb > 0.0)) return mean_jde;
+    constexpr double kTolerance_days = 1.0 / 1440.0;
+    return zero_between(past_target, a, fa, b, fb, kTolerance_days, 40);
 }
 
 } // namespace vespera

@@ -24,4 +24,10 @@ bool may_be_eclipsed(const LunarPhase& phase);
 // not finite or lies beyond a billion days.
 double nearest_lunation(double jde, bool full_moon);
 
+// First quarter (quarter_k = k + 0.25) or last quarter (k + 0.75) of
+// lunation k, dynamical time: the instant at which the Moon's apparent
+// longitude (ch. 47) leads the Sun's (ch. 25) by 90 or 270 degrees, as
+// Meeus defines the phases (ch. 49), searched from the mean phase of 49.1.
+double lunar_quarter_jde(double quarter_k);
+
 } // namespace vespera

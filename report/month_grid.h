@@ -12,6 +12,14 @@
 
 namespace vespera::report {
 
+enum class MoonPhase { None, New, FirstQuarter, Full, LastQuarter };
+
+// "Neumond", "Erstes Viertel", "Vollmond", "Letztes Viertel"; empty for None.
+std::string moon_phase_name(MoonPhase phase);
+
+// The ISO 8601 week (Monday first; week 1 holds the year's first Thursday).
+int iso_week(std::int64_t day_number);
+
 struct MonthGridDay {
     std::int32_t day_number = 0;
     std::vector<std::string> named_days; // in the holiday table's order
@@ -28,6 +36,11 @@ struct MonthGridDay {
     bool solar_eclipse = false; // the local date of a solar eclipse (seen here or not)
     bool lunar_eclipse = false;
     std::string moon_time; // "um 23:27 Uhr" on a full or new moon's day, else empty
+    // The phase whose instant falls on this day; the lit part is the Moon's
+    // at local noon, so the disc shows the day rather than the instant.
+    MoonPhase moon_phase = MoonPhase::None;
+    double moon_lit_fraction = 0.0; // 0..1
+    bool moon_waxing = false;
 };
 
 struct MonthGrid {
@@ -37,6 +50,7 @@ struct MonthGrid {
     int first_weekday = 0; // 0 = Monday
     std::array<std::string, 7> weekday_names;
     std::vector<MonthGridDay> days; // day 1 first; as many as the month has
+    std::array<int, 6> iso_weeks{};  // the ISO week of each of the grid's six rows
 };
 
 // The engine's month; the engine's day is put back afterwards.
