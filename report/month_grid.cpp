@@ -1,5 +1,7 @@
 #include "report/month_grid.h"
 
+#include <cmath>
+#include <cstdio>
 #include <variant>
 
 #include "engine/date_math.h"
@@ -98,6 +100,11 @@ MonthGrid month_grid(clsCalendar& cal) {
         if (index < 0 || index >= static_cast<std::int64_t>(grid.days.size())) continue;
         MonthGridDay& entry = grid.days[static_cast<std::size_t>(index)];
         add_moon_disc(cal, entry, quarter.quarter == 1 ? MoonPhase::FirstQuarter : MoonPhase::LastQuarter);
+        const double local = cal.local_jd_at(quarter.jd_ut) + 0.5;
+        const auto minutes = static_cast<int>(std::floor((local - std::floor(local)) * 1440.0 + 0.5)) % 1440;
+        char text[16];
+        std::snprintf(text, sizeof text, "um %02d:%02d Uhr", minutes / 60, minutes % 60);
+        entry.moon_time = text;
     }
     for (std::size_t row = 0; row < grid.iso_weeks.size(); ++row) {
         grid.iso_weeks[row] = iso_week(first_day - grid.first_weekday + 7 * static_cast<std::int64_t>(row));

@@ -35,7 +35,7 @@ struct MonthGridDay {
     bool new_moon = false;
     bool solar_eclipse = false; // the local date of a solar eclipse (seen here or not)
     bool lunar_eclipse = false;
-    std::string moon_time; // "um 23:27 Uhr" on a full or new moon's day, else empty
+    std::string moon_time; // "um 23:27 Uhr" on a day with a phase, else empty
     // The phase whose instant falls on this day; the lit part is the Moon's
     // at local noon, so the disc shows the day rather than the instant.
     MoonPhase moon_phase = MoonPhase::None;

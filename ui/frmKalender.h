@@ -15,11 +15,13 @@
 #include "engine/clsCalendar.h"
 #include "report/holiday_categories.h"
 #include "report/report.h"
+#include "report/sky_samples.h"
 #include "engine/place_search.h"
 #include "ui/export_dialog.h"
 #include "ui/place_clock.h"
 #include "ui/printed_documents.h"
 
+class DayLengthChart;
 class InfoPanel;
 class MonthLegend;
 class MonthView;
@@ -34,6 +36,7 @@ class QPrinter;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class SkyChart;
 
 class frmKalender : public QWidget {
     Q_OBJECT
@@ -165,6 +168,9 @@ private:
     void showMonthOfEngine();
     void selectDay(std::int32_t day);
 
+    // the sky of the selected day and the year's day lengths (sky_charts.cpp)
+    void showSky();
+
     // export and date difference (export_ical.cpp, date_difference.cpp)
     void cmdExport_Click();
     void cmdDiff_Click(int index);
@@ -214,6 +220,9 @@ private:
     std::int32_t list_year_ = INT32_MIN; // the year the list was scrolled in
     vespera::report::CategorySet list_categories_ = vespera::report::kStatutoryDays;
     Report report_ = DayReport;
+    vespera::report::YearDayLengths day_lengths_;
+    QString sky_key_; // the day and place the chart shows
+    vespera::report::SkyDay sky_day_;
 
     // Where the day report drew the rows that the live display refreshes.
     int moon_phase_row_ = -1;
@@ -229,6 +238,8 @@ private:
     QLineEdit* txtJahr = nullptr;
     QLabel* lblMonat = nullptr;
     MonthView* picMonat = nullptr;
+    SkyChart* picHimmel = nullptr;
+    DayLengthChart* picTageslaenge = nullptr;
     InfoPanel* picInfo = nullptr;
     std::array<QPushButton*, kReportCount> cmdDaten{};
     std::array<QPushButton*, 4> cmdAendern{};

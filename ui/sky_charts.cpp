@@ -1,0 +1,40 @@
+// The sky of the selected day and the day lengths of its year, rebuilt with
+// the report; a day already shown and a year already counted are kept.
+#include "ephemeris/calendar.h"
+#include "ui/DayLengthChart.h"
+#include "ui/SkyChart.h"
+#include "ui/frmKalender.h"
+
+namespace {
+
+// Every quarter of an hour: the curves stay smooth at any chart width.
+constexpr int kSkySamples = 97;
+
+} // namespace
+
+void frmKalender::showSky() {
+    if (!engine_ || !picHimmel || !picTageslaenge) return;
+    clsCalendar& cal = *engine_;
+    const std::uint64_t faults = cal.fault_count();
+    const std::int32_t day_number = static_cast<std::int32_t>(cal.JD());
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                            .arg(day_number)
+                            .arg(cal.Longitude(), 0, 'g', 17)
+                            .arg(cal.Latitude(), 0, 'g', 17)
+                            .arg(static_cast<double>(cal.Zeitzone_Offset()))
+                            .arg(QString::fromStdString(cal.Zeitzone()));
+    if (key != sky_key_) {
+        sky_day_ = vespera::report::sky_of_day(cal, kSkySamples);
+        // A failed engine call leaves no key, so the next rebuild tries again.
+        sky_key_ = cal.fault_count() == faults ? key : QString();
+    }
+    std::optional<double> now_hours;
+    const double now_jd_ut = placeNow().jd_ut;
+    const double hours = (now_jd_ut - sky_day_.start_jd_ut) * 24.0;
+    if (hours >= 0.0 && hours < sky_day_.span_hours) now_hours = hours;
+    picHimmel->setDay(sky_day_, now_hours);
+
+    const std::vector<double>& lengths = day_lengths_.of(cal);
+    const auto index = static_cast<int>(day_number - vespera::day_number(cal.Jahr(), 1, 1));
+    picTageslaenge->setYear(cal.Jahr(), lengths, index);
+}
