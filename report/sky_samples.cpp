@@ -61,6 +61,8 @@ SkyDay sky_of_day(clsCalendar& cal, int samples) {
         const double local_jd = cal.local_jd_at(span.start_jd_ut + (hour + 1.0 / 120.0) / 24.0) + 0.5;
         day.clock_hour_labels.push_back(static_cast<int>(std::floor((local_jd - std::floor(local_jd)) * 24.0)));
     }
+    // The day ends at 24 o'clock, not at the next day's 0.
+    if (!day.clock_hour_labels.empty() && day.clock_hour_labels.back() == 0) day.clock_hour_labels.back() = 24;
     return day;
 }
 

@@ -94,6 +94,10 @@ int InfoPanel::valueColumn() const {
 
 void InfoPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // The fixed colours are tuned for a light ground; on a dark desktop they
+    // turn as light as legibility needs.
+    const QColor ground = palette().color(backgroundRole());
+    const auto legible = [&](const QColor& colour) { return with_contrast(colour, ground, kTextContrast); };
     const int height_per_row = rowHeight();
     const int value_x = valueColumn();
     QFont heading_font = font();
@@ -110,24 +114,24 @@ void InfoPanel::paintEvent(QPaintEvent*) {
         const QRect line(kMargin, top, width() - 2 * kMargin, height_per_row);
         if (row.heading) {
             painter.setFont(heading_font);
-            painter.setPen(kHeadingText);
+            painter.setPen(legible(kHeadingText));
             painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, row.label);
-            painter.setPen(kHeadingRule);
+            painter.setPen(with_contrast(kHeadingRule, ground, 1.5));
             painter.drawLine(line.left(), line.bottom(), line.right(), line.bottom());
         } else {
             painter.setFont(font());
-            painter.setPen(kLabelText);
+            painter.setPen(legible(kLabelText));
             painter.drawText(QRect(kMargin, top, value_x - kMargin - 8, height_per_row),
                              Qt::AlignLeft | Qt::AlignVCenter,
                              fontMetrics().elidedText(row.label, Qt::ElideRight, value_x - kMargin - 8));
-            painter.setPen(kValueText);
+            painter.setPen(legible(kValueText));
             const int value_right = notes_width > 0 ? note_x - 12 : width() - kMargin;
             // A value too long for its column ends in "…" rather than mid-letter.
             const int value_width = value_right - value_x;
             painter.drawText(QRect(value_x, top, value_width, height_per_row), Qt::AlignLeft | Qt::AlignVCenter,
                              fontMetrics().elidedText(row.value, Qt::ElideRight, value_width));
             if (!row.note.isEmpty()) {
-                painter.setPen(note_colour(row.note));
+                painter.setPen(legible(note_colour(row.note)));
                 painter.drawText(QRect(note_x, top, notes_width, height_per_row), Qt::AlignLeft | Qt::AlignVCenter,
                                  row.note);
             }

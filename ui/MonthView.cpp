@@ -65,11 +65,12 @@ void draw_moon_disc(QPainter& painter, QPointF centre, double radius, double fra
 }
 
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {
+    // Before anything that could make Qt cache a plain widget's interface.
+    install_month_view_accessibility();
     setObjectName("picMonat");
     setAccessibleName(QStringLiteral("Monat"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(420, 320);
-    install_month_view_accessibility();
 }
 
 void MonthView::setModel(const MonthModel& model) {
@@ -215,7 +216,9 @@ void MonthView::paintEvent(QPaintEvent*) {
         if (marks.holiday && !marks.statutory && !marks.regional) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(colours.named_day);
-            painter.drawEllipse(QPointF(number_box.right() + dot_radius, number_box.bottom() - 3.0 * dot_radius),
+            // Under the number: beside it, it would read as an ordinal's full stop.
+            const double number_width = number_metrics.horizontalAdvance(QString::number(day));
+            painter.drawEllipse(QPointF(number_box.left() + number_width / 2.0, number_box.bottom() + dot_radius),
                                 dot_radius, dot_radius);
         }
 

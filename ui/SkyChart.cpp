@@ -119,9 +119,12 @@ void SkyChart::paintEvent(QPaintEvent*) {
         painter.drawText(QRectF(0, y_of(deg) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, label);
     }
-    painter.setPen(colours.heading_text);
-    painter.drawText(QRectF(0, y_of(-18.0) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, degrees_text(-18.0));
+    // The end of astronomical twilight, where its label clears the horizon's.
+    if (y_of(-18.0) - y_of(0.0) >= metrics.height()) {
+        painter.setPen(colours.heading_text);
+        painter.drawText(QRectF(0, y_of(-18.0) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, degrees_text(-18.0));
+    }
     // The horizon.
     painter.setPen(QPen(colours.day_text, 1.0));
     painter.drawLine(QPointF(plot.left(), y_of(0.0)), QPointF(plot.right(), y_of(0.0)));
