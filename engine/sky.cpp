@@ -77,6 +77,9 @@ std::vector<clsCalendar::QuarterDay> clsCalendar::moon_quarters_of_month() {
         const auto first_day = static_cast<std::int32_t>(vespera::day_number(f_.Jahr, f_.Monat, 1));
         const std::int32_t last_day = first_day + MonatsTage(f_.Monat) - 1;
         const double first_jde = vespera::jde_of(zone().ut_of_local(static_cast<double>(first_day) - 0.5));
+        // A day of slack on either side covers Delta T and the zone's offset.
+        const double earliest_jde = first_jde - vespera::kQuarterFromMean_days - 1.0;
+        const double latest_jde = first_jde + (last_day - first_day + 1) + vespera::kQuarterFromMean_days + 1.0;
         // From the new moon before the month: its quarters and the next two
         // lunations' cover any month.
         const double k0 = vespera::nearest_lunation(first_jde, false) - 1.0;
@@ -84,6 +87,8 @@ std::vector<clsCalendar::QuarterDay> clsCalendar::moon_quarters_of_month() {
         std::vector<QuarterDay> quarters;
         for (int lunation = 0; lunation < 3; ++lunation) {
             for (const double part : {0.25, 0.75}) {
+                const double mean_jde = vespera::mean_lunar_phase_jde(k0 + lunation + part);
+                if (mean_jde < earliest_jde || mean_jde > latest_jde) continue;
                 const double jde = vespera::lunar_quarter_jde(k0 + lunation + part);
                 const double jd_ut = jde - vespera::delta_t_seconds(jde) / vespera::kSecondsPerDay;
                 const auto day = static_cast<std::int32_t>(std::floor(local_jd_of(jd_ut) + 0.5));

@@ -1,6 +1,6 @@
 #include "ui/DayLengthChart.h"
 
-#include <QDate>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -37,6 +37,7 @@ DayLengthChart::DayLengthChart(QWidget* parent) : QWidget(parent) {
 }
 
 void DayLengthChart::setYear(int year, const std::vector<double>& hours, int selected) {
+    if (year != year_ || hours != hours_) year_picture_stale_ = true;
     year_ = year;
     hours_ = hours;
     selected_ = selected;
@@ -66,12 +67,52 @@ QRectF DayLengthChart::plotRect() const {
     return QRectF(left, metrics.height() * 1.2 + 2.0, width() - left - 6.0, height() - metrics.height() * 2.4 - 4.0);
 }
 
+void DayLengthChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) year_picture_stale_ = true;
+    QWidget::changeEvent(event);
+}
+
 void DayLengthChart::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (year_picture_stale_ || year_picture_.size() != pixels) {
+        year_picture_ = QPixmap(pixels);
+        year_picture_.setDevicePixelRatio(ratio);
+        QPainter picture(&year_picture_);
+        paintYear(picture);
+        year_picture_stale_ = false;
+    }
     QPainter painter(this);
+    painter.drawPixmap(0, 0, year_picture_);
+    const QRectF plot = plotRect();
+    if (hours_.size() < 2 || plot.width() < 10.0 || plot.height() < 10.0) return;
+    const MonthColours colours = month_colours_of(palette());
+    const QFontMetricsF metrics(font());
+    const double days = static_cast<double>(hours_.size());
+    const auto x_of = [&](double index) { return plot.left() + (index + 0.5) / days * plot.width(); };
+    const auto y_of = [&](double hours) { return plot.bottom() - std::clamp(hours, 0.0, 24.0) / 24.0 * plot.height(); };
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (selected_ >= 0 && selected_ < static_cast<int>(hours_.size())) {
+        const double value = hours_[static_cast<std::size_t>(selected_)];
+        const QPointF point(x_of(selected_), y_of(value));
+        painter.setPen(QPen(colours.selected, 1.2));
+        painter.drawLine(QPointF(point.x(), plot.top()), QPointF(point.x(), plot.bottom()));
+        painter.setBrush(colours.selected);
+        painter.drawEllipse(point, 3.5, 3.5);
+        painter.setPen(colours.day_text);
+        const QString label = hours_text(value).replace(QStringLiteral(" Stunden"), QStringLiteral(" h"));
+        const double label_width = metrics.horizontalAdvance(label);
+        const double x = std::clamp(point.x() - label_width / 2.0, plot.left(), plot.right() - label_width);
+        painter.drawText(QPointF(x, plot.top() - 3.0), label);
+    }
+}
+
+void DayLengthChart::paintYear(QPainter& painter) const {
     const MonthColours colours = month_colours_of(palette());
     painter.fillRect(rect(), colours.background);
     const QRectF plot = plotRect();
     if (hours_.size() < 2 || plot.width() < 10.0 || plot.height() < 10.0) return;
+    painter.setFont(font());
     const QFontMetricsF metrics(font());
     const double days = static_cast<double>(hours_.size());
     const auto x_of = [&](double index) { return plot.left() + (index + 0.5) / days * plot.width(); };
@@ -120,18 +161,4 @@ void DayLengthChart::paintEvent(QPaintEvent*) {
         }
     }
     painter.drawPath(curve);
-
-    if (selected_ >= 0 && selected_ < static_cast<int>(hours_.size())) {
-        const double value = hours_[static_cast<std::size_t>(selected_)];
-        const QPointF point(x_of(selected_), y_of(value));
-        painter.setPen(QPen(colours.selected, 1.2));
-        painter.drawLine(QPointF(point.x(), plot.top()), QPointF(point.x(), plot.bottom()));
-        painter.setBrush(colours.selected);
-        painter.drawEllipse(point, 3.5, 3.5);
-        painter.setPen(colours.day_text);
-        const QString label = hours_text(value).replace(QStringLiteral(" Stunden"), QStringLiteral(" h"));
-        const double label_width = metrics.horizontalAdvance(label);
-        const double x = std::clamp(point.x() - label_width / 2.0, plot.left(), plot.right() - label_width);
-        painter.drawText(QPointF(x, plot.top() - 3.0), label);
-    }
 }

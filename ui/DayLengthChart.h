@@ -2,6 +2,7 @@
 // with the selected day marked.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <vector>
 
@@ -23,9 +24,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QRectF plotRect() const;
+    // The year's curve and axes, which a new selected day leaves as they are.
+    void paintYear(QPainter& painter) const;
+    QPixmap year_picture_;
+    bool year_picture_stale_ = true;
 
     int year_ = 0;
     std::vector<double> hours_;
