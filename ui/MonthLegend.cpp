@@ -112,7 +112,7 @@ MonthLegend::MonthLegend(QWidget* parent) : QWidget(parent) {
 int MonthLegend::layout(int width, QPainter* painter) const {
     const QFontMetrics metrics = fontMetrics();
     const int line = std::max(metrics.height(), 14) + 2;
-    const MonthColours colours = month_colours_of(palette());
+    const MonthColours colours = painter != nullptr ? month_colours_of(palette()) : MonthColours{};
     int x = 0;
     int y = 0;
     for (const Entry& entry : kEntries) {

@@ -47,6 +47,14 @@ void SkyChart::setDay(const vespera::report::SkyDay& day, std::optional<double> 
     update();
 }
 
+void SkyChart::setNow(std::optional<double> now_hours) {
+    // Repainted once a minute, not with every tick of the clock.
+    const auto minute = [](std::optional<double> hours) { return hours ? std::lround(*hours * 60.0) : -1L; };
+    if (minute(now_hours) == minute(now_hours_)) return;
+    now_hours_ = now_hours;
+    update();
+}
+
 QString SkyChart::summary() const {
     if (day_.sun_altitude_deg.empty()) return {};
     const auto highest = [](const vespera::report::SkyHighest& h) {

@@ -17,6 +17,7 @@ public:
     // `now_hours`: the present instant in hours after the day's midnight,
     // when it falls on the day.
     void setDay(const vespera::report::SkyDay& day, std::optional<double> now_hours);
+    void setNow(std::optional<double> now_hours);
     const vespera::report::SkyDay& day() const { return day_; }
     // "Sonnenhöhe im Tagesverlauf: Höchststand 61° um 13:08 Uhr; ..."
     QString summary() const;

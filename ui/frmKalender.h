@@ -170,6 +170,8 @@ private:
 
     // the sky of the selected day and the year's day lengths (sky_charts.cpp)
     void showSky();
+    // The chart's mark of the present instant, moved as the clock runs.
+    void showSkyNow(double now_jd_ut);
 
     // export and date difference (export_ical.cpp, date_difference.cpp)
     void cmdExport_Click();

@@ -11,7 +11,18 @@ namespace {
 // point is refined between the samples.
 constexpr int kSkySamples = 49;
 
+// Hours after the shown day's midnight, when the instant falls on that day.
+std::optional<double> now_on(const vespera::report::SkyDay& day, double now_jd_ut) {
+    const double hours = (now_jd_ut - day.start_jd_ut) * 24.0;
+    if (hours >= 0.0 && hours < day.span_hours) return hours;
+    return std::nullopt;
+}
+
 } // namespace
+
+void frmKalender::showSkyNow(double now_jd_ut) {
+    if (picHimmel && !sky_key_.isEmpty()) picHimmel->setNow(now_on(sky_day_, now_jd_ut));
+}
 
 void frmKalender::showSky() {
     if (!engine_ || !picHimmel || !picTageslaenge) return;
@@ -29,11 +40,7 @@ void frmKalender::showSky() {
         // A failed engine call leaves no key, so the next rebuild tries again.
         sky_key_ = cal.fault_count() == faults ? key : QString();
     }
-    std::optional<double> now_hours;
-    const double now_jd_ut = placeNow().jd_ut;
-    const double hours = (now_jd_ut - sky_day_.start_jd_ut) * 24.0;
-    if (hours >= 0.0 && hours < sky_day_.span_hours) now_hours = hours;
-    picHimmel->setDay(sky_day_, now_hours);
+    picHimmel->setDay(sky_day_, now_on(sky_day_, placeNow().jd_ut));
 
     const std::vector<double>& lengths = day_lengths_.of(cal);
     const auto index = static_cast<int>(day_number - vespera::day_number(cal.Jahr(), 1, 1));
