@@ -69,7 +69,9 @@ TEST(ReportSky, MoonPhasesOfJuly2025) {
     const vespera::report::MonthGrid grid = vespera::report::month_grid(cal);
     std::vector<std::pair<int, MoonPhase>> found;
     for (std::size_t i = 0; i < grid.days.size(); ++i) {
-        if (grid.days[i].moon_phase != MoonPhase::None) found.emplace_back(static_cast<int>(i) + 1, grid.days[i].moon_phase);
+        if (grid.days[i].moon_phase != MoonPhase::None) {
+            found.emplace_back(static_cast<int>(i) + 1, grid.days[i].moon_phase);
+        }
     }
     const std::vector<std::pair<int, MoonPhase>> expected = {
         {2, MoonPhase::FirstQuarter}, {10, MoonPhase::Full}, {18, MoonPhase::LastQuarter}, {24, MoonPhase::New}};

@@ -84,7 +84,8 @@ TEST(MonthView, ScreenReaderFindsTheSelectedDayWithItsNamesAndMoon) {
     QAccessibleInterface* cell = selected_cell(QAccessible::queryAccessibleInterface(t.window.get()));
     ASSERT_NE(cell, nullptr);
     const QString name = cell->text(QAccessible::Name);
-    EXPECT_TRUE(name.startsWith("Freitag, 15. August 2025, Mariä Himmelfahrt, gesetzlicher Feiertag")) << name.toStdString();
+    EXPECT_TRUE(name.startsWith("Freitag, 15. August 2025, Mariä Himmelfahrt, gesetzlicher Feiertag"))
+        << name.toStdString();
     EXPECT_EQ(cell->parent()->role(), QAccessible::Table);
     EXPECT_EQ(cell->parent()->childCount(), 31);
     EXPECT_TRUE(cell->parent()->child(15)->text(QAccessible::Name).contains("Letztes Viertel"));

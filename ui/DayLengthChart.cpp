@@ -14,9 +14,8 @@ const char* const kMonthNames[] = {"Januar", "Februar", "März",     "April",   
                                    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 
 // The day of the year (0 = 1 January) as "21. Juni", without QDate so that
-// any year of the engine serves.
-QString day_text(int year, int index) {
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+// any year of the engine serves, Julian leap years before 1582 included.
+QString day_text(bool leap, int index) {
     const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     int month = 0;
     while (month < 11 && index >= lengths[month]) index -= lengths[month++];
@@ -53,11 +52,12 @@ QString DayLengthChart::summary() const {
     const auto shortest = static_cast<int>(std::min_element(hours_.begin(), hours_.end()) - hours_.begin());
     QString text = QStringLiteral("Tageslänge %1").arg(year_);
     if (selected_ >= 0 && selected_ < static_cast<int>(hours_.size())) {
-        text += QStringLiteral(": am %1 %2").arg(day_text(year_, selected_), hours_text(hours_[static_cast<std::size_t>(selected_)]));
+        text += QStringLiteral(": am %1 %2").arg(day_text(hours_.size() == 366, selected_),
+                                                 hours_text(hours_[static_cast<std::size_t>(selected_)]));
     }
     text += QStringLiteral("; längster Tag %1 (%2), kürzester Tag %3 (%4)")
-                .arg(day_text(year_, longest), hours_text(hours_[static_cast<std::size_t>(longest)]),
-                     day_text(year_, shortest), hours_text(hours_[static_cast<std::size_t>(shortest)]));
+                .arg(day_text(hours_.size() == 366, longest), hours_text(hours_[static_cast<std::size_t>(longest)]),
+                     day_text(hours_.size() == 366, shortest), hours_text(hours_[static_cast<std::size_t>(shortest)]));
     return text;
 }
 
@@ -120,7 +120,9 @@ void DayLengthChart::paintYear(QPainter& painter) const {
 
     painter.setPen(colours.grid_line);
     painter.drawRect(plot);
-    for (const double h : {6.0, 12.0, 18.0}) painter.drawLine(QPointF(plot.left(), y_of(h)), QPointF(plot.right(), y_of(h)));
+    for (const double h : {6.0, 12.0, 18.0}) {
+        painter.drawLine(QPointF(plot.left(), y_of(h)), QPointF(plot.right(), y_of(h)));
+    }
     painter.setPen(colours.heading_text);
     for (const double h : {0.0, 12.0, 24.0}) {
         painter.drawText(QRectF(0, y_of(h) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),

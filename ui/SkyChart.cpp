@@ -88,7 +88,9 @@ void SkyChart::paintEvent(QPaintEvent*) {
     if (plot.width() < 10.0 || plot.height() < 10.0) return;
     const double lo = lowest_deg();
     const double hi = highest_deg();
-    const auto y_of = [&](double deg) { return plot.bottom() - (std::clamp(deg, lo, hi) - lo) / (hi - lo) * plot.height(); };
+    const auto y_of = [&](double deg) {
+        return plot.bottom() - (std::clamp(deg, lo, hi) - lo) / (hi - lo) * plot.height();
+    };
     const auto x_of = [&](double hours) { return plot.left() + hours / day_.span_hours * plot.width(); };
 
     // Day above the horizon, then deepening twilight down to night.
@@ -117,8 +119,8 @@ void SkyChart::paintEvent(QPaintEvent*) {
             painter.setPen(colours.heading_text);
             const QString label = QString::number(day_.clock_hour_labels[hour]);
             const double half = metrics.horizontalAdvance(label) / 2.0;
-            painter.drawText(QPointF(std::clamp(x - half, 0.0, width() - 2.0 * half), plot.bottom() + 4.0 + metrics.ascent()),
-                             label);
+            const QPointF at(std::clamp(x - half, 0.0, width() - 2.0 * half), plot.bottom() + 4.0 + metrics.ascent());
+            painter.drawText(at, label);
         }
     }
     for (double deg = 0.0; deg <= hi; deg += 30.0) {
@@ -152,11 +154,13 @@ void SkyChart::paintEvent(QPaintEvent*) {
         }
         return path;
     };
-    const QColor moon_colour = with_contrast(colours.dark ? QColor(200, 200, 215) : QColor(90, 90, 110), day_sky, kMarkContrast);
+    const QColor moon_colour =
+        with_contrast(colours.dark ? QColor(200, 200, 215) : QColor(90, 90, 110), day_sky, kMarkContrast);
     painter.setPen(QPen(moon_colour, 1.6, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(curve(day_.moon_altitude_deg));
-    const QColor sun_colour = with_contrast(colours.dark ? QColor(255, 200, 60) : QColor(215, 120, 0), day_sky, kMarkContrast);
+    const QColor sun_colour =
+        with_contrast(colours.dark ? QColor(255, 200, 60) : QColor(215, 120, 0), day_sky, kMarkContrast);
     painter.setPen(QPen(sun_colour, 2.2));
     painter.drawPath(curve(day_.sun_altitude_deg));
 
@@ -172,7 +176,8 @@ void SkyChart::paintEvent(QPaintEvent*) {
     double key_x = plot.left() + 4.0;
     const auto key = [&](const QString& text, const QPen& pen) {
         painter.setPen(pen);
-        painter.drawLine(QPointF(key_x, key_y - metrics.ascent() / 3.0), QPointF(key_x + 12.0, key_y - metrics.ascent() / 3.0));
+        const double line_y = key_y - metrics.ascent() / 3.0;
+        painter.drawLine(QPointF(key_x, line_y), QPointF(key_x + 12.0, line_y));
         painter.setPen(colours.day_text);
         painter.drawText(QPointF(key_x + 15.0, key_y), text);
         key_x += 15.0 + metrics.horizontalAdvance(text) + 10.0;

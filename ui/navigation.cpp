@@ -55,7 +55,9 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
         marks.moon = static_cast<MoonDisc>(static_cast<int>(source.moon_phase));
         marks.moon_lit_fraction = source.moon_lit_fraction;
         marks.moon_waxing = source.moon_waxing;
-        if (!source.named_days.empty()) model.names[static_cast<std::size_t>(day)] = QString::fromStdString(source.named_days.front());
+        if (!source.named_days.empty()) {
+            model.names[static_cast<std::size_t>(day)] = QString::fromStdString(source.named_days.front());
+        }
         if (marks.moon != MoonDisc::None) {
             QString moon = moon_disc_name(marks.moon);
             if (source.blue_moon) moon += QStringLiteral(" (Blue Moon)");
