@@ -67,7 +67,20 @@ int iso_week(std::int64_t day_number) {
     return static_cast<int>((thursday - first) / 7 + 1);
 }
 
-MonthGrid month_grid(clsCalendar& cal) {
+MonthGrid month_grid(clsCalendar& cal) { return month_grid(cal, cal.eclipses_of_year()); }
+
+const YearEclipses& YearEclipseDays::of(clsCalendar& cal) {
+    const PlaceYear key = place_year_of(cal);
+    if (!valid_ || !(key == key_)) {
+        const std::uint64_t faults = cal.fault_count();
+        eclipses_ = cal.eclipses_of_year();
+        key_ = key;
+        valid_ = cal.fault_count() == faults;
+    }
+    return eclipses_;
+}
+
+MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses) {
     MonthGrid grid;
     const std::int32_t kept_day = cal.Tag();
     cal.setTag(1);
@@ -79,7 +92,6 @@ MonthGrid month_grid(clsCalendar& cal) {
     for (int i = 0; i < 7; ++i) grid.weekday_names[static_cast<std::size_t>(i)] = cal.Wochentag_Name(i);
     const auto first_day = static_cast<std::int32_t>(cal.JD());
     const std::int32_t days = cal.MonatsTage(grid.month);
-    const YearEclipses eclipses = cal.eclipses_of_year();
     for (std::int32_t day = 1; day <= days; ++day) {
         MonthGridDay& entry = grid.days.emplace_back();
         entry.day_number = first_day + day - 1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/clsCalendar.h"
+#include "report/sky_samples.h"
 
 namespace vespera::report {
 
@@ -55,5 +56,19 @@ struct MonthGrid {
 
 // The engine's month; the engine's day is put back afterwards.
 MonthGrid month_grid(clsCalendar& cal);
+// The same with the engine's year's eclipses at hand (YearEclipseDays).
+MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses);
+
+// A year's eclipses at one place, kept until year or place change: their
+// local circumstances take longer than the rest of a month together.
+class YearEclipseDays {
+public:
+    const YearEclipses& of(clsCalendar& cal);
+
+private:
+    bool valid_ = false;
+    PlaceYear key_;
+    YearEclipses eclipses_;
+};
 
 } // namespace vespera::report

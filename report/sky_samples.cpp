@@ -77,12 +77,18 @@ std::vector<double> day_lengths_of_year(clsCalendar& cal) {
     return hours;
 }
 
+PlaceYear place_year_of(const clsCalendar& cal) {
+    return {cal.Jahr(), cal.Longitude(), cal.Latitude(), cal.Zeitzone_Offset(), cal.Zeitzone()};
+}
+
 const std::vector<double>& YearDayLengths::of(clsCalendar& cal) {
-    const Key key{cal.Jahr(), cal.Longitude(), cal.Latitude(), cal.Zeitzone_Offset(), cal.Zeitzone()};
+    const PlaceYear key = place_year_of(cal);
     if (!valid_ || !(key == key_)) {
+        const std::uint64_t faults = cal.fault_count();
         hours_ = day_lengths_of_year(cal);
         key_ = key;
-        valid_ = true;
+        // After a fault the next call counts again.
+        valid_ = cal.fault_count() == faults;
     }
     return hours_;
 }

@@ -36,22 +36,26 @@ SkyDay sky_of_day(clsCalendar& cal, int samples);
 // 1 January first, as the day report counts them.
 std::vector<double> day_lengths_of_year(clsCalendar& cal);
 
+// The engine's year at its place and on its clock: what a year's tables of
+// the sky depend on.
+struct PlaceYear {
+    std::int32_t year = 0;
+    double longitude_deg = 0.0;
+    double latitude_deg = 0.0;
+    float offset_hours = 0.0f;
+    std::string zone;
+    bool operator==(const PlaceYear&) const = default;
+};
+PlaceYear place_year_of(const clsCalendar& cal);
+
 // The day lengths of one year at one place, kept until year or place change.
 class YearDayLengths {
 public:
     const std::vector<double>& of(clsCalendar& cal);
 
 private:
-    struct Key {
-        std::int32_t year = 0;
-        double longitude_deg = 0.0;
-        double latitude_deg = 0.0;
-        float offset_hours = 0.0f;
-        std::string zone;
-        bool operator==(const Key&) const = default;
-    };
     bool valid_ = false;
-    Key key_;
+    PlaceYear key_;
     std::vector<double> hours_;
 };
 

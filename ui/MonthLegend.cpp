@@ -140,7 +140,22 @@ int MonthLegend::heightForWidth(int width) const { return layout(width, nullptr)
 
 QSize MonthLegend::sizeHint() const { return {420, heightForWidth(420)}; }
 
+void MonthLegend::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) picture_stale_ = true;
+    QWidget::changeEvent(event);
+}
+
 void MonthLegend::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (picture_stale_ || picture_.size() != pixels) {
+        picture_ = QPixmap(pixels);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::transparent);
+        QPainter picture(&picture_);
+        (void)layout(width(), &picture);
+        picture_stale_ = false;
+    }
     QPainter painter(this);
-    (void)layout(width(), &painter);
+    painter.drawPixmap(0, 0, picture_);
 }

@@ -15,6 +15,7 @@
 #include "engine/clsCalendar.h"
 #include "report/holiday_categories.h"
 #include "report/report.h"
+#include "report/month_grid.h"
 #include "report/sky_samples.h"
 #include "engine/place_search.h"
 #include "ui/export_dialog.h"
@@ -223,6 +224,7 @@ private:
     vespera::report::CategorySet list_categories_ = vespera::report::kStatutoryDays;
     Report report_ = DayReport;
     vespera::report::YearDayLengths day_lengths_;
+    vespera::report::YearEclipseDays year_eclipses_;
     QString sky_key_; // the day and place the chart shows
     vespera::report::SkyDay sky_day_;
 

@@ -27,7 +27,7 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     const std::int32_t shown_month = cal.Monat();
     const std::int32_t shown_year = cal.Jahr();
 
-    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal);
+    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_eclipses_.of(cal));
     MonthModel model;
     model.first_weekday = grid.first_weekday;
     model.days = static_cast<int>(std::min(grid.days.size(), model.marks.size() - 1));
