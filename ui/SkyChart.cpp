@@ -24,13 +24,14 @@ QString degrees_text(double value_deg) {
     return QString::number(static_cast<long>(std::lround(value_deg))).replace(u'-', QChar(0x2212)) + QChar(0xB0);
 }
 
-} // namespace
-
+// "13:08 Uhr" from hours of the clock.
 QString clock_text(double hours) {
     int minutes = static_cast<int>(std::lround(hours * 60.0));
     minutes = std::clamp(minutes, 0, 24 * 60 - 1);
     return QStringLiteral("%1:%2 Uhr").arg(minutes / 60, 2, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
 }
+
+} // namespace
 
 SkyChart::SkyChart(QWidget* parent) : QWidget(parent) {
     setObjectName("picHimmel");

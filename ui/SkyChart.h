@@ -37,6 +37,3 @@ private:
     vespera::report::SkyDay day_;
     std::optional<double> now_hours_;
 };
-
-// "13:08 Uhr" from hours of the clock.
-QString clock_text(double hours);
