@@ -60,6 +60,29 @@ TEST(ReportSky, BerlinAtTheSolstices) {
     EXPECT_NEAR(static_cast<double>(longest), 172.0, 1.0); // 21 June 2024 is day 173
 }
 
+// The days of the clock changes: 23 and 25 hours, the hours labelled as the
+// clock shows them (02:00 skipped in March, 02:00 twice in October).
+TEST(ReportSky, ClockChangeDaysKeepTheClocksHours) {
+    struct Case {
+        int month, day;
+        double span_hours;
+        std::vector<int> first_labels;
+    };
+    const Case cases[] = {
+        {3, 30, 23.0, {0, 1, 3, 4}},
+        {10, 26, 25.0, {0, 1, 2, 2, 3}},
+        {6, 21, 24.0, {0, 1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        clsCalendar cal = berlin(2025, c.month, c.day);
+        const vespera::report::SkyDay sky = vespera::report::sky_of_day(cal, 25);
+        EXPECT_DOUBLE_EQ(sky.span_hours, c.span_hours) << c.month;
+        ASSERT_EQ(sky.clock_hour_labels.size(), static_cast<std::size_t>(c.span_hours) + 1) << c.month;
+        EXPECT_TRUE(std::equal(c.first_labels.begin(), c.first_labels.end(), sky.clock_hour_labels.begin())) << c.month;
+        EXPECT_EQ(sky.clock_hour_labels.back(), 24) << c.month;
+    }
+}
+
 // July 2025 (USNO phases of the Moon, UT): first quarter 2 Jul 19:30, full
 // 10 Jul 20:37, last quarter 18 Jul 00:37, new 24 Jul 19:11; in Berlin the
 // same days. The disc at local noon is lit about half at the quarters.
