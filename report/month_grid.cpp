@@ -1,5 +1,6 @@
 #include "report/month_grid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <variant>
@@ -113,8 +114,10 @@ MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses) {
         MonthGridDay& entry = grid.days[static_cast<std::size_t>(index)];
         add_moon_disc(cal, entry, quarter.quarter == 1 ? MoonPhase::FirstQuarter : MoonPhase::LastQuarter);
         const double local = cal.local_jd_at(quarter.jd_ut) + 0.5;
-        const auto minutes = static_cast<int>(std::floor((local - std::floor(local)) * 1440.0 + 0.5)) % 1440;
-        char text[16];
+        // A quarter in the day's last half minute stays on its day, as 23:59.
+        const int minutes =
+            std::clamp(static_cast<int>(std::floor((local - std::floor(local)) * 1440.0 + 0.5)), 0, 1439);
+        char text[32];
         std::snprintf(text, sizeof text, "um %02d:%02d Uhr", minutes / 60, minutes % 60);
         entry.moon_time = text;
     }

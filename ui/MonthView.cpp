@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/month_grid.h"
 #include "ui/month_view_accessible.h"
 
 namespace {
@@ -31,14 +32,8 @@ QFont pixel_font(const QFont& base, double pixels) {
 } // namespace
 
 QString moon_disc_name(MoonDisc disc) {
-    switch (disc) {
-    case MoonDisc::New: return QStringLiteral("Neumond");
-    case MoonDisc::FirstQuarter: return QStringLiteral("Erstes Viertel");
-    case MoonDisc::Full: return QStringLiteral("Vollmond");
-    case MoonDisc::LastQuarter: return QStringLiteral("Letztes Viertel");
-    case MoonDisc::None: break;
-    }
-    return {};
+    using vespera::report::MoonPhase;
+    return QString::fromStdString(vespera::report::moon_phase_name(static_cast<MoonPhase>(static_cast<int>(disc))));
 }
 
 void draw_moon_disc(QPainter& painter, QPointF centre, double radius, double fraction, bool lit_right,

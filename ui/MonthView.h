@@ -7,6 +7,7 @@
 
 #include "ui/month_colours.h"
 
+// In the order of vespera::report::MoonPhase.
 enum class MoonDisc { None, New, FirstQuarter, Full, LastQuarter };
 
 struct MonthMarks {
