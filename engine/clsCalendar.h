@@ -24,6 +24,10 @@
 #include "engine/school_holidays.h"
 #include "engine/zone.h"
 
+namespace vespera {
+struct Crossings;
+}
+
 class clsCalendar {
 public:
     using Variant = std::variant<std::monostate, std::string, std::int32_t>;
@@ -207,6 +211,37 @@ public:
     // ---- moon distance (moon_distance.cpp) -------------------------------
     double MondEntfernung();
 
+    // ---- the sky of the engine's day (sky.cpp) ---------------------------
+    // The engine's local day as a span of universal time: 23 or 25 hours
+    // across a clock change.
+    struct DaySpan {
+        double start_jd_ut = 0.0;
+        double hours = 24.0;
+    };
+    DaySpan local_day_span();
+    // The place's wall clock at an instant, as a local Julian Day (midnight
+    // at .5), and back (a skipped or doubled hour as the zone reads it).
+    double local_jd_at(double jd_ut);
+    double jd_ut_of_local(double local_jd);
+    // At the engine's place: the Sun's centre (geometric, no refraction) and
+    // the Moon's centre as seen from the place itself (topocentric), degrees.
+    double sun_altitude_deg_at(double jd_ut);
+    double moon_altitude_deg_at(double jd_ut);
+    // The Moon's lit fraction (0 new .. 1 full) and whether it is growing.
+    double moon_lit_fraction_at(double jd_ut);
+    bool moon_waxing_at(double jd_ut);
+    // Hours of the Sun above the rise threshold on a local day, counted as
+    // Tageslaenge counts them (rise_set.cpp).
+    double day_length_hours(std::int32_t day_number);
+    // First (quarter 1) and last (quarter 3) quarters whose instant falls on
+    // a local day of the engine's month, in order.
+    struct QuarterDay {
+        std::int32_t day_number = 0;
+        int quarter = 1;
+        double jd_ut = 0.0;
+    };
+    std::vector<QuarterDay> moon_quarters_of_month();
+
 private:
     // Every plain field of the engine. The member guard copies this struct
     // before a call and puts it back on a fault.
@@ -317,6 +352,10 @@ private:
     };
     static LocalDay fixed_offset_day(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours);
     LocalDay current_local_day() const;
+    LocalDay local_day_of(std::int32_t day_number) const;
+    // The rise and set search over one local day (threshold index 1..4).
+    vespera::Crossings day_crossings(bool moon, std::size_t threshold_index, const LocalDay& day,
+                                     double longitude_deg, double latitude_deg);
     double clock_hours_of(const LocalDay& day, double elapsed_hours) const;
     std::string day_event(bool moon, std::int16_t event_code, const LocalDay& day, double longitude_deg,
                           double latitude_deg);

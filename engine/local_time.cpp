@@ -17,15 +17,17 @@ const vespera::Zone& clsCalendar::zone() const {
     return *german_zone_;
 }
 
-clsCalendar::LocalDay clsCalendar::current_local_day() const {
-    // Local midnight at the start and at the end of the engine's day; across a
-    // clock change the day lasts 23 or 25 hours.
+clsCalendar::LocalDay clsCalendar::current_local_day() const { return local_day_of(f_.JD); }
+
+clsCalendar::LocalDay clsCalendar::local_day_of(std::int32_t day_number) const {
+    // Local midnight at the start and at the end of the day; across a clock
+    // change the day lasts 23 or 25 hours.
     const vespera::Zone& z = zone();
-    const double start_offset = z.at_local(static_cast<double>(f_.JD) - 0.5).hours;
-    const double end_offset = z.at_local(static_cast<double>(f_.JD) + 0.5).hours;
+    const double start_offset = z.at_local(static_cast<double>(day_number) - 0.5).hours;
+    const double end_offset = z.at_local(static_cast<double>(day_number) + 0.5).hours;
     LocalDay day;
     // The day number less 2400001 is the MJD of local midnight, exactly.
-    day.midnight_mjd_ut = static_cast<double>(std::int64_t{f_.JD} - 2400001) - start_offset / 24.0;
+    day.midnight_mjd_ut = static_cast<double>(std::int64_t{day_number} - 2400001) - start_offset / 24.0;
     day.span_hours = 24.0 + start_offset - end_offset;
     day.offset_at_midnight_hours = start_offset;
     day.offset_at_end_hours = end_offset;

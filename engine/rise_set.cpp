@@ -66,13 +66,9 @@ double accurate_height_deg(bool moon, std::size_t threshold_index, double jd_ut,
                            double latitude_deg) {
     const double table_deg = (moon ? kMoonThreshold_rad : kSunThreshold_rad)[threshold_index] / kLatitudeRadPerDeg;
     if (!moon) return vespera::sun_altitude_deg(jd_ut, longitude_deg, latitude_deg) - table_deg;
-    const vespera::MoonApparent m = vespera::moon_apparent(vespera::jde_of(jd_ut));
-    const double sidereal_deg = vespera::greenwich_mean_sidereal_deg(jd_ut - vespera::kJ2000_jd) +
-                                m.nutation_longitude_deg * vespera::cos_deg(m.true_obliquity_deg);
-    const double altitude =
-        vespera::altitude_deg(sidereal_deg + longitude_deg - m.right_ascension_deg, m.declination_deg, latitude_deg);
+    const vespera::MoonHorizon m = vespera::moon_horizon(jd_ut, longitude_deg, latitude_deg);
     const double threshold_deg = threshold_index == 1 ? 0.7275 * m.horizontal_parallax_deg - 0.5667 : table_deg;
-    return altitude - threshold_deg;
+    return m.geocentric_altitude_deg - threshold_deg;
 }
 
 // The sine of the altitude of the Sun or the Moon at an instant (MJD of UT).
@@ -166,9 +162,8 @@ double clsCalendar::AltitudeSamples::at(int hour) {
 
 // ---- one day's events -------------------------------------------------------
 
-std::string clsCalendar::day_event(bool moon, std::int16_t event_code, const LocalDay& day,
-                                   double longitude_deg, double latitude_deg) {
-    const std::size_t j = threshold_index(event_code, !moon);
+vespera::Crossings clsCalendar::day_crossings(bool moon, std::size_t j, const LocalDay& day, double longitude_deg,
+                                             double latitude_deg) {
     AltitudeSamples& samples = altitude_samples(moon, day.midnight_mjd_ut, longitude_deg, latitude_deg);
     const double threshold = std::sin((moon ? kMoonThreshold_rad : kSunThreshold_rad)[j]);
     const auto sample = [&](int hour) { return samples.at(hour) - threshold; };
@@ -176,7 +171,24 @@ std::string clsCalendar::day_event(bool moon, std::int16_t event_code, const Loc
         return accurate_height_deg(moon, j, vespera::kJdOfMjdZero + day.midnight_mjd_ut + hours / 24.0, longitude_deg,
                                    latitude_deg);
     };
-    const vespera::Crossings found = vespera::find_crossings(sample, day.span_hours, probe, kNearThreshold);
+    return vespera::find_crossings(sample, day.span_hours, probe, kNearThreshold);
+}
+
+double clsCalendar::day_length_hours(std::int32_t day_number) {
+    return guarded("day_length_hours", 0.0, [&] {
+        if (!std::isfinite(f_.Longitude) || !std::isfinite(f_.Latitude)) raise_fault(FaultCode::InvalidCall);
+        const LocalDay day = local_day_of(day_number);
+        return vespera::hours_above(day_crossings(false, 1, day, f_.Longitude, f_.Latitude), day.span_hours);
+    });
+}
+
+std::string clsCalendar::day_event(bool moon, std::int16_t event_code, const LocalDay& day,
+                                   double longitude_deg, double latitude_deg) {
+    const std::size_t j = threshold_index(event_code, !moon);
+    const vespera::Crossings found = day_crossings(moon, j, day, longitude_deg, latitude_deg);
+    AltitudeSamples& samples = altitude_samples(moon, day.midnight_mjd_ut, longitude_deg, latitude_deg);
+    const double threshold = std::sin((moon ? kMoonThreshold_rad : kSunThreshold_rad)[j]);
+    const auto sample = [&](int hour) { return samples.at(hour) - threshold; };
 
     if (!moon && event_code == kDayLengthCode) return hrsmin(vespera::hours_above(found, day.span_hours), false);
     if (!moon && event_code == kCulminationCode) {

@@ -5,6 +5,9 @@
 #include <cstdint>
 
 #include "ephemeris/angles.h"
+#include "ephemeris/moon.h"
+#include "ephemeris/root_finding.h"
+#include "ephemeris/sun.h"
 
 namespace vespera {
 namespace {
@@ -53,8 +56,7 @@ LunarPhase lunar_phase(double k, bool full_moon) {
     const double t2 = t * t;
     const double t3 = t2 * t;
     const double t4 = t3 * t;
-    const double mean_jde = 2451550.09765 + 29.530588853 * k + 0.0001337 * t2 - 0.00000015 * t3 +
-                            0.00000000073 * t4;
+    const double mean_jde = mean_lunar_phase_jde(k);
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t2;
     const double m = (2.5534 + 29.10535669 * k - 0.0000218 * t2 - 0.00000011 * t3) * kRadPerDeg;
     const double mp = (201.5643 + 385.816935 * k + 0.0107438 * t2 + 0.00001239 * t3 - 0.000000058 * t4) * kRadPerDeg;
@@ -105,6 +107,31 @@ double nearest_lunation(double jde, bool full_moon) {
         if (std::fabs(jde - lunar_phase(neighbour, full_moon).jde) < std::fabs(off)) best = neighbour;
     }
     return best;
+}
+
+double mean_lunar_phase_jde(double k) {
+    const double t = k / 1236.85;
+    const double t2 = t * t;
+    return 2451550.09765 + 29.530588853 * k + 0.0001337 * t2 - 0.00000015 * t2 * t + 0.00000000073 * t2 * t2;
+}
+
+double lunar_quarter_jde(double quarter_k) {
+    const double mean_jde = mean_lunar_phase_jde(quarter_k);
+    const double target_deg = quarter_k - std::floor(quarter_k) < 0.5 ? 90.0 : 270.0;
+    // The elongation past the target, within -180..180: it grows by about
+    // 12 degrees a day, and the true quarter lies within a day of the mean.
+    const auto past_target = [&](double jde) {
+        const double moon_deg = moon_apparent(jde).longitude_deg;
+        const double sun_deg = apparent_sun(jde).longitude_deg;
+        return reduce_degrees(moon_deg - sun_deg - target_deg + 180.0) - 180.0;
+    };
+    const double a = mean_jde - kQuarterFromMean_days;
+    const double b = mean_jde + kQuarterFromMean_days;
+    const double fa = past_target(a);
+    const double fb = past_target(b);
+    if (!(fa < 0.0 && fb > 0.0)) return mean_jde;
+    constexpr double kTolerance_days = 1.0 / 1440.0;
+    return zero_between(past_target, a, fa, b, fb, kTolerance_days, 40);
 }
 
 } // namespace vespera

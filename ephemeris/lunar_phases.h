@@ -24,4 +24,17 @@ bool may_be_eclipsed(const LunarPhase& phase);
 // not finite or lies beyond a billion days.
 double nearest_lunation(double jde, bool full_moon);
 
+// The mean phase of 49.1 for any k (whole: new moon, + 0.25 first quarter,
+// + 0.5 full moon, + 0.75 last quarter).
+double mean_lunar_phase_jde(double k);
+
+// The true quarter lies within this many days of its mean phase.
+inline constexpr double kQuarterFromMean_days = 1.5;
+
+// First quarter (quarter_k = k + 0.25) or last quarter (k + 0.75) of
+// lunation k, dynamical time: the instant at which the Moon's apparent
+// longitude (ch. 47) leads the Sun's (ch. 25) by 90 or 270 degrees, as
+// Meeus defines the phases (ch. 49), searched from the mean phase of 49.1.
+double lunar_quarter_jde(double quarter_k);
+
 } // namespace vespera

@@ -163,18 +163,43 @@ MoonApparent moon_apparent(double jde) {
     return moon;
 }
 
-double moon_phase_angle_deg(double jde) {
+namespace {
+
+// 48.4 reduced to [0, 360): from 180 at new moon down through 0 at full moon.
+double phase_angle_turn_deg(double jde) {
     const MoonArguments a = moon_arguments(centuries_since_j2000(jde));
     const double d = a.mean_elongation_deg;
     const double m = a.sun_mean_anomaly_deg;
     const double mp = a.moon_mean_anomaly_deg;
     const double i_deg = 180.0 - d - 6.289 * sin_deg(mp) + 2.100 * sin_deg(m) - 1.274 * sin_deg(2.0 * d - mp) -
                          0.658 * sin_deg(2.0 * d) - 0.214 * sin_deg(2.0 * mp) - 0.110 * sin_deg(d);
+    return reduce_degrees(i_deg);
+}
+
+} // namespace
+
+double moon_phase_angle_deg(double jde) {
     // 48.4 runs from 180 down to -180 over a lunation; the phase angle is its size.
-    const double reduced_deg = reduce_degrees(i_deg);
+    const double reduced_deg = phase_angle_turn_deg(jde);
     return reduced_deg > 180.0 ? 360.0 - reduced_deg : reduced_deg;
 }
 
 double moon_illuminated_fraction(double jde) { return (1.0 + cos_deg(moon_phase_angle_deg(jde))) / 2.0; }
+
+MoonHorizon moon_horizon(double jd_ut, double longitude_deg, double latitude_deg) {
+    const MoonApparent m = moon_apparent(jde_of(jd_ut));
+    // Apparent sidereal time, to match the apparent right ascension (ch. 12).
+    const double sidereal_deg = greenwich_mean_sidereal_deg(jd_ut - kJ2000_jd) +
+                                m.nutation_longitude_deg * cos_deg(m.true_obliquity_deg);
+    return {altitude_deg(sidereal_deg + longitude_deg - m.right_ascension_deg, m.declination_deg, latitude_deg),
+            m.horizontal_parallax_deg};
+}
+
+double moon_topocentric_altitude_deg(const MoonHorizon& moon) {
+    const double h = moon.geocentric_altitude_deg * kRadPerDeg;
+    return std::atan2(std::sin(h) - sin_deg(moon.horizontal_parallax_deg), std::cos(h)) / kRadPerDeg;
+}
+
+bool moon_waxing(double jde) { return phase_angle_turn_deg(jde) <= 180.0; }
 
 } // namespace vespera

@@ -48,5 +48,19 @@ MoonApparent moon_apparent(double jde);
 // moves i by under 0.01 degree.
 double moon_phase_angle_deg(double jde);
 double moon_illuminated_fraction(double jde);
+// The Moon's centre over the horizon of a place, seen from the Earth's
+// centre, with the horizontal parallax that separates it from the view of
+// the place itself.
+struct MoonHorizon {
+    double geocentric_altitude_deg;
+    double horizontal_parallax_deg;
+};
+MoonHorizon moon_horizon(double jd_ut, double longitude_deg, double latitude_deg);
+// The altitude of the Moon's centre seen from the place, the Earth taken as
+// a sphere (Meeus ch. 40): tan h' = (sin h - sin pi) / cos h.
+double moon_topocentric_altitude_deg(const MoonHorizon& moon);
+
+// Whether the lit part grows: from new moon to full moon.
+bool moon_waxing(double jde);
 
 } // namespace vespera

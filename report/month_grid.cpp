@@ -1,8 +1,12 @@
 #include "report/month_grid.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <variant>
 
 #include "engine/date_math.h"
+#include "ephemeris/calendar.h"
 #include "report/holiday_categories.h"
 
 namespace vespera::report {
@@ -36,9 +40,48 @@ void add_holiday_marks(const clsCalendar& cal, MonthGridDay& entry) {
     }
 }
 
+// A phase on a day: the Moon's lit part at local noon of that day.
+void add_moon_disc(clsCalendar& cal, MonthGridDay& entry, MoonPhase phase) {
+    entry.moon_phase = phase;
+    const double noon_jd_ut = cal.jd_ut_of_local(static_cast<double>(entry.day_number));
+    entry.moon_lit_fraction = cal.moon_lit_fraction_at(noon_jd_ut);
+    entry.moon_waxing = cal.moon_waxing_at(noon_jd_ut);
+}
+
 } // namespace
 
-MonthGrid month_grid(clsCalendar& cal) {
+std::string moon_phase_name(MoonPhase phase) {
+    switch (phase) {
+    case MoonPhase::New: return "Neumond";
+    case MoonPhase::FirstQuarter: return "Erstes Viertel";
+    case MoonPhase::Full: return "Vollmond";
+    case MoonPhase::LastQuarter: return "Letztes Viertel";
+    case MoonPhase::None: break;
+    }
+    return {};
+}
+
+int iso_week(std::int64_t day_number) {
+    // The week belongs to the year of its Thursday.
+    const std::int64_t thursday = day_number - weekday_index(day_number) + 3;
+    const std::int64_t first = vespera::day_number(civil_date(thursday).year, 1, 1);
+    return static_cast<int>((thursday - first) / 7 + 1);
+}
+
+MonthGrid month_grid(clsCalendar& cal) { return month_grid(cal, cal.eclipses_of_year()); }
+
+const YearEclipses& YearEclipseDays::of(clsCalendar& cal) {
+    const PlaceYear key = place_year_of(cal);
+    if (!valid_ || !(key == key_)) {
+        const std::uint64_t faults = cal.fault_count();
+        eclipses_ = cal.eclipses_of_year();
+        key_ = key;
+        valid_ = cal.fault_count() == faults;
+    }
+    return eclipses_;
+}
+
+MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses) {
     MonthGrid grid;
     const std::int32_t kept_day = cal.Tag();
     cal.setTag(1);
@@ -50,7 +93,6 @@ MonthGrid month_grid(clsCalendar& cal) {
     for (int i = 0; i < 7; ++i) grid.weekday_names[static_cast<std::size_t>(i)] = cal.Wochentag_Name(i);
     const auto first_day = static_cast<std::int32_t>(cal.JD());
     const std::int32_t days = cal.MonatsTage(grid.month);
-    const YearEclipses eclipses = cal.eclipses_of_year();
     for (std::int32_t day = 1; day <= days; ++day) {
         MonthGridDay& entry = grid.days.emplace_back();
         entry.day_number = first_day + day - 1;
@@ -63,6 +105,24 @@ MonthGrid month_grid(clsCalendar& cal) {
         for (const LunarEclipseDay& e : eclipses.lunar) entry.lunar_eclipse |= e.day_number == entry.day_number;
         if (entry.full_moon) entry.moon_time = cal.IstVollmond_Info(entry.day_number);
         if (entry.new_moon) entry.moon_time = cal.IstNeumond_Info(entry.day_number);
+        if (entry.full_moon) add_moon_disc(cal, entry, MoonPhase::Full);
+        if (entry.new_moon) add_moon_disc(cal, entry, MoonPhase::New);
+    }
+    for (const clsCalendar::QuarterDay& quarter : cal.moon_quarters_of_month()) {
+        const std::int64_t index = std::int64_t{quarter.day_number} - first_day;
+        if (index < 0 || index >= static_cast<std::int64_t>(grid.days.size())) continue;
+        MonthGridDay& entry = grid.days[static_cast<std::size_t>(index)];
+        add_moon_disc(cal, entry, quarter.quarter == 1 ? MoonPhase::FirstQuarter : MoonPhase::LastQuarter);
+        const double local = cal.local_jd_at(quarter.jd_ut) + 0.5;
+        // A quarter in the day's last half minute stays on its day, as 23:59.
+        const int minutes =
+            std::clamp(static_cast<int>(std::floor((local - std::floor(local)) * 1440.0 + 0.5)), 0, 1439);
+        char text[32];
+        std::snprintf(text, sizeof text, "um %02d:%02d Uhr", minutes / 60, minutes % 60);
+        entry.moon_time = text;
+    }
+    for (std::size_t row = 0; row < grid.iso_weeks.size(); ++row) {
+        grid.iso_weeks[row] = iso_week(first_day - grid.first_weekday + 7 * static_cast<std::int64_t>(row));
     }
     cal.setTag(kept_day);
     return grid;

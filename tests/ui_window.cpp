@@ -215,9 +215,12 @@ QPalette dark_palette() {
 TEST(Window, ReportTextMeetsAaContrastInLightAndDark) {
     using vespera::ui::contrast_ratio;
     // Published: black on white 21:1; #767676 on white 4.54:1, the lightest
-    // grey that passes AA (WebAIM).
+    // grey that passes AA, #777777 just fails (WebAIM); the weekday headings'
+    // old grey 190 on 236 gave 1.57:1.
     EXPECT_NEAR(contrast_ratio(Qt::black, Qt::white), 21.0, 1e-9);
     EXPECT_NEAR(contrast_ratio(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.005);
+    EXPECT_NEAR(contrast_ratio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.005);
+    EXPECT_NEAR(contrast_ratio(QColor(190, 190, 190), QColor(236, 236, 236)), 1.57, 0.005);
     const QPalette light = QApplication::style()->standardPalette();
     for (const QPalette& palette : {light, dark_palette()}) {
         const InfoPanel::Colours colours = InfoPanel::colours(palette);

@@ -205,5 +205,37 @@ int main(int argc, char* argv[]) {
     save_pdf("holidays_2025_berlin.pdf", "actListePdf");
     click(window, "cmdDaten(0)");
     save_pdf("day_report_berlin.pdf", "actListePdf");
+
+    // The sky of the day at the solstices in Berlin, a dark desktop, and the
+    // grid's sizes at the smallest and a large window.
+    city->setCurrentIndex(city->findText(QStringLiteral("Berlin")));
+    const auto show_day = [&](int day, int month, int year) {
+        window.ZeichneMonat(month, year);
+        emit window.findChild<MonthView*>("picMonat")->dayPressed(day);
+    };
+    show_day(21, 6, 2025);
+    save("sky_berlin_2025-06-21");
+    show_day(21, 12, 2025);
+    save("sky_berlin_2025-12-21");
+    city->setCurrentIndex(city->findText(QStringLiteral("M\u00fcnchen")));
+    show_day(15, 8, 2025);
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(55, 55, 58));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(60, 130, 220));
+    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    QApplication::setPalette(dark);
+    save("august_2025_bayern_dark");
+    QApplication::setPalette(light);
+    window.resize(1024, 640);
+    save("august_2025_bayern_1024x640");
+    window.resize(1600, 1000);
+    save("august_2025_bayern_1600x1000");
     return 0;
 }

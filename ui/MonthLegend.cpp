@@ -6,7 +6,10 @@
 
 namespace {
 
-enum class Sample { Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon };
+enum class Sample {
+    Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon, Quarter, BlueMoon, SolarEclipse, LunarEclipse,
+    Week, Today, Selected
+};
 
 struct Entry {
     Sample sample;
@@ -20,16 +23,24 @@ constexpr Entry kEntries[] = {
     {Sample::SchoolHoliday, "Schulferien"},
     {Sample::FullMoon, "Vollmond"},
     {Sample::NewMoon, "Neumond"},
+    {Sample::Quarter, "Erstes/Letztes Viertel"},
+    {Sample::BlueMoon, "Blue Moon"},
+    {Sample::SolarEclipse, "Sonnenfinsternis"},
+    {Sample::LunarEclipse, "Mondfinsternis"},
+    {Sample::Week, "Kalenderwoche (ISO)"},
+    {Sample::Today, "heute"},
+    {Sample::Selected, "gewählter Tag"},
 };
 
-constexpr int kSampleWidth = 16;
-constexpr int kGap = 6;      // between sample and text
-constexpr int kSpacing = 14; // between entries
+constexpr int kSampleWidth = 18;
+constexpr int kGap = 5;      // between sample and text
+constexpr int kSpacing = 12; // between entries
 
-void draw_sample(QPainter& painter, Sample sample, const QRect& box, const QFont& font) {
+void draw_sample(QPainter& painter, Sample sample, const QRect& box, const QFont& font, const MonthColours& colours) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QPointF centre = QRectF(box).center();
+    const double radius = std::min(6.0, box.height() / 2.0 - 1.0);
     switch (sample) {
     case Sample::Statutory:
     case Sample::Regional: {
@@ -37,28 +48,50 @@ void draw_sample(QPainter& painter, Sample sample, const QRect& box, const QFont
         number.setBold(sample == Sample::Statutory);
         number.setItalic(sample == Sample::Regional);
         painter.setFont(number);
-        painter.setPen(sample == Sample::Statutory ? month_colours::statutory() : month_colours::regional());
+        painter.setPen(sample == Sample::Statutory ? colours.statutory : colours.regional);
         painter.drawText(box, Qt::AlignCenter, QStringLiteral("7"));
         break;
     }
     case Sample::NamedDay:
         painter.setPen(Qt::NoPen);
-        painter.setBrush(month_colours::named_day());
+        painter.setBrush(colours.named_day);
         painter.drawEllipse(centre, 2.5, 2.5);
         break;
     case Sample::SchoolHoliday:
-        painter.fillRect(box.adjusted(1, 2, -1, -2), month_colours::school_holiday());
-        painter.setPen(QColor(200, 190, 150));
+        painter.fillRect(box.adjusted(1, 2, -1, -2), colours.school_holiday);
+        painter.setPen(colours.grid_line);
         painter.drawRect(box.adjusted(1, 2, -2, -3));
         break;
-    case Sample::FullMoon:
-    case Sample::NewMoon: {
-        const QColor colour = sample == Sample::FullMoon ? month_colours::full_moon() : month_colours::new_moon();
-        painter.setPen(QPen(sample == Sample::FullMoon ? QColor(150, 150, 150) : colour, 1));
-        painter.setBrush(colour);
-        painter.drawEllipse(centre, 5.0, 5.0);
+    case Sample::FullMoon: draw_moon_disc(painter, centre, radius, 1.0, true, colours); break;
+    case Sample::NewMoon: draw_moon_disc(painter, centre, radius, 0.0, true, colours); break;
+    case Sample::Quarter: draw_moon_disc(painter, centre, radius, 0.5, true, colours); break;
+    case Sample::BlueMoon:
+        draw_moon_disc(painter, centre, radius * 0.75, 1.0, true, colours);
+        painter.setPen(QPen(colours.blue_moon, 1.5));
+        painter.drawEllipse(centre, radius, radius);
         break;
-    }
+    case Sample::SolarEclipse:
+        painter.setPen(QPen(colours.corona, 1.5));
+        painter.setBrush(colours.eclipsed_sun);
+        painter.drawEllipse(centre, radius * 0.8, radius * 0.8);
+        break;
+    case Sample::LunarEclipse:
+        painter.setPen(QPen(colours.moon_outline, 1.0));
+        painter.setBrush(colours.eclipsed_moon);
+        painter.drawEllipse(centre, radius * 0.8, radius * 0.8);
+        break;
+    case Sample::Week:
+        painter.fillRect(box, colours.week_ground);
+        painter.setFont(font);
+        painter.setPen(colours.week_text);
+        painter.drawText(box, Qt::AlignCenter, QStringLiteral("KW"));
+        break;
+    case Sample::Today:
+    case Sample::Selected:
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(sample == Sample::Today ? colours.today : colours.selected, 2));
+        painter.drawRect(box.adjusted(2, 2, -3, -3));
+        break;
     }
     painter.restore();
 }
@@ -79,6 +112,7 @@ MonthLegend::MonthLegend(QWidget* parent) : QWidget(parent) {
 int MonthLegend::layout(int width, QPainter* painter) const {
     const QFontMetrics metrics = fontMetrics();
     const int line = std::max(metrics.height(), 14) + 2;
+    const MonthColours colours = painter != nullptr ? month_colours_of(palette()) : MonthColours{};
     int x = 0;
     int y = 0;
     for (const Entry& entry : kEntries) {
@@ -90,8 +124,9 @@ int MonthLegend::layout(int width, QPainter* painter) const {
             y += line;
         }
         if (painter != nullptr) {
-            draw_sample(*painter, entry.sample, QRect(x, y, kSampleWidth, line), font());
-            painter->setPen(palette().color(QPalette::WindowText));
+            draw_sample(*painter, entry.sample, QRect(x, y, kSampleWidth, line), font(), colours);
+            painter->setPen(with_contrast(palette().color(QPalette::WindowText), palette().color(QPalette::Window),
+                                          kTextContrast));
             painter->setFont(font());
             painter->drawText(QRect(x + kSampleWidth + kGap, y, entry_width - kSampleWidth - kGap, line),
                               Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -105,7 +140,22 @@ int MonthLegend::heightForWidth(int width) const { return layout(width, nullptr)
 
 QSize MonthLegend::sizeHint() const { return {420, heightForWidth(420)}; }
 
+void MonthLegend::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) picture_stale_ = true;
+    QWidget::changeEvent(event);
+}
+
 void MonthLegend::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (picture_stale_ || picture_.size() != pixels) {
+        picture_ = QPixmap(pixels);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::transparent);
+        QPainter picture(&picture_);
+        (void)layout(width(), &picture);
+        picture_stale_ = false;
+    }
     QPainter painter(this);
-    (void)layout(width(), &painter);
+    painter.drawPixmap(0, 0, picture_);
 }

@@ -1,6 +1,7 @@
 // picLegende: what the month view's marks mean, in one or two lines under it.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 class MonthLegend : public QWidget {
@@ -15,8 +16,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The legend changes only with size, palette and font: painted once
+    // into a picture, not again with every month.
+    QPixmap picture_;
+    bool picture_stale_ = true;
+
     // Lays the entries out in `width`; paints them when a painter is given.
     int layout(int width, class QPainter* painter) const;
 };

@@ -1,162 +1,289 @@
 #include "ui/MonthView.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
+
+#include "report/month_grid.h"
+#include "ui/month_view_accessible.h"
 
 namespace {
 
-// A light grey ground, so that the white full moon stands out.
-const QColor kBackground(236, 236, 236);
-const QColor kHeadingGrey(190, 190, 190);
-const QColor kGridLine(210, 210, 210);
-const QColor kDayText(0, 0, 0);
-const QColor kHolidayText(176, 0, 32);
-const QColor kRegionalText(200, 70, 90);
-const QColor kNamedDayMark(90, 110, 160);
-const QColor kSchoolHoliday(246, 236, 196);
-const QColor kNewMoon(0, 0, 0);
-const QColor kFullMoon(255, 255, 255);
-const QColor kBlueMoon(220, 220, 255);
-const QColor kEclipsedSun(40, 40, 40);
-const QColor kCorona(230, 170, 40);
-const QColor kEclipsedMoon(150, 55, 30); // the copper of the Moon in the umbra
-const QColor kToday(255, 0, 0);
-const QColor kSelected(0, 0, 255);
+constexpr int kWheelNotch = 120; // eighths of a degree, as QWheelEvent counts
 
-constexpr int kDayBox = 25;
-constexpr int kDayBoxTop = 5;
-constexpr int kMoonCentreX = 35;
-constexpr int kMoonCentreY = 15;
-constexpr int kEclipseCentreX = 50; // beside the moon mark
-constexpr int kMoonRadius = 5;
+// Sizes as shares of the cell, held between a least and a greatest size in
+// pixels, so that a big window gets big numbers and a small one stays legible.
+double scaled(double share, double cell, double least, double greatest) {
+    return std::clamp(share * cell, least, greatest);
+}
 
-void draw_moon(QPainter& painter, QPoint centre, const QColor& fill, const QColor& outline) {
-    painter.setPen(QPen(outline, 1));
-    painter.setBrush(fill);
-    painter.drawEllipse(centre, kMoonRadius, kMoonRadius);
+QFont pixel_font(const QFont& base, double pixels) {
+    QFont font = base;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    return font;
 }
 
 } // namespace
 
-namespace month_colours {
-QColor statutory() { return kHolidayText; }
-QColor regional() { return kRegionalText; }
-QColor named_day() { return kNamedDayMark; }
-QColor school_holiday() { return kSchoolHoliday; }
-QColor full_moon() { return kFullMoon; }
-QColor new_moon() { return kNewMoon; }
-QColor background() { return kBackground; }
-} // namespace month_colours
+QString moon_disc_name(MoonDisc disc) {
+    using vespera::report::MoonPhase;
+    return QString::fromStdString(vespera::report::moon_phase_name(static_cast<MoonPhase>(static_cast<int>(disc))));
+}
+
+void draw_moon_disc(QPainter& painter, QPointF centre, double radius, double fraction, bool lit_right,
+                    const MonthColours& colours) {
+    const double f = std::clamp(fraction, 0.0, 1.0);
+    const QRectF disc(centre.x() - radius, centre.y() - radius, 2.0 * radius, 2.0 * radius);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colours.moon_dark);
+    painter.drawEllipse(disc);
+    // The lit half on its side, widened by the terminator's half-ellipse
+    // (gibbous) or narrowed by it (crescent).
+    QPainterPath half;
+    half.moveTo(centre.x(), disc.top());
+    half.arcTo(disc, 90.0, lit_right ? -180.0 : 180.0);
+    half.closeSubpath();
+    QPainterPath terminator;
+    terminator.addEllipse(centre, radius * std::fabs(1.0 - 2.0 * f), radius);
+    const QPainterPath lit = f >= 0.5 ? half.united(terminator) : half.subtracted(terminator);
+    painter.setBrush(colours.moon_lit);
+    painter.drawPath(lit);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colours.moon_outline, std::max(1.0, radius / 8.0)));
+    painter.drawEllipse(disc);
+}
 
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {
+    // Before anything that could make Qt cache a plain widget's interface.
+    install_month_view_accessibility();
     setObjectName("picMonat");
+    setAccessibleName(QStringLiteral("Monat"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(420, 320);
 }
 
 void MonthView::setModel(const MonthModel& model) {
+    const bool selection_moved = model.selected != model_.selected || model.month_name != model_.month_name ||
+                                 model.year != model_.year;
     model_ = model;
     update();
+    if (selection_moved && model_.selected > 0 && QAccessible::isActive()) announce_selected_day(this);
 }
 
-int MonthView::columnWidth() const { return static_cast<int>(std::lround(width() / 7.0)); }
+int MonthView::headingHeight() const {
+    return std::max(kHeadingHeight, static_cast<int>(std::lround((height() - kHeadingHeight) / 6.0 * 0.22)));
+}
 
-int MonthView::rowHeight() const { return static_cast<int>(std::lround((height() - kHeadingHeight) / 6.0)); }
+int MonthView::weekColumnWidth() const {
+    return static_cast<int>(std::lround(scaled(0.045, width(), 24.0, 48.0)));
+}
+
+double MonthView::columnWidth() const { return (width() - weekColumnWidth()) / 7.0; }
+
+double MonthView::rowHeight() const { return (height() - headingHeight()) / 6.0; }
 
 QRect MonthView::cellRect(int day) const {
     if (day < 1 || day > model_.days) return {};
     const int index = model_.first_weekday + day - 1;
-    return {(index % 7) * columnWidth(), kHeadingHeight + (index / 7) * rowHeight(), columnWidth(), rowHeight()};
+    const int column = index % 7;
+    const int row = index / 7;
+    const int left = weekColumnWidth() + static_cast<int>(std::lround(column * columnWidth()));
+    const int right = weekColumnWidth() + static_cast<int>(std::lround((column + 1) * columnWidth()));
+    const int top = headingHeight() + static_cast<int>(std::lround(row * rowHeight()));
+    const int bottom = headingHeight() + static_cast<int>(std::lround((row + 1) * rowHeight()));
+    return {left, top, right - left, bottom - top};
 }
 
 int MonthView::dayAt(QPoint position) const {
-    if (position.y() < kHeadingHeight || columnWidth() <= 0 || rowHeight() <= 0) return 0;
-    const int column = position.x() / columnWidth();
-    const int row = (position.y() - kHeadingHeight) / rowHeight();
+    const double w = columnWidth();
+    const double r = rowHeight();
+    if (position.y() < headingHeight() || position.x() < weekColumnWidth() || w <= 0.0 || r <= 0.0) return 0;
+    const int column = static_cast<int>((position.x() - weekColumnWidth()) / w);
+    const int row = static_cast<int>((position.y() - headingHeight()) / r);
     if (column < 0 || column > 6 || row < 0 || row > 5) return 0;
     const int day = row * 7 + column - model_.first_weekday + 1;
     return day >= 1 && day <= model_.days ? day : 0;
 }
 
+QString MonthView::dayDescription(int day) const {
+    if (day < 1 || day > model_.days) return {};
+    const std::size_t d = static_cast<std::size_t>(day);
+    const QString& weekday = model_.weekday_names[static_cast<std::size_t>((model_.first_weekday + day - 1) % 7)];
+    QStringList parts{QStringLiteral("%1, %2. %3 %4").arg(weekday).arg(day).arg(model_.month_name).arg(model_.year)};
+    // The tooltip's lines, "Name – category" read as "Name, category".
+    for (const QString& line : model_.tooltips[d].split(u'\n', Qt::SkipEmptyParts)) {
+        parts << QString(line).replace(QStringLiteral(" \u2013 "), QStringLiteral(", "));
+    }
+    if (model_.marks[d].moon != MoonDisc::None && !model_.tooltips[d].contains(moon_disc_name(model_.marks[d].moon))) {
+        parts << moon_disc_name(model_.marks[d].moon);
+    }
+    if (day == model_.today) parts << QStringLiteral("heute");
+    return parts.join(QStringLiteral(", "));
+}
+
 void MonthView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), kBackground);
-    const int w = columnWidth();
-    const int r = rowHeight();
+    const MonthColours colours = month_colours_of(palette());
+    painter.fillRect(rect(), colours.background);
+    const double w = columnWidth();
+    const double r = rowHeight();
+    const int heading = headingHeight();
+    const int week_width = weekColumnWidth();
+    const double cell = std::min(w, r);
 
     // Weekday headings, full names where they fit.
-    painter.setPen(kHeadingGrey);
-    painter.setFont(font());
+    painter.setPen(colours.heading_text);
+    const QFont heading_font = pixel_font(font(), scaled(0.6, heading, 11.0, 22.0));
+    painter.setFont(heading_font);
     bool full_names_fit = true;
     for (const QString& name : model_.weekday_names) {
         if (painter.fontMetrics().horizontalAdvance(name) + 4 > w) full_names_fit = false;
     }
     for (int column = 0; column < 7; ++column) {
         const QString& name = model_.weekday_names[static_cast<std::size_t>(column)];
-        painter.drawText(QRect(column * w, 0, w, kHeadingHeight), Qt::AlignCenter,
-                         full_names_fit ? name : name.left(2));
+        const QRectF box(week_width + column * w, 0, w, heading);
+        painter.drawText(box, Qt::AlignCenter, full_names_fit ? name : name.left(2));
+    }
+
+    // The ISO week of each row in a column of its own.
+    painter.fillRect(QRect(0, heading, week_width, height() - heading), colours.week_ground);
+    painter.setPen(colours.week_text);
+    painter.drawText(QRect(0, 0, week_width, heading), Qt::AlignCenter, QStringLiteral("KW"));
+    const int rows = (model_.first_weekday + model_.days + 6) / 7;
+    painter.setFont(pixel_font(font(), scaled(0.2, cell, 10.0, 20.0)));
+    for (int row = 0; row < rows && row < 6; ++row) {
+        const int week = model_.week_numbers[static_cast<std::size_t>(row)];
+        if (week > 0) {
+            painter.drawText(QRectF(0, heading + row * r, week_width, r), Qt::AlignCenter, QString::number(week));
+        }
     }
 
     // School holidays tint their cells beneath the grid lines.
     for (int day = 1; day <= model_.days; ++day) {
-        if (model_.marks[static_cast<std::size_t>(day)].school_holiday) painter.fillRect(cellRect(day), kSchoolHoliday);
+        if (model_.marks[static_cast<std::size_t>(day)].school_holiday) {
+            painter.fillRect(cellRect(day), colours.school_holiday);
+        }
     }
 
-    painter.setPen(kGridLine);
-    for (int column = 1; column < 7; ++column) painter.drawLine(column * w, kHeadingHeight, column * w, height());
-    for (int row = 0; row < 6; ++row) painter.drawLine(0, kHeadingHeight + row * r, width(), kHeadingHeight + row * r);
+    painter.setPen(colours.grid_line);
+    for (int column = 0; column < 7; ++column) {
+        const int x = week_width + static_cast<int>(std::lround(column * w));
+        painter.drawLine(x, heading, x, height());
+    }
+    for (int row = 0; row < 6; ++row) {
+        const int y = heading + static_cast<int>(std::lround(row * r));
+        painter.drawLine(0, y, width(), y);
+    }
 
-    QFont day_font = font();
-    day_font.setPointSizeF(font().pointSizeF() * 1.1);
+    const double number_px = scaled(0.3, cell, 11.0, 44.0);
+    const QFont day_font = pixel_font(font(), number_px);
     QFont holiday_font = day_font;
     holiday_font.setBold(true);
     QFont regional_font = day_font;
     regional_font.setItalic(true);
+    const QFont name_font = pixel_font(font(), scaled(0.14, cell, 9.0, 16.0));
+    const double pad = scaled(0.06, cell, 2.0, 8.0);
+    const double moon_radius = scaled(0.12, cell, 4.0, 16.0);
+    const double dot_radius = scaled(0.025, cell, 1.5, 4.0);
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (int day = 1; day <= model_.days; ++day) {
-        const QRect cell = cellRect(day);
-        const MonthMarks& marks = model_.marks[static_cast<std::size_t>(day)];
+        const QRectF box = cellRect(day);
+        const std::size_t d = static_cast<std::size_t>(day);
+        const MonthMarks& marks = model_.marks[d];
         // Red as in German wall calendars: Sundays and the region's statutory
-        // holidays; other named days keep black with a quiet dot.
+        // holidays; regional ones italic; other named days keep the day's
+        // colour with a quiet dot.
         painter.setFont(marks.statutory ? holiday_font : marks.regional ? regional_font : day_font);
-        painter.setPen(marks.statutory || marks.sunday ? kHolidayText : marks.regional ? kRegionalText : kDayText);
-        painter.drawText(QRect(cell.left(), cell.top() + kDayBoxTop, kDayBox, kDayBox), Qt::AlignCenter,
-                         QString::number(day));
+        painter.setPen(marks.statutory || marks.sunday ? colours.statutory
+                       : marks.regional               ? colours.regional
+                                                      : colours.day_text);
+        const QFontMetricsF number_metrics(painter.font());
+        const QRectF number_box(box.left() + pad, box.top() + pad / 2.0, number_metrics.horizontalAdvance("00") + 2,
+                                number_metrics.height());
+        painter.drawText(number_box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(day));
         if (marks.holiday && !marks.statutory && !marks.regional) {
             painter.setPen(Qt::NoPen);
-            painter.setBrush(kNamedDayMark);
-            const QPointF under_number(cell.left() + kDayBox / 2.0, cell.top() + kDayBoxTop + kDayBox + 1.5);
-            painter.drawEllipse(under_number, 2.0, 2.0);
+            painter.setBrush(colours.named_day);
+            // Under the number: beside it, it would read as an ordinal's full stop.
+            const double number_width = number_metrics.horizontalAdvance(QString::number(day));
+            painter.drawEllipse(QPointF(number_box.left() + number_width / 2.0, number_box.bottom() + dot_radius),
+                                dot_radius, dot_radius);
         }
 
-        const QPoint moon(cell.left() + kMoonCentreX, cell.top() + kMoonCentreY);
-        if (marks.new_moon) draw_moon(painter, moon, kNewMoon, kNewMoon);
-        if (marks.full_moon) draw_moon(painter, moon, kFullMoon, kFullMoon);
-        if (marks.blue_moon) draw_moon(painter, moon, kBlueMoon, kBlueMoon);
-        const QPoint eclipse(cell.left() + kEclipseCentreX, cell.top() + kMoonCentreY);
-        if (marks.solar_eclipse) draw_moon(painter, eclipse, kEclipsedSun, kCorona);
-        if (marks.lunar_eclipse) draw_moon(painter, eclipse, kEclipsedMoon, kEclipsedMoon);
+        // The day's first name along the foot of the cell, when there is room.
+        const QString& name = model_.names[d];
+        const QFontMetricsF name_metrics(name_font);
+        if (!name.isEmpty() && box.height() >= number_box.height() + name_metrics.height() + pad) {
+            painter.setFont(name_font);
+            painter.setPen(marks.statutory ? colours.statutory
+                           : marks.regional ? colours.regional
+                                            : colours.name_text);
+            const QRectF name_box(box.left() + pad, box.bottom() - name_metrics.height() - pad / 2.0,
+                                  box.width() - 2.0 * pad, name_metrics.height());
+            painter.drawText(name_box, Qt::AlignLeft | Qt::AlignVCenter,
+                             name_metrics.elidedText(name, Qt::ElideRight, name_box.width()));
+        }
+
+        const QPointF moon(box.right() - pad - moon_radius, box.top() + pad + moon_radius);
+        if (marks.moon != MoonDisc::None) {
+            const bool lit_right = marks.moon_waxing != model_.southern_sky;
+            draw_moon_disc(painter, moon, moon_radius, marks.moon_lit_fraction, lit_right, colours);
+        } else if (marks.full_moon || marks.new_moon) {
+            draw_moon_disc(painter, moon, moon_radius, marks.full_moon ? 1.0 : 0.0, true, colours);
+        }
+        if (marks.blue_moon) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(colours.blue_moon, std::max(1.5, moon_radius / 4.0)));
+            painter.drawEllipse(moon, moon_radius + moon_radius / 3.0, moon_radius + moon_radius / 3.0);
+        }
+        const QPointF eclipse(moon.x() - 2.6 * moon_radius, moon.y());
+        const double eclipse_radius = moon_radius * 0.8;
+        if (marks.solar_eclipse) {
+            painter.setPen(QPen(colours.corona, std::max(1.5, eclipse_radius / 4.0)));
+            painter.setBrush(colours.eclipsed_sun);
+            painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+        }
+        if (marks.lunar_eclipse) {
+            painter.setPen(QPen(colours.moon_outline, 1.0));
+            painter.setBrush(colours.eclipsed_moon);
+            painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+        }
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     painter.setBrush(Qt::NoBrush);
+    const int frame_width = static_cast<int>(std::lround(scaled(0.03, cell, 2.0, 4.0)));
     auto frame = [&](int day, const QColor& colour, int inset) {
         if (day < 1 || day > model_.days) return;
-        painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(colour, frame_width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(cellRect(day).adjusted(inset, inset, -inset, -inset));
     };
-    frame(model_.today, kToday, 1);
-    // Inside the red frame when today is the selected day, so both show.
-    frame(model_.selected, kSelected, model_.selected == model_.today ? 3 : 1);
+    frame(model_.today, colours.today, frame_width / 2);
+    // Inside today's frame when today is the selected day, so both show.
+    frame(model_.selected, colours.selected,
+          model_.selected == model_.today ? frame_width / 2 + frame_width : frame_width / 2);
 }
 
 void MonthView::mousePressEvent(QMouseEvent* event) {
     const int day = dayAt(event->position().toPoint());
     if (day > 0) emit dayPressed(day);
+}
+
+void MonthView::wheelEvent(QWheelEvent* event) {
+    // Touchpads send many small deltas: only whole notches move the month.
+    wheel_angle_ += event->angleDelta().y();
+    const int notches = wheel_angle_ / kWheelNotch;
+    wheel_angle_ -= notches * kWheelNotch;
+    event->accept();
+    // Turning the wheel away from the user goes back in time.
+    if (notches != 0) emit monthWheel(-notches);
 }
 
 bool MonthView::event(QEvent* event) {

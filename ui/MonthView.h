@@ -2,9 +2,13 @@
 // It knows no engine; the window hands it what to draw.
 #pragma once
 
-#include <QColor>
 #include <QWidget>
 #include <array>
+
+#include "ui/month_colours.h"
+
+// In the order of vespera::report::MoonPhase.
+enum class MoonDisc { None, New, FirstQuarter, Full, LastQuarter };
 
 struct MonthMarks {
     bool holiday = false;   // any named day
@@ -17,6 +21,11 @@ struct MonthMarks {
     bool new_moon = false;
     bool solar_eclipse = false;
     bool lunar_eclipse = false;
+    // The phase whose instant falls on the day, drawn as the Moon looks at
+    // local noon: its lit part and on which side it is lit.
+    MoonDisc moon = MoonDisc::None;
+    double moon_lit_fraction = 0.0;
+    bool moon_waxing = false;
 };
 
 struct MonthModel {
@@ -24,48 +33,58 @@ struct MonthModel {
     int days = 0;          // 28..31
     int today = 0;         // day of this month that is today, 0 when none
     int selected = 0;      // the selected day, 0 when none
+    int year = 0;
+    QString month_name;
+    bool southern_sky = false; // seen from south of the equator: the waxing Moon lit on the left
     std::array<QString, 7> weekday_names;
+    std::array<int, 6> week_numbers{};  // ISO 8601, by row
     std::array<MonthMarks, 32> marks{}; // by day 1..31
+    std::array<QString, 32> names;      // the first named day, by day
     std::array<QString, 32> tooltips;   // each named day with its category, by day
 };
 
-// The marks' colours, shared with the legend.
-namespace month_colours {
-QColor statutory();      // Sundays and statutory holidays, as German wall calendars
-QColor regional();
-QColor named_day();      // the quieter dot of other named days
-QColor school_holiday(); // the cell's ground
-QColor full_moon();
-QColor new_moon();
-QColor background();
-} // namespace month_colours
+// "Vollmond", "Erstes Viertel" ...; empty for none.
+QString moon_disc_name(MoonDisc disc);
+
+// The Moon as a disc lit by `fraction` (0..1), the lit limb on the right when
+// `lit_right`. Shared with the legend.
+void draw_moon_disc(class QPainter& painter, QPointF centre, double radius, double fraction, bool lit_right,
+                    const MonthColours& colours);
 
 class MonthView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kHeadingHeight = 20;
+    static constexpr int kHeadingHeight = 20; // the least; a big grid gets a taller strip
 
     explicit MonthView(QWidget* parent = nullptr);
 
     void setModel(const MonthModel& model);
     const MonthModel& model() const { return model_; }
 
-    // The day under a point, 0 for an empty cell or the heading strip.
+    // The day under a point, 0 for an empty cell, the heading strip or the week column.
     int dayAt(QPoint position) const;
     QRect cellRect(int day) const;
+    int headingHeight() const;
+    int weekColumnWidth() const;
+    // "Dienstag, 15. Juli 2025, Mariä Himmelfahrt, gesetzlicher Feiertag, Vollmond"
+    QString dayDescription(int day) const;
 
 signals:
     void dayPressed(int day);
+    // Whole wheel notches: positive towards the user (later months).
+    void monthWheel(int months);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
-    int columnWidth() const;
-    int rowHeight() const;
+    double columnWidth() const;
+    double rowHeight() const;
 
     MonthModel model_;
+    int wheel_angle_ = 0; // eighths of a degree not yet turned into months
 };

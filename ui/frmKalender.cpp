@@ -28,6 +28,8 @@
 #include "ui/locale_numbers.h"
 #include "ui/place_box.h"
 #include "ui/place_dialog.h"
+#include "ui/DayLengthChart.h"
+#include "ui/SkyChart.h"
 #include "ui/settings_store.h"
 #include "ui/wrapping_grid.h"
 
@@ -329,6 +331,12 @@ void frmKalender::buildControls() {
     panels->addWidget(picAbout, 1);
     panels->addWidget(ucScrollbar1);
     right->addLayout(panels, 1);
+    auto* sky = new QHBoxLayout;
+    picHimmel = new SkyChart(this);
+    picTageslaenge = new DayLengthChart(this);
+    sky->addWidget(picHimmel, 3);
+    sky->addWidget(picTageslaenge, 2);
+    right->addLayout(sky);
 
     // A window too small for the right side's least size scrolls it; the
     // report panel itself always shows whole rows.
@@ -394,6 +402,9 @@ void frmKalender::buildControls() {
     connect(txtJahr, &QLineEdit::textChanged, this, [this] { txtJahr_Change(); });
     connect(txtJahr, &QLineEdit::returnPressed, this, [this] { commitYear(); });
     connect(picMonat, &MonthView::dayPressed, this, [this](int day) { picMonat_DayPressed(day); });
+    connect(picMonat, &MonthView::monthWheel, this, [this](int months) {
+        for (int i = 0; i < std::abs(months); ++i) cmdAendern_Click(months > 0 ? 1 : 0);
+    });
     connect(ucScrollbar1, &QScrollBar::valueChanged, this, [this](int value) { ucScrollbar1_Change(value); });
     connect(picInfo, &InfoPanel::wheelNotches, this, [this](int direction) { picInfo_Wheel(direction); });
     // A taller or shorter panel holds more or fewer whole rows of the list.

@@ -15,11 +15,14 @@
 #include "engine/clsCalendar.h"
 #include "report/holiday_categories.h"
 #include "report/report.h"
+#include "report/month_grid.h"
+#include "report/sky_samples.h"
 #include "engine/place_search.h"
 #include "ui/export_dialog.h"
 #include "ui/place_clock.h"
 #include "ui/printed_documents.h"
 
+class DayLengthChart;
 class InfoPanel;
 class MonthLegend;
 class MonthView;
@@ -37,6 +40,7 @@ class QScrollArea;
 class QScrollBar;
 class QSplitter;
 class QTimer;
+class SkyChart;
 
 class frmKalender : public QWidget {
     Q_OBJECT
@@ -191,6 +195,11 @@ private:
     void showMonthOfEngine();
     void selectDay(std::int32_t day);
 
+    // the sky of the selected day and the year's day lengths (sky_charts.cpp)
+    void showSky();
+    // The chart's mark of the present instant, moved as the clock runs.
+    void showSkyNow(double now_jd_ut);
+
     // export and date difference (export_ical.cpp, date_difference.cpp)
     void cmdExport_Click();
     void cmdDiff_Click(int index);
@@ -240,6 +249,10 @@ private:
     std::int32_t list_year_ = INT32_MIN; // the year the list was scrolled in
     vespera::report::CategorySet list_categories_ = vespera::report::kStatutoryDays;
     Report report_ = DayReport;
+    vespera::report::YearDayLengths day_lengths_;
+    vespera::report::YearEclipseDays year_eclipses_;
+    QString sky_key_; // the day and place the chart shows
+    vespera::report::SkyDay sky_day_;
 
     // Where the day report drew the rows that the live display refreshes.
     int moon_phase_row_ = -1;
@@ -256,6 +269,8 @@ private:
     QAction* actJahrUngueltig = nullptr; // the warning sign in txtJahr
     QLabel* lblMonat = nullptr;
     MonthView* picMonat = nullptr;
+    SkyChart* picHimmel = nullptr;
+    DayLengthChart* picTageslaenge = nullptr;
     InfoPanel* picInfo = nullptr;
     QSplitter* splKalender = nullptr; // month | report
     QScrollArea* scrBericht = nullptr; // the report side, scrolled when small

@@ -14,6 +14,7 @@ void frmKalender::Timer1_Timer() {
     lblZeit->setText(clock.time.toString(QStringLiteral("HH:mm:ss")));
     const QString place = city_.trimmed().isEmpty() ? QStringLiteral("des gewählten Ortes") : city_.trimmed();
     lblZeit->setToolTip(QStringLiteral("Ortszeit %1%2").arg(place, clock.summer ? QStringLiteral(" (Sommerzeit)") : QString()));
+    showSkyNow(clock.jd_ut);
     if (!Check1->isChecked() || report_ != DayReport || !picInfo->isVisible()) return;
     if (moon_phase_row_ < 0 || sun_altitude_row_ < 0) return;
     clsCalendar& cal = *engine_;

@@ -52,11 +52,15 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     const std::int32_t shown_month = cal.Monat();
     const std::int32_t shown_year = cal.Jahr();
 
-    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal);
+    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_eclipses_.of(cal));
     MonthModel model;
     model.first_weekday = grid.first_weekday;
     model.days = static_cast<int>(std::min(grid.days.size(), model.marks.size() - 1));
     for (std::size_t i = 0; i < 7; ++i) model.weekday_names[i] = QString::fromStdString(grid.weekday_names[i]);
+    model.year = static_cast<int>(grid.year);
+    model.month_name = QString::fromStdString(grid.month_name);
+    model.southern_sky = cal.Latitude() < 0.0;
+    model.week_numbers = grid.iso_weeks;
     for (int day = 1; day <= model.days; ++day) {
         const vespera::report::MonthGridDay& source = grid.days[static_cast<std::size_t>(day - 1)];
         MonthMarks& marks = model.marks[static_cast<std::size_t>(day)];
@@ -73,6 +77,18 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
         marks.new_moon = source.new_moon;
         marks.solar_eclipse = source.solar_eclipse;
         marks.lunar_eclipse = source.lunar_eclipse;
+        marks.moon = static_cast<MoonDisc>(static_cast<int>(source.moon_phase));
+        marks.moon_lit_fraction = source.moon_lit_fraction;
+        marks.moon_waxing = source.moon_waxing;
+        if (!source.named_days.empty()) {
+            model.names[static_cast<std::size_t>(day)] = QString::fromStdString(source.named_days.front());
+        }
+        if (marks.moon != MoonDisc::None) {
+            QString moon = moon_disc_name(marks.moon);
+            if (source.blue_moon) moon += QStringLiteral(" (Blue Moon)");
+            if (!source.moon_time.empty()) moon += QLatin1Char(' ') + QString::fromStdString(source.moon_time);
+            tips << moon;
+        }
         if (source.solar_eclipse) tips << QStringLiteral("Sonnenfinsternis");
         if (source.lunar_eclipse) tips << QStringLiteral("Mondfinsternis");
         model.tooltips[static_cast<std::size_t>(day)] = tips.join('\n');

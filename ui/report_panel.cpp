@@ -44,6 +44,7 @@ void frmKalender::showReport(const vespera::report::Report& report, std::size_t 
 
 void frmKalender::ZeigeInfo() {
     if (!engine_) return;
+    showSky();
     namespace report = vespera::report;
     picInfo->clear();
     moon_phase_row_ = -1;

@@ -1,0 +1,126 @@
+// The sky of a day and the month grid's moon discs and week numbers, against
+// published values.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/clsCalendar.h"
+#include "ephemeris/calendar.h"
+#include "report/month_grid.h"
+#include "report/sky_samples.h"
+
+namespace {
+
+clsCalendar berlin(int year, int month, int day) {
+    clsCalendar cal;
+    cal.setClock([] { return std::chrono::seconds(12 * 3600); });
+    cal.setErrorReporter([](const std::string& text) { ADD_FAILURE() << text; });
+    cal.setLongitude(13.4);
+    cal.setLatitude(52.52);
+    cal.setZeitzone_Offset(1.0f);
+    cal.setZeitzone("Europe/Berlin");
+    cal.setKalender(1);
+    cal.setJahr(year);
+    cal.setMonat(month);
+    cal.setTag(day);
+    return cal;
+}
+
+// Berlin at the solstices (timeanddate.com, 2025): the Sun's highest
+// altitude and the hours between sunrise and sunset.
+TEST(ReportSky, BerlinAtTheSolstices) {
+    struct Case {
+        int month, day;
+        double highest_deg;
+        double noon_hours; // clock time of the highest point
+        double day_length_hours;
+    };
+    const Case cases[] = {
+        {6, 21, 60.9, 13.0 + 8.0 / 60.0, 16.0 + 50.0 / 60.0},
+        {12, 21, 14.0, 12.0 + 5.0 / 60.0, 7.0 + 39.0 / 60.0},
+    };
+    for (const Case& c : cases) {
+        clsCalendar cal = berlin(2025, c.month, c.day);
+        const vespera::report::SkyDay sky = vespera::report::sky_of_day(cal, 49);
+        EXPECT_NEAR(sky.sun_highest.altitude_deg, c.highest_deg, 0.15) << c.month;
+        EXPECT_NEAR(sky.sun_highest.clock_hours, c.noon_hours, 1.0 / 60.0) << c.month;
+        EXPECT_EQ(sky.sun_altitude_deg.size(), 49u);
+        // Midnight and noon bracket the samples: the Sun is down at midnight.
+        EXPECT_LT(sky.sun_altitude_deg.front(), 0.0);
+        const std::vector<double> year = vespera::report::day_lengths_of_year(cal);
+        ASSERT_EQ(year.size(), 365u);
+        const auto index = vespera::day_number(2025, c.month, c.day) - vespera::day_number(2025, 1, 1);
+        EXPECT_NEAR(year[static_cast<std::size_t>(index)], c.day_length_hours, 2.0 / 60.0) << c.month;
+    }
+    // The longest day of the year is the solstice's, give or take a day.
+    clsCalendar cal = berlin(2024, 1, 1);
+    const std::vector<double> leap = vespera::report::day_lengths_of_year(cal);
+    ASSERT_EQ(leap.size(), 366u);
+    const auto longest = std::max_element(leap.begin(), leap.end()) - leap.begin();
+    EXPECT_NEAR(static_cast<double>(longest), 172.0, 1.0); // 21 June 2024 is day 173
+}
+
+// The days of the clock changes: 23 and 25 hours, the hours labelled as the
+// clock shows them (02:00 skipped in March, 02:00 twice in October).
+TEST(ReportSky, ClockChangeDaysKeepTheClocksHours) {
+    struct Case {
+        int month, day;
+        double span_hours;
+        std::vector<int> first_labels;
+    };
+    const Case cases[] = {
+        {3, 30, 23.0, {0, 1, 3, 4}},
+        {10, 26, 25.0, {0, 1, 2, 2, 3}},
+        {6, 21, 24.0, {0, 1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        clsCalendar cal = berlin(2025, c.month, c.day);
+        const vespera::report::SkyDay sky = vespera::report::sky_of_day(cal, 25);
+        EXPECT_DOUBLE_EQ(sky.span_hours, c.span_hours) << c.month;
+        ASSERT_EQ(sky.clock_hour_labels.size(), static_cast<std::size_t>(c.span_hours) + 1) << c.month;
+        EXPECT_TRUE(std::equal(c.first_labels.begin(), c.first_labels.end(), sky.clock_hour_labels.begin())) << c.month;
+        EXPECT_EQ(sky.clock_hour_labels.back(), 24) << c.month;
+    }
+}
+
+// July 2025 (USNO phases of the Moon, UT): first quarter 2 Jul 19:30, full
+// 10 Jul 20:37, last quarter 18 Jul 00:37, new 24 Jul 19:11; in Berlin the
+// same days. The disc at local noon is lit about half at the quarters.
+TEST(ReportSky, MoonPhasesOfJuly2025) {
+    using vespera::report::MoonPhase;
+    clsCalendar cal = berlin(2025, 7, 15);
+    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal);
+    std::vector<std::pair<int, MoonPhase>> found;
+    for (std::size_t i = 0; i < grid.days.size(); ++i) {
+        if (grid.days[i].moon_phase != MoonPhase::None) {
+            found.emplace_back(static_cast<int>(i) + 1, grid.days[i].moon_phase);
+        }
+    }
+    const std::vector<std::pair<int, MoonPhase>> expected = {
+        {2, MoonPhase::FirstQuarter}, {10, MoonPhase::Full}, {18, MoonPhase::LastQuarter}, {24, MoonPhase::New}};
+    EXPECT_EQ(found, expected);
+    const auto& first_quarter = grid.days[1];
+    EXPECT_NEAR(first_quarter.moon_lit_fraction, 0.45, 0.05); // nine and a half hours before the quarter
+    EXPECT_TRUE(first_quarter.moon_waxing);
+    EXPECT_NEAR(grid.days[17].moon_lit_fraction, 0.45, 0.05); // nine and a half hours after
+    EXPECT_FALSE(grid.days[17].moon_waxing);
+    EXPECT_GT(grid.days[9].moon_lit_fraction, 0.98);
+    EXPECT_LT(grid.days[23].moon_lit_fraction, 0.02);
+    EXPECT_EQ(cal.Tag(), 15);
+}
+
+TEST(ReportSky, IsoWeeksAtTheTurnOfTheYear) {
+    struct Case {
+        int year, month, day, week;
+    };
+    const Case cases[] = {
+        {2021, 1, 1, 53},  {2021, 1, 4, 1},   {2020, 12, 31, 53}, {2024, 12, 30, 1},
+        {2026, 1, 1, 1},   {2010, 1, 3, 53},  {2025, 7, 15, 29},  {2027, 1, 3, 53},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(vespera::report::iso_week(vespera::day_number(c.year, c.month, c.day)), c.week)
+            << c.year << '-' << c.month << '-' << c.day;
+    }
+}
+
+} // namespace

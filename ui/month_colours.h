@@ -1,0 +1,53 @@
+// The month view's colours, derived from the palette so that a dark desktop
+// gets a dark grid, and every text kept legible against its ground (WCAG 2.1
+// level AA: 4.5:1 for text, 3:1 for marks and frames).
+#pragma once
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
+
+#include "ui/contrast.h"
+
+// `colour` moved towards black or white, whichever the ground lets it
+// reach, until it stands out from `ground` by `ratio`.
+QColor with_contrast(const QColor& colour, const QColor& ground, double ratio);
+
+inline constexpr double kTextContrast = vespera::ui::kReadableContrast;
+inline constexpr double kMarkContrast = 3.0;
+
+struct MonthColours {
+    bool dark = false;        // a dark ground: light text, deeper tints
+    QColor background;        // a cell's ground
+    QColor school_holiday;    // the ground of a school-holiday cell
+    QColor grid_line;
+    QColor heading_text;      // weekday names
+    QColor week_text;         // the KW column
+    QColor week_ground;
+    QColor day_text;
+    QColor statutory;         // Sundays and statutory holidays, as German wall calendars
+    QColor regional;
+    QColor named_day;         // the quieter dot and name of other named days
+    QColor name_text;         // the day's name under its number
+    QColor moon_lit;
+    QColor moon_dark;
+    QColor moon_outline;
+    QColor blue_moon;         // the ring around a Blue Moon
+    QColor eclipsed_sun;
+    QColor corona;
+    QColor eclipsed_moon;     // the copper of the Moon in the umbra
+    QColor today;
+    QColor selected;
+};
+
+MonthColours month_colours_of(const QPalette& palette);
+
+// The marks' colours for the application's palette, shared with the legend
+// and the report's category column.
+namespace month_colours {
+QColor statutory(const QPalette& palette = QGuiApplication::palette());
+QColor regional(const QPalette& palette = QGuiApplication::palette());
+QColor named_day(const QPalette& palette = QGuiApplication::palette());
+QColor school_holiday(const QPalette& palette = QGuiApplication::palette());
+QColor background(const QPalette& palette = QGuiApplication::palette());
+} // namespace month_colours
