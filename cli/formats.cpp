@@ -147,7 +147,7 @@ std::string report_csv(const report::Report& report) {
     for (const report::Row& row : report.rows) {
         text += std::string(kind_name(row)) + "," + csv_field(row.label) + "," +
                 csv_field(row.is_heading() ? std::string_view() : std::string_view(row.value)) + "," + row.iso_date +
-                (categories ? "," + csv_field(row.category) : std::string()) + "\n";
+                (categories ? std::string(",").append(csv_field(row.category)) : std::string()) + "\n";
     }
     return text;
 }
@@ -191,7 +191,7 @@ std::string sun_table_csv(const report::SunTable& table) {
     text += "\n";
     for (const report::SunTableDay& day : table.days) {
         text += day.iso_date + "," + day.weekday;
-        for (const SunColumn& column : kSunColumns) text += "," + csv_field(day.*column.field);
+        for (const SunColumn& column : kSunColumns) (text += ',') += csv_field(day.*column.field);
         text += "\n";
     }
     return text;

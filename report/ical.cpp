@@ -79,7 +79,7 @@ std::string slug_of(std::string_view name) {
 // not at all ("!!!" and "???"); a period adds its last day.
 std::string uid_for(const CalendarEvent& event) {
     std::string key = event.name;
-    if (event.last_day != event.first_day) key += "\x1f" + date_value(event.last_day);
+    if (event.last_day != event.first_day) (key += '\x1f') += date_value(event.last_day);
     char hash[16];
     std::snprintf(hash, sizeof hash, "%08x", static_cast<unsigned>(fnv1a(key)));
     const std::string slug = slug_of(event.name);
@@ -98,7 +98,7 @@ HolidayCalendar holiday_calendar(clsCalendar& cal, CategorySet categories) {
         return calendar;
     }
     const std::string_view region = region_name(cal.Region());
-    calendar.name = "Feiertage " + std::to_string(year) + (region.empty() ? "" : " " + std::string(region));
+    calendar.name = "Feiertage " + std::to_string(year) + (region.empty() ? std::string() : std::string(" ").append(region));
     calendar.zone = cal.Zeitzone();
     for (HolidayItem& item : holiday_items(cal, categories)) {
         // A school-holiday period reaching into year 0 has no iCalendar date.
@@ -111,7 +111,7 @@ HolidayCalendar holiday_calendar(clsCalendar& cal, CategorySet categories) {
 
 std::string export_file_name(std::int64_t year, std::string_view region_code) {
     std::string name = "Feiertage_" + std::to_string(year);
-    if (!region_name(region_code).empty()) name += "_" + std::string(region_code);
+    if (!region_name(region_code).empty()) (name += '_') += region_code;
     return name + ".ics";
 }
 

@@ -43,6 +43,25 @@ TEST(Window, SmallestSizeFitsSmallScreensWithEveryReport) {
     }
 }
 
+// A day report longer than the panel (the lunar eclipse of 7 September
+// 2025 adds its block) gets the scroll bar instead of losing its last rows.
+TEST(Window, ALongReportInASmallWindowScrollsToItsLastRow) {
+    WindowForTest t;
+    frmKalender& w = t.start();
+    w.resize(w.minimumSizeHint());
+    w.show();
+    w.ZeichneMonat(9, 2025);
+    emit t.find<MonthView>("picMonat")->dayPressed(7);
+    QApplication::processEvents();
+    auto* bar = t.find<QScrollBar>("ucScrollbar1");
+    ASSERT_TRUE(bar->isVisibleTo(&w));
+    const std::vector<InfoPanel::Row> all = t.find<InfoPanel>("picInfo")->rows();
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(t.reportLines().first(), "7. September 2025 · Berlin");
+    EXPECT_EQ(t.find<InfoPanel>("picInfo")->rows().back().label, all.back().label);
+    EXPECT_LT(t.reportLines().size(), static_cast<int>(all.size()));
+}
+
 TEST(Window, SizeAndReportSurviveARestart) {
     WindowForTest t;
     frmKalender& w = t.start();

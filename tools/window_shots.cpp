@@ -108,7 +108,7 @@ int main(int argc, char* argv[]) {
                 window.devicePixelRatioF());
     std::printf("kleinste Größe %dx%d, Größe %dx%d an %d,%d\n", window.minimumSize().width(),
                 window.minimumSize().height(), window.width(), window.height(), window.x(), window.y());
-    for (const char* name : {"picLinks", "scrBericht", "picRechts", "picMonat", "picLegende", "picInfo", "cmbOrt"}) {
+    for (const char* name : {"picLinks", "scrBericht", "picRechts", "picMonat", "picLegende", "picInfo", "picHimmel", "picTageslaenge", "picDifferenz", "picAbout", "picListe", "cmbOrt"}) {
         if (const QWidget* part = window.findChild<QWidget*>(QString::fromLatin1(name))) {
             std::printf("%s: kleinste %dx%d, Größe %dx%d\n", name, part->minimumSizeHint().width(),
                         part->minimumSizeHint().height(), part->width(), part->height());

@@ -19,8 +19,8 @@ public:
     QString summary() const;
     const std::vector<double>& hours() const { return hours_; }
 
-    QSize sizeHint() const override { return {170, 130}; }
-    QSize minimumSizeHint() const override { return {110, 90}; }
+    QSize sizeHint() const override { return {170, 104}; }
+    QSize minimumSizeHint() const override { return {96, 90}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

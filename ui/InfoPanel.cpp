@@ -310,7 +310,8 @@ void InfoPanel::paintEvent(QPaintEvent*) {
                              Qt::AlignLeft | Qt::AlignVCenter,
                              metrics.elidedText(row.label, Qt::ElideRight, value_x - kMargin - 8));
             painter.setPen(colour.value);
-            const int value_right = notes_width > 0 ? note_x - 12 : width() - kMargin;
+            // A row without a note lends its value the note column.
+            const int value_right = notes_width > 0 && !row.note.isEmpty() ? note_x - 12 : width() - kMargin;
             // A value too long for its column ends in "…" rather than mid-letter.
             const int value_width = value_right - value_x;
             painter.drawText(QRect(value_x, top, value_width, height_per_row), Qt::AlignLeft | Qt::AlignVCenter,

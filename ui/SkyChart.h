@@ -22,8 +22,8 @@ public:
     // "Sonnenhöhe im Tagesverlauf: Höchststand 61° um 13:08 Uhr; ..."
     QString summary() const;
 
-    QSize sizeHint() const override { return {260, 130}; }
-    QSize minimumSizeHint() const override { return {160, 90}; }
+    QSize sizeHint() const override { return {260, 104}; }
+    QSize minimumSizeHint() const override { return {140, 90}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

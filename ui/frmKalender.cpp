@@ -259,8 +259,8 @@ void frmKalender::buildControls() {
     picInfo = new InfoPanel(this);
     ucScrollbar1 = new QScrollBar(Qt::Vertical, this);
     ucScrollbar1->setObjectName("ucScrollbar1");
-    ucScrollbar1->setAccessibleName(QStringLiteral("Bildlauf der Feiertagsliste"));
-    ucScrollbar1->setToolTip(QStringLiteral("Die Feiertagsliste rollen (auch mit dem Mausrad)"));
+    ucScrollbar1->setAccessibleName(QStringLiteral("Bildlauf des Berichts"));
+    ucScrollbar1->setToolTip(QStringLiteral("Den Bericht rollen (auch mit dem Mausrad)"));
     ucScrollbar1->hide();
     picDifferenz = new QWidget(this);
     picDifferenz->setObjectName("picDifferenz");
@@ -407,9 +407,10 @@ void frmKalender::buildControls() {
     });
     connect(ucScrollbar1, &QScrollBar::valueChanged, this, [this](int value) { ucScrollbar1_Change(value); });
     connect(picInfo, &InfoPanel::wheelNotches, this, [this](int direction) { picInfo_Wheel(direction); });
-    // A taller or shorter panel holds more or fewer whole rows of the list.
+    // A taller or shorter panel holds more or fewer whole rows: the list's
+    // range changes, and another report may come to need its bar or not.
     connect(picInfo, &InfoPanel::resized, this, [this] {
-        if (report_ == Holidays) ZeigeInfo();
+        if (report_ != DateDifference && report_ != About) ZeigeInfo();
     });
 
     // A click on a button leaves the focus where it was, so that the arrow

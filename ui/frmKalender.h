@@ -191,6 +191,9 @@ private:
     void picInfo_Wheel(int direction);
     // The list's last scroll position that still fills the panel with whole rows.
     int lastListPosition() const;
+    // Whether the shown report has its scroll bar: the holiday list always,
+    // another report when its rows do not fit the panel.
+    bool reportScrolls() const;
     void moveSelection(std::int32_t days);
     void showMonthOfEngine();
     void selectDay(std::int32_t day);
@@ -245,7 +248,7 @@ private:
     bool year_edit_enabled_ = false;
     bool wheel_supported_ = false;
     std::int32_t list_scroll_position_ = 0;
-    std::int32_t list_rows_ = 0;        // rows of the shown holiday list, its heading left out
+    std::int32_t list_rows_ = 0;        // rows of the shown report, its heading left out
     std::int32_t list_year_ = INT32_MIN; // the year the list was scrolled in
     vespera::report::CategorySet list_categories_ = vespera::report::kStatutoryDays;
     Report report_ = DayReport;

@@ -300,7 +300,7 @@ void frmKalender::ucScrollbar1_Change(int value) {
 int frmKalender::lastListPosition() const { return std::max(0, list_rows_ - picInfo->wholeRows() + 1); }
 
 void frmKalender::picInfo_Wheel(int direction) {
-    if (!wheel_supported_ || report_ != Holidays) return;
+    if (!wheel_supported_ || !reportScrolls()) return;
     const std::int32_t last = lastListPosition();
     std::int32_t position = list_scroll_position_ + direction * kWheelRows;
     if (position > last) position = last;

@@ -57,18 +57,25 @@ void frmKalender::ZeigeInfo() {
     // its message, and the rows built so far are drawn.
     const std::optional<report::Report> shown = shownReport();
     if (!shown) return;
-    if (report_ == Holidays) {
-        // The scroll range lets the last row come into view whole, and no further.
-        list_rows_ = static_cast<std::int32_t>(shown->rows.size());
-        list_scroll_position_ = std::clamp(list_scroll_position_, 0, lastListPosition());
-        {
-            const QSignalBlocker quiet(ucScrollbar1);
-            ucScrollbar1->setRange(0, lastListPosition());
-            ucScrollbar1->setPageStep(std::max(1, picInfo->wholeRows() - 1));
-            ucScrollbar1->setValue(list_scroll_position_);
-        }
+    // The scroll range lets the last row come into view whole, and no further.
+    // Any report scrolls when the panel is too short for it (an eclipse day
+    // in a small window), so that no row is hidden; the holiday list always
+    // shows its bar.
+    list_rows_ = static_cast<std::int32_t>(shown->rows.size());
+    list_scroll_position_ = std::clamp(list_scroll_position_, 0, lastListPosition());
+    {
+        const QSignalBlocker quiet(ucScrollbar1);
+        ucScrollbar1->setRange(0, lastListPosition());
+        ucScrollbar1->setPageStep(std::max(1, picInfo->wholeRows() - 1));
+        ucScrollbar1->setValue(list_scroll_position_);
     }
-    showReport(*shown, report_ == Holidays ? static_cast<std::size_t>(std::max(0, list_scroll_position_)) : 0);
+    ucScrollbar1->setVisible(reportScrolls());
+    showReport(*shown, static_cast<std::size_t>(std::max(0, list_scroll_position_)));
+}
+
+bool frmKalender::reportScrolls() const {
+    if (report_ == DateDifference || report_ == About) return false;
+    return report_ == Holidays || lastListPosition() > 0;
 }
 
 std::optional<vespera::report::Report> frmKalender::shownReport() {
