@@ -33,7 +33,9 @@ struct SkyDay {
 SkyDay sky_of_day(clsCalendar& cal, int samples);
 
 // The hours of daylight of every day of the engine's year (365 or 366),
-// 1 January first, as the day report counts them.
+// 1 January first: every fourth day, the longest and the shortest with their
+// neighbours, and polar day and night as the day report counts them, the
+// days between on a straight line (within seconds).
 std::vector<double> day_lengths_of_year(clsCalendar& cal);
 
 // The engine's year at its place and on its clock: what a year's tables of

@@ -60,6 +60,22 @@ TEST(ReportSky, BerlinAtTheSolstices) {
     EXPECT_NEAR(static_cast<double>(longest), 172.0, 1.0); // 21 June 2024 is day 173
 }
 
+// The year's curve counts every fourth day and draws a line between: it must
+// stay within a minute of every day's own count, also where the Sun stops
+// setting (Tromsø, 69.65° N) and where a day has a clock change.
+TEST(ReportSky, YearCurveStaysWithinAMinuteOfEveryDay) {
+    for (const double latitude_deg : {52.52, 69.65, -33.92}) {
+        clsCalendar cal = berlin(2025, 1, 1);
+        cal.setLatitude(latitude_deg);
+        const std::vector<double> curve = vespera::report::day_lengths_of_year(cal);
+        const std::int32_t first = static_cast<std::int32_t>(vespera::day_number(2025, 1, 1));
+        for (std::size_t i = 0; i < curve.size(); ++i) {
+            const double exact = cal.day_length_hours(first + static_cast<std::int32_t>(i));
+            ASSERT_NEAR(curve[i], exact, 1.0 / 60.0) << latitude_deg << " day " << i;
+        }
+    }
+}
+
 // The days of the clock changes: 23 and 25 hours, the hours labelled as the
 // clock shows them (02:00 skipped in March, 02:00 twice in October).
 TEST(ReportSky, ClockChangeDaysKeepTheClocksHours) {

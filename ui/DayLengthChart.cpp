@@ -35,11 +35,12 @@ DayLengthChart::DayLengthChart(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-void DayLengthChart::setYear(int year, const std::vector<double>& hours, int selected) {
+void DayLengthChart::setYear(int year, const std::vector<double>& hours, int selected, double selected_hours) {
     if (year != year_ || hours != hours_) year_picture_stale_ = true;
     year_ = year;
     hours_ = hours;
     selected_ = selected;
+    selected_hours_ = selected_hours;
     const QString text = summary();
     setAccessibleDescription(text);
     setToolTip(text);
@@ -53,7 +54,7 @@ QString DayLengthChart::summary() const {
     QString text = QStringLiteral("Tageslänge %1").arg(year_);
     if (selected_ >= 0 && selected_ < static_cast<int>(hours_.size())) {
         text += QStringLiteral(": am %1 %2").arg(day_text(hours_.size() == 366, selected_),
-                                                 hours_text(hours_[static_cast<std::size_t>(selected_)]));
+                                                 hours_text(selected_hours_));
     }
     text += QStringLiteral("; längster Tag %1 (%2), kürzester Tag %3 (%4)")
                 .arg(day_text(hours_.size() == 366, longest), hours_text(hours_[static_cast<std::size_t>(longest)]),
@@ -93,7 +94,7 @@ void DayLengthChart::paintEvent(QPaintEvent*) {
     const auto y_of = [&](double hours) { return plot.bottom() - std::clamp(hours, 0.0, 24.0) / 24.0 * plot.height(); };
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (selected_ >= 0 && selected_ < static_cast<int>(hours_.size())) {
-        const double value = hours_[static_cast<std::size_t>(selected_)];
+        const double value = selected_hours_;
         const QPointF point(x_of(selected_), y_of(value));
         painter.setPen(QPen(colours.selected, 1.2));
         painter.drawLine(QPointF(point.x(), plot.top()), QPointF(point.x(), plot.bottom()));

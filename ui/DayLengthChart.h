@@ -13,8 +13,9 @@ public:
     explicit DayLengthChart(QWidget* parent = nullptr);
 
     // `hours`: every day of the year, 1 January first; `selected`: index of
-    // the selected day in it.
-    void setYear(int year, const std::vector<double>& hours, int selected);
+    // the selected day in it, whose length `selected_hours` is as the day
+    // report counts it.
+    void setYear(int year, const std::vector<double>& hours, int selected, double selected_hours);
     // "Tageslänge 2025: am 21. Juni 16:50 Stunden; längster Tag ..."
     QString summary() const;
     const std::vector<double>& hours() const { return hours_; }
@@ -36,4 +37,5 @@ private:
     int year_ = 0;
     std::vector<double> hours_;
     int selected_ = -1;
+    double selected_hours_ = 0.0;
 };

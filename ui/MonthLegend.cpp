@@ -113,11 +113,13 @@ int MonthLegend::layout(int width, QPainter* painter) const {
     const QFontMetrics metrics = fontMetrics();
     const int line = std::max(metrics.height(), 14) + 2;
     const MonthColours colours = painter != nullptr ? month_colours_of(palette()) : MonthColours{};
+    const std::vector<int>& text_widths = textWidths();
     int x = 0;
     int y = 0;
-    for (const Entry& entry : kEntries) {
+    for (std::size_t i = 0; i < std::size(kEntries); ++i) {
+        const Entry& entry = kEntries[i];
         const QString text = QString::fromUtf8(entry.text);
-        const int entry_width = kSampleWidth + kGap + metrics.horizontalAdvance(text);
+        const int entry_width = kSampleWidth + kGap + text_widths[i];
         // An entry never breaks; a new line starts where it would not fit.
         if (x > 0 && x + entry_width > width) {
             x = 0;
@@ -136,12 +138,21 @@ int MonthLegend::layout(int width, QPainter* painter) const {
     return y + line;
 }
 
+const std::vector<int>& MonthLegend::textWidths() const {
+    if (text_widths_.empty()) {
+        const QFontMetrics metrics = fontMetrics();
+        for (const Entry& entry : kEntries) text_widths_.push_back(metrics.horizontalAdvance(QString::fromUtf8(entry.text)));
+    }
+    return text_widths_;
+}
+
 int MonthLegend::heightForWidth(int width) const { return layout(width, nullptr); }
 
 QSize MonthLegend::sizeHint() const { return {420, heightForWidth(420)}; }
 
 void MonthLegend::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) picture_stale_ = true;
+    if (event->type() == QEvent::FontChange) text_widths_.clear();
     QWidget::changeEvent(event);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <vector>
 
 class MonthLegend : public QWidget {
     Q_OBJECT
@@ -26,4 +27,8 @@ private:
 
     // Lays the entries out in `width`; paints them when a painter is given.
     int layout(int width, class QPainter* painter) const;
+    // Each entry's text width at the widget's font, measured once: layouts
+    // ask heightForWidth many times while the window settles.
+    const std::vector<int>& textWidths() const;
+    mutable std::vector<int> text_widths_;
 };

@@ -334,6 +334,12 @@ void frmKalender::buildControls() {
     auto* sky = new QHBoxLayout;
     picHimmel = new SkyChart(this);
     picTageslaenge = new DayLengthChart(this);
+    // A zero timer runs once the event loop is idle, after the picture that
+    // asked for the year is on the screen.
+    sky_timer_ = new QTimer(this);
+    sky_timer_->setSingleShot(true);
+    sky_timer_->setInterval(0);
+    connect(sky_timer_, &QTimer::timeout, this, [this] { drawSky(); });
     sky->addWidget(picHimmel, 3);
     sky->addWidget(picTageslaenge, 2);
     right->addLayout(sky);
@@ -410,7 +416,10 @@ void frmKalender::buildControls() {
     // A taller or shorter panel holds more or fewer whole rows: the list's
     // range changes, and another report may come to need its bar or not.
     connect(picInfo, &InfoPanel::resized, this, [this] {
-        if (report_ != DateDifference && report_ != About) ZeigeInfo();
+        if (report_ == DateDifference || report_ == About) return;
+        if (report_ == Holidays || list_scroll_position_ > 0 || reportScrolls() == ucScrollbar1->isHidden()) {
+            ZeigeInfo();
+        }
     });
 
     // A click on a button leaves the focus where it was, so that the arrow
@@ -526,6 +535,14 @@ void frmKalender::restoreWindow(const QByteArray& geometry, const QByteArray& sp
 
 QString frmKalender::saveWindow() const {
     return vespera::ui::write_stored_window({saveGeometry(), splKalender->saveState(), static_cast<int>(report_)});
+}
+
+void frmKalender::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (painted_) return;
+    painted_ = true;
+    // The charts left out before this first picture follow once the loop is idle.
+    if (sky_pending_) sky_timer_->start();
 }
 
 void frmKalender::closeEvent(QCloseEvent* event) {

@@ -135,6 +135,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // start-up and place (frmKalender.cpp)
@@ -200,6 +201,7 @@ private:
 
     // the sky of the selected day and the year's day lengths (sky_charts.cpp)
     void showSky();
+    void drawSky();
     // The chart's mark of the present instant, moved as the clock runs.
     void showSkyNow(double now_jd_ut);
 
@@ -253,6 +255,9 @@ private:
     vespera::report::CategorySet list_categories_ = vespera::report::kStatutoryDays;
     Report report_ = DayReport;
     vespera::report::YearDayLengths day_lengths_;
+    QTimer* sky_timer_ = nullptr; // the charts after the first picture
+    bool painted_ = false;
+    bool sky_pending_ = false;
     vespera::report::YearEclipseDays year_eclipses_;
     QString sky_key_; // the day and place the chart shows
     vespera::report::SkyDay sky_day_;

@@ -1,5 +1,7 @@
 // The sky of the selected day and the day lengths of its year, rebuilt with
 // the report; a day already shown and a year already counted are kept.
+#include <QTimer>
+
 #include "ephemeris/calendar.h"
 #include "ui/DayLengthChart.h"
 #include "ui/SkyChart.h"
@@ -25,6 +27,17 @@ void frmKalender::showSkyNow(double now_jd_ut) {
 }
 
 void frmKalender::showSky() {
+    // Before the window's first picture the charts wait for it (paintEvent):
+    // the year's day lengths take a few milliseconds that the start-up need
+    // not spend before the window is on the screen.
+    if (!painted_) {
+        sky_pending_ = true;
+        return;
+    }
+    drawSky();
+}
+
+void frmKalender::drawSky() {
     if (!engine_ || !picHimmel || !picTageslaenge) return;
     clsCalendar& cal = *engine_;
     const std::uint64_t faults = cal.fault_count();
@@ -42,7 +55,8 @@ void frmKalender::showSky() {
     }
     picHimmel->setDay(sky_day_, now_on(sky_day_, placeNow().jd_ut));
 
-    const std::vector<double>& lengths = day_lengths_.of(cal);
     const auto index = static_cast<int>(day_number - vespera::day_number(cal.Jahr(), 1, 1));
-    picTageslaenge->setYear(cal.Jahr(), lengths, index);
+    // The curve may lie on a line between counted days; the selected day's
+    // own figure is the day report's.
+    picTageslaenge->setYear(cal.Jahr(), day_lengths_.of(cal), index, cal.day_length_hours(day_number));
 }
