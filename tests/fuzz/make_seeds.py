@@ -181,6 +181,11 @@ SETTINGS = [
     b"[Settings]\nort=Berlin\nfeiertagsregion=keine\n",
     b"[Settings]\nort=New York (USA)\nfeiertagsregion=DE-XX\nfeiertagsregion=\"CH-ZH\"\n",
     b"[Settings]\nfeiertagsregion=@Variant(\\0\\0\\0\\x6)\nregion=AT-9\n",
+    # The window's size, position, divider and last report: stored, damaged.
+    b"[Settings]\nort=Berlin\ngeometry=AdnQywADAAAAAAAUAAAAHgAAAtsAAAHhAAAAFAAAAB4AAALbAAAB4QAAAAAAAAAABVY=\n"
+    b"teilung=AAAA/wAAAAEAAAACAAABXgAAAOoB/////wEAAAABAA==\nbericht=4\n",
+    b"[Settings]\ngeometry=!!!\nteilung=@ByteArray(x)\nbericht=99\n",
+    b"[Settings]\nbericht=-1\ngeometry=\nteilung=AAAA\n",
 ]
 
 # Place dialog: name, latitude, longitude and zone, one per line.
