@@ -148,7 +148,7 @@ void frmKalender::buildControls() {
     picMonat = new MonthView(this);
     picMonat->setFocusPolicy(Qt::StrongFocus);
     // Cells of 45 × 30 still hold the day and its moon mark.
-    picMonat->setMinimumSize(7 * 45, MonthView::kHeadingHeight + 6 * 30);
+    picMonat->setMinimumSize(7 * 45, MonthView::kHeadingHeight + 6 * 24);
     picMonat->setAccessibleName(QStringLiteral("Monat"));
     picMonat->setAccessibleDescription(
         QStringLiteral("Pfeiltasten wählen den Tag, Bild auf und Bild ab den Monat, Pos1 den heutigen Tag"));
