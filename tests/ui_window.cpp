@@ -222,15 +222,6 @@ TEST(Window, ScreenReaderFindsTheRowsAndEveryControlsName) {
     EXPECT_FALSE(t.find<QWidget>("picMonat")->accessibleName().isEmpty());
 }
 
-QPalette dark_palette() {
-    QPalette palette;
-    palette.setColor(QPalette::Window, QColor(45, 45, 48));
-    palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    palette.setColor(QPalette::Base, QColor(30, 30, 32));
-    palette.setColor(QPalette::Text, QColor(230, 230, 230));
-    palette.setColor(QPalette::Highlight, QColor(61, 142, 201));
-    return palette;
-}
 
 TEST(Window, ReportTextMeetsAaContrastInLightAndDark) {
     using vespera::ui::contrast_ratio;
@@ -242,7 +233,7 @@ TEST(Window, ReportTextMeetsAaContrastInLightAndDark) {
     EXPECT_NEAR(contrast_ratio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.005);
     EXPECT_NEAR(contrast_ratio(QColor(190, 190, 190), QColor(236, 236, 236)), 1.57, 0.005);
     const QPalette light = QApplication::style()->standardPalette();
-    for (const QPalette& palette : {light, dark_palette()}) {
+    for (const QPalette& palette : {light, vespera::ui::dark_desktop_palette()}) {
         const InfoPanel::Colours colours = InfoPanel::colours(palette);
         EXPECT_EQ(colours.background, palette.color(QPalette::Base));
         for (const QColor& text : {colours.heading, colours.label, colours.value, colours.statutory_note,

@@ -20,6 +20,7 @@
 #include "engine/city_table.h"
 #include "ui/MonthView.h"
 #include "ui/export_dialog.h"
+#include "ui/contrast.h"
 #include "ui/frmKalender.h"
 #include "ui/place_box.h"
 #include "ui/place_dialog.h"
@@ -220,17 +221,7 @@ int main(int argc, char* argv[]) {
     city->setCurrentIndex(city->findText(QStringLiteral("M\u00fcnchen")));
     show_day(15, 8, 2025);
     const QPalette light = QApplication::palette();
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 32));
-    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(55, 55, 58));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Highlight, QColor(60, 130, 220));
-    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
-    QApplication::setPalette(dark);
+    QApplication::setPalette(vespera::ui::dark_desktop_palette());
     save("august_2025_bayern_dark");
     QApplication::setPalette(light);
     window.resize(1024, 640);

@@ -21,40 +21,8 @@
 #include <QTimeZone>
 #include <cstdio>
 
+#include "ui/contrast.h"
 #include "ui/frmKalender.h"
-
-namespace {
-
-// A dark palette as desktops give it: light text on dark grounds.
-QPalette dark_palette() {
-    QPalette palette;
-    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), button(60, 60, 64);
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::AlternateBase, window);
-    palette.setColor(QPalette::ToolTipBase, window);
-    palette.setColor(QPalette::ToolTipText, text);
-    palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Button, button);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::BrightText, QColor(255, 80, 80));
-    palette.setColor(QPalette::Light, QColor(80, 80, 85));
-    palette.setColor(QPalette::Midlight, QColor(70, 70, 75));
-    palette.setColor(QPalette::Mid, QColor(50, 50, 54));
-    palette.setColor(QPalette::Dark, QColor(25, 25, 27));
-    palette.setColor(QPalette::Shadow, QColor(0, 0, 0));
-    palette.setColor(QPalette::Highlight, QColor(61, 142, 201));
-    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
-    palette.setColor(QPalette::Link, QColor(110, 170, 240));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
-    return palette;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
@@ -70,7 +38,7 @@ int main(int argc, char* argv[]) {
         const QByteArray option(argv[i]);
         if (option == "dunkel") {
             QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-            QApplication::setPalette(dark_palette());
+            QApplication::setPalette(vespera::ui::dark_desktop_palette());
         } else if (option.startsWith("bericht=")) {
             report = option.mid(8).toInt();
         } else if (option.startsWith("jahr=")) {

@@ -1,5 +1,6 @@
 #include "ui/contrast.h"
 
+#include <QPalette>
 #include <algorithm>
 #include <cmath>
 
@@ -52,6 +53,35 @@ QColor readable_on(const QColor& wanted, const QColor& background, double minimu
         (contrast_ratio(mixed(wanted, extreme, middle), background) >= minimum_ratio ? high : low) = middle;
     }
     return mixed(wanted, extreme, high);
+}
+
+
+QPalette dark_desktop_palette() {
+    QPalette palette;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), button(60, 60, 64);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::ToolTipBase, window);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, button);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::BrightText, QColor(255, 80, 80));
+    palette.setColor(QPalette::Light, QColor(80, 80, 85));
+    palette.setColor(QPalette::Midlight, QColor(70, 70, 75));
+    palette.setColor(QPalette::Mid, QColor(50, 50, 54));
+    palette.setColor(QPalette::Dark, QColor(25, 25, 27));
+    palette.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    palette.setColor(QPalette::Highlight, QColor(61, 142, 201));
+    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    palette.setColor(QPalette::Link, QColor(110, 170, 240));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    return palette;
 }
 
 } // namespace vespera::ui

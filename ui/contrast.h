@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 namespace vespera::ui {
 
@@ -22,5 +23,9 @@ QColor readable_on(const QColor& wanted, const QColor& background, double minimu
 
 // `share` (0 .. 1) of `b` mixed into `a`, channel by channel.
 QColor mixed(const QColor& a, const QColor& b, double share);
+
+// A dark palette as desktops give it, light text on dark grounds: what the
+// tests and the screenshot tools check the colours against.
+QPalette dark_desktop_palette();
 
 } // namespace vespera::ui
