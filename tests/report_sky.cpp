@@ -8,23 +8,19 @@
 #include "ephemeris/calendar.h"
 #include "report/month_grid.h"
 #include "report/sky_samples.h"
+#include "tests/engine_fixture.h"
 
 namespace {
 
-clsCalendar berlin(int year, int month, int day) {
-    clsCalendar cal;
-    cal.setClock([] { return std::chrono::seconds(12 * 3600); });
-    cal.setErrorReporter([](const std::string& text) { ADD_FAILURE() << text; });
-    cal.setLongitude(13.4);
-    cal.setLatitude(52.52);
-    cal.setZeitzone_Offset(1.0f);
-    cal.setZeitzone("Europe/Berlin");
-    cal.setKalender(1);
-    cal.setJahr(year);
-    cal.setMonat(month);
-    cal.setTag(day);
-    return cal;
-}
+// Berlin's row of the city table on its tz zone; no engine call may fault.
+struct Berlin : EngineForTest {
+    Berlin(int year, int month, int day) {
+        in_berlin();
+        cal.setZeitzone("Europe/Berlin");
+        at(year, month, day);
+    }
+    ~Berlin() { EXPECT_TRUE(faults.empty()) << faults.front(); }
+};
 
 // Berlin at the solstices (timeanddate.com, 2025): the Sun's highest
 // altitude and the hours between sunrise and sunset.
@@ -40,7 +36,8 @@ TEST(ReportSky, BerlinAtTheSolstices) {
         {12, 21, 14.0, 12.0 + 5.0 / 60.0, 7.0 + 39.0 / 60.0},
     };
     for (const Case& c : cases) {
-        clsCalendar cal = berlin(2025, c.month, c.day);
+        Berlin berlin(2025, c.month, c.day);
+        clsCalendar& cal = berlin.cal;
         const vespera::report::SkyDay sky = vespera::report::sky_of_day(cal, 49);
         EXPECT_NEAR(sky.sun_highest.altitude_deg, c.highest_deg, 0.15) << c.month;
         EXPECT_NEAR(sky.sun_highest.clock_hours, c.noon_hours, 1.0 / 60.0) << c.month;
@@ -53,7 +50,8 @@ TEST(ReportSky, BerlinAtTheSolstices) {
         EXPECT_NEAR(year[static_cast<std::size_t>(index)], c.day_length_hours, 2.0 / 60.0) << c.month;
     }
     // The longest day of the year is the solstice's, give or take a day.
-    clsCalendar cal = berlin(2024, 1, 1);
+    Berlin berlin(2024, 1, 1);
+    clsCalendar& cal = berlin.cal;
     const std::vector<double> leap = vespera::report::day_lengths_of_year(cal);
     ASSERT_EQ(leap.size(), 366u);
     const auto longest = std::max_element(leap.begin(), leap.end()) - leap.begin();
@@ -65,7 +63,8 @@ TEST(ReportSky, BerlinAtTheSolstices) {
 // setting (Tromsø, 69.65° N) and where a day has a clock change.
 TEST(ReportSky, YearCurveStaysWithinAMinuteOfEveryDay) {
     for (const double latitude_deg : {52.52, 69.65, -33.92}) {
-        clsCalendar cal = berlin(2025, 1, 1);
+        Berlin berlin(2025, 1, 1);
+        clsCalendar& cal = berlin.cal;
         cal.setLatitude(latitude_deg);
         const std::vector<double> curve = vespera::report::day_lengths_of_year(cal);
         const std::int32_t first = static_cast<std::int32_t>(vespera::day_number(2025, 1, 1));
@@ -90,7 +89,8 @@ TEST(ReportSky, ClockChangeDaysKeepTheClocksHours) {
         {6, 21, 24.0, {0, 1, 2, 3}},
     };
     for (const Case& c : cases) {
-        clsCalendar cal = berlin(2025, c.month, c.day);
+        Berlin berlin(2025, c.month, c.day);
+        clsCalendar& cal = berlin.cal;
         const vespera::report::SkyDay sky = vespera::report::sky_of_day(cal, 25);
         EXPECT_DOUBLE_EQ(sky.span_hours, c.span_hours) << c.month;
         ASSERT_EQ(sky.clock_hour_labels.size(), static_cast<std::size_t>(c.span_hours) + 1) << c.month;
@@ -104,7 +104,8 @@ TEST(ReportSky, ClockChangeDaysKeepTheClocksHours) {
 // same days. The disc at local noon is lit about half at the quarters.
 TEST(ReportSky, MoonPhasesOfJuly2025) {
     using vespera::report::MoonPhase;
-    clsCalendar cal = berlin(2025, 7, 15);
+    Berlin berlin(2025, 7, 15);
+    clsCalendar& cal = berlin.cal;
     const vespera::report::MonthGrid grid = vespera::report::month_grid(cal);
     std::vector<std::pair<int, MoonPhase>> found;
     for (std::size_t i = 0; i < grid.days.size(); ++i) {
