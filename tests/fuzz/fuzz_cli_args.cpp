@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/run.h"
-#include "engine/gazetteer.h"
+#include "places/gazetteer.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
