@@ -35,6 +35,10 @@ struct TypedField {
     bool number; // a JSON number, not a string
     bool (*present)(const report::TypedValue&);
     std::string (*text)(const report::TypedValue&);
+    // CSV keeps a column when some row has this kind of value, so that a
+    // command's columns do not change with the day (a status column stays
+    // when every event happens).
+    bool (*kind_present)(const report::TypedValue&) = nullptr;
 };
 
 std::string event_local(const std::optional<report::Event>& event) {
@@ -53,13 +57,15 @@ const std::array<TypedField, 12> kTypedFields = {{
     {"zeit_utc", false, [](const report::TypedValue& v) { return v.event.has_value(); },
      [](const report::TypedValue& v) { return event_utc(v.event); }},
     {"zustand", false, [](const report::TypedValue& v) { return missing(v.event); },
-     [](const report::TypedValue& v) { return std::string(report::status_key(v.event->status)); }},
+     [](const report::TypedValue& v) { return std::string(report::status_key(v.event->status)); },
+     [](const report::TypedValue& v) { return v.event.has_value(); }},
     {"ende_lokal", false, [](const report::TypedValue& v) { return v.end.has_value(); },
      [](const report::TypedValue& v) { return event_local(v.end); }},
     {"ende_utc", false, [](const report::TypedValue& v) { return v.end.has_value(); },
      [](const report::TypedValue& v) { return event_utc(v.end); }},
     {"ende_zustand", false, [](const report::TypedValue& v) { return missing(v.end); },
-     [](const report::TypedValue& v) { return std::string(report::status_key(v.end->status)); }},
+     [](const report::TypedValue& v) { return std::string(report::status_key(v.end->status)); },
+     [](const report::TypedValue& v) { return v.end.has_value(); }},
     {"uhrzeit", false, [](const report::TypedValue& v) { return v.clock_minutes.has_value(); },
      [](const report::TypedValue& v) { return report::clock_text(*v.clock_minutes); }},
     {"dauer_minuten", true, [](const report::TypedValue& v) { return v.duration_minutes.has_value(); },
@@ -67,7 +73,8 @@ const std::array<TypedField, 12> kTypedFields = {{
     {"zahl", true, [](const report::TypedValue& v) { return v.quantity.has_value(); },
      [](const report::TypedValue& v) { return report::number_text(*v.quantity); }},
     {"einheit", false, [](const report::TypedValue& v) { return v.quantity && !v.quantity->unit.empty(); },
-     [](const report::TypedValue& v) { return v.quantity->unit; }},
+     [](const report::TypedValue& v) { return v.quantity->unit; },
+     [](const report::TypedValue& v) { return v.quantity.has_value(); }},
     {"erster_tag", false, [](const report::TypedValue& v) { return v.days.has_value(); },
      [](const report::TypedValue& v) { return report::iso_date(v.days->first_day); }},
     {"letzter_tag", false, [](const report::TypedValue& v) { return v.days.has_value(); },
@@ -101,8 +108,9 @@ bool has_categories(const report::Report& report) {
 std::vector<const TypedField*> typed_columns(const report::Report& report) {
     std::vector<const TypedField*> columns;
     for (const TypedField& field : kTypedFields) {
+        const auto kind = field.kind_present ? field.kind_present : field.present;
         if (std::any_of(report.rows.begin(), report.rows.end(),
-                        [&](const report::Row& row) { return field.present(row.typed); })) {
+                        [&](const report::Row& row) { return kind(row.typed); })) {
             columns.push_back(&field);
         }
     }

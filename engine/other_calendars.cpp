@@ -61,5 +61,5 @@ std::string clsCalendar::unix_time_text() {
 }
 
 std::int64_t clsCalendar::unix_time_seconds() {
-    return guarded("unix_time_seconds", std::int64_t{0}, [&] { return unix_seconds(); });
+    return guarded("ConvertDate", std::int64_t{0}, [&] { return unix_seconds(); });
 }

@@ -89,11 +89,11 @@ std::string clsCalendar::Jahreszeit_Laenge(std::int32_t Index) {
 }
 
 std::int64_t clsCalendar::season_length_minutes(std::int32_t Index) {
-    return guarded("season_length_minutes", std::int64_t{0}, [&] { return season_length_in_minutes(Index); });
+    return guarded("Jahreszeit_Laenge", std::int64_t{0}, [&] { return season_length_in_minutes(Index); });
 }
 
 clsCalendar::ClockEvent clsCalendar::season_event(std::int32_t Index) {
-    return guarded("season_event", ClockEvent{}, [&] {
+    return guarded("Jahreszeit_Datum", ClockEvent{}, [&] {
         const double jd_ut = tables_.season_jd_ut[vespera::checked_index(Index, 51, 54)];
         const vespera::LocalInstant local = season_local(jd_ut);
         return ClockEvent{ClockEvent::Status::Happens, local.day_number, local.minute_of_day, zone().at(jd_ut).hours};
