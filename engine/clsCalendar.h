@@ -160,7 +160,7 @@ public:
                           double longitude_deg, double latitude_deg, std::int16_t event_code);
     double ZGL(double julian_day);
 
-    // The engine's day's events as values, as the texts above show them:
+    // The events of the engine's day as values, as the texts above show them:
     // the local day, the clock's minute (rounded as "HH:MM Uhr" is) and the
     // clock's offset then. Event codes as sunevent's: 1 rise, -1 set, 2 and
     // -2 twilight, 11 the Sun's culmination.
@@ -230,6 +230,7 @@ public:
     // falls in as Sonne_Hoehe names it: "Tag", "Dämmerung", "Nacht".
     double sun_altitude_deg() const { return f_.sun_altitude_deg; }
     static const char* sun_altitude_part(double altitude_deg);
+    // The Sun's distance on the engine's day, which SonneEntfernung shows.
     double sun_distance_km() const;
     double Sonne_KulminationHoehe(double local_hour);
     std::string Sonne_Hoehe();

@@ -128,7 +128,7 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     cal.Sonnenstrahlung();
     const char separator = cal.DecimalSeparator();
     // "05:31 Uhr - 20:24 Uhr": the second time is asked for only when the
-    // first came without a fault, so that a failing row shows one message.
+    // first came without a fault.
     const auto span_row = [&](const char* label, std::int16_t first_code, std::int16_t second_code) {
         const clsCalendar::ClockEvent first = cal.sun_event(first_code);
         if (!rows.fine()) return false;
@@ -141,11 +141,11 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
     const double jd = cal.JD();
     report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(jd)));
+    // Each value is asked for once the row before it stands, so that a
+    // failing call shows one message.
+    if (!rows.entry("Julianisches Datum", general(jd, separator), number_value(jd, 0))) return report;
     const std::int32_t day_of_year = cal.TagesZahl();
-    if (!rows.entry("Julianisches Datum", general(jd, separator), number_value(jd, jd == std::floor(jd) ? 0 : 1)) ||
-        !rows.entry("Tag im Jahr", std::to_string(day_of_year), count(day_of_year))) {
-        return report;
-    }
+    if (!rows.entry("Tag im Jahr", std::to_string(day_of_year), count(day_of_year))) return report;
     const std::int32_t week = cal.Woche();
     if (!rows.entry("Woche im Jahr", std::to_string(week), count(week)) ||
         !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal) ||

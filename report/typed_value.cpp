@@ -15,7 +15,7 @@ namespace {
 constexpr std::int64_t kSecondsPerDay = 86400;
 
 std::string day_and_time(std::int64_t day_number, std::int64_t second_of_day) {
-    char buffer[16];
+    char buffer[40];
     std::snprintf(buffer, sizeof buffer, "T%02d:%02d:%02d", static_cast<int>(second_of_day / 3600),
                   static_cast<int>(second_of_day / 60 % 60), static_cast<int>(second_of_day % 60));
     return iso_date(day_number) + buffer;
@@ -23,7 +23,7 @@ std::string day_and_time(std::int64_t day_number, std::int64_t second_of_day) {
 
 std::string offset_text(std::int32_t offset_seconds) {
     const std::int32_t magnitude = offset_seconds < 0 ? -offset_seconds : offset_seconds;
-    char buffer[16];
+    char buffer[40];
     // RFC 3339 offsets have minutes only; local mean time before the zones
     // (Berlin +00:53:28) keeps its seconds rather than a wrong minute.
     if (magnitude % 60 == 0) {
@@ -92,7 +92,7 @@ std::string utc_text(const Instant& at) {
 }
 
 std::string clock_text(std::int32_t minute_of_day) {
-    char buffer[8];
+    char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02d:%02d", minute_of_day / 60 % 100, minute_of_day % 60);
     return buffer;
 }
