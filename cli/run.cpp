@@ -38,7 +38,7 @@ void set_up_program(CLI::App& app) {
     formatter->label("OPTIONS", "OPTIONEN");
     formatter->label("SUBCOMMAND", "BEFEHL");
     formatter->label("Positionals", "Argumente");
-    formatter->label("REQUIRED", "(n\u00f6tig)");
+    formatter->label("REQUIRED", "(Pflicht)"); // ASCII: CLI11 aligns the columns by bytes
     formatter->label("Needs", "braucht");
     formatter->label("Excludes", "nicht mit");
     formatter->column_width(26);
