@@ -310,6 +310,13 @@ private:
         vespera::SummerTimeDays summer_time; // days 0: no clock change this year
         std::array<double, 4> season_jd_ut{}; // March, June, September, December
         vespera::PhaseYear phases;
+        // What the whole set was built from, so that a change of region or
+        // place redoes only the holidays, and the same year again nothing:
+        // the clock changes, seasons and phases depend on the year and the
+        // zone alone (and a zone's change rebuilds everything).
+        std::optional<std::int32_t> built_year;
+        float built_zone_offset_hours = 0.0f;
+        std::optional<std::int32_t> season_year; // of season_jd_ut
     };
 
     // Runs `body` under the engine's error trap.
@@ -318,6 +325,11 @@ private:
     template <class Body>
     void guarded_void(const char* procedure, Body&& body);
     void report(const vespera::EngineFault& fault);
+    // The year tables hold what Feiertage_Einlesen would build now.
+    bool year_tables_current() const;
+    // After a change of region or place: the holidays again, the rest kept
+    // when it is current.
+    void rebuild_holidays();
 
     // Members that call other members (the Jahr Let rebuilding the year's
     // tables, the rise and set texts calling sunevent): a fault below the

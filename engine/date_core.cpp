@@ -99,7 +99,7 @@ void clsCalendar::setJahr(std::int32_t value) {
             f_.Jahr = value;
         }
         CalcJD();
-        Feiertage_Einlesen();
+        if (!year_tables_current()) Feiertage_Einlesen();
     });
 }
 

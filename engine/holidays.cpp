@@ -16,10 +16,31 @@ void clsCalendar::Feiertage_Einlesen() {
         // The clock changes come first: the local days of the seasons and
         // phases depend on them.
         next.summer_time = zone().summer_time_days(f_.Jahr);
-        next.season_jd_ut = vespera::season_instants_ut(f_.Jahr);
+        // The seasons are UT instants: a new zone keeps them.
+        next.season_jd_ut = tables_.season_year == f_.Jahr ? tables_.season_jd_ut
+                                                           : vespera::season_instants_ut(f_.Jahr);
+        next.season_year = f_.Jahr;
         next.holidays = vespera::holiday_year(f_.Jahr, region_, place_name_, season_days(next.season_jd_ut));
         next.phases = vespera::phase_year(f_.Jahr, zone());
-        tables_ = next;
+        next.built_year = f_.Jahr;
+        next.built_zone_offset_hours = f_.Zeitzone_Offset;
+        tables_ = std::move(next);
+    });
+}
+
+bool clsCalendar::year_tables_current() const {
+    return tables_.built_year == f_.Jahr && tables_.built_zone_offset_hours == f_.Zeitzone_Offset;
+}
+
+void clsCalendar::rebuild_holidays() {
+    if (!year_tables_current()) {
+        Feiertage_Einlesen();
+        return;
+    }
+    guarded_void("Feiertage_Einlesen", [&] {
+        YearTables next = tables_;
+        next.holidays = vespera::holiday_year(f_.Jahr, region_, place_name_, season_days(next.season_jd_ut));
+        tables_ = std::move(next);
     });
 }
 
@@ -82,7 +103,7 @@ void clsCalendar::setRegion(const std::string& iso) {
         std::string previous = region_;
         region_ = iso;
         try {
-            Feiertage_Einlesen();
+            rebuild_holidays();
         } catch (const vespera::EngineFault&) {
             region_ = std::move(previous);
             throw;
@@ -97,7 +118,7 @@ void clsCalendar::setPlaceName(const std::string& name) {
         std::string previous = place_name_;
         place_name_ = name;
         try {
-            Feiertage_Einlesen();
+            rebuild_holidays();
         } catch (const vespera::EngineFault&) {
             place_name_ = std::move(previous);
             throw;

@@ -30,7 +30,10 @@ void clsCalendar::Jahreszeiten_Berechnen() {
     guarded_void("Jahreszeiten_Berechnen", [&] {
         YearTables next = tables_;
         next.season_jd_ut = vespera::season_instants_ut(f_.Jahr);
+        next.season_year = f_.Jahr;
         vespera::move_season_days(next.holidays, season_days(next.season_jd_ut));
+        // Seasons of another year or clock than the rest: no longer one set.
+        if (next.built_year != f_.Jahr || next.built_zone_offset_hours != f_.Zeitzone_Offset) next.built_year.reset();
         tables_ = next;
     });
 }

@@ -167,23 +167,38 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
         {{"tag", "--farbe", "rot"}, 2, "vespera-cli: Unbekannte Option \u201e--farbe\u201c."},
         {{"tag", "1.1.2024", "2.1.2024"}, 2, "vespera-cli: Unerwartetes Argument \u201e2.1.2024\u201c."},
         {{"tag", "--ort"}, 2, nullptr},
-        {{"liste"}, 2, nullptr},
-        {{"liste", "geburtstage"}, 2, nullptr},
-        {{"liste", "feiertage", "30000"}, 2, nullptr},
+        {{"tag", "--ort", ""}, 2, "vespera-cli: --ort braucht einen Ortsnamen."},
+        {{"liste"}, 2,
+         "vespera-cli: liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse."},
+        {{"liste", "geburtstage"}, 2,
+         "vespera-cli: Unbekannte Liste \u201egeburtstage\u201c (feiertage, vollmonde, neumonde, jahreszeiten oder "
+         "finsternisse)."},
+        {{"liste", "feiertage", "30000"}, 2,
+         "vespera-cli: Ung\u00fcltiges Jahr \u201e30000\u201c (eine ganze Zahl von -27968 bis 27968)."},
         {{"sonne", "--format", "xml"}, 2, "vespera-cli: Unbekanntes Format \u201exml\u201c (text, csv oder json)."},
-        {{"tag", "--koordinaten", "52.5,13.4"}, 2, nullptr},
-        {{"tag", "--koordinaten", "95,13", "--zone", "Europe/Berlin"}, 2, nullptr},
-        {{"tag", "--ort", "Berlin", "--koordinaten", "52.5,13.4", "--zone", "Europe/Berlin"}, 2, nullptr},
+        {{"tag", "--koordinaten", "52.5,13.4"}, 2,
+         "vespera-cli: --koordinaten braucht --zone mit einer Zeitzone wie Europe/Berlin."},
+        {{"tag", "--koordinaten", "95,13", "--zone", "Europe/Berlin"}, 2,
+         "vespera-cli: Ung\u00fcltige Koordinaten \u201e95,13\u201c (Breite,L\u00e4nge in Grad wie 52.52,13.405)."},
+        {{"tag", "--ort", "Berlin", "--koordinaten", "52.5,13.4", "--zone", "Europe/Berlin"}, 2,
+         "vespera-cli: --ort und --koordinaten schlie\u00dfen einander aus."},
         {{"differenz", "1.1.2024"}, 2, "vespera-cli: differenz braucht zwei Daten."},
         {{"differenz", "31.2.2024", "1.1.2024"}, 2, "vespera-cli: Erstes Datum: 31.2.2024 gibt es nicht"},
         {{"differenz", "1.1.2024", "5.10.1582"}, 2,
          "vespera-cli: Zweites Datum: 5.10.1582 gibt es nicht: auf den 4. folgte der 15. Oktober 1582"},
-        {{"ical", "--format", "json"}, 2, nullptr},
+        {{"ical", "--format", "json"}, 2, "vespera-cli: ical schreibt iCalendar; --format passt nicht dazu."},
         {{"tag", "--ort", "Xyzzyqwv"}, 1, "vespera-cli: Den Ort \u201eXyzzyqwv\u201c gibt es im Ortsverzeichnis nicht."},
         {{"tag", "--zone", "Mars/Olympus"}, 1,
          "vespera-cli: Die Zeitzone \u201eMars/Olympus\u201c kennt die Zeitzonendatenbank nicht."},
         {{"liste", "feiertage", "--region", "US-NY"}, 2,
          "vespera-cli: Unbekannte Region \u201eUS-NY\u201c (ISO 3166-2 wie DE-BY, AT oder CH-ZH, oder keine)."},
+        // A state or canton without its country: the codes it may mean.
+        {{"liste", "feiertage", "--region", "BY"}, 2,
+         "vespera-cli: Unbekannte Region \u201eBY\u201c: gemeint ist wohl DE-BY (das Land vorn, ISO 3166-2 wie DE-BY, "
+         "AT oder CH-ZH, oder keine)."},
+        {{"tag", "--region", "be"}, 2,
+         "vespera-cli: Unbekannte Region \u201ebe\u201c: gemeint ist wohl DE-BE oder CH-BE (das Land vorn, ISO 3166-2 "
+         "wie DE-BY, AT oder CH-ZH, oder keine)."},
         {{"liste", "feiertage", "--kategorie", "gesetzlich,Feiertag"}, 2,
          "vespera-cli: Unbekannte Kategorie in \u201egesetzlich,Feiertag\u201c (gesetzlich, regional, kirchlich, "
          "Gedenktag, Brauchtum, astronomisch, Ferien oder alle)."},
@@ -220,6 +235,25 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
     EXPECT_NE(help.out.find("Aufruf: vespera-cli [OPTIONEN] BEFEHL"), std::string::npos);
     EXPECT_NE(cli({"liste", "--help"}).out.find("feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse"),
               std::string::npos);
+    // The rules CLI11 checks are the ones --help shows.
+    EXPECT_NE(help.out.find("--format FORMAT:{text,csv,json}"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("braucht: --zone"), std::string::npos) << help.out;
+}
+
+// Each command's --help shows its own examples, none of another command.
+TEST(CliCommands, HelpOfACommandShowsItsOwnExamples) {
+    const char* const commands[] = {"tag", "kalender", "liste", "sonne", "differenz", "ical"};
+    const Cli cli;
+    for (const char* command : commands) {
+        const Outcome help = cli({command, "--help"});
+        ASSERT_EQ(help.exit_code, 0) << command;
+        EXPECT_NE(help.out.find("  vespera-cli " + std::string(command) + " "), std::string::npos) << help.out;
+        for (const char* other : commands) {
+            if (std::string_view(other) == command) continue;
+            EXPECT_EQ(help.out.find("  vespera-cli " + std::string(other) + " "), std::string::npos)
+                << command << " shows " << other << "\n" << help.out;
+        }
+    }
 }
 
 // `liste feiertage` lists the statutory days of the region (from --region,

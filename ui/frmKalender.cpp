@@ -92,7 +92,15 @@ void frmKalender::showMessage(const QString& text) {
 
 void frmKalender::buildControls() {
     setObjectName("frmKalender");
+    // The panes in the order of their controls, which is the Tab order.
+    QWidget* month_pane = buildMonthPane();
+    QHBoxLayout* place_bar = buildPlaceBar();
+    QWidget* report_pane = buildReportPane();
+    layOutWindow(month_pane, report_pane, place_bar);
+    connectControls();
+}
 
+QWidget* frmKalender::buildMonthPane() {
     // Left: navigation, the month grid and its legend.
     auto* left_pane = new QWidget(this);
     left_pane->setObjectName("picLinks");
@@ -157,6 +165,10 @@ void frmKalender::buildControls() {
     picLegende = new MonthLegend(this);
     left->addWidget(picLegende);
 
+    return left_pane;
+}
+
+QHBoxLayout* frmKalender::buildPlaceBar() {
     // Below both: the place, its region of holidays, the clock and the commands.
     auto* place = new QHBoxLayout;
     cmbOrt = new PlaceBox(this);
@@ -206,6 +218,10 @@ void frmKalender::buildControls() {
         if (cmbOrt->lineEdit()) cmbOrt->lineEdit()->selectAll();
     });
 
+    return place;
+}
+
+QWidget* frmKalender::buildReportPane() {
     // Right: the report buttons above the information panel.
     auto* right_pane = new QWidget(this);
     right_pane->setObjectName("picRechts");
@@ -225,6 +241,38 @@ void frmKalender::buildControls() {
     cmdDaten[0]->setChecked(true);
     right->addLayout(buttons);
 
+    right->addWidget(buildListFilter());
+
+    auto* panels = new QHBoxLayout;
+    picInfo = new InfoPanel(this);
+    ucScrollbar1 = new QScrollBar(Qt::Vertical, this);
+    ucScrollbar1->setObjectName("ucScrollbar1");
+    ucScrollbar1->setAccessibleName(QStringLiteral("Bildlauf des Berichts"));
+    ucScrollbar1->setToolTip(QStringLiteral("Den Bericht rollen (auch mit dem Mausrad)"));
+    ucScrollbar1->hide();
+    buildDifferencePanel();
+    buildAboutPanel();
+    panels->addWidget(picInfo, 1);
+    panels->addWidget(picDifferenz, 1);
+    panels->addWidget(picAbout, 1);
+    panels->addWidget(ucScrollbar1);
+    right->addLayout(panels, 1);
+    auto* sky = new QHBoxLayout;
+    picHimmel = new SkyChart(this);
+    picTageslaenge = new DayLengthChart(this);
+    // A zero timer runs once the event loop is idle, after the picture that
+    // asked for the year is on the screen.
+    sky_timer_ = new QTimer(this);
+    sky_timer_->setSingleShot(true);
+    sky_timer_->setInterval(0);
+    connect(sky_timer_, &QTimer::timeout, this, [this] { drawSky(); });
+    sky->addWidget(picHimmel, 3);
+    sky->addWidget(picTageslaenge, 2);
+    right->addLayout(sky);
+    return right_pane;
+}
+
+QWidget* frmKalender::buildListFilter() {
     // The holiday list's filter and the school-holiday import.
     picListe = new QWidget(this);
     picListe->setObjectName("picListe");
@@ -254,15 +302,10 @@ void frmKalender::buildControls() {
         row->addWidget(cmdFerienImport);
     }
     picListe->hide();
-    right->addWidget(picListe);
+    return picListe;
+}
 
-    auto* panels = new QHBoxLayout;
-    picInfo = new InfoPanel(this);
-    ucScrollbar1 = new QScrollBar(Qt::Vertical, this);
-    ucScrollbar1->setObjectName("ucScrollbar1");
-    ucScrollbar1->setAccessibleName(QStringLiteral("Bildlauf des Berichts"));
-    ucScrollbar1->setToolTip(QStringLiteral("Den Bericht rollen (auch mit dem Mausrad)"));
-    ucScrollbar1->hide();
+void frmKalender::buildDifferencePanel() {
     picDifferenz = new QWidget(this);
     picDifferenz->setObjectName("picDifferenz");
     {
@@ -310,6 +353,9 @@ void frmKalender::buildControls() {
         connect(txtDatum[1], &QLineEdit::returnPressed, this, [this] { cmdBerechnen_Click(); });
     }
     picDifferenz->hide();
+}
+
+void frmKalender::buildAboutPanel() {
     picAbout = new QWidget(this);
     picAbout->setObjectName("picAbout");
     auto* about = new QVBoxLayout(picAbout);
@@ -327,24 +373,9 @@ void frmKalender::buildControls() {
     about->addWidget(Label7);
     about->addStretch(1);
     picAbout->hide();
-    panels->addWidget(picInfo, 1);
-    panels->addWidget(picDifferenz, 1);
-    panels->addWidget(picAbout, 1);
-    panels->addWidget(ucScrollbar1);
-    right->addLayout(panels, 1);
-    auto* sky = new QHBoxLayout;
-    picHimmel = new SkyChart(this);
-    picTageslaenge = new DayLengthChart(this);
-    // A zero timer runs once the event loop is idle, after the picture that
-    // asked for the year is on the screen.
-    sky_timer_ = new QTimer(this);
-    sky_timer_->setSingleShot(true);
-    sky_timer_->setInterval(0);
-    connect(sky_timer_, &QTimer::timeout, this, [this] { drawSky(); });
-    sky->addWidget(picHimmel, 3);
-    sky->addWidget(picTageslaenge, 2);
-    right->addLayout(sky);
+}
 
+void frmKalender::layOutWindow(QWidget* month_pane, QWidget* report_pane, QHBoxLayout* place_bar) {
     // A window too small for the right side's least size scrolls it; the
     // report panel itself always shows whole rows.
     scrBericht = new QScrollArea(this);
@@ -354,7 +385,7 @@ void frmKalender::buildControls() {
     // A click on a button in it would give the scroll area the focus, and
     // with it the arrow keys.
     scrBericht->setFocusPolicy(Qt::NoFocus);
-    scrBericht->setWidget(right_pane);
+    scrBericht->setWidget(report_pane);
     // Never narrower than the report panel with the list's scroll bar
     // beside it: only the height scrolls.
     scrBericht->setMinimumWidth(picInfo->minimumWidth() + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
@@ -365,7 +396,7 @@ void frmKalender::buildControls() {
     splKalender->setObjectName("splKalender");
     splKalender->setChildrenCollapsible(false);
     splKalender->setHandleWidth(6);
-    splKalender->addWidget(left_pane);
+    splKalender->addWidget(month_pane);
     splKalender->addWidget(scrBericht);
     splKalender->setStretchFactor(0, 3);
     splKalender->setStretchFactor(1, 2);
@@ -379,9 +410,11 @@ void frmKalender::buildControls() {
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(6, 6, 6, 4);
     main->addWidget(splKalender, 1);
-    main->addLayout(place);
+    main->addLayout(place_bar);
     main->addWidget(lblStatus);
+}
 
+void frmKalender::connectControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);

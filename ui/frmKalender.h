@@ -29,6 +29,7 @@ class MonthView;
 class PlaceBox;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -140,6 +141,15 @@ protected:
 private:
     // start-up and place (frmKalender.cpp)
     void buildControls();
+    // One pane each; buildControls calls them in the order of the Tab chain.
+    QWidget* buildMonthPane();
+    QHBoxLayout* buildPlaceBar();
+    QWidget* buildReportPane();
+    QWidget* buildListFilter();
+    void buildDifferencePanel();
+    void buildAboutPanel();
+    void layOutWindow(QWidget* month_pane, QWidget* report_pane, QHBoxLayout* place_bar);
+    void connectControls();
     void Form_Load();
     void ReadRegSettings();
     void cmbOrt_Click();

@@ -7,18 +7,17 @@
 #include <fstream>
 #include <system_error>
 
-#include <date/tz.h>
-
 #include "base/data_files.h"
 #include "zones/tzif_file.h"
 
 namespace vespera::tzdb {
 
-// A zone read from its own file; the library's copy only for a file this
-// reader declines (none of the current database's files).
+// A zone read from its own file. The date library is no longer a fallback:
+// the reader takes every file of the database (tests/zones compares the two),
+// and without it neither program loads the library and a second copy of the
+// C++ runtime at start.
 struct TzZone {
     std::vector<TzifTransition> transitions;
-    const date::time_zone* library = nullptr;
 };
 
 namespace {
@@ -79,20 +78,6 @@ bool is_listed_name(std::string_view name) {
 // The largest zone file has some 4 kB.
 constexpr std::size_t kMaxZoneFileBytes = 1u << 20;
 
-std::shared_ptr<const TzZone> from_library(std::string_view name) {
-    try {
-        const date::time_zone* zone = date::locate_zone(name);
-        if (zone == nullptr) return nullptr;
-        auto found = std::make_shared<const TzZone>(TzZone{{}, zone});
-        // The library reads the zone's file on first use; a failure there
-        // means "unknown" here rather than later.
-        if (!raw_interval(*found, 0)) return nullptr;
-        return found;
-    } catch (...) {
-        return nullptr;
-    }
-}
-
 } // namespace
 
 std::shared_ptr<const TzZone> find_zone(std::string_view name) {
@@ -103,60 +88,42 @@ std::shared_ptr<const TzZone> find_zone(std::string_view name) {
     // Reading the one file spares the library's walk through the whole
     // folder (some 600 files) on the first zone a process opens.
     if (std::optional<std::vector<TzifTransition>> transitions = parse_tzif(*bytes)) {
-        return std::make_shared<const TzZone>(TzZone{std::move(*transitions), nullptr});
+        return std::make_shared<const TzZone>(TzZone{std::move(*transitions)});
     }
-    return from_library(name);
+    return nullptr;
 }
 
 std::optional<RawInterval> raw_interval(const TzZone& zone, std::int64_t unix_s) {
     if (unix_s <= kOpenBefore_s || unix_s >= kOpenAfter_s) return std::nullopt;
-    if (zone.library == nullptr) {
-        const std::vector<TzifTransition>& transitions = zone.transitions;
-        // The last transition at or before the second.
-        const auto next = std::upper_bound(transitions.begin(), transitions.end(), unix_s,
-                                           [](std::int64_t s, const TzifTransition& t) { return s < t.at_s; });
-        if (next == transitions.begin()) return std::nullopt;
-        const TzifTransition& in_force = *std::prev(next);
-        const std::int64_t end_s = next == transitions.end() ? kTzifOpenEnd_s : next->at_s;
-        if (in_force.offset_s < -kLargestOffset_s || in_force.offset_s > kLargestOffset_s) return std::nullopt;
-        return RawInterval{in_force.at_s, end_s, in_force.offset_s, in_force.dst, in_force.at_s <= kOpenBefore_s,
-                           end_s >= kOpenAfter_s};
-    }
-    try {
-        const date::sys_info info = zone.library->get_info(date::sys_seconds{std::chrono::seconds{unix_s}});
-        const std::int64_t begin_s = info.begin.time_since_epoch().count();
-        const std::int64_t end_s = info.end.time_since_epoch().count();
-        const std::int64_t offset_s = info.offset.count();
-        if (!(begin_s <= unix_s && unix_s < end_s) || offset_s < -kLargestOffset_s || offset_s > kLargestOffset_s) {
-            return std::nullopt;
-        }
-        return RawInterval{begin_s,
-                           end_s,
-                           static_cast<std::int32_t>(offset_s),
-                           info.save != std::chrono::minutes{0},
-                           begin_s <= kOpenBefore_s,
-                           end_s >= kOpenAfter_s};
-    } catch (...) {
-        return std::nullopt;
-    }
+    const std::vector<TzifTransition>& transitions = zone.transitions;
+    // The last transition at or before the second.
+    const auto next = std::upper_bound(transitions.begin(), transitions.end(), unix_s,
+                                       [](std::int64_t s, const TzifTransition& t) { return s < t.at_s; });
+    if (next == transitions.begin()) return std::nullopt;
+    const TzifTransition& in_force = *std::prev(next);
+    const std::int64_t end_s = next == transitions.end() ? kTzifOpenEnd_s : next->at_s;
+    if (in_force.offset_s < -kLargestOffset_s || in_force.offset_s > kLargestOffset_s) return std::nullopt;
+    return RawInterval{in_force.at_s, end_s, in_force.offset_s, in_force.dst, in_force.at_s <= kOpenBefore_s,
+                       end_s >= kOpenAfter_s};
 }
 
 std::vector<std::string> canonical_names() {
+    // Debian installs the database's zones as files and its links (old and
+    // moved names) as symbolic links; the areas leave out Etc/ and the old
+    // top-level names.
     std::vector<std::string> names;
-    try {
-        for (const date::time_zone& zone : date::get_tzdb().zones) {
-            const std::string_view name = zone.name();
-            const bool in_area = std::any_of(kAreas.begin(), kAreas.end(),
-                                             [&](std::string_view area) { return name.starts_with(area); });
-            if (!in_area) continue;
-            // Debian installs the database's links (old and moved names) as
-            // symbolic links, its zones as files.
-            std::error_code error;
-            const bool link = std::filesystem::is_symlink(std::string(kZoneInfoDir) + "/" + std::string(name), error);
-            if (!link && !error) names.emplace_back(name);
+    const std::filesystem::path root(kZoneInfoDir);
+    for (const std::string_view area : kAreas) {
+        std::error_code error;
+        std::filesystem::recursive_directory_iterator walk(root / area, error);
+        for (const std::filesystem::recursive_directory_iterator end; !error && walk != end; walk.increment(error)) {
+            const std::filesystem::directory_entry& entry = *walk;
+            std::error_code kind_error;
+            if (entry.is_symlink(kind_error) || !entry.is_regular_file(kind_error) || kind_error) continue;
+            const std::string name = entry.path().lexically_relative(root).generic_string();
+            if (is_well_formed(name) && is_listed_name(name)) names.push_back(name);
         }
-    } catch (...) {
-        names.clear();
+        if (error) return {};
     }
     std::sort(names.begin(), names.end());
     return names;

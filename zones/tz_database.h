@@ -1,6 +1,6 @@
 // The tz database as the engine sees it: raw offset intervals of a zone and
-// the list of canonical zone names. Only tz_database.cpp includes the date
-// library, so std::chrono::tzdb can take its place there alone.
+// the list of canonical zone names, read from the system's compiled zone
+// files (Debian's tzdata) without a library.
 #pragma once
 
 #include <cstdint>

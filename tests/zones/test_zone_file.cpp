@@ -4,6 +4,7 @@
 
 #include <date/tz.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -62,6 +63,23 @@ TEST(ZoneFile, HoldsTheNamesTheLibraryHolds) {
         EXPECT_EQ(own, expected) << name;
     }
     EXPECT_GT(files, 600);
+}
+
+// The chooser's list, read from the folder, is the library's list of zones
+// in the areas without the links.
+TEST(ZoneFile, CanonicalNamesAreTheLibrarysZonesThatAreFiles) {
+    const std::string areas[] = {"Africa/", "America/", "Antarctica/", "Arctic/", "Asia/",
+                                 "Atlantic/", "Australia/", "Europe/", "Indian/", "Pacific/"};
+    std::vector<std::string> expected;
+    for (const date::time_zone& zone : date::get_tzdb().zones) {
+        const std::string name = zone.name();
+        const bool in_area = std::any_of(std::begin(areas), std::end(areas),
+                                         [&](const std::string& area) { return name.starts_with(area); });
+        if (in_area && !std::filesystem::is_symlink(std::string(kZoneInfo) + "/" + name)) expected.push_back(name);
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_GT(expected.size(), 300u);
+    EXPECT_EQ(vespera::tzdb::canonical_names(), expected);
 }
 
 TEST(ZoneFile, DamagedFilesAreRefused) {

@@ -1,0 +1,52 @@
+// tag [DATUM]: the day report; kalender [DATUM]: the day in other calendars.
+#include "cli/arguments.h"
+#include "cli/session.h"
+#include "cli/shared_options.h"
+#include "report/day_report.h"
+
+namespace vespera::cli {
+namespace {
+
+class DatedCommand : public Command {
+public:
+    void declare(CLI::App& command) override {
+        command.add_option("DATUM", date_, help())->type_name("")->check(date_rule());
+    }
+    Outcome run(const Invocation& invocation) const override {
+        return run_at_place(invocation, ReportDay{false, parse_date(date_), {}}, [&](Session& session, Outcome& outcome) {
+            const report::Report report = build(session);
+            outcome.out = written(report, invocation.format, false);
+            return Ending{report.stopped, {}};
+        });
+    }
+
+protected:
+    virtual const char* help() const = 0;
+    virtual report::Report build(Session& session) const = 0;
+
+private:
+    std::string date_;
+};
+
+class DayCommand final : public DatedCommand {
+    const char* help() const override {
+        return "Tag.Monat.Jahr (8.4.2024) oder JJJJ-MM-TT (2024-04-08); ohne: heute am Ort";
+    }
+    report::Report build(Session& session) const override {
+        return report::day_report(session.cal, *session.place.zone, session.place.heading, session.now_time);
+    }
+};
+
+class CalendarsCommand final : public DatedCommand {
+    const char* help() const override { return "Tag.Monat.Jahr oder JJJJ-MM-TT; ohne: heute am Ort"; }
+    report::Report build(Session& session) const override {
+        return report::other_calendars_report(session.cal, session.place.heading, session.now_time);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> make_day_command() { return std::make_unique<DayCommand>(); }
+std::unique_ptr<Command> make_calendars_command() { return std::make_unique<CalendarsCommand>(); }
+
+} // namespace vespera::cli

@@ -1,0 +1,45 @@
+// liste ART [JAHR]: a year's holidays, full or new moons, seasons or eclipses.
+#include "cli/arguments.h"
+#include "cli/session.h"
+#include "cli/shared_options.h"
+#include "report/holiday_list.h"
+#include "report/year_lists.h"
+
+namespace vespera::cli {
+namespace {
+
+report::YearList list_kind(std::string_view name) {
+    if (name == "vollmonde") return report::YearList::FullMoons;
+    if (name == "neumonde") return report::YearList::NewMoons;
+    if (name == "jahreszeiten") return report::YearList::Seasons;
+    if (name == "finsternisse") return report::YearList::Eclipses;
+    return report::YearList::Holidays;
+}
+
+class ListCommand final : public Command {
+public:
+    void declare(CLI::App& command) override {
+        command.add_option("ART", kind_, kListKinds)->type_name("")->required()->check(list_kind_rule());
+        command.add_option("JAHR", year_, kYearHelp)->type_name("")->check(year_rule());
+    }
+    bool takes_categories() const override { return kind_ == "feiertage"; }
+    Outcome run(const Invocation& invocation) const override {
+        return run_at_place(invocation, ReportDay{true, {}, parse_year(year_)}, [&](Session& session, Outcome& outcome) {
+            const report::YearList list = list_kind(kind_);
+            const report::Report report = list == report::YearList::Holidays
+                                              ? report::holiday_list(session.cal, invocation.categories)
+                                              : report::year_list(session.cal, list);
+            outcome.out = written(report, invocation.format, true);
+            return Ending{report.stopped, {}};
+        });
+    }
+
+private:
+    std::string kind_, year_;
+};
+
+} // namespace
+
+std::unique_ptr<Command> make_list_command() { return std::make_unique<ListCommand>(); }
+
+} // namespace vespera::cli

@@ -1,0 +1,180 @@
+#include "cli/shared_options.h"
+
+#include <functional>
+#include <utility>
+
+#include "base/regions.h"
+#include "cli/arguments.h"
+#include "places/name_folding.h"
+#include "report/date_difference.h"
+
+namespace vespera::cli {
+namespace {
+
+constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
+constexpr const char* kCategoryNames =
+    "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
+
+// A CLI11 rule whose broken form reads in German: `rule` decides (and may
+// normalise the text), `message` words the refusal of the text as given.
+// `shown` says whether --help shows the rule beside the value's name.
+CLI::Validator in_german(CLI::Validator rule, std::function<std::string(const std::string&)> message,
+                         bool shown = true) {
+    const std::string description = shown ? rule.get_description() : std::string();
+    return CLI::Validator(
+        [rule = std::move(rule), message = std::move(message)](std::string& text) {
+            std::string checked = text;
+            if (!rule(checked).empty()) return message(text);
+            text = std::move(checked);
+            return std::string();
+        },
+        description);
+}
+
+// A rule of our own: `accepts` decides.
+CLI::Validator rule_of(std::string description, std::function<bool(const std::string&)> accepts,
+                       std::function<std::string(const std::string&)> message) {
+    return CLI::Validator(
+        [accepts = std::move(accepts), message = std::move(message)](std::string& text) {
+            return accepts(text) ? std::string() : message(text);
+        },
+        std::move(description));
+}
+
+std::string upper_ascii(std::string text) {
+    for (char& c : text) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return text;
+}
+
+// "KEINE" asks for no region; other codes as region_name() knows them.
+CLI::Validator region_rule() {
+    return CLI::Validator(
+        [](std::string& text) {
+            const std::string code = upper_ascii(text);
+            if (code == "KEINE") {
+                text.clear();
+                return std::string();
+            }
+            if (region_name(code).empty()) return unknown_region_message(text);
+            text = code;
+            return std::string();
+        },
+        "");
+}
+
+} // namespace
+
+std::string in_quotes(std::string_view text) { return "\u201e" + std::string(text) + "\u201c"; }
+
+std::string unknown_region_message(std::string_view given) {
+    // A state or canton without its country ("BY", "ZH", "9"): name the codes it may mean.
+    std::string meant;
+    const std::string code = upper_ascii(std::string(given));
+    if (!code.empty() && code.find('-') == std::string::npos) {
+        for (const Region& region : regions()) {
+            const std::string_view subdivision = region.code.substr(region.code.find('-') + 1);
+            if (subdivision != code) continue;
+            meant += (meant.empty() ? "" : " oder ") + std::string(region.code);
+        }
+    }
+    const std::string forms = "ISO 3166-2 wie DE-BY, AT oder CH-ZH, oder keine";
+    if (meant.empty()) return "Unbekannte Region " + in_quotes(given) + " (" + forms + ").";
+    return "Unbekannte Region " + in_quotes(given) + ": gemeint ist wohl " + meant +
+           " (das Land vorn, " + forms + ").";
+}
+
+void declare_shared_options(CLI::App& app, SharedOptions& options) {
+    options.ort_option =
+        app.add_option("--ort", options.ort,
+                       "Ort aus der St\u00e4dteliste oder dem Ortsverzeichnis "
+                       "(Gro\u00df- und Kleinschreibung, Akzente egal)")
+            ->type_name("NAME")
+            ->check(rule_of("", [](const std::string& text) { return !fold_name(text).empty(); },
+                            [](const std::string&) { return std::string("--ort braucht einen Ortsnamen."); }));
+    options.koordinaten_option =
+        app.add_option("--koordinaten", options.koordinaten, "Breite,L\u00e4nge in Grad (52.52,13.405); mit --zone")
+            ->type_name("BREITE,L\u00c4NGE")
+            ->check(rule_of(
+                "", [](const std::string& text) { return parse_coordinates(text).has_value(); },
+                [](const std::string& text) {
+                    return "Ung\u00fcltige Koordinaten " + in_quotes(text) +
+                           " (Breite,L\u00e4nge in Grad wie 52.52,13.405).";
+                }));
+    options.zone_option =
+        app.add_option("--zone", options.zone, "Zeitzone der Zeitzonendatenbank (Europe/Berlin)")->type_name("IANA");
+    options.koordinaten_option->excludes(options.ort_option)->needs(options.zone_option);
+    options.region_option = app.add_option("--region", options.region,
+                                           "Feiertage und Schulferien dieser Region (ISO 3166-2: DE-BY, AT, CH-ZH; "
+                                           "keine: ohne); ohne: die Region des Ortes")
+                                ->type_name("CODE")
+                                ->transform(region_rule());
+    options.kategorie_option =
+        app.add_option("--kategorie", options.kategorie,
+                       "liste feiertage und ical: gesetzlich (Vorgabe), regional, kirchlich, Gedenktag, Brauchtum, "
+                       "astronomisch, Ferien oder alle, mehrere mit Komma")
+            ->type_name("LISTE")
+            ->check(rule_of(
+                "", [](const std::string& text) { return report::parse_categories(text).has_value(); },
+                [](const std::string& text) {
+                    return "Unbekannte Kategorie in " + in_quotes(text) + " (" + kCategoryNames + ").";
+                }));
+    app.add_option("--format", options.format, "Ausgabe als text (Vorgabe), csv oder json")
+        ->type_name("FORMAT")
+        ->check(in_german(CLI::IsMember({"text", "csv", "json"}), [](const std::string& text) {
+            return "Unbekanntes Format " + in_quotes(text) + " (text, csv oder json).";
+        }));
+}
+
+Invocation invocation_of(const SharedOptions& options, const Environment& environment) {
+    Invocation invocation;
+    invocation.environment = &environment;
+    invocation.format = options.format == "csv"    ? Format::Csv
+                        : options.format == "json" ? Format::Json
+                                                   : Format::Text;
+    if (options.ort_option->count() > 0) invocation.place.name = options.ort;
+    if (options.koordinaten_option->count() > 0) invocation.place.coordinates = options.koordinaten;
+    if (options.zone_option->count() > 0) invocation.place.zone = options.zone;
+    if (options.region_option->count() > 0) invocation.region = options.region;
+    if (options.kategorie_option->count() > 0) {
+        invocation.categories = *report::parse_categories(options.kategorie);
+        invocation.categories_chosen = true;
+    }
+    return invocation;
+}
+
+CLI::Validator date_rule() {
+    return rule_of(
+        "", [](const std::string& text) { return text.empty() || parse_date(text).has_value(); },
+        [](const std::string& text) {
+            return "Ung\u00fcltiges Datum " + in_quotes(text) + " (" + kDateForms + ").";
+        });
+}
+
+CLI::Validator year_rule() {
+    return rule_of(
+        "", [](const std::string& text) { return text.empty() || parse_year(text).has_value(); },
+        [](const std::string& text) {
+            return "Ung\u00fcltiges Jahr " + in_quotes(text) + " (eine ganze Zahl von -27968 bis 27968).";
+        });
+}
+
+CLI::Validator list_kind_rule() {
+    return in_german(CLI::IsMember({"feiertage", "vollmonde", "neumonde", "jahreszeiten", "finsternisse"}),
+                     [](const std::string& text) {
+                         if (text.empty()) return std::string("liste braucht eine Art: ") + kListKinds + ".";
+                         return "Unbekannte Liste " + in_quotes(text) + " (" + kListKinds + ").";
+                     },
+                     false);
+}
+
+CLI::Validator typed_date_rule(std::string what) {
+    return CLI::Validator(
+        [what = std::move(what)](std::string& text) {
+            if (text.empty()) return std::string("differenz braucht zwei Daten.");
+            const report::TypedDate date = report::read_typed_date(text);
+            return date.day ? std::string() : what + ": " + date.problem;
+        },
+        "");
+}
+
+} // namespace vespera::cli
