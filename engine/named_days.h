@@ -240,5 +240,8 @@ struct MonthDay {
     std::int32_t day;
 };
 MonthDay easter_sunday(std::int64_t year);
+// Easter Sunday of the Julian computus as a Julian date, for every year: the
+// Orthodox Easter.
+MonthDay julian_easter_sunday(std::int64_t year);
 
 } // namespace vespera
