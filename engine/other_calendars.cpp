@@ -3,6 +3,7 @@
 // cyclic week calendar in cyclic_week_calendar.cpp.
 #include <cmath>
 
+#include "calendars/islamic_months.h"
 #include "engine/calendar_conversions.h"
 #include "ephemeris/calendar.h"
 #include "ephemeris/time_scales.h"
@@ -14,11 +15,6 @@ namespace {
 constexpr std::array<std::string_view, 12> kGermanMonths = {
     ". Januar ", ". Februar ", ". März ", ". April ", ". Mai ", ". Juni ",
     ". Juli ", ". August ", ". September ", ". Oktober ", ". November ", ". Dezember "};
-
-constexpr std::array<std::string_view, 12> kIslamicMonths = {
-    ". Muharram ", ". Safar ", ". Rabi al-Awwal ", ". Rabi al-Akhir ",
-    ". Djumada l-Ula ", ". Djumada l-Akhira ", ". Radjab ", ". Shaban ",
-    ". Ramadan ", ". Shawwal ", ". Dhu l-Kada ", ". Dhu l-Hidjdja "};
 
 // Months 1..13; a month without a name gets no date text.
 constexpr std::array<std::string_view, 13> kEgyptianMonths = {
@@ -104,7 +100,7 @@ std::string clsCalendar::julian_text(bool ab_urbe_condita) const {
 std::string clsCalendar::islamic_text() const {
     const vespera::CalendarDate date = vespera::islamic_date(f_.JD);
     if (date.month < 1 || date.month > 12) return {};
-    return dated_text(date.day, month_name(kIslamicMonths, date.month), date.year);
+    return dated_text(date.day, month_name(vespera::kIslamicMonths, date.month), date.year);
 }
 
 std::string clsCalendar::egyptian_text(std::int32_t Aera) const {
