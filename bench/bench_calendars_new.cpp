@@ -25,35 +25,40 @@ std::size_t arithmetic_texts(std::int64_t day) {
     return length;
 }
 
-// Every new calendar of one day, the Chinese and Persian years kept with the
-// year's tables as the day report has them: a new day of 2026 each time.
-void BM_NewCalendarsOfOneDay(benchmark::State& state) {
-    const vespera::AstronomicalCalendarYears years = vespera::astronomical_calendar_years(2026);
+// Every new calendar of a day, a new day of 2026 each time; `texts` adds the
+// Chinese and Persian dates.
+template <class AstronomicalTexts>
+void each_day(benchmark::State& state, AstronomicalTexts texts) {
     const std::int64_t first = vespera::day_number(2026, 1, 1);
     std::int64_t offset = 0;
     for (auto _ : state) {
         const std::int64_t day = first + offset;
         offset = (offset + 1) % 365;
-        std::size_t length = arithmetic_texts(day);
+        benchmark::DoNotOptimize(arithmetic_texts(day) + texts(day));
+    }
+}
+
+// The Chinese and Persian years kept with the year's tables, as the day
+// report has them.
+void BM_NewCalendarsOfOneDay(benchmark::State& state) {
+    const vespera::AstronomicalCalendarYears years = vespera::astronomical_calendar_years(2026);
+    each_day(state, [&](std::int64_t day) {
+        std::size_t length = 0;
         if (const auto chinese = vespera::chinese_date(years, day)) length += vespera::chinese_text(*chinese).size();
         if (const auto persian = vespera::persian_date(years, day)) length += vespera::persian_text(*persian).size();
-        benchmark::DoNotOptimize(length);
-    }
+        return length;
+    });
 }
 BENCHMARK(BM_NewCalendarsOfOneDay);
 
 // The same with the Chinese and Persian dates computed from nothing.
 void BM_NewCalendarsOfOneDayFromScratch(benchmark::State& state) {
-    const std::int64_t first = vespera::day_number(2026, 1, 1);
-    std::int64_t offset = 0;
-    for (auto _ : state) {
-        const std::int64_t day = first + offset;
-        offset = (offset + 1) % 365;
-        std::size_t length = arithmetic_texts(day);
+    each_day(state, [](std::int64_t day) {
+        std::size_t length = 0;
         if (const auto chinese = vespera::chinese_date(day)) length += vespera::chinese_text(*chinese).size();
         if (const auto persian = vespera::persian_date(day)) length += vespera::persian_text(*persian).size();
-        benchmark::DoNotOptimize(length);
-    }
+        return length;
+    });
 }
 BENCHMARK(BM_NewCalendarsOfOneDayFromScratch);
 
