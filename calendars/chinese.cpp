@@ -35,7 +35,8 @@ std::int64_t new_moon_day(double k) {
 // The Sun's apparent longitude at the midnight (UTC+8) that begins a day. A
 // solar term falls on a month's days exactly when the longitude passes its
 // value between the month's first midnight and the next month's: one
-// evaluation per month instead of a search per term.
+// evaluation per month instead of a search per term, and only in the
+// years that have a leap month.
 double longitude_at_start_deg(std::int64_t day) {
     return solar_longitude_at_ut_deg(static_cast<double>(day) - 0.5 - kChinaZone_hours / 24.0);
 }
@@ -74,19 +75,23 @@ Sui sui_from_solstice(std::int64_t year) {
         starts[1] = new_moon_day(k + 1.0);
         longitude[1] = past_solstice(longitude_at_start_deg(starts[1]));
     }
-    for (std::size_t j = 2; j < starts.size(); ++j) {
-        starts[j] = new_moon_day(k + static_cast<double>(j));
-        const double raw = past_solstice(longitude_at_start_deg(starts[j]));
-        longitude[j] = longitude[j - 1] + reduce_degrees(raw - longitude[j - 1]);
-    }
+    for (std::size_t j = 2; j < starts.size(); ++j) starts[j] = new_moon_day(k + static_cast<double>(j));
     Sui sui;
-    // 13 months when the 13th month after this one begins before the next solstice.
+    // 13 months when the 13th month after this one begins before the next
+    // solstice; the Sun has then gone round once, give or take 40 degrees.
+    longitude[13] = 360.0 + past_solstice(longitude_at_start_deg(starts[13]));
     sui.count = longitude[13] <= 360.0 ? 13 : 12;
     sui.end_day = starts[sui.count];
     std::size_t leap = sui.count; // none
     if (sui.count == 13) {
+        // Only here do the other months' terms matter.
+        for (std::size_t j = 2; j < 13; ++j) {
+            const double raw = past_solstice(longitude_at_start_deg(starts[j]));
+            longitude[j] = longitude[j - 1] + reduce_degrees(raw - longitude[j - 1]);
+        }
         for (std::size_t j = 1; j < 13 && leap == 13; ++j) {
-            const auto terms = std::ceil(longitude[j + 1] / kPrincipalTerm_deg) - std::ceil(longitude[j] / kPrincipalTerm_deg);
+            const double terms =
+                std::ceil(longitude[j + 1] / kPrincipalTerm_deg) - std::ceil(longitude[j] / kPrincipalTerm_deg);
             if (terms == 0.0) leap = j;
         }
     }

@@ -127,6 +127,29 @@ TEST(ChineseCalendar, NewYearAndLeapMonthsAsPublished) {
               "29. Tag des 11. Monats (Schaltmonat) im Jahr Guichou (Jahr des Büffels)");
 }
 
+TEST(ChineseCalendar, EveryYearKeepsTheRules) {
+    // New Year between 21 January and 20 February; months of 29 or 30 days;
+    // a leap month exactly in the years of 13 months, and the numbers 1..12
+    // each once besides it.
+    for (int gregorian_year = 1930; gregorian_year <= 2100; ++gregorian_year) {
+        const auto year = vespera::chinese_year(gregorian_year);
+        ASSERT_TRUE(year);
+        const std::int64_t new_year = year->months[0].first_day;
+        EXPECT_TRUE(new_year >= day(gregorian_year, 1, 21) && new_year <= day(gregorian_year, 2, 20)) << gregorian_year;
+        std::size_t leap_months = 0;
+        for (std::size_t i = 0; i < year->month_count; ++i) {
+            const std::int64_t next = i + 1 < year->month_count ? year->months[i + 1].first_day : year->next_first_day;
+            EXPECT_TRUE(next - year->months[i].first_day == 29 || next - year->months[i].first_day == 30);
+            if (year->months[i].leap) {
+                ++leap_months;
+            } else {
+                EXPECT_EQ(year->months[i].number, static_cast<std::int32_t>(i + 1 - leap_months)) << gregorian_year;
+            }
+        }
+        EXPECT_EQ(leap_months, year->month_count - 12) << gregorian_year;
+    }
+}
+
 TEST(ChineseCalendar, OneDayAndTheWholeYearAgree) {
     // The day's own search looks at one year from solstice to solstice; the
     // year's months come from two. At the months' first and last days they

@@ -99,6 +99,12 @@ TEST(UmmAlQura, RamadanAndItsEndAsPublished) {
         {2025, 6, 6, "Opferfest"}, {2025, 6, 26, "Islamisches Neujahr"}, {2025, 9, 4, "Maulid an-Nabi"},
     });
     EXPECT_EQ(vespera::umm_al_qura_text(*vespera::umm_al_qura_date(day(2025, 3, 1))), "1. Ramadan 1446");
+    // The lunar year is 11 days shorter: each festival once or twice a year.
+    for (int year = 1982; year <= 2076; ++year) {
+        const vespera::Festivals f = vespera::islamic_festivals(year);
+        EXPECT_TRUE(f.covered);
+        EXPECT_TRUE(f.days.size() == 5 || f.days.size() == 6) << year;
+    }
 }
 
 TEST(UmmAlQura, TheTableHoldsTogether) {
