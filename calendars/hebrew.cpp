@@ -36,9 +36,9 @@ std::int64_t new_year_day(std::int64_t year) {
     if (parts >= 18 * kPartsPerHour) {
         ++day; // Molad zaken: the molad at or after noon
     } else if (weekday == kTuesday && parts >= 9 * kPartsPerHour + 204 && !is_hebrew_leap_year(year)) {
-        day += 2; // GaTaRaD: a common year could not otherwise fit before the next new year
+        day += 2; // GaTaRaD: else this common year would run to 356 days
     } else if (weekday == kMonday && parts >= 15 * kPartsPerHour + 589 && is_hebrew_leap_year(year - 1)) {
-        ++day; // BeTUTaKPaT: the leap year before would otherwise be too short
+        ++day; // BeTUTaKPaT: else the leap year before would have only 382 days
     }
     // Lo ADU Rosch: never on a Sunday, Wednesday or Friday.
     const int new_weekday = weekday_index(day);

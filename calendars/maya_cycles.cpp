@@ -14,8 +14,8 @@ constexpr std::int64_t kEpochTzolkinNumber = 4;
 constexpr std::int64_t kEpochTzolkinName = 19;   // Ajaw
 constexpr std::int64_t kEpochHaabDayOfYear = 348; // 8 Kumk'u = 17 * 20 + 8
 
-// Modern orthography of the Guatemalan Academy of Mayan Languages, as Maya
-// epigraphy writes it.
+// The spelling of current Maya epigraphy (the Guatemalan Academy's
+// alphabet, with b for b').
 constexpr std::array<std::string_view, 20> kTzolkinNames = {
     "Imix", "Ik'", "Ak'bal", "K'an", "Chikchan", "Kimi", "Manik'", "Lamat", "Muluk", "Ok",
     "Chuwen", "Eb", "Ben", "Ix", "Men", "K'ib", "Kaban", "Etz'nab", "Kawak", "Ajaw"};
