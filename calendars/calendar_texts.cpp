@@ -7,15 +7,11 @@
 #include "base/german_names.h"
 #include "base/number_text.h"
 #include "calendars/calendar_conversions.h"
+#include "calendars/islamic_months.h"
 #include "ephemeris/calendar.h"
 
 namespace vespera {
 namespace {
-
-constexpr std::array<std::string_view, 12> kIslamicMonths = {
-    ". Muharram ", ". Safar ", ". Rabi al-Awwal ", ". Rabi al-Akhir ",
-    ". Djumada l-Ula ", ". Djumada l-Akhira ", ". Radjab ", ". Shaban ",
-    ". Ramadan ", ". Shawwal ", ". Dhu l-Kada ", ". Dhu l-Hidjdja "};
 
 // Months 1..13; a month without a name gets no date text.
 constexpr std::array<std::string_view, 13> kEgyptianMonths = {
@@ -43,7 +39,9 @@ constexpr std::array<EgyptianEra, 5> kEgyptianEras = {{
     {8, 1952063, " (Altpersisch)"},
 }};
 
-constexpr std::int64_t kYearsFromRomeToJulian = 752;
+// Varro's era, which every modern conversion uses: Rome founded in 753 BC,
+// its year 1, so AD 1 is 754 a.u.c.
+constexpr std::int64_t kYearsFromRomeToJulian = 753;
 
 std::string month_of(const auto& names, std::int64_t month) {
     return std::string(names[checked_index(month, 1, static_cast<std::int64_t>(names.size()))]);

@@ -134,7 +134,7 @@ TEST(OtherCalendarsReport, ThirteenRows) {
     EXPECT_EQ(lines[2], "Unixtime\t1714738502"); // 14:15:02 CEST
     EXPECT_EQ(lines[3], "Gregorianischer Kalender\t3. Mai 2024");
     EXPECT_EQ(lines[4], "Julianischer Kalender\t20. April 2024");
-    EXPECT_EQ(lines[5], "Julianischer Kalender (a.u.c.)\t20. April 2776 a.u.c.");
+    EXPECT_EQ(lines[5], "Julianischer Kalender (a.u.c.)\t20. April 2777 a.u.c.");
     EXPECT_EQ(lines[6], "Islamischer Kalender\t24. Shawwal 1445");
     EXPECT_EQ(lines[7], "Maya Kalender\t0.0.0.13.0.11.9.11");
     EXPECT_TRUE(lines[9].endsWith(")") == false && lines[9].startsWith("Ägyptischer Kalender\t"));

@@ -1,0 +1,40 @@
+// The festivals of the Jewish, Islamic (Umm al-Qura), Orthodox, Chinese and
+// Persian calendars that fall in a Gregorian year, as (day number, German
+// name), sorted by day. A Jewish or Islamic day begins at the previous
+// sunset: the day returned is the civil day of its daytime.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace vespera {
+
+struct Festival {
+    std::int64_t day_number;
+    std::string_view name;
+};
+
+struct Festivals {
+    std::vector<Festival> days;
+    // False when part of the year lies outside the calendar's data (the Umm
+    // al-Qura table) or outside the years its astronomy is modelled for;
+    // `days` then holds only what is known.
+    bool covered = true;
+};
+
+// Rosch ha-Schana, Jom Kippur, Sukkot, Schemini Azeret, Simchat Tora (as
+// outside Israel), Chanukka, Purim, Pessach, Schawuot: each its first day.
+Festivals jewish_festivals(std::int64_t gregorian_year);
+// Islamisches Neujahr, Maulid an-Nabi, Beginn des Ramadan, Fest des
+// Fastenbrechens, Opferfest, by the Umm al-Qura calendar; a year may hold
+// one of them twice.
+Festivals islamic_festivals(std::int64_t gregorian_year);
+// Weihnachten (25 December Julian), Ostersonntag (Julian computus), Pfingsten.
+Festivals orthodox_festivals(std::int64_t gregorian_year);
+// Chinesisches Neujahr.
+Festivals chinese_festivals(std::int64_t gregorian_year);
+// Nouruz, 1 Farvardin.
+Festivals persian_festivals(std::int64_t gregorian_year);
+
+} // namespace vespera
