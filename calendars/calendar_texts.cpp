@@ -39,9 +39,6 @@ constexpr std::array<EgyptianEra, 5> kEgyptianEras = {{
     {8, 1952063, " (Altpersisch)"},
 }};
 
-// Varro's era, which every modern conversion uses: Rome founded in 753 BC,
-// its year 1, so AD 1 is 754 a.u.c.
-constexpr std::int64_t kYearsFromRomeToJulian = 753;
 
 std::string month_of(const auto& names, std::int64_t month) {
     return std::string(names[checked_index(month, 1, static_cast<std::int64_t>(names.size()))]);
@@ -77,11 +74,21 @@ std::string islamic_text(std::int64_t day_number) {
     return dated_text(date.day, month_of(kIslamicMonths, date.month), date.year);
 }
 
-std::string egyptian_text(std::int64_t day_number, std::int32_t era) {
-    EgyptianEra chosen{era, 0, ""};
+namespace {
+
+EgyptianEra egyptian_era(std::int32_t era) {
     for (const EgyptianEra& known : kEgyptianEras) {
-        if (known.Aera == era) chosen = known;
+        if (known.Aera == era) return known;
     }
+    return {era, 0, ""};
+}
+
+} // namespace
+
+std::int64_t egyptian_epoch_day(std::int32_t era) { return egyptian_era(era).epoch_day; }
+
+std::string egyptian_text(std::int64_t day_number, std::int32_t era) {
+    const EgyptianEra chosen = egyptian_era(era);
     const CalendarDate date = egyptian_date(day_number, chosen.epoch_day);
     const std::string name = month_of(kEgyptianMonths, date.month);
     if (name.empty()) return {};

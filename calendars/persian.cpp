@@ -13,12 +13,14 @@
 namespace vespera {
 namespace {
 
-// 1 Farvardin 1 of the 33-year rule, anchored on 1 Farvardin 1404 =
+// 1 Farwardin 1 of the 33-year rule, anchored on 1 Farwardin 1404 =
 // 21 March 2025.
 constexpr std::int64_t kEpochDay33 = 1948320;
 
+// German transliteration as in the Enzyklopädie des Islam and the German
+// Wikipedia ("Iranischer Kalender").
 constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Farvardin", "Ordibehescht", "Chordad", "Tir", "Mordad", "Schahriwar",
+    "Farwardin", "Ordibehescht", "Chordad", "Tir", "Mordad", "Schahriwar",
     "Mehr", "Aban", "Azar", "Dey", "Bahman", "Esfand"};
 
 bool covered(std::int64_t year) {

@@ -19,8 +19,8 @@ inline constexpr std::int64_t kPersianToGregorianYears = 621;
 
 struct PersianYear {
     std::int64_t year;           // anno Persico
-    std::int64_t first_day;      // 1 Farvardin
-    std::int64_t next_first_day; // 1 Farvardin of the next year: 365 or 366 days on
+    std::int64_t first_day;      // 1 Farwardin
+    std::int64_t next_first_day; // 1 Farwardin of the next year: 365 or 366 days on
     double equinox_jd_ut;        // the March equinox that begins it
 };
 
@@ -29,7 +29,7 @@ struct PersianYear {
 std::optional<PersianYear> persian_year(std::int64_t year);
 std::optional<std::int64_t> persian_new_year_day(std::int64_t year);
 
-// Year, month (1 = Farvardin) and day.
+// Year, month (1 = Farwardin) and day.
 std::optional<CalendarDate> persian_date(std::int64_t day_number);
 // The same from a year already computed; empty when the day lies outside it.
 std::optional<CalendarDate> persian_date_in(const PersianYear& year, std::int64_t day_number);
@@ -39,7 +39,7 @@ std::optional<CalendarDate> persian_date_in(const PersianYear& year, std::int64_
 bool is_persian_leap_year_33(std::int64_t year);
 std::int64_t persian_new_year_day_33(std::int64_t year);
 
-// "1. Farvardin 1404".
+// "1. Farwardin 1404".
 std::string persian_text(const CalendarDate& date);
 
 } // namespace vespera

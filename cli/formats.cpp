@@ -26,11 +26,67 @@ const char* kind_name(const report::Row& row) { return row.is_heading() ? "ueber
 
 std::string json_date(std::string_view iso) { return iso.empty() ? "null" : json_string(iso); }
 
+std::string optional_number(const std::optional<std::int64_t>& value) {
+    return value ? std::to_string(*value) : std::string();
+}
+
+// "kalender": its id, "teile": {"jahr": 5787, …, "schaltmonat": false}, or
+// null where the calendar has no date for the day.
+std::string calendar_json(const report::CalendarParts& calendar) {
+    std::string text = ",\"kalender\":" + json_string(calendar.id) + ",\"teile\":";
+    if (calendar.parts.empty()) return text + "null";
+    text += "{";
+    for (const report::CalendarPart& part : calendar.parts) {
+        if (text.back() != '{') text += ",";
+        text += json_string(part.key) + ":" + (part.value ? std::to_string(*part.value) : "null");
+    }
+    if (calendar.leap_month) text += std::string(",\"schaltmonat\":") + (*calendar.leap_month ? "true" : "false");
+    return text + "}";
+}
+
 std::string row_json(const report::Row& row) {
     return "{\"art\":" + json_string(kind_name(row)) + ",\"bezeichnung\":" + json_string(row.label) +
            ",\"wert\":" + json_string(row.is_heading() ? std::string_view() : std::string_view(row.value)) +
            ",\"datum\":" + json_date(row.iso_date) +
-           (row.category.empty() ? "" : ",\"kategorie\":" + json_string(row.category)) + "}";
+           (row.category.empty() ? "" : ",\"kategorie\":" + json_string(row.category)) +
+           (row.calendar ? calendar_json(*row.calendar) : "") + "}";
+}
+
+// The calendar columns of a report's CSV: "kalender", "jahr", "monat",
+// "tag", then the other parts' keys in the order the rows first use them,
+// "schaltmonat" last; none for a report without calendar rows.
+std::vector<std::string_view> calendar_columns(const report::Report& report) {
+    std::vector<std::string_view> keys;
+    bool leap = false;
+    for (const report::Row& row : report.rows) {
+        if (!row.calendar) continue;
+        if (keys.empty()) keys = {"kalender", "jahr", "monat", "tag"};
+        leap = leap || row.calendar->leap_month.has_value();
+        for (const report::CalendarPart& part : row.calendar->parts) {
+            if (std::find(keys.begin(), keys.end(), part.key) == keys.end()) keys.push_back(part.key);
+        }
+    }
+    if (leap) keys.push_back("schaltmonat");
+    return keys;
+}
+
+std::string calendar_csv(const report::Row& row, const std::vector<std::string_view>& columns) {
+    std::string text;
+    for (const std::string_view column : columns) {
+        text += ",";
+        if (!row.calendar) continue;
+        const report::CalendarParts& calendar = *row.calendar;
+        if (column == "kalender") {
+            text += csv_field(calendar.id);
+        } else if (column == "schaltmonat") {
+            if (calendar.leap_month) text += *calendar.leap_month ? "true" : "false";
+        } else {
+            for (const report::CalendarPart& part : calendar.parts) {
+                if (part.key == column) text += optional_number(part.value);
+            }
+        }
+    }
+    return text;
 }
 
 bool has_categories(const report::Report& report) {
@@ -110,14 +166,21 @@ std::string csv_field(std::string_view text) {
 std::string report_csv(const report::Report& report) {
     // The holiday list's category is a fifth column; other reports keep four.
     const bool categories = has_categories(report);
-    std::string text = categories ? "art,bezeichnung,wert,datum,kategorie\n" : "art,bezeichnung,wert,datum\n";
+    // The other calendars' parts follow as columns of their own.
+    const std::vector<std::string_view> columns = calendar_columns(report);
+    std::string text = categories ? "art,bezeichnung,wert,datum,kategorie" : "art,bezeichnung,wert,datum";
+    for (const std::string_view column : columns) (text += ",") += column;
+    text += "\n";
+    const std::string empty_columns(columns.size(), ',');
     if (!report.heading.empty()) {
-        text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + (categories ? ",\n" : "\n");
+        text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + (categories ? "," : "") +
+                empty_columns + "\n";
     }
     for (const report::Row& row : report.rows) {
         text += std::string(kind_name(row)) + "," + csv_field(row.label) + "," +
                 csv_field(row.is_heading() ? std::string_view() : std::string_view(row.value)) + "," + row.iso_date +
-                (categories ? std::string(",").append(csv_field(row.category)) : std::string()) + "\n";
+                (categories ? std::string(",").append(csv_field(row.category)) : std::string()) +
+                calendar_csv(row, columns) + "\n";
     }
     return text;
 }

@@ -112,7 +112,8 @@ void build_app(CLI::App& app, Choices& choices) {
     choices.kategorie_option =
         app.add_option("--kategorie", choices.kategorie,
                        "liste feiertage und ical: gesetzlich (Vorgabe), regional, kirchlich, Gedenktag, Brauchtum, "
-                       "astronomisch, Ferien oder alle, mehrere mit Komma")
+                       "astronomisch, Ferien, alle (ohne Ferien und Feste), die Feste jüdisch, islamisch, orthodox, "
+                       "chinesisch, persisch; mehrere mit Komma")
             ->type_name("LISTE");
     choices.format_option =
         app.add_option("--format", choices.format, "Ausgabe als text (Vorgabe), csv oder json")->type_name("FORMAT");

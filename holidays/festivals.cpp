@@ -132,4 +132,13 @@ Festivals persian_festivals(std::int64_t gregorian_year) {
     return festivals;
 }
 
+YearFestivals year_festivals(std::int64_t gregorian_year) {
+    YearFestivals year;
+    year.gregorian_year = gregorian_year;
+    year.by_tradition = {jewish_festivals(gregorian_year), islamic_festivals(gregorian_year),
+                         orthodox_festivals(gregorian_year), chinese_festivals(gregorian_year),
+                         persian_festivals(gregorian_year)};
+    return year;
+}
+
 } // namespace vespera

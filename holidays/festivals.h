@@ -4,6 +4,7 @@
 // sunset: the day returned is the civil day of its daytime.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,22 @@ Festivals islamic_festivals(std::int64_t gregorian_year);
 Festivals orthodox_festivals(std::int64_t gregorian_year);
 // Chinesisches Neujahr.
 Festivals chinese_festivals(std::int64_t gregorian_year);
-// Nouruz, 1 Farvardin.
+// Nouruz, 1 Farwardin.
 Festivals persian_festivals(std::int64_t gregorian_year);
+
+enum class Tradition : std::uint8_t { Jewish, Islamic, Orthodox, Chinese, Persian };
+inline constexpr std::size_t kTraditionCount = 5;
+
+// A Jewish or Islamic day runs from sunset to sunset.
+constexpr bool begins_at_previous_sunset(Tradition tradition) {
+    return tradition == Tradition::Jewish || tradition == Tradition::Islamic;
+}
+
+// The five traditions' festivals of one Gregorian year, indexed by Tradition.
+struct YearFestivals {
+    std::int64_t gregorian_year = 0;
+    std::array<Festivals, kTraditionCount> by_tradition;
+};
+YearFestivals year_festivals(std::int64_t gregorian_year);
 
 } // namespace vespera

@@ -5,11 +5,11 @@
 #include "base/number_text.h"
 #include "report/holiday_categories.h"
 #include "report/number_display.h"
+#include "report/restore_day.h"
 #include "report/row_writer.h"
 #include "report/eclipses.h"
 
 namespace vespera::report {
-namespace {
 
 void set_time(clsCalendar& cal, ClockTime time) {
     cal.setStunde(time.hour);
@@ -17,9 +17,34 @@ void set_time(clsCalendar& cal, ClockTime time) {
     cal.setSekunde(time.second);
 }
 
-// The day's named days, each with what it is in the region, and the
-// school holidays it lies in.
-bool add_named_day_rows(RowWriter& rows, clsCalendar& cal) {
+namespace {
+
+bool begins_on_eve(clsCalendar& cal, std::int32_t day) {
+    const YearFestivals& year = cal.festivals_of_year();
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        if (!begins_at_previous_sunset(static_cast<Tradition>(t))) continue;
+        for (const Festival& festival : year.by_tradition[t].days) {
+            if (festival.day_number == day) return true;
+        }
+    }
+    return false;
+}
+
+// "16:02 Uhr": the sunset of the evening before the engine's day, when a
+// festival that begins then falls on it and the place has a sunset that
+// evening (none in the polar night or day); else empty.
+std::string eve_sunset(clsCalendar& cal) {
+    const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
+    if (!begins_on_eve(cal, day)) return {};
+    const RestoreDay restore(cal);
+    cal.setJD(cal.JD() - 1.0);
+    std::string sunset = cal.UntergangSonne();
+    return sunset.ends_with(" Uhr") ? sunset : std::string();
+}
+
+// The day's named days, each with what it is in the region, the other
+// calendars' festivals, and the school holidays it lies in.
+bool add_named_day_rows(RowWriter& rows, clsCalendar& cal, const std::string& sunset_before) {
     if (!rows.fine()) return false;
     const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
     for (const NamedDayEntry& entry : cal.named_days_on(day)) {
@@ -28,33 +53,23 @@ bool add_named_day_rows(RowWriter& rows, clsCalendar& cal) {
             return false;
         }
     }
+    const YearFestivals& year = cal.festivals_of_year();
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        const auto tradition = static_cast<Tradition>(t);
+        for (const Festival& festival : year.by_tradition[t].days) {
+            if (festival.day_number != day) continue;
+            std::string status(festival_status(tradition));
+            if (begins_at_previous_sunset(tradition) && !sunset_before.empty()) status += " um " + sunset_before;
+            if (!rows.add({std::string(festival.name), std::move(status), RowKind::Entry, {},
+                           std::string(category_label(category_of(tradition)))})) {
+                return false;
+            }
+        }
+    }
     const SchoolHolidayTable* school = cal.school_holiday_table();
     const std::string_view period = school ? school_holiday_name(*school, day) : std::string_view();
     return period.empty() || rows.add({"Schulferien", std::string(period), RowKind::Entry, {}, "Ferien"});
 }
-
-struct CalendarRow {
-    const char* label;
-    std::int32_t kind;
-    std::int32_t variant;
-};
-
-// The five Egyptian rows differ in their era only.
-constexpr CalendarRow kCalendarRows[] = {
-    {"Unixtime", 10, 4},
-    {"Gregorianischer Kalender", 1, 4},
-    {"Julianischer Kalender", 2, 4},
-    {"Julianischer Kalender (a.u.c.)", 6, 4},
-    {"Islamischer Kalender", 4, 4},
-    {"Maya Kalender", 9, 4},
-    {"Französischer Revolutionskalender", 8, 4},
-    {"Ägyptischer Kalender", 5, 4},
-    {"Ägyptischer Kalender", 5, 6},
-    {"Ägyptischer Kalender", 5, 5},
-    {"Ägyptischer Kalender", 5, 8},
-    {"Ägyptischer Kalender", 5, 7},
-    {"Anéris", 3, 4},
-};
 
 } // namespace
 
@@ -101,6 +116,8 @@ std::string moon_events_text(const std::string& rise, const std::string& set) {
 Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, ClockTime time) {
     Report report;
     RowWriter rows(cal, report);
+    // Before the Sun's position for the day: it moves the engine to the eve.
+    const std::string sunset_before = eve_sunset(cal);
     set_time(cal, time);
     cal.Sonne_Position();
     cal.Sonnenstrahlung();
@@ -118,7 +135,7 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.entry("Julianisches Datum", general(cal.JD(), separator)) ||
         !rows.entry("Tag im Jahr", std::to_string(cal.TagesZahl())) ||
         !rows.entry("Woche im Jahr", std::to_string(cal.Woche())) ||
-        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal) ||
+        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal, sunset_before) ||
         !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
         !rows.entry("Sternzeichen", cal.Sternzeichen()) ||
         !rows.entry("Dämmerung", span([&] { return cal.DaemmerungAnfang(); }, [&] { return cal.DaemmerungEnde(); })) ||
@@ -138,19 +155,6 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
         return report;
     }
     (void)add_eclipse_rows(rows, cal, zone);
-    return report;
-}
-
-Report other_calendars_report(clsCalendar& cal, std::string_view place, ClockTime time) {
-    Report report;
-    RowWriter rows(cal, report);
-    set_time(cal, time);
-    if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
-    report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(cal.JD())));
-    if (!rows.subheading(date_heading(cal, false))) return report;
-    for (const CalendarRow& row : kCalendarRows) {
-        if (!rows.entry(row.label, cal.ConvertDate(row.kind, row.variant))) return report;
-    }
     return report;
 }
 

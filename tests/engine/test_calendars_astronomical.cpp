@@ -73,7 +73,7 @@ TEST(PersianCalendar, NouruzAndTheOfficialLeapYears) {
         EXPECT_EQ(f.days[0].day_number, day(year, 3, nouruz_march_day[year - 2025])) << year;
         EXPECT_EQ(f.days[0].name, "Nouruz");
     }
-    EXPECT_EQ(vespera::persian_text(*vespera::persian_date(day(2025, 3, 21))), "1. Farvardin 1404");
+    EXPECT_EQ(vespera::persian_text(*vespera::persian_date(day(2025, 3, 21))), "1. Farwardin 1404");
     EXPECT_EQ(vespera::persian_text(*vespera::persian_date(day(2025, 3, 20))), "30. Esfand 1403");
     EXPECT_EQ(vespera::persian_text(*vespera::persian_date(day(2025, 9, 22))), "31. Schahriwar 1404");
     EXPECT_EQ(vespera::persian_text(*vespera::persian_date(day(2025, 9, 23))), "1. Mehr 1404");
