@@ -8,7 +8,9 @@
 #include "calendars/maya_cycles.h"
 #include "calendars/persian.h"
 #include "calendars/umm_al_qura.h"
+#include "engine/clsCalendar.h"
 #include "ephemeris/calendar.h"
+#include "report/day_report.h"
 
 namespace {
 
@@ -83,5 +85,47 @@ void BM_AstronomicalCalendarYears(benchmark::State& state) {
     each_year(state, [](std::int64_t year) { return vespera::astronomical_calendar_years(year); });
 }
 BENCHMARK(BM_AstronomicalCalendarYears);
+
+// The "andere Kalender" report of a day of 2026 in Berlin, a new day each
+// time, through the engine as the window and the command line make it.
+template <class Work>
+void each_report_day(benchmark::State& state, Work work) {
+    clsCalendar cal;
+    cal.setClock([] { return std::chrono::seconds(12 * 3600); });
+    cal.setLongitude(13.405);
+    cal.setLatitude(52.52);
+    cal.setZeitzone("Europe/Berlin");
+    cal.setKalender(1);
+    cal.setJahr(2026);
+    cal.setMonat(1);
+    cal.setTag(1);
+    const double first = cal.JD();
+    std::int64_t offset = 0;
+    for (auto _ : state) {
+        cal.setJD(first + static_cast<double>(offset));
+        offset = (offset + 1) % 365;
+        benchmark::DoNotOptimize(work(cal));
+    }
+}
+
+void BM_OtherCalendarsReport(benchmark::State& state) {
+    each_report_day(state, [](clsCalendar& cal) {
+        return vespera::report::other_calendars_report(cal, "Berlin", {12, 0, 0}).rows.size();
+    });
+}
+BENCHMARK(BM_OtherCalendarsReport);
+
+// The thirteen described rows alone, the report as it was before the new
+// calendars: the comparison for the one above.
+void BM_DescribedCalendarRows(benchmark::State& state) {
+    static constexpr std::pair<std::int32_t, std::int32_t> kRows[] = {
+        {10, 4}, {1, 4}, {2, 4}, {6, 4}, {4, 4}, {9, 4}, {8, 4}, {5, 4}, {5, 6}, {5, 5}, {5, 8}, {5, 7}, {3, 4}};
+    each_report_day(state, [](clsCalendar& cal) {
+        std::size_t length = 0;
+        for (const auto& [kind, variant] : kRows) length += cal.ConvertDate(kind, variant).size();
+        return length;
+    });
+}
+BENCHMARK(BM_DescribedCalendarRows);
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "report/holiday_categories.h"
 #include "report/holiday_list.h"
 #include "report/ical.h"
+#include "report/month_grid.h"
 #include "zones/zone.h"
 
 namespace {
@@ -132,6 +133,16 @@ TEST(FestivalCategories, ChosenByNameAndListedWithTheirDays) {
     // The Islamic dates name their convention.
     EXPECT_EQ(list.rows.front().label, "Islamische Feste");
     EXPECT_TRUE(list.rows.front().value.starts_with("nach dem Umm-al-Qura-Kalender"));
+}
+
+TEST(FestivalCategories, TheMonthMarksThemOnlyWhenShown) {
+    Place t(2027, 4, 1);
+    const auto pessach = [](const vespera::report::MonthGrid& grid) { return grid.days[21].festival_texts; };
+    EXPECT_TRUE(pessach(vespera::report::month_grid(t.cal)).empty());
+    EXPECT_EQ(pessach(vespera::report::month_grid(t.cal, vespera::report::kFestivalCategories)),
+              std::vector<std::string>{"Pessach \u2013 jüdisches Fest, beginnt am Vorabend"});
+    EXPECT_TRUE(pessach(vespera::report::month_grid(t.cal, vespera::report::category_bit(HolidayCategory::Orthodox)))
+                    .empty());
 }
 
 TEST(FestivalCategories, AJewishDayBeginsAtTheSunsetBefore) {
