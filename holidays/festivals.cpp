@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "calendars/chinese.h"
 #include "calendars/hebrew.h"
@@ -132,12 +133,30 @@ Festivals persian_festivals(std::int64_t gregorian_year) {
     return festivals;
 }
 
+std::int64_t first_festival_year(Tradition tradition) {
+    switch (tradition) {
+    case Tradition::Jewish: return 359;
+    case Tradition::Persian: return 1925;
+    case Tradition::Chinese: return 1929;
+    case Tradition::Islamic:
+    case Tradition::Orthodox: break;
+    }
+    return std::numeric_limits<std::int64_t>::min();
+}
+
 YearFestivals year_festivals(std::int64_t gregorian_year) {
+    using Compute = Festivals (*)(std::int64_t);
+    constexpr std::array<Compute, kTraditionCount> kCompute = {jewish_festivals, islamic_festivals, orthodox_festivals,
+                                                               chinese_festivals, persian_festivals};
     YearFestivals year;
     year.gregorian_year = gregorian_year;
-    year.by_tradition = {jewish_festivals(gregorian_year), islamic_festivals(gregorian_year),
-                         orthodox_festivals(gregorian_year), chinese_festivals(gregorian_year),
-                         persian_festivals(gregorian_year)};
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        if (gregorian_year >= first_festival_year(static_cast<Tradition>(t))) {
+            year.by_tradition[t] = kCompute[t](gregorian_year);
+        } else {
+            year.by_tradition[t].covered = false;
+        }
+    }
     return year;
 }
 

@@ -46,7 +46,16 @@ constexpr bool begins_at_previous_sunset(Tradition tradition) {
     return tradition == Tradition::Jewish || tradition == Tradition::Islamic;
 }
 
-// The five traditions' festivals of one Gregorian year, indexed by Tradition.
+// The first Gregorian year whose festivals the calendar's rules give as they
+// were kept: Hillel II's fixed calendar by tradition from 359; the Solar
+// Hijri calendar from its law of 31 March 1925; the Chinese rules from 1929.
+// The Orthodox (Julian computus) and the Umm al-Qura festivals have none
+// here: the computus is kept for every year like the Western Easter, the
+// Umm al-Qura table says itself where it ends.
+std::int64_t first_festival_year(Tradition tradition);
+
+// The five traditions' festivals of one Gregorian year, indexed by Tradition;
+// before a tradition's first_festival_year its days are empty and not covered.
 struct YearFestivals {
     std::int64_t gregorian_year = 0;
     std::array<Festivals, kTraditionCount> by_tradition;

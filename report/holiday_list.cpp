@@ -64,12 +64,17 @@ constexpr std::array<std::string_view, kTraditionCount> kTraditionHeadings = {
     "Jüdische Feste", "Islamische Feste", "Orthodoxe Feste", "Chinesisches Neujahr", "Nouruz"};
 
 // Why a tradition's days of the year are missing: the Umm al-Qura table's
-// years, or the years the astronomy is modelled for.
+// years, the years before its rules, or the years the astronomy is
+// modelled for.
 std::string uncovered_text(Tradition tradition, std::int64_t year, bool some_days) {
     if (tradition == Tradition::Islamic) {
         return "für " + year_text(year) + (some_days ? " nicht vollständig" : " nicht abgedeckt") +
                ": die Umm-al-Qura-Tafel reicht vom " +
                date_text(first_umm_al_qura_day()) + " bis zum " + date_text(last_umm_al_qura_day());
+    }
+    if (year < first_festival_year(tradition)) {
+        return "für " + year_text(year) + " nicht berechnet: die Regeln des Kalenders gelten erst seit " +
+               std::to_string(first_festival_year(tradition));
     }
     return "für " + year_text(year) + " nicht berechnet: außerhalb der Jahre " + std::to_string(kFirstDeltaTModelYear) +
            " bis " + std::to_string(kLastDeltaTModelYear);

@@ -135,6 +135,24 @@ TEST(FestivalCategories, ChosenByNameAndListedWithTheirDays) {
     EXPECT_TRUE(list.rows.front().value.starts_with("nach dem Umm-al-Qura-Kalender"));
 }
 
+TEST(FestivalCategories, NoneBeforeTheirCalendarsRules) {
+    Place t(1582, 6, 1);
+    const Report list = vespera::report::holiday_list(
+        t.cal, vespera::report::category_bit(HolidayCategory::Chinesisch) |
+                   vespera::report::category_bit(HolidayCategory::Orthodox));
+    ASSERT_FALSE(list.rows.empty());
+    EXPECT_EQ(list.rows.front().label, "Chinesisches Neujahr");
+    EXPECT_EQ(list.rows.front().value, "für 1582 nicht berechnet: die Regeln des Kalenders gelten erst seit 1929");
+    for (const Row& row : list.rows) {
+        if (row.category == "chinesisch") {
+            EXPECT_TRUE(row.iso_date.empty()) << row.value;
+        }
+    }
+    // The Julian computus, like the Western Easter, for every year.
+    EXPECT_TRUE(std::any_of(list.rows.begin(), list.rows.end(),
+                            [](const Row& row) { return row.value.ends_with("Ostersonntag"); }));
+}
+
 TEST(FestivalCategories, TheMonthMarksThemOnlyWhenShown) {
     Place t(2027, 4, 1);
     const auto pessach = [](const vespera::report::MonthGrid& grid) { return grid.days[21].festival_texts; };
