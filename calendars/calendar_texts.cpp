@@ -7,15 +7,11 @@
 #include "base/german_names.h"
 #include "base/number_text.h"
 #include "calendars/calendar_conversions.h"
+#include "calendars/islamic_months.h"
 #include "ephemeris/calendar.h"
 
 namespace vespera {
 namespace {
-
-constexpr std::array<std::string_view, 12> kIslamicMonths = {
-    ". Muharram ", ". Safar ", ". Rabi al-Awwal ", ". Rabi al-Akhir ",
-    ". Djumada l-Ula ", ". Djumada l-Akhira ", ". Radjab ", ". Shaban ",
-    ". Ramadan ", ". Shawwal ", ". Dhu l-Kada ", ". Dhu l-Hidjdja "};
 
 // Months 1..13; a month without a name gets no date text.
 constexpr std::array<std::string_view, 13> kEgyptianMonths = {
@@ -43,7 +39,6 @@ constexpr std::array<EgyptianEra, 5> kEgyptianEras = {{
     {8, 1952063, " (Altpersisch)"},
 }};
 
-constexpr std::int64_t kYearsFromRomeToJulian = 752;
 
 std::string month_of(const auto& names, std::int64_t month) {
     return std::string(names[checked_index(month, 1, static_cast<std::int64_t>(names.size()))]);
@@ -79,11 +74,21 @@ std::string islamic_text(std::int64_t day_number) {
     return dated_text(date.day, month_of(kIslamicMonths, date.month), date.year);
 }
 
-std::string egyptian_text(std::int64_t day_number, std::int32_t era) {
-    EgyptianEra chosen{era, 0, ""};
+namespace {
+
+EgyptianEra egyptian_era(std::int32_t era) {
     for (const EgyptianEra& known : kEgyptianEras) {
-        if (known.Aera == era) chosen = known;
+        if (known.Aera == era) return known;
     }
+    return {era, 0, ""};
+}
+
+} // namespace
+
+std::int64_t egyptian_epoch_day(std::int32_t era) { return egyptian_era(era).epoch_day; }
+
+std::string egyptian_text(std::int64_t day_number, std::int32_t era) {
+    const EgyptianEra chosen = egyptian_era(era);
     const CalendarDate date = egyptian_date(day_number, chosen.epoch_day);
     const std::string name = month_of(kEgyptianMonths, date.month);
     if (name.empty()) return {};

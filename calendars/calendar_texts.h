@@ -7,6 +7,10 @@
 
 namespace vespera {
 
+// Varro's era, which every modern conversion uses: Rome founded in 753 BC,
+// its year 1, so AD 1 is 754 a.u.c.
+inline constexpr std::int64_t kYearsFromRomeToJulian = 753;
+
 std::string gregorian_text(std::int64_t day_number);
 // `ab_urbe_condita`: the years counted from the founding of Rome, "a.u.c.".
 std::string julian_text(std::int64_t day_number, bool ab_urbe_condita);
@@ -15,6 +19,8 @@ std::string islamic_text(std::int64_t day_number);
 // Eras 4 to 8: from 4241 BC, Nabonassar, Alexander, Armenian, Old Persian;
 // another era counts from day 0. Empty outside the thirteen months.
 std::string egyptian_text(std::int64_t day_number, std::int32_t era);
+// 1 Thot of year 1 in that era (day 0 for an unknown one).
+std::int64_t egyptian_epoch_day(std::int32_t era);
 // Day, month and year as bare numbers before the calendar's year 0.
 std::string republican_text(std::int64_t day_number);
 // The long count from the largest unit down ("0.0.0.13.0.11.8.6"), with the

@@ -88,12 +88,15 @@ CyclicWeekDate cyclic_week_date(std::int64_t day_number) {
     const std::string year_text = std::to_string(year);
     std::string text;
     std::string special;
+    std::int64_t month = 0;
+    std::int64_t day = 0;
     if (day_of_year == 0) {
         special = "1. Jul";
         text = special + " " + year_text;
     } else if (day_of_year <= kLastMonthDay) {
         const std::int64_t month_index = (day_of_year - kFirstMonthDay) / kMonth_days;
-        const std::int64_t day = (day_of_year - kFirstMonthDay) % kMonth_days + 1;
+        month = month_index + 1;
+        day = (day_of_year - kFirstMonthDay) % kMonth_days + 1;
         text = std::to_string(day) +
                std::string(kMonthNames[checked_index(month_index, kMonthNames.size())]) + year_text;
     } else if (day_of_year == kSecondJulDay) {
@@ -109,13 +112,15 @@ CyclicWeekDate cyclic_week_date(std::int64_t day_number) {
         const std::int64_t leap_day = day_of_year - kFirstLeapWeekDay; // 0..13
         const std::int64_t month_index = 12 + leap_day / kWeek_days;
         special = "Nachjul - Vorjul";
-        text = std::to_string(leap_day % kWeek_days + 1) +
+        month = month_index + 1;
+        day = leap_day % kWeek_days + 1;
+        text = std::to_string(day) +
                std::string(kMonthNames[checked_index(month_index, kMonthNames.size())]) + year_text;
     }
 
     std::string info = "Zyklus: (K " + std::to_string(period) + ", B " + std::to_string(group) + ", A " +
                        std::to_string(subgroup) + ", N " + std::to_string(year_of_subgroup) + ")";
-    return {std::move(text), std::move(special), std::move(info)};
+    return {std::move(text), std::move(special), std::move(info), year, month, day};
 }
 
 } // namespace vespera

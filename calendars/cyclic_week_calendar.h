@@ -12,6 +12,9 @@ struct CyclicWeekDate {
     std::string text;         // "25. Astron 2183" (8 April 2024), "Nachjul 2183"
     std::string special_day;  // "1. Jul", "2. Jul", "Nachjul", "Vorjul", "Nachjul - Vorjul"; else empty
     std::string special_info; // "Zyklus: (K …, B …, A …, N …)": period, group, subgroup, year in it
+    std::int64_t year = 0;
+    std::int64_t month = 0; // 1..14; 0 on the named days outside the months (1. Jul, 2. Jul, Nachjul, Vorjul)
+    std::int64_t day = 0;   // in its month; 0 on a named day
 };
 
 CyclicWeekDate cyclic_week_date(std::int64_t day_number);

@@ -92,11 +92,67 @@ std::string typed_json(const report::TypedValue& typed) {
     return text;
 }
 
+std::string optional_number(const std::optional<std::int64_t>& value) {
+    return value ? std::to_string(*value) : std::string();
+}
+
+// "kalender": its id, "teile": {"jahr": 5787, …, "schaltmonat": false}, or
+// null where the calendar has no date for the day.
+std::string calendar_json(const report::CalendarParts& calendar) {
+    std::string text = ",\"kalender\":" + json_string(calendar.id) + ",\"teile\":";
+    if (calendar.parts.empty()) return text + "null";
+    text += "{";
+    for (const report::CalendarPart& part : calendar.parts) {
+        if (text.back() != '{') text += ",";
+        text += json_string(part.key) + ":" + (part.value ? std::to_string(*part.value) : "null");
+    }
+    if (calendar.leap_month) text += std::string(",\"schaltmonat\":") + (*calendar.leap_month ? "true" : "false");
+    return text + "}";
+}
+
 std::string row_json(const report::Row& row) {
     return "{\"art\":" + json_string(kind_name(row)) + ",\"bezeichnung\":" + json_string(row.label) +
            ",\"wert\":" + json_string(row.is_heading() ? std::string_view() : std::string_view(row.value)) +
            ",\"datum\":" + json_date(row.iso_date) +
-           (row.category.empty() ? "" : ",\"kategorie\":" + json_string(row.category)) + typed_json(row.typed) + "}";
+           (row.category.empty() ? "" : ",\"kategorie\":" + json_string(row.category)) + typed_json(row.typed) +
+           (row.calendar ? calendar_json(*row.calendar) : "") + "}";
+}
+
+// The calendar columns of a report's CSV: "kalender", "jahr", "monat",
+// "tag", then the other parts' keys in the order the rows first use them,
+// "schaltmonat" last; none for a report without calendar rows.
+std::vector<std::string_view> calendar_columns(const report::Report& report) {
+    std::vector<std::string_view> keys;
+    bool leap = false;
+    for (const report::Row& row : report.rows) {
+        if (!row.calendar) continue;
+        if (keys.empty()) keys = {"kalender", "jahr", "monat", "tag"};
+        leap = leap || row.calendar->leap_month.has_value();
+        for (const report::CalendarPart& part : row.calendar->parts) {
+            if (std::find(keys.begin(), keys.end(), part.key) == keys.end()) keys.push_back(part.key);
+        }
+    }
+    if (leap) keys.push_back("schaltmonat");
+    return keys;
+}
+
+std::string calendar_csv(const report::Row& row, const std::vector<std::string_view>& columns) {
+    std::string text;
+    for (const std::string_view column : columns) {
+        text += ",";
+        if (!row.calendar) continue;
+        const report::CalendarParts& calendar = *row.calendar;
+        if (column == "kalender") {
+            text += csv_field(calendar.id);
+        } else if (column == "schaltmonat") {
+            if (calendar.leap_month) text += *calendar.leap_month ? "true" : "false";
+        } else {
+            for (const report::CalendarPart& part : calendar.parts) {
+                if (part.key == column) text += optional_number(part.value);
+            }
+        }
+    }
+    return text;
 }
 
 bool has_categories(const report::Report& report) {
@@ -215,16 +271,19 @@ std::string csv_field(std::string_view text) {
 
 std::string report_csv(const report::Report& report) {
     // The holiday list's category is a fifth column; other reports keep four.
-    // The typed columns follow, those that some row fills.
+    // The typed columns follow, those that some row fills, then the other
+    // calendars' parts as columns of their own.
     const bool categories = has_categories(report);
     const std::vector<const TypedField*> columns = typed_columns(report);
+    const std::vector<std::string_view> calendar_keys = calendar_columns(report);
     std::string text = categories ? "art,bezeichnung,wert,datum,kategorie" : "art,bezeichnung,wert,datum";
     for (const TypedField* field : columns) (text += ',') += field->key;
+    for (const std::string_view column : calendar_keys) (text += ',') += column;
     text += '\n';
-    const std::string no_typed_fields(columns.size(), ',');
+    const std::string empty_columns(columns.size() + calendar_keys.size(), ',');
     if (!report.heading.empty()) {
         text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + (categories ? "," : "") +
-                no_typed_fields + "\n";
+                empty_columns + "\n";
     }
     for (const report::Row& row : report.rows) {
         text += std::string(kind_name(row)) + "," + csv_field(row.label) + "," +
@@ -234,7 +293,7 @@ std::string report_csv(const report::Report& report) {
             text += ',';
             if (field->present(row.typed)) text += csv_field(field->text(row.typed));
         }
-        text += "\n";
+        text += calendar_csv(row, calendar_keys) + "\n";
     }
     return text;
 }

@@ -13,12 +13,14 @@ namespace vespera::cli {
 enum class Format { Text, Csv, Json };
 
 // CSV columns: art, bezeichnung, wert, datum, and kategorie where rows carry
-// one (the holiday list); the report's heading is the first row (art
-// "ueberschrift").
+// one (the holiday list); then, where rows carry a calendar's parts (the
+// other calendars), kalender, each part's key and schaltmonat. The report's
+// heading is the first row (art "ueberschrift").
 std::string report_csv(const report::Report& report);
 // {"titel": …, "datum": "2024-04-08" or null, "zeilen": [row, …]}; a row is
 // {"art": "ueberschrift"|"eintrag", "bezeichnung": …, "wert": …, "datum": … or null}
-// with "kategorie": … where it has one.
+// with "kategorie": … where it has one, and "kalender": id, "teile": {"jahr":
+// …, "monat": …, "tag": …, "schaltmonat": …} (or null) on a calendar row.
 std::string report_json(const report::Report& report);
 // A list as JSON: the array of its rows (the title left out).
 std::string list_json(const report::Report& report);

@@ -111,7 +111,8 @@ void declare_shared_options(CLI::App& app, SharedOptions& options) {
     options.kategorie_option =
         app.add_option("--kategorie", options.kategorie,
                        "liste feiertage und ical: gesetzlich (Vorgabe), regional, kirchlich, Gedenktag, Brauchtum, "
-                       "astronomisch, Ferien oder alle, mehrere mit Komma")
+                       "astronomisch, Ferien, alle (ohne Ferien und Feste), die Feste jüdisch, islamisch, orthodox, "
+                       "chinesisch, persisch; mehrere mit Komma")
             ->type_name("LISTE")
             ->check(rule_of(
                 "", [](const std::string& text) { return report::parse_categories(text).has_value(); },

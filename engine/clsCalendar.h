@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "base/fault.h"
+#include "calendars/calendar_years.h"
+#include "holidays/festivals.h"
 #include "holidays/holiday_year.h"
 #include "holidays/region_school_holidays.h"
 #include "sky/eclipses.h"
@@ -202,6 +204,13 @@ public:
     std::optional<vespera::SolarEclipseDay> solar_eclipse_of_day();
     std::optional<vespera::LunarEclipseDay> lunar_eclipse_of_day();
     vespera::YearEclipses eclipses_of_year();
+
+    // The Chinese and Persian years and the other calendars' festivals that
+    // meet the engine's year, computed on first use and kept until the year
+    // changes (calendar_years.cpp): their new moons and equinoxes cost more
+    // than a day's report.
+    const vespera::AstronomicalCalendarYears& astronomical_years();
+    const vespera::YearFestivals& festivals_of_year();
 
     // The year's phases as local day numbers (phases.cpp), for callers that
     // carry the date as data beside the text. A year's list holds the entries
@@ -397,6 +406,8 @@ private:
     std::string region_;
     std::string place_name_;
     vespera::RegionSchoolHolidays school_holidays_;
+    std::optional<vespera::AstronomicalCalendarYears> astronomical_years_;
+    std::optional<vespera::YearFestivals> festivals_;
     char decimal_separator_ = ',';
     Clock clock_;
     ErrorReporter reporter_;

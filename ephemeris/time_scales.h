@@ -17,6 +17,12 @@ inline constexpr std::int64_t kUnixEpochDay = 2440588; // the day number of 1970
 // TT - UT in seconds for the year of the instant `jd_ut`.
 double delta_t_seconds(double jd_ut);
 
+// The years for which Espenak & Meeus published their Delta T expressions
+// (-1999 to +3000); beyond them Delta T is a parabola and a calendar that
+// turns on the hour of a new moon or an equinox is a guess.
+inline constexpr int kFirstDeltaTModelYear = -1999;
+inline constexpr int kLastDeltaTModelYear = 3000;
+
 // The dynamical instant of a universal one.
 inline double jde_of(double jd_ut) { return jd_ut + delta_t_seconds(jd_ut) / kSecondsPerDay; }
 

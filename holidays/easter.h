@@ -13,6 +13,9 @@ struct MonthDay {
     std::int32_t day;
 };
 MonthDay easter_sunday(std::int64_t year);
+// Easter Sunday of the Julian computus as a Julian date, for every year: the
+// Orthodox Easter.
+MonthDay julian_easter_sunday(std::int64_t year);
 
 // The day number of the last Sunday before Christmas Day.
 std::int64_t fourth_advent_sunday(std::int64_t year);

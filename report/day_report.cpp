@@ -8,12 +8,12 @@
 #include "ephemeris/sun.h"
 #include "report/day_events.h"
 #include "report/number_display.h"
+#include "report/restore_day.h"
 #include "report/row_writer.h"
 #include "report/eclipses.h"
 #include "sky/phases.h"
 
 namespace vespera::report {
-namespace {
 
 void set_time(clsCalendar& cal, ClockTime time) {
     cal.setStunde(time.hour);
@@ -21,9 +21,34 @@ void set_time(clsCalendar& cal, ClockTime time) {
     cal.setSekunde(time.second);
 }
 
-// The day's named days, each with what it is in the region, and the
-// school holidays it lies in.
-bool add_named_day_rows(RowWriter& rows, clsCalendar& cal) {
+namespace {
+
+bool begins_on_eve(clsCalendar& cal, std::int32_t day) {
+    const YearFestivals& year = cal.festivals_of_year();
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        if (!begins_at_previous_sunset(static_cast<Tradition>(t))) continue;
+        for (const Festival& festival : year.by_tradition[t].days) {
+            if (festival.day_number == day) return true;
+        }
+    }
+    return false;
+}
+
+// "16:02 Uhr": the sunset of the evening before the engine's day, when a
+// festival that begins then falls on it and the place has a sunset that
+// evening (none in the polar night or day); else empty.
+std::string eve_sunset(clsCalendar& cal) {
+    const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
+    if (!begins_on_eve(cal, day)) return {};
+    const RestoreDay restore(cal);
+    cal.setJD(cal.JD() - 1.0);
+    std::string sunset = cal.UntergangSonne();
+    return sunset.ends_with(" Uhr") ? sunset : std::string();
+}
+
+// The day's named days, each with what it is in the region, the other
+// calendars' festivals, and the school holidays it lies in.
+bool add_named_day_rows(RowWriter& rows, clsCalendar& cal, const std::string& sunset_before) {
     if (!rows.fine()) return false;
     const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
     for (const NamedDayEntry& entry : cal.named_days_on(day)) {
@@ -32,37 +57,25 @@ bool add_named_day_rows(RowWriter& rows, clsCalendar& cal) {
             return false;
         }
     }
+    const YearFestivals& year = cal.festivals_of_year();
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        const auto tradition = static_cast<Tradition>(t);
+        for (const Festival& festival : year.by_tradition[t].days) {
+            if (festival.day_number != day) continue;
+            std::string status(festival_status(tradition));
+            if (begins_at_previous_sunset(tradition) && !sunset_before.empty()) status += " um " + sunset_before;
+            if (!rows.add({std::string(festival.name), std::move(status), RowKind::Entry, {},
+                           std::string(category_label(category_of(tradition)))})) {
+                return false;
+            }
+        }
+    }
     const SchoolHolidayTable* school = cal.school_holiday_table();
     const SchoolHolidayPeriod* period = school ? school_holiday_period(*school, day) : nullptr;
     return period == nullptr || period->name.empty() ||
            rows.add({"Schulferien", period->name, RowKind::Entry, {}, "Ferien",
                      range_value(period->first_day, period->last_day)});
 }
-
-struct CalendarRow {
-    const char* label;
-    std::int32_t kind;
-    std::int32_t variant;
-};
-
-constexpr std::int32_t kUnixTime = 10;
-
-// The five Egyptian rows differ in their era only.
-constexpr CalendarRow kCalendarRows[] = {
-    {"Unixtime", kUnixTime, 4},
-    {"Gregorianischer Kalender", 1, 4},
-    {"Julianischer Kalender", 2, 4},
-    {"Julianischer Kalender (a.u.c.)", 6, 4},
-    {"Islamischer Kalender", 4, 4},
-    {"Maya Kalender", 9, 4},
-    {"Französischer Revolutionskalender", 8, 4},
-    {"Ägyptischer Kalender", 5, 4},
-    {"Ägyptischer Kalender", 5, 6},
-    {"Ägyptischer Kalender", 5, 5},
-    {"Ägyptischer Kalender", 5, 8},
-    {"Ägyptischer Kalender", 5, 7},
-    {"Anéris", 3, 4},
-};
 
 } // namespace
 
@@ -123,6 +136,8 @@ std::string moon_events_text(const std::string& rise, const std::string& set) {
 Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, ClockTime time) {
     Report report;
     RowWriter rows(cal, report);
+    // Before the Sun's position for the day: it moves the engine to the eve.
+    const std::string sunset_before = eve_sunset(cal);
     set_time(cal, time);
     cal.Sonne_Position();
     cal.Sonnenstrahlung();
@@ -148,7 +163,7 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.entry("Tag im Jahr", std::to_string(day_of_year), count(day_of_year))) return report;
     const std::int32_t week = cal.Woche();
     if (!rows.entry("Woche im Jahr", std::to_string(week), count(week)) ||
-        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal) ||
+        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal, sunset_before) ||
         !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
         !rows.entry("Sternzeichen", cal.Sternzeichen()) || !span_row("Dämmerung", 2, -2) || !span_row("Sonne", 1, -1)) {
         return report;
@@ -193,22 +208,6 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
         return report;
     }
     (void)add_eclipse_rows(rows, cal, zone);
-    return report;
-}
-
-Report other_calendars_report(clsCalendar& cal, std::string_view place, ClockTime time) {
-    Report report;
-    RowWriter rows(cal, report);
-    set_time(cal, time);
-    if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
-    report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(cal.JD())));
-    if (!rows.subheading(date_heading(cal, false))) return report;
-    for (const CalendarRow& row : kCalendarRows) {
-        std::string text = cal.ConvertDate(row.kind, row.variant);
-        TypedValue typed = row.kind == kUnixTime ? number_value(static_cast<double>(cal.unix_time_seconds()), 0, "s")
-                                                 : TypedValue{};
-        if (!rows.entry(row.label, std::move(text), std::move(typed))) return report;
-    }
     return report;
 }
 

@@ -10,6 +10,9 @@
 
 namespace vespera::report {
 
+// The engine's time of day for a report.
+void set_time(clsCalendar& cal, ClockTime time);
+
 // "3. Mai 2024", or with the era "3. März 45 v. Chr. (astronomisches Jahr -44)": the engine's date.
 std::string date_heading(clsCalendar& cal, bool with_era);
 
@@ -32,8 +35,8 @@ std::string moon_events_text(const std::string& rise, const std::string& set);
 // `place` (place_heading) follows the date in the heading.
 Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, ClockTime time);
 
-// The engine's day in thirteen calendars and counts; the Unix time counts
-// `time` as well.
+// The engine's day in the other calendars and counts (other_calendars.cpp),
+// each row with its date as numbers; the Unix time counts `time` as well.
 Report other_calendars_report(clsCalendar& cal, std::string_view place, ClockTime time);
 
 } // namespace vespera::report

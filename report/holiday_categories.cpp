@@ -9,7 +9,12 @@ namespace vespera::report {
 namespace {
 
 constexpr std::array<std::string_view, kHolidayCategoryCount> kLabels = {
-    "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum", "astronomisch", "Ferien"};
+    "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum",  "astronomisch",
+    "Ferien",     "jüdisch",  "islamisch", "orthodox", "chinesisch", "persisch"};
+
+constexpr std::array<std::string_view, kTraditionCount> kFestivalStatus = {
+    "jüdisches Fest, beginnt am Vorabend", "islamisches Fest (Umm al-Qura), beginnt am Vorabend",
+    "orthodoxes Fest (julianischer Kalender)", "chinesisches Fest", "persisches Fest"};
 
 // The category where the entry is no statutory holiday.
 std::string_view category_phrase(DayCategory category) {
@@ -41,6 +46,13 @@ HolidayCategory category_of(const NamedDayEntry& entry) {
     return HolidayCategory::Gedenktag;
 }
 
+HolidayCategory category_of(Tradition tradition) {
+    return static_cast<HolidayCategory>(static_cast<unsigned>(HolidayCategory::Juedisch) +
+                                        static_cast<unsigned>(tradition));
+}
+
+std::string_view festival_status(Tradition tradition) { return kFestivalStatus[static_cast<std::size_t>(tradition)]; }
+
 std::string_view category_label(HolidayCategory category) { return kLabels[static_cast<std::size_t>(category)]; }
 
 std::optional<CategorySet> parse_categories(std::string_view text) {
@@ -56,6 +68,11 @@ std::optional<CategorySet> parse_categories(std::string_view text) {
             for (std::size_t i = 0; i < kLabels.size(); ++i) {
                 if (!equal_ignoring_ascii_case(name, kLabels[i])) continue;
                 set |= category_bit(static_cast<HolidayCategory>(i));
+                known = true;
+            }
+            // The one label with an umlaut, as a shell without one types it.
+            if (!known && equal_ignoring_ascii_case(name, "juedisch")) {
+                set |= category_bit(HolidayCategory::Juedisch);
                 known = true;
             }
             if (!known) return std::nullopt;

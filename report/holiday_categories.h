@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "holidays/festivals.h"
 #include "holidays/holiday_law.h"
 
 namespace vespera::report {
@@ -22,24 +23,34 @@ enum class HolidayCategory : std::uint8_t {
     Brauchtum,
     Astronomisch,
     Ferien,
+    // The festivals of the other calendars, in the order of Tradition.
+    Juedisch,
+    Islamisch,
+    Orthodox,
+    Chinesisch,
+    Persisch,
 };
-inline constexpr int kHolidayCategoryCount = 7;
+inline constexpr int kHolidayCategoryCount = 12;
 
 // A choice of categories, one bit each.
-using CategorySet = std::uint8_t;
+using CategorySet = std::uint16_t;
 constexpr CategorySet category_bit(HolidayCategory category) {
     return static_cast<CategorySet>(1u << static_cast<unsigned>(category));
 }
 inline constexpr CategorySet kStatutoryDays = category_bit(HolidayCategory::Gesetzlich);
 // "alle": every named day of the year's table, as the list always showed it.
-inline constexpr CategorySet kAllNamedDays =
-    static_cast<CategorySet>((1u << kHolidayCategoryCount) - 1u) & ~category_bit(HolidayCategory::Ferien);
-inline constexpr CategorySet kEveryCategory = static_cast<CategorySet>((1u << kHolidayCategoryCount) - 1u);
+// The other calendars' festivals are chosen by their own names.
+inline constexpr CategorySet kAllNamedDays = static_cast<CategorySet>((1u << 6u) - 1u);
+inline constexpr CategorySet kEveryCategory = kAllNamedDays | category_bit(HolidayCategory::Ferien);
+inline constexpr CategorySet kFestivalCategories = static_cast<CategorySet>(((1u << 5u) - 1u) << 7u);
+
+HolidayCategory category_of(Tradition tradition);
 
 HolidayCategory category_of(const NamedDayEntry& entry);
 
 // "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum",
-// "astronomisch", "Ferien": the list's column, CATEGORIES and --kategorie.
+// "astronomisch", "Ferien", "jüdisch", "islamisch", "orthodox", "chinesisch",
+// "persisch": the list's column, CATEGORIES and --kategorie.
 std::string_view category_label(HolidayCategory category);
 
 // "gesetzlich,regional" or "alle" (case ignored, blanks around a name
@@ -56,6 +67,10 @@ std::string in_region(std::string_view region_code);
 // in Berlin" (a day statutory elsewhere); otherwise, and without a region,
 // what it is: "Tag im Kirchenjahr", "Gedenktag", "Brauchtum".
 std::string status_text(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
+
+// "jüdisches Fest, beginnt am Vorabend", "orthodoxes Fest (julianischer
+// Kalender)": what a festival is, for the list's status and the tooltip.
+std::string_view festival_status(Tradition tradition);
 
 // The same with the category also where the status leaves it out, for a
 // tooltip: "Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin".

@@ -1,10 +1,14 @@
 #include "report/holiday_list.h"
 
 #include <algorithm>
+#include <array>
 #include <variant>
 
 #include "base/date_math.h"
+#include "base/german_names.h"
 #include "base/regions.h"
+#include "calendars/umm_al_qura.h"
+#include "ephemeris/time_scales.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
 #include "report/report.h"
@@ -27,6 +31,79 @@ std::string for_region(std::string_view code) {
     return code == "CH" ? "für die Schweiz" : "für " + std::string(name);
 }
 
+void add_period_items(const SchoolHolidayTable& table, std::int64_t year_number, std::vector<HolidayItem>& items) {
+    const YearSpan year = year_span(year_number);
+    for (const SchoolHolidayPeriod& period : table.periods) {
+        if (period.last_day < year.first_day || period.first_day > year.last_day) continue;
+        const std::string dates = period.first_day == period.last_day
+                                      ? date_text(period.first_day)
+                                      : date_text(period.first_day) + " \u2013 " + date_text(period.last_day);
+        items.push_back(
+            {period.first_day, period.last_day, period.name, HolidayCategory::Ferien, dates, period.name, {}});
+    }
+}
+
+void add_festival_items(clsCalendar& cal, CategorySet categories, std::vector<HolidayItem>& items) {
+    if ((categories & kFestivalCategories) == 0) return;
+    const YearFestivals& year = cal.festivals_of_year();
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        const auto tradition = static_cast<Tradition>(t);
+        const HolidayCategory category = category_of(tradition);
+        if (!chosen(categories, category)) continue;
+        for (const Festival& festival : year.by_tradition[t].days) {
+            items.push_back({festival.day_number, festival.day_number, std::string(festival.name), category,
+                             date_text(festival.day_number),
+                             std::string(weekday_name(weekday_index(festival.day_number))) + ", " +
+                                 std::string(festival.name),
+                             std::string(festival_status(tradition))});
+        }
+    }
+}
+
+constexpr std::array<std::string_view, kTraditionCount> kTraditionHeadings = {
+    "Jüdische Feste", "Islamische Feste", "Orthodoxe Feste", "Chinesisches Neujahr", "Nouruz"};
+
+// Why a tradition's days of the year are missing: the Umm al-Qura table's
+// years, the years before its rules, or the years the astronomy is
+// modelled for.
+std::string uncovered_text(Tradition tradition, std::int64_t year, bool some_days) {
+    if (tradition == Tradition::Islamic) {
+        return "für " + year_text(year) + (some_days ? " nicht vollständig" : " nicht abgedeckt") +
+               ": die Umm-al-Qura-Tafel reicht vom " +
+               date_text(first_umm_al_qura_day()) + " bis zum " + date_text(last_umm_al_qura_day());
+    }
+    if (year < first_festival_year(tradition)) {
+        return "für " + year_text(year) + " nicht berechnet: die Regeln des Kalenders gelten erst seit " +
+               std::to_string(first_festival_year(tradition));
+    }
+    return "für " + year_text(year) + " nicht berechnet: außerhalb der Jahre " + std::to_string(kFirstDeltaTModelYear) +
+           " bis " + std::to_string(kLastDeltaTModelYear);
+}
+
+// The convention the Islamic dates follow, and every tradition whose days
+// the year does not (fully) have.
+bool add_festival_notes(RowWriter& rows, clsCalendar& cal, CategorySet categories) {
+    if (chosen(categories, HolidayCategory::Islamisch) &&
+        !rows.add({"Islamische Feste",
+                   "nach dem Umm-al-Qura-Kalender Saudi-Arabiens; wo der Monat mit der Sichtung der Mondsichel "
+                   "beginnt, oft einen Tag später",
+                   RowKind::Entry, {}, "islamisch"})) {
+        return false;
+    }
+    if ((categories & kFestivalCategories) == 0) return true;
+    const YearFestivals& year = cal.festivals_of_year();
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        const auto tradition = static_cast<Tradition>(t);
+        const HolidayCategory category = category_of(tradition);
+        if (!chosen(categories, category) || year.by_tradition[t].covered) continue;
+        if (!rows.add({std::string(kTraditionHeadings[t]), uncovered_text(tradition, year.gregorian_year, !year.by_tradition[t].days.empty()),
+                       RowKind::Entry, {}, std::string(category_label(category))})) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 std::vector<HolidayItem> holiday_items(clsCalendar& cal, CategorySet categories) {
@@ -47,18 +124,10 @@ std::vector<HolidayItem> holiday_items(clsCalendar& cal, CategorySet categories)
         items.push_back({entry.day_number, entry.day_number, std::string(entry.name), category, cal.Format_Datum(0),
                          weekday_name + ", " + std::string(entry.name), status_text(entry, region, place)});
     }
+    add_festival_items(cal, categories, items);
     const SchoolHolidayTable* table = cal.school_holiday_table();
-    if (!chosen(categories, HolidayCategory::Ferien) || table == nullptr) return items;
-    const YearSpan year = year_span(cal.Jahr());
-    for (const SchoolHolidayPeriod& period : table->periods) {
-        if (period.last_day < year.first_day || period.first_day > year.last_day) continue;
-        const std::string dates = period.first_day == period.last_day
-                                      ? date_text(period.first_day)
-                                      : date_text(period.first_day) + " \u2013 " + date_text(period.last_day);
-        items.push_back(
-            {period.first_day, period.last_day, period.name, HolidayCategory::Ferien, dates, period.name, {}});
-    }
-    // Named days first on a day shared with the start of a period.
+    if (chosen(categories, HolidayCategory::Ferien) && table != nullptr) add_period_items(*table, cal.Jahr(), items);
+    // Named days first, then the festivals, on a day shared with the start of a period.
     std::stable_sort(items.begin(), items.end(),
                      [](const HolidayItem& a, const HolidayItem& b) { return a.first_day < b.first_day; });
     return items;
@@ -101,6 +170,7 @@ Report holiday_list(clsCalendar& cal, CategorySet categories) {
         const std::string gap = school_holiday_gap(cal);
         if (!gap.empty() && !rows.add({"Schulferien", gap, RowKind::Entry, {}, "Ferien"})) return report;
     }
+    if (!add_festival_notes(rows, cal, categories)) return report;
     const std::vector<HolidayItem> items = holiday_items(cal, categories);
     for (const HolidayItem& item : items) {
         // A period's last day is a value of its own; a named day is its datum.

@@ -74,13 +74,21 @@ std::string slug_of(std::string_view name) {
     return slug;
 }
 
+bool is_festival_category(std::string_view label) {
+    const std::optional<CategorySet> set = parse_categories(label);
+    return set && (*set & kFestivalCategories) != 0;
+}
+
 // The same day and name give the same UID in every export, so that a
 // calendar that imports a second export updates its events instead of
 // doubling them. The hash keeps names apart that spell alike in ASCII or
-// not at all ("!!!" and "???"); a period adds its last day.
+// not at all ("!!!" and "???"); a period adds its last day. A festival adds
+// its category: the Orthodox Ostersonntag falls on the Western one in some
+// years (20 April 2025), and two events of one UID would be one on import.
 std::string uid_for(const CalendarEvent& event) {
     std::string key = event.name;
     if (event.last_day != event.first_day) (key += '\x1f') += date_value(event.last_day);
+    if (is_festival_category(event.category)) (key += '\x1f') += event.category;
     char hash[16];
     std::snprintf(hash, sizeof hash, "%08x", static_cast<unsigned>(fnv1a(key)));
     const std::string slug = slug_of(event.name);

@@ -48,6 +48,20 @@ void add_moon_disc(clsCalendar& cal, MonthGridDay& entry, MoonPhase phase) {
     entry.moon_waxing = cal.moon_waxing_at(noon_jd_ut);
 }
 
+void add_festivals(clsCalendar& cal, CategorySet shown, std::int64_t first_day, std::vector<MonthGridDay>& days) {
+    const YearFestivals& year = cal.festivals_of_year();
+    for (std::size_t t = 0; t < kTraditionCount; ++t) {
+        const auto tradition = static_cast<Tradition>(t);
+        if ((shown & category_bit(category_of(tradition))) == 0) continue;
+        for (const Festival& festival : year.by_tradition[t].days) {
+            const std::int64_t index = festival.day_number - first_day;
+            if (index < 0 || index >= static_cast<std::int64_t>(days.size())) continue;
+            days[static_cast<std::size_t>(index)].festival_texts.push_back(std::string(festival.name) + " \u2013 " +
+                                                                           std::string(festival_status(tradition)));
+        }
+    }
+}
+
 } // namespace
 
 std::string moon_phase_name(MoonPhase phase) {
@@ -68,7 +82,7 @@ int iso_week(std::int64_t day_number) {
     return static_cast<int>((thursday - first) / 7 + 1);
 }
 
-MonthGrid month_grid(clsCalendar& cal) { return month_grid(cal, cal.eclipses_of_year()); }
+MonthGrid month_grid(clsCalendar& cal, CategorySet shown) { return month_grid(cal, cal.eclipses_of_year(), shown); }
 
 const YearEclipses& YearEclipseDays::of(clsCalendar& cal) {
     const PlaceYear key = place_year_of(cal);
@@ -81,7 +95,7 @@ const YearEclipses& YearEclipseDays::of(clsCalendar& cal) {
     return eclipses_;
 }
 
-MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses) {
+MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses, CategorySet shown) {
     MonthGrid grid;
     const std::int32_t kept_day = cal.Tag();
     cal.setTag(1);
@@ -108,6 +122,7 @@ MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses) {
         if (entry.full_moon) add_moon_disc(cal, entry, MoonPhase::Full);
         if (entry.new_moon) add_moon_disc(cal, entry, MoonPhase::New);
     }
+    if ((shown & kFestivalCategories) != 0) add_festivals(cal, shown, first_day, grid.days);
     for (const clsCalendar::QuarterDay& quarter : cal.moon_quarters_of_month()) {
         const std::int64_t index = std::int64_t{quarter.day_number} - first_day;
         if (index < 0 || index >= static_cast<std::int64_t>(grid.days.size())) continue;

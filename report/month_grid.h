@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/clsCalendar.h"
+#include "report/holiday_categories.h"
 #include "report/sky_samples.h"
 
 namespace vespera::report {
@@ -27,6 +28,9 @@ struct MonthGridDay {
     // Each named day with what it is in the region, for a tooltip:
     // "Fronleichnam – gesetzlicher Feiertag in Bayern".
     std::vector<std::string> named_day_texts;
+    // The other calendars' festivals of the categories shown, for the
+    // tooltip: "Pessach – jüdisches Fest, beginnt am Vorabend".
+    std::vector<std::string> festival_texts;
     bool sunday = false;
     bool statutory = false; // a statutory holiday of the region (or of the place) falls on it
     bool regional = false;  // one statutory in part of the region only
@@ -54,10 +58,11 @@ struct MonthGrid {
     std::array<int, 6> iso_weeks{};  // the ISO week of each of the grid's six rows
 };
 
-// The engine's month; the engine's day is put back afterwards.
-MonthGrid month_grid(clsCalendar& cal);
+// The engine's month; the engine's day is put back afterwards. The other
+// calendars' festivals only of the categories in `shown` (none by default).
+MonthGrid month_grid(clsCalendar& cal, CategorySet shown = 0);
 // The same with the engine's year's eclipses at hand (YearEclipseDays).
-MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses);
+MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses, CategorySet shown = 0);
 
 // A year's eclipses at one place, kept until year or place change: their
 // local circumstances take longer than the rest of a month together.

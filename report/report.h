@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,6 +20,19 @@ enum class RowKind : std::uint8_t {
     MoonPhase,   // likewise
 };
 
+// A calendar row's date as numbers, for scripts: the calendar's stable id
+// ("hebraeisch") and its parts, "jahr", "monat", "tag" (a count its own
+// units); a part without a value (a named day outside the months) is empty.
+struct CalendarPart {
+    std::string_view key;
+    std::optional<std::int64_t> value;
+};
+struct CalendarParts {
+    std::string_view id;
+    std::vector<CalendarPart> parts; // empty where the calendar has no date for the day
+    std::optional<bool> leap_month;  // only in calendars with leap months
+};
+
 struct Row {
     Row() = default;
     Row(std::string row_label, std::string row_value, RowKind row_kind = RowKind::Entry, std::string row_iso_date = {},
@@ -32,6 +46,7 @@ struct Row {
     std::string iso_date; // "2024-04-08" where the row names a day; empty otherwise
     std::string category; // a third column: the holiday list's "gesetzlich", "Ferien" …; empty otherwise
     TypedValue typed;     // what `value` says, as values; empty where it says nothing countable
+    std::optional<CalendarParts> calendar; // the other-calendars report's rows
 
     bool is_heading() const { return kind == RowKind::Heading; }
 };

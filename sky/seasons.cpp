@@ -1,13 +1,13 @@
 // The instants of the seasons. A season begins when the Sun's apparent
 // longitude reaches a multiple of 90 degrees (Meeus, Astronomical Algorithms,
 // 2nd ed., ch. 27); the instant is solved for with the VSOP87 Sun of the
-// ephemeris, starting from Meeus's own estimate.
+// ephemeris (ephemeris/solar_longitude.h), starting from Meeus's own estimate.
 #include "sky/seasons.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "ephemeris/sun.h"
+#include "ephemeris/solar_longitude.h"
 #include "ephemeris/time_scales.h"
 
 namespace vespera {
@@ -38,7 +38,6 @@ constexpr std::array<std::array<double, 5>, 4> kMeanInstant = {{
 }};
 
 constexpr double kDegToRad = std::numbers::pi / 180.0;
-constexpr double kTropicalYear_days = 365.2422;
 
 // Meeus's instant (dynamical time) of a season: the mean instant with its
 // periodic correction, within a minute or two of the true one over the
@@ -59,41 +58,13 @@ double meeus_instant_jde(std::int64_t year, std::size_t season) {
     return jde0 + 0.00001 * s / delta_lambda;
 }
 
-// The instant near `guess_jde` at which the Sun's apparent longitude reaches
-// `target_deg`: secant steps on the longitude, the first with the Sun's mean
-// rate. The rate varies by 3 % over the year, so each step leaves a thirtieth
-// of the error or less; a step under 10 s leaves a fraction of a second.
-double instant_of_solar_longitude_jde(double target_deg, double guess_jde) {
-    constexpr double kMeanRate_deg_per_day = 360.0 / kTropicalYear_days;
-    constexpr double kLastStep_days = 10.0 / kSecondsPerDay;
-    double t = guess_jde;
-    double rate = kMeanRate_deg_per_day;
-    double previous_t = 0.0;
-    double previous_offset = 0.0;
-    for (int i = 0; i < 12; ++i) {
-        const double offset = std::remainder(target_deg - apparent_sun(t).longitude_deg, 360.0);
-        if (i > 0 && t != previous_t) {
-            const double secant = (previous_offset - offset) / (t - previous_t);
-            // Far from any plausible rate only when the two points are too
-            // close to tell; the mean rate is then the better guess.
-            if (secant > 0.9 * kMeanRate_deg_per_day && secant < 1.1 * kMeanRate_deg_per_day) rate = secant;
-        }
-        const double step = offset / rate;
-        previous_t = t;
-        previous_offset = offset;
-        t += step;
-        if (!(std::fabs(step) >= kLastStep_days)) break; // also ends on NaN
-    }
-    return t;
-}
-
 } // namespace
 
 std::array<double, 4> season_instants_ut(std::int64_t year) {
     std::array<double, 4> instants{};
     for (std::size_t season = 0; season < 4; ++season) {
         const double jde =
-            instant_of_solar_longitude_jde(90.0 * static_cast<double>(season), meeus_instant_jde(year, season));
+            solar_longitude_instant_jde(90.0 * static_cast<double>(season), meeus_instant_jde(year, season));
         instants[season] = jde - delta_t_seconds(jde) / kSecondsPerDay;
     }
     return instants;

@@ -151,6 +151,33 @@ TEST(CliCommands, DifferenceAndOtherCalendars) {
     EXPECT_NE(calendars.out.find("Julianischer Kalender\t19. Dezember 1999\n"), std::string::npos);
 }
 
+TEST(CliCommands, OtherCalendarsAsNumbersAndTheirFestivals) {
+    const Cli cli;
+    const Outcome json = cli({"kalender", "2026-12-09", "--format", "json"});
+    ASSERT_EQ(json.exit_code, 0) << json.err;
+    int entries = 0;
+    for (const std::string& line : lines_of(json.out)) {
+        if (line.find("\"art\":\"eintrag\"") == std::string::npos) continue;
+        ++entries;
+        EXPECT_NE(line.find("\"teile\":{"), std::string::npos) << line;
+    }
+    EXPECT_EQ(entries, 21);
+    EXPECT_NE(json.out.find("\"kalender\":\"hebraeisch\",\"teile\":{\"jahr\":5787,\"monat\":9,\"tag\":29,"
+                            "\"schaltmonat\":false}"),
+              std::string::npos);
+    const Outcome csv = cli({"kalender", "2026-12-09", "--format", "csv"});
+    EXPECT_TRUE(csv.out.starts_with("art,bezeichnung,wert,datum,kalender,jahr,monat,tag,")) << csv.out;
+    EXPECT_NE(csv.out.find(",hebraeisch,5787,9,29,"), std::string::npos) << csv.out;
+
+    const Outcome festivals = cli({"liste", "feiertage", "2027", "--kategorie",
+                                   "jüdisch,islamisch,orthodox,chinesisch,persisch", "--format", "csv"});
+    ASSERT_EQ(festivals.exit_code, 0) << festivals.err;
+    EXPECT_NE(festivals.out.find("eintrag,2.10.2027,\"Samstag, Rosch ha-Schana\",2027-10-02,jüdisch\n"),
+              std::string::npos)
+        << festivals.out;
+    EXPECT_NE(festivals.out.find(",2027-02-06,chinesisch\n"), std::string::npos);
+}
+
 TEST(CliCommands, WrongCommandLinesAndFailures) {
     struct Case {
         std::vector<std::string> args;

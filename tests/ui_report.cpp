@@ -125,24 +125,32 @@ TEST(DayReport, EclipseRowsOnTheEclipsesOwnDateOnly) {
     EXPECT_TRUE(t.valueOf("Bedeckung").contains(QRegularExpression(R"(^4[0-5],\d %$)")));
 }
 
-TEST(OtherCalendarsReport, ThirteenRows) {
+TEST(OtherCalendarsReport, EveryCalendarARow) {
     WindowForTest t;
     t.start();
     t.click("cmdDaten(1)");
     const QStringList lines = t.reportLines();
-    ASSERT_EQ(lines.size(), 15);
+    ASSERT_EQ(lines.size(), 23);
     EXPECT_EQ(lines[2], "Unixtime\t1714738502"); // 14:15:02 CEST
     EXPECT_EQ(lines[3], "Gregorianischer Kalender\t3. Mai 2024");
     EXPECT_EQ(lines[4], "Julianischer Kalender\t20. April 2024");
-    EXPECT_EQ(lines[5], "Julianischer Kalender (a.u.c.)\t20. April 2776 a.u.c.");
+    EXPECT_EQ(lines[5], "Julianischer Kalender (a.u.c.)\t20. April 2777 a.u.c.");
     EXPECT_EQ(lines[6], "Islamischer Kalender\t24. Shawwal 1445");
-    EXPECT_EQ(lines[7], "Maya Kalender\t0.0.0.13.0.11.9.11");
-    EXPECT_TRUE(lines[9].endsWith(")") == false && lines[9].startsWith("Ägyptischer Kalender\t"));
-    EXPECT_TRUE(lines[10].endsWith("(Alexander)"));
-    EXPECT_TRUE(lines[11].endsWith("(Nabonassar)"));
-    EXPECT_TRUE(lines[12].endsWith("(Altpersisch)"));
-    EXPECT_TRUE(lines[13].endsWith("(Armenisch)"));
-    EXPECT_TRUE(lines[14].startsWith("Anéris\t"));
+    EXPECT_EQ(lines[7], "Islamischer Kalender (Umm al-Qura)\t24. Shawwal 1445");
+    EXPECT_EQ(lines[8], "Jüdischer Kalender\t25. Nisan 5784 (mangelhaftes Schaltjahr, 383 Tage)");
+    EXPECT_EQ(lines[9], "Persischer Kalender\t14. Ordibehescht 1403");
+    EXPECT_EQ(lines[10], "Chinesischer Kalender\t25. Tag des 3. Monats im Jahr Jiachen (Jahr des Drachen)");
+    EXPECT_TRUE(lines[11].startsWith("Koptischer Kalender\t"));
+    EXPECT_TRUE(lines[12].startsWith("Äthiopischer Kalender\t"));
+    EXPECT_EQ(lines[13], "Indischer Nationalkalender\t13. Vaishakha 1946");
+    EXPECT_EQ(lines[14], "Maya Kalender\t0.0.0.13.0.11.9.11");
+    EXPECT_TRUE(lines[15].startsWith("Maya Kalender (Tzolk'in, Haab')\t"));
+    EXPECT_TRUE(lines[17].endsWith(")") == false && lines[17].startsWith("Ägyptischer Kalender\t"));
+    EXPECT_TRUE(lines[18].endsWith("(Alexander)"));
+    EXPECT_TRUE(lines[19].endsWith("(Nabonassar)"));
+    EXPECT_TRUE(lines[20].endsWith("(Altpersisch)"));
+    EXPECT_TRUE(lines[21].endsWith("(Armenisch)"));
+    EXPECT_TRUE(lines[22].startsWith("Anéris\t"));
 }
 
 TEST(MonthView, PressOnAnEmptyCellChangesNothing) {

@@ -24,6 +24,11 @@ constexpr std::array<const char*, vespera::report::kHolidayCategoryCount> kChoic
     "Brauchtum",
     "astronomische Tage (Jahreszeiten)",
     "Schulferien",
+    "jüdische Feste",
+    "islamische Feste (nach dem Umm-al-Qura-Kalender)",
+    "orthodoxe Feste",
+    "Chinesisches Neujahr",
+    "Nouruz (persisches Neujahr)",
 };
 
 } // namespace

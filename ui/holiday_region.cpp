@@ -42,6 +42,12 @@ const ListChoice kListChoices[] = {
     {"Brauchtum", category_bit(HolidayCategory::Brauchtum)},
     {"astronomische Tage", category_bit(HolidayCategory::Astronomisch)},
     {"Schulferien", category_bit(HolidayCategory::Ferien)},
+    {"Feste anderer Kalender", vespera::report::kFestivalCategories},
+    {"jüdische Feste", category_bit(HolidayCategory::Juedisch)},
+    {"islamische Feste (Umm al-Qura)", category_bit(HolidayCategory::Islamisch)},
+    {"orthodoxe Feste", category_bit(HolidayCategory::Orthodox)},
+    {"Chinesisches Neujahr", category_bit(HolidayCategory::Chinesisch)},
+    {"Nouruz", category_bit(HolidayCategory::Persisch)},
     {"alle", vespera::report::kAllNamedDays},
     {"alle mit Schulferien", vespera::report::kEveryCategory},
 };
@@ -126,9 +132,16 @@ void frmKalender::cmbRegion_Click(int index) {
 
 void frmKalender::cmbKategorie_Click(int index) {
     if (index < 0 || index >= static_cast<int>(std::size(kListChoices))) return;
+    const bool festivals_before = (list_categories_ & vespera::report::kFestivalCategories) != 0;
     list_categories_ = kListChoices[index].categories;
     list_scroll_position_ = 0;
-    ZeigeInfo();
+    // The month marks the other calendars' festivals while the list shows them.
+    const bool festivals_now = (list_categories_ & vespera::report::kFestivalCategories) != 0;
+    if (festivals_before || festivals_now) {
+        ZeichneMonat(selected_month_, selected_year_); // shows the list too
+    } else {
+        ZeigeInfo();
+    }
 }
 
 bool frmKalender::askYesNo(const QString& text) {

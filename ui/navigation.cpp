@@ -52,7 +52,7 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     const std::int32_t shown_month = cal.Monat();
     const std::int32_t shown_year = cal.Jahr();
 
-    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_eclipses_.of(cal));
+    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_eclipses_.of(cal), list_categories_);
     MonthModel model;
     model.first_weekday = grid.first_weekday;
     model.days = static_cast<int>(std::min(grid.days.size(), model.marks.size() - 1));
@@ -66,7 +66,8 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
         MonthMarks& marks = model.marks[static_cast<std::size_t>(day)];
         QStringList tips;
         for (const std::string& text : source.named_day_texts) tips << QString::fromStdString(text);
-        marks.holiday = !source.named_days.empty();
+        for (const std::string& text : source.festival_texts) tips << QString::fromStdString(text);
+        marks.holiday = !source.named_days.empty() || !source.festival_texts.empty();
         marks.statutory = source.statutory;
         marks.regional = source.regional;
         marks.sunday = source.sunday;
@@ -82,6 +83,9 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
         marks.moon_waxing = source.moon_waxing;
         if (!source.named_days.empty()) {
             model.names[static_cast<std::size_t>(day)] = QString::fromStdString(source.named_days.front());
+        } else if (!source.festival_texts.empty()) {
+            const std::string& text = source.festival_texts.front();
+            model.names[static_cast<std::size_t>(day)] = QString::fromStdString(text.substr(0, text.find(" \u2013 ")));
         }
         if (marks.moon != MoonDisc::None) {
             QString moon = moon_disc_name(marks.moon);

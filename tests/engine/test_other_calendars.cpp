@@ -55,14 +55,15 @@ TEST(OtherCalendars, StatedAndPublishedDates) {
     const TextCase cases[] = {
         {2000, 1, 1, 1, 0, "1. Januar 2000"},
         {2000, 1, 1, 2, 0, "19. Dezember 1999"},
-        {2000, 1, 1, 6, 0, "19. Dezember 2751 a.u.c."},
+        {2000, 1, 1, 6, 0, "19. Dezember 2752 a.u.c."}, // Varro: AD 1 = 754 a.u.c.
         {2000, 1, 1, 7, 0, ""},
         {2000, 1, 1, 11, 0, ""},
         {2000, 1, 1, 0, 0, ""},
         {2000, 1, 1, -1, 0, ""},
         {1582, 10, 15, 2, 0, "5. Oktober 1582"},
         {1582, 10, 4, 1, 0, "14. Oktober 1582"},
-        {-44, 3, 15, 6, 0, "15. März 708 a.u.c."},
+        {-44, 3, 15, 6, 0, "15. März 709 a.u.c."},
+        {-43, 3, 15, 6, 0, "15. März 710 a.u.c."}, // the Ides of March, 44 BC
         // French Republican, with the historical sextile years III and VII.
         {1792, 9, 22, 8, 0, "1. Vendémiaire 1"},
         {1792, 9, 21, 8, 0, "5. Sansculottides 0"},
