@@ -2,33 +2,29 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
-
-#include <date/tz.h>
 
 #include "engine/data_files.h"
 #include "engine/tzif_file.h"
 
 namespace vespera::tzdb {
 
-// A zone read from its own file; the library's copy only for a file this
-// reader declines (none of the current database's files).
+// A zone read from its own file. A file the reader declines is no zone: it
+// never goes to another reader that trusts its counts and indices.
 struct TzZone {
     std::vector<TzifTransition> transitions;
-    const date::time_zone* library = nullptr;
 };
 
 namespace {
 
-// Debian's date library is built to read the system's compiled zone files.
+// The system's compiled zone files (Debian's tzdata).
 constexpr std::string_view kZoneInfoDir = "/usr/share/zoneinfo";
 // The longest name in the database has 32 characters.
 constexpr std::size_t kLongestName = 64;
-// The library opens a zone's history in the year -32767 and closes it at the
-// end of 32767; anything beyond ±31000 (past the engine's years) is that mark.
+// A zone's history opens in the year -32767 and closes at the end of 32767
+// (kTzifOpenStart_s, kTzifOpenEnd_s); anything beyond ±31000 (past the
+// engine's years) is that mark.
 constexpr std::int64_t kSecondsPerYear = 31556952; // mean Gregorian year
 constexpr std::int64_t kOpenBefore_s = (-31000 - 1970) * kSecondsPerYear;
 constexpr std::int64_t kOpenAfter_s = (31000 - 1970) * kSecondsPerYear;
@@ -56,12 +52,8 @@ bool is_well_formed(std::string_view name) {
     return name != "localtime";
 }
 
-// The library's loader asserts on a file that is not compiled zone data, and
-// it lists every file of the folder that it does not know to skip.
-bool is_zone_file(std::string_view bytes) { return bytes.starts_with("TZif"); }
-
-// The library's list of zones leaves out these entries of the zone folder, at
-// any depth: "posix" and "right" hold the same zones again, "Factory" is no place.
+// The list of zones leaves out these entries of the zone folder, at any
+// depth: "posix" and "right" hold the same zones again, "Factory" is no place.
 bool is_listed_name(std::string_view name) {
     constexpr std::array<std::string_view, 5> kLeftOut = {"Factory", "right", "+VERSION", "version", "leapseconds"};
     while (!name.empty()) {
@@ -79,84 +71,50 @@ bool is_listed_name(std::string_view name) {
 // The largest zone file has some 4 kB.
 constexpr std::size_t kMaxZoneFileBytes = 1u << 20;
 
-std::shared_ptr<const TzZone> from_library(std::string_view name) {
-    try {
-        const date::time_zone* zone = date::locate_zone(name);
-        if (zone == nullptr) return nullptr;
-        auto found = std::make_shared<const TzZone>(TzZone{{}, zone});
-        // The library reads the zone's file on first use; a failure there
-        // means "unknown" here rather than later.
-        if (!raw_interval(*found, 0)) return nullptr;
-        return found;
-    } catch (...) {
-        return nullptr;
-    }
-}
-
 } // namespace
+
+std::shared_ptr<const TzZone> zone_from_tzif(std::string_view bytes) {
+    std::optional<std::vector<TzifTransition>> transitions = parse_tzif(bytes);
+    if (!transitions) return nullptr;
+    return std::make_shared<const TzZone>(TzZone{std::move(*transitions)});
+}
 
 std::shared_ptr<const TzZone> find_zone(std::string_view name) {
     if (!is_well_formed(name) || !is_listed_name(name)) return nullptr;
     const std::optional<std::string> bytes =
         read_regular_file(std::string(kZoneInfoDir) + "/" + std::string(name), kMaxZoneFileBytes);
-    if (!bytes || !is_zone_file(*bytes)) return nullptr;
-    // Reading the one file spares the library's walk through the whole
-    // folder (some 600 files) on the first zone a process opens.
-    if (std::optional<std::vector<TzifTransition>> transitions = parse_tzif(*bytes)) {
-        return std::make_shared<const TzZone>(TzZone{std::move(*transitions), nullptr});
-    }
-    return from_library(name);
+    if (!bytes) return nullptr;
+    return zone_from_tzif(*bytes);
 }
 
 std::optional<RawInterval> raw_interval(const TzZone& zone, std::int64_t unix_s) {
     if (unix_s <= kOpenBefore_s || unix_s >= kOpenAfter_s) return std::nullopt;
-    if (zone.library == nullptr) {
-        const std::vector<TzifTransition>& transitions = zone.transitions;
-        // The last transition at or before the second.
-        const auto next = std::upper_bound(transitions.begin(), transitions.end(), unix_s,
-                                           [](std::int64_t s, const TzifTransition& t) { return s < t.at_s; });
-        if (next == transitions.begin()) return std::nullopt;
-        const TzifTransition& in_force = *std::prev(next);
-        const std::int64_t end_s = next == transitions.end() ? kTzifOpenEnd_s : next->at_s;
-        if (in_force.offset_s < -kLargestOffset_s || in_force.offset_s > kLargestOffset_s) return std::nullopt;
-        return RawInterval{in_force.at_s, end_s, in_force.offset_s, in_force.dst, in_force.at_s <= kOpenBefore_s,
-                           end_s >= kOpenAfter_s};
-    }
-    try {
-        const date::sys_info info = zone.library->get_info(date::sys_seconds{std::chrono::seconds{unix_s}});
-        const std::int64_t begin_s = info.begin.time_since_epoch().count();
-        const std::int64_t end_s = info.end.time_since_epoch().count();
-        const std::int64_t offset_s = info.offset.count();
-        if (!(begin_s <= unix_s && unix_s < end_s) || offset_s < -kLargestOffset_s || offset_s > kLargestOffset_s) {
-            return std::nullopt;
-        }
-        return RawInterval{begin_s,
-                           end_s,
-                           static_cast<std::int32_t>(offset_s),
-                           info.save != std::chrono::minutes{0},
-                           begin_s <= kOpenBefore_s,
-                           end_s >= kOpenAfter_s};
-    } catch (...) {
-        return std::nullopt;
-    }
+    const std::vector<TzifTransition>& transitions = zone.transitions;
+    // The last transition at or before the second.
+    const auto next = std::upper_bound(transitions.begin(), transitions.end(), unix_s,
+                                       [](std::int64_t s, const TzifTransition& t) { return s < t.at_s; });
+    if (next == transitions.begin()) return std::nullopt;
+    const TzifTransition& in_force = *std::prev(next);
+    const std::int64_t end_s = next == transitions.end() ? kTzifOpenEnd_s : next->at_s;
+    if (in_force.offset_s < -kLargestOffset_s || in_force.offset_s > kLargestOffset_s) return std::nullopt;
+    return RawInterval{in_force.at_s, end_s, in_force.offset_s, in_force.dst, in_force.at_s <= kOpenBefore_s,
+                       end_s >= kOpenAfter_s};
 }
 
 std::vector<std::string> canonical_names() {
+    // Debian installs the database's links (old and moved names) as symbolic
+    // links, its zones as files.
     std::vector<std::string> names;
-    try {
-        for (const date::time_zone& zone : date::get_tzdb().zones) {
-            const std::string_view name = zone.name();
-            const bool in_area = std::any_of(kAreas.begin(), kAreas.end(),
-                                             [&](std::string_view area) { return name.starts_with(area); });
-            if (!in_area) continue;
-            // Debian installs the database's links (old and moved names) as
-            // symbolic links, its zones as files.
-            std::error_code error;
-            const bool link = std::filesystem::is_symlink(std::string(kZoneInfoDir) + "/" + std::string(name), error);
-            if (!link && !error) names.emplace_back(name);
+    const std::filesystem::path root{std::string(kZoneInfoDir)};
+    for (const std::string_view area : kAreas) {
+        std::error_code error;
+        std::filesystem::recursive_directory_iterator entry(root / area.substr(0, area.size() - 1), error);
+        for (; !error && entry != std::filesystem::recursive_directory_iterator(); entry.increment(error)) {
+            std::error_code kind_error;
+            if (!entry->is_regular_file(kind_error) || entry->is_symlink(kind_error)) continue;
+            const std::string name = entry->path().lexically_relative(root).generic_string();
+            if (is_well_formed(name) && is_listed_name(name)) names.push_back(name);
         }
-    } catch (...) {
-        names.clear();
     }
     std::sort(names.begin(), names.end());
     return names;
