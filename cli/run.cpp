@@ -9,6 +9,7 @@
 
 #include "cli/arguments.h"
 #include "cli/formats.h"
+#include "cli/printable.h"
 #include "engine/clsCalendar.h"
 #include "engine/name_folding.h"
 #include "ephemeris/calendar.h"
@@ -155,16 +156,18 @@ std::string usage_message(const CLI::ParseError& error, const CLI::App& app) {
     return "Ung\u00fcltiger Aufruf.";
 }
 
+// A message repeats arguments as typed: escaped, it stays one line and
+// cannot steer the terminal.
 Outcome usage_error(std::string message) {
     Outcome outcome;
     outcome.exit_code = kUsageError;
-    outcome.err = "vespera-cli: " + message + "\n" + kHelpHint;
+    outcome.err = "vespera-cli: " + printable(message) + "\n" + kHelpHint;
     return outcome;
 }
 
 Outcome failure(std::string message, Outcome outcome = {}) {
     outcome.exit_code = kFailure;
-    outcome.err += "vespera-cli: " + message + "\n";
+    outcome.err += "vespera-cli: " + printable(message) + "\n";
     return outcome;
 }
 
