@@ -25,6 +25,9 @@ namespace vespera::cli {
 namespace {
 
 constexpr const char* kHelpHint = "Aufruf und Befehle: vespera-cli --help\n";
+// The gazetteer's names have at most 255 bytes (engine/gazetteer.cpp): a
+// longer name finds nothing, and searching with it costs in its length.
+constexpr std::size_t kLongestPlaceName_bytes = 255;
 constexpr const char* kListKinds = "feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse";
 constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
 constexpr const char* kCategoryNames =
@@ -244,6 +247,11 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     PlaceRequest place_request;
     if (choices.ort_option->count() > 0) {
         if (fold_name(choices.ort).empty()) return usage_error("--ort braucht einen Ortsnamen.");
+        if (choices.ort.size() > kLongestPlaceName_bytes) {
+            return usage_error("Der Ortsname nach --ort ist mit " + std::to_string(choices.ort.size()) +
+                               " Bytes l\u00e4nger als jeder Ort (h\u00f6chstens " +
+                               std::to_string(kLongestPlaceName_bytes) + ").");
+        }
         place_request.name = choices.ort;
     }
     if (choices.koordinaten_option->count() > 0) {

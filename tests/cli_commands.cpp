@@ -171,6 +171,8 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
         {{"tag", "--ort", "\x1b[2J\xc2\x9b" "31m\xff\xc3(G\xc3\xb6rlitz\xe2\x80\xae"}, 1,
          "vespera-cli: Den Ort \u201e\\x1B[2J\\xC2\\x9B31m\\xFF\\xC3(G\u00f6rlitz\\xE2\\x80\\xAE\u201c gibt es im "
          "Ortsverzeichnis nicht."},
+        {{"tag", "--ort", std::string(100000, 'x')}, 2,
+         "vespera-cli: Der Ortsname nach --ort ist mit 100000 Bytes l\u00e4nger als jeder Ort (h\u00f6chstens 255)."},
         {{"differenz", "1.1.2024", "1.1.20\t24"}, 2,
          "vespera-cli: Zweites Datum: \u201e1.1.20\\x0924\u201c ist kein Datum. Datum als T.M.JJJJ eingeben, etwa 3.5.2024"},
     };

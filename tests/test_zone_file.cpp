@@ -103,10 +103,13 @@ TEST(ZoneFile, DamagedFilesAreRefused) {
                         chars = be32(40);
     const std::size_t second_header = 44 + time * 5 + type * 6 + chars + leap * 8 + isstd + isut;
     const std::size_t first_index = second_header + 44 + be32(second_header + 32) * 8;
-    std::string index_200 = berlin, count_huge = berlin;
+    std::string index_200 = berlin, count_huge = berlin, offset_47h = berlin;
     index_200[first_index] = static_cast<char>(200);
     for (int i = 0; i < 4; ++i) count_huge[second_header + 32 + i] = i == 0 ? '\x7f' : '\xff';
-    for (const std::string& damaged : {bad_type, index_200, count_huge}) {
+    // The first type's offset, 47 hours (fuzzing found it read as a clock).
+    const std::size_t first_type = first_index + be32(second_header + 32);
+    for (int i = 0; i < 4; ++i) offset_47h[first_type + i] = static_cast<char>((47 * 3600) >> (24 - 8 * i) & 0xFF);
+    for (const std::string& damaged : {bad_type, index_200, count_huge, offset_47h}) {
         EXPECT_FALSE(vespera::Zone::from_tzif("Europe/Berlin", damaged).has_value());
     }
     EXPECT_TRUE(vespera::Zone::from_tzif("Europe/Berlin", berlin).has_value());
