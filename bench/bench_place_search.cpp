@@ -8,9 +8,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "engine/data_files.h"
-#include "engine/gazetteer.h"
-#include "engine/place_search.h"
+#include "base/data_files.h"
+#include "places/gazetteer.h"
+#include "places/place_search.h"
 
 namespace {
 

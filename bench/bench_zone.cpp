@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/zone.h"
+#include "zones/zone.h"
 
 namespace {
 

@@ -4,29 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "engine/date_math.h"
+#include "base/date_math.h"
+#include "base/text.h"
 #include "report/date_difference.h"
 
 namespace vespera::cli {
 namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// Digits with an optional sign in front; nothing else.
-std::optional<std::int64_t> whole_number(std::string_view text, bool sign_allowed) {
-    bool negative = false;
-    if (sign_allowed && !text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty() || text.size() > 12) return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (!is_digit(c)) return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
-}
 
 bool year_in_range(std::int64_t year) { return year >= -kLargestYear && year <= kLargestYear; }
 

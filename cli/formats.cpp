@@ -5,40 +5,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/text.h"
+
 namespace vespera::cli {
 namespace {
-
-// The length of the well-formed UTF-8 sequence at `at`, 0 when it is not one.
-std::size_t utf8_length(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    unsigned int code = 0;
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0u) != 0x80u) return 0;
-        code = (code << 6) | (byte(at + i) & 0x3Fu);
-    }
-    // Overlong forms, surrogates and code points beyond U+10FFFF are not UTF-8.
-    if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
-        (code >= 0xD800 && code <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
-}
 
 std::size_t code_points(std::string_view text) {
     return static_cast<std::size_t>(
@@ -100,7 +70,7 @@ std::string json_string(std::string_view text) {
     std::string quoted = "\"";
     for (std::size_t i = 0; i < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = utf8_length(text, i);
+        const std::size_t length = decode_utf8(text, i).size;
         if (length == 0) {
             quoted += "\xEF\xBF\xBD";
             ++i;

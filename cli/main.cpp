@@ -8,7 +8,7 @@
 
 #include "cli/file_output.h"
 #include "cli/run.h"
-#include "engine/gazetteer.h"
+#include "places/gazetteer.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "cli/arguments.h"
 #include "cli/printable.h"
-#include "engine/city_table.h"
-#include "engine/name_folding.h"
-#include "engine/place_search.h"
+#include "places/city_table.h"
+#include "places/name_folding.h"
+#include "places/place_search.h"
 #include "report/report.h"
 
 namespace vespera::cli {

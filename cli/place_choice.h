@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/gazetteer.h"
-#include "engine/zone.h"
+#include "places/gazetteer.h"
+#include "zones/zone.h"
 
 namespace vespera::cli {
 

@@ -11,10 +11,11 @@
 #include "cli/formats.h"
 #include "cli/printable.h"
 #include "engine/clsCalendar.h"
-#include "engine/name_folding.h"
+#include "places/name_folding.h"
 #include "ephemeris/calendar.h"
+#include "zones/place_clock.h"
 #include "report/date_difference.h"
-#include "engine/regions.h"
+#include "base/regions.h"
 #include "report/day_report.h"
 #include "report/holiday_list.h"
 #include "report/ical.h"
@@ -174,21 +175,6 @@ Outcome failure(std::string message, Outcome outcome = {}) {
     return outcome;
 }
 
-struct LocalNow {
-    std::int32_t day_number;
-    report::ClockTime time;
-};
-
-// The present instant on the place's clock.
-LocalNow local_now(std::int64_t unix_seconds, const Zone& zone) {
-    const double jd_ut = static_cast<double>(unix_seconds) / 86400.0 + 2440587.5;
-    const double offset_hours = zone.at(jd_ut).hours;
-    const std::int64_t local_seconds = unix_seconds + static_cast<std::int64_t>(std::llround(offset_hours * 3600.0));
-    const std::int64_t second = floor_mod(local_seconds, 86400);
-    return {static_cast<std::int32_t>(floor_div(local_seconds, 86400) + 2440588),
-            {static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60), static_cast<int>(second % 60)}};
-}
-
 void set_day(clsCalendar& cal, std::int64_t day_number) {
     const CivilDate date = civil_date(day_number);
     cal.setKalender(1);
@@ -336,14 +322,15 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
         return outcome;
     }
 
-    const LocalNow now = local_now(environment.now_unix_seconds, *place.zone);
+    const PlaceNow now = place_now(environment.now_unix_seconds * 1000, *place.zone);
+    const report::ClockTime now_time{now.hour(), now.minute(), now.second()};
     std::string first_fault;
     clsCalendar cal;
     cal.setErrorReporter([&first_fault](const std::string& text) {
         if (first_fault.empty()) first_fault = text;
     });
     cal.setDecimalSeparator(',');
-    const int clock_seconds = now.time.hour * 3600 + now.time.minute * 60 + now.time.second;
+    const int clock_seconds = now.second_of_day;
     cal.setClock([clock_seconds] { return std::chrono::seconds(clock_seconds); });
     cal.setLongitude(place.longitude_deg);
     cal.setLatitude(place.latitude_deg);
@@ -360,11 +347,11 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
 
     bool stopped = false;
     if (command == "tag") {
-        const report::Report report = report::day_report(cal, *place.zone, place.heading, now.time);
+        const report::Report report = report::day_report(cal, *place.zone, place.heading, now_time);
         outcome.out = written(report, format, false);
         stopped = report.stopped;
     } else if (command == "kalender") {
-        const report::Report report = report::other_calendars_report(cal, place.heading, now.time);
+        const report::Report report = report::other_calendars_report(cal, place.heading, now_time);
         outcome.out = written(report, format, false);
         stopped = report.stopped;
     } else if (command == "liste") {

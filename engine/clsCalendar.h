@@ -17,16 +17,16 @@
 #include <variant>
 #include <vector>
 
-#include "engine/eclipses.h"
-#include "engine/fault.h"
-#include "engine/holiday_law.h"
-#include "engine/local_instant.h"
-#include "engine/school_holidays.h"
-#include "engine/zone.h"
-
-namespace vespera {
-struct Crossings;
-}
+#include "base/fault.h"
+#include "holidays/holiday_year.h"
+#include "holidays/region_school_holidays.h"
+#include "sky/eclipses.h"
+#include "sky/moon_quarters.h"
+#include "sky/phases.h"
+#include "sky/rise_set.h"
+#include "zones/local_day.h"
+#include "zones/local_instant.h"
+#include "zones/zone_choice.h"
 
 class clsCalendar {
 public:
@@ -36,9 +36,9 @@ public:
 
     // Entries of the holiday table without a region; Feiertage_Anzahl() is
     // the highest index. A region adds its own days after these.
-    static constexpr std::int32_t kHolidayCount = 73;
-    static constexpr std::size_t kMaxHolidayEntries = 85; // every row of the rule table
-    static constexpr int kPhaseCount = 15;
+    static constexpr std::int32_t kHolidayCount = vespera::kDescribedDayCount;
+    static constexpr std::size_t kMaxHolidayEntries = vespera::kDayRows.size(); // every row of the rule table
+    static constexpr int kPhaseCount = vespera::kPhaseCount;
 
     clsCalendar();
 
@@ -92,7 +92,7 @@ public:
 
     // ---- region (holidays.cpp) -------------------------------------------
     // ISO 3166-2 code whose holiday laws and school holidays apply ("DE-BY",
-    // "AT", "CH-ZH"; see engine/regions.h); empty: none, the described table
+    // "AT", "CH-ZH"; see base/regions.h); empty: none, the described table
     // alone and no school holidays. Another code is refused as an invalid
     // call. Rebuilds the year's tables.
     void setRegion(const std::string& iso);
@@ -109,10 +109,8 @@ public:
     std::vector<vespera::NamedDayEntry> named_days_on(std::int32_t mjd) const;
     // The region's school holidays (shipped and imported), or nullptr with
     // the reason in school_holiday_problem() (empty outside German states).
-    const vespera::SchoolHolidayTable* school_holiday_table() const {
-        return school_table_ ? &*school_table_ : nullptr;
-    }
-    const std::string& school_holiday_problem() const { return school_problem_; }
+    const vespera::SchoolHolidayTable* school_holiday_table() const { return school_holidays_.table(); }
+    const std::string& school_holiday_problem() const { return school_holidays_.problem(); }
 
     // ---- daylight-saving time (daylight_saving.cpp) ----------------------
     bool IstSommerzeit();
@@ -121,8 +119,8 @@ public:
     std::string Sommerzeit_Datum();
     std::string Winterzeit_Datum();
     // The days of this year's clock changes; 0 when there is none.
-    std::int32_t summer_time_start_day() const { return tables_.summer_time_start_day; }
-    std::int32_t summer_time_end_day() const { return tables_.summer_time_end_day; }
+    std::int32_t summer_time_start_day() const { return tables_.summer_time.start_day; }
+    std::int32_t summer_time_end_day() const { return tables_.summer_time.end_day; }
     float Zeitzone_Offset() const { return f_.Zeitzone_Offset; }
     void setZeitzone_Offset(float value);
     // The tz database zone by IANA name ("Europe/Berlin"); empty: the fixed
@@ -173,14 +171,14 @@ public:
     std::string Vollmond_Info(std::int32_t Index);
     std::string Neumond_Info(std::int32_t Index);
     // ---- eclipses on the engine's day and year (eclipse_days.cpp) ---------
-    // At the engine's place, on its clock; see engine/eclipses.h.
+    // At the engine's place, on its clock; see sky/eclipses.h.
     std::optional<vespera::SolarEclipseDay> solar_eclipse_of_day();
     std::optional<vespera::LunarEclipseDay> lunar_eclipse_of_day();
     vespera::YearEclipses eclipses_of_year();
 
-    // The year's phases as local day numbers (year_days.cpp), for callers
-    // that carry the date as data beside the text. A year's list holds the
-    // entries whose day lies in the year.
+    // The year's phases as local day numbers (phases.cpp), for callers that
+    // carry the date as data beside the text. A year's list holds the entries
+    // whose day lies in the year.
     std::int32_t full_moon_day(std::int32_t Index);
     std::int32_t new_moon_day(std::int32_t Index);
 
@@ -191,7 +189,7 @@ public:
     std::string Jahreszeit_Datum(std::int32_t Index);
     std::string Jahreszeit_Laenge(std::int32_t Index);
     std::string Sternzeichen();
-    // The local day on which season 51..54 begins (year_days.cpp).
+    // The local day on which season 51..54 begins.
     std::int32_t season_day(std::int32_t Index);
 
     // ---- sun position and distance (sun_position.cpp) --------------------
@@ -235,11 +233,7 @@ public:
     double day_length_hours(std::int32_t day_number);
     // First (quarter 1) and last (quarter 3) quarters whose instant falls on
     // a local day of the engine's month, in order.
-    struct QuarterDay {
-        std::int32_t day_number = 0;
-        int quarter = 1;
-        double jd_ut = 0.0;
-    };
+    using QuarterDay = vespera::QuarterDay;
     std::vector<QuarterDay> moon_quarters_of_month();
 
 private:
@@ -269,30 +263,15 @@ private:
         std::int32_t Saroszyklus = 0;
     };
 
-    struct Holiday {
-        std::int32_t day = 0;
-        std::string_view name; // always a literal of static storage
-        std::uint8_t slot = 0; // the rule's row; decides between equal days
-        vespera::StatutoryStatus status = vespera::StatutoryStatus::No;
-        bool one_place = false;
-    };
-
     // Everything derived from the year: rebuilt together by Feiertage_Einlesen
     // into a fresh object and committed only when the whole rebuild succeeded.
     struct YearTables {
-        std::array<Holiday, kMaxHolidayEntries> holidays{};
-        std::int32_t holiday_count = 0;  // entries in use, kHolidayCount and the region's own
-        std::int32_t new_year_day = 0;   // 1 January of the tables' year
+        std::int32_t new_year_day = 0; // 1 January of the tables' year
         std::int32_t days_in_year = 365;
-        std::int32_t easter_day = 0;
-        std::int32_t summer_time_start_day = 0; // 0: no clock change this year
-        std::int32_t summer_time_end_day = 0;
-        std::array<double, 4> season_jd_ut{};    // March, June, September, December
-        std::array<double, kPhaseCount> full_moon_jd{}; // local clock Julian Days
-        std::array<bool, kPhaseCount> blue_moon{};
-        std::array<double, kPhaseCount> new_moon_jd{};
-        std::array<vespera::LocalInstant, kPhaseCount> full_moon_local{};
-        std::array<vespera::LocalInstant, kPhaseCount> new_moon_local{};
+        vespera::HolidayYear holidays;
+        vespera::SummerTimeDays summer_time; // days 0: no clock change this year
+        std::array<double, 4> season_jd_ut{}; // March, June, September, December
+        vespera::PhaseYear phases;
     };
 
     // Runs `body` under the engine's error trap.
@@ -320,87 +299,33 @@ private:
     void ConvertJD();
     std::int32_t day_number_of(std::int64_t year, std::int64_t month, std::int64_t day) const;
     std::string format_day(std::int32_t day_number, std::int32_t FormatTyp) const;
+    // "3.5.2024, Fr": the day and its weekday's first two letters.
+    std::string day_and_weekday(std::int32_t day_number) const;
 
-    // other calendars: one routine per calendar of ConvertDate
-    std::string gregorian_text() const;
-    std::string julian_text(bool ab_urbe_condita) const;
-    std::string cyclic_week_text(); // also fills special_day_ and special_info_
-    std::string islamic_text() const;
-    std::string egyptian_text(std::int32_t Aera) const;
-    std::string republican_text() const;
-    std::string maya_text() const;
     std::string unix_time_text();
-
-    // holidays and daylight saving
-    void Berechne_Ostersonntag(YearTables& tables);
-    void Berechne_SommerWinterzeit(YearTables& tables);
     std::string changeover_text(std::int32_t day_number, bool with_duration);
-    void fill_named_days(YearTables& tables);
-    void add_region_days(YearTables& tables) const;
-    void merge_school_holidays();
-    static void sort_holidays(YearTables& tables);
 
-    // seasons
+    // seasons: the local days and instants of the tables' seasons
     vespera::LocalInstant season_local(double jd_ut) const;
+    vespera::SeasonDays season_days(const std::array<double, 4>& season_jd_ut) const;
 
-    // rise and set (rise_set.cpp): one local day from midnight to midnight.
-    struct LocalDay {
-        double midnight_mjd_ut = 0.0;         // the day's start, MJD of UT
-        double span_hours = 24.0;             // 23 or 25 across a clock change
-        double offset_at_midnight_hours = 0.0; // the offset that reads the day's start
-        double offset_at_end_hours = 0.0;
-    };
-    static LocalDay fixed_offset_day(std::int16_t year, std::int16_t month, std::int16_t day, double offset_hours);
-    LocalDay current_local_day() const;
-    LocalDay local_day_of(std::int32_t day_number) const;
-    // The rise and set search over one local day (threshold index 1..4).
-    vespera::Crossings day_crossings(bool moon, std::size_t threshold_index, const LocalDay& day,
-                                     double longitude_deg, double latitude_deg);
-    double clock_hours_of(const LocalDay& day, double elapsed_hours) const;
-    std::string day_event(bool moon, std::int16_t event_code, const LocalDay& day, double longitude_deg,
+    // rise and set over one local day from midnight to midnight
+    vespera::LocalDay current_local_day() const { return vespera::local_day(zone(), f_.JD); }
+    std::string day_event(bool moon, std::int16_t event_code, const vespera::LocalDay& day, double longitude_deg,
                           double latitude_deg);
     std::string hrsmin(double hours, bool clock) const;
+    double clock_hours_of(const vespera::LocalDay& day, double elapsed_hours) const;
     std::string event_for_current_day(bool moon, std::int16_t event_code);
 
-    // local time (local_time.cpp): every step between UT and the clock goes
-    // through the zone.
-    const vespera::Zone& zone() const;
-    vespera::ClockOffset clock_offset_at(double jd_ut) const { return zone().at(jd_ut); }
-    double local_jd_of(double jd_ut) const { return zone().local_jd(jd_ut); }
+    // local time: every step between UT and the clock goes through the zone.
+    const vespera::Zone& zone() const { return zone_choice_.zone(f_.Zeitzone_Offset); }
     // The instant of a local clock time (hours) on the engine's day.
     double jd_ut_of_clock(double local_hours) const;
 
-    // The sine of one body's altitude at the hours 0..26 from one local
-    // midnight at one place. Every rise, set, twilight and culmination result
-    // of that day reads the same samples, so they are computed once and kept;
-    // a different day, zone or place makes them stale by key.
-    // Samples are filled on demand: a search that has found its rise and set
-    // stops early, and the next result of the day reuses what it computed.
-    struct AltitudeSamples {
-        bool valid = false;
-        bool moon = false;
-        double date_mjd = 0.0; // local midnight in universal time
-        double longitude_deg = 0.0;
-        double latitude_deg = 0.0;
-        double cos_latitude = 0.0;
-        double sin_latitude = 0.0;
-        int filled = 0; // sin_altitude[0 .. filled - 1] hold values
-        std::array<double, 27> sin_altitude{};
-        double at(int hour);
-    };
-    AltitudeSamples& altitude_samples(bool moon, double date_mjd, double longitude_deg, double latitude_deg);
-
-    // phases
     double Vollmonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
-    double phase_instant(bool full_moon, std::int32_t year, std::int32_t month, std::int32_t day,
-                         std::int32_t index) const;
-    double phase_local_jd(bool full_moon, double k) const;
-    void fill_phase_lists(YearTables& tables) const;
-    std::string phase_date_text(const vespera::LocalInstant& phase) const;
+    std::string phase_info(const vespera::PhaseList& phases, std::int32_t mjd);
 
-    // sun position (sun_position.cpp)
     double clock_hours() const; // the computer's clock, local time of day
-    double sun_altitude_at(double jd_ut) const;
     double sun_distance_km() const;
 
     // Tests reach the private helpers above through this one door.
@@ -408,19 +333,13 @@ private:
 
     Fields f_{};
     YearTables tables_{};
-    AltitudeSamples sun_samples_{};
-    AltitudeSamples moon_samples_{};
-    std::optional<vespera::Zone> named_zone_;
-    mutable std::optional<vespera::Zone> german_zone_; // built from Zeitzone_Offset on demand
-    mutable float german_zone_offset_ = 0.0f;
+    vespera::DaySamples samples_;
+    vespera::ZoneChoice zone_choice_;
     std::string special_day_;
     std::string special_info_;
     std::string region_;
     std::string place_name_;
-    std::optional<vespera::SchoolHolidayTable> school_file_table_; // the shipped file of the region
-    std::vector<vespera::SchoolHolidayPeriod> school_imported_;
-    std::optional<vespera::SchoolHolidayTable> school_table_;      // both merged
-    std::string school_problem_;
+    vespera::RegionSchoolHolidays school_holidays_;
     char decimal_separator_ = ',';
     Clock clock_;
     ErrorReporter reporter_;

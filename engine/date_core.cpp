@@ -4,20 +4,14 @@
 #include <iostream>
 
 #include "engine/clsCalendar.h"
-#include "engine/date_math.h"
-#include "engine/number_text.h"
+#include "base/date_math.h"
+#include "base/german_names.h"
+#include "base/number_text.h"
 
 using vespera::FaultCode;
 using vespera::raise_fault;
 
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Januar", "Februar", "März", "April", "Mai", "Juni",
-    "Juli", "August", "September", "Oktober", "November", "Dezember"};
-
-constexpr std::array<std::string_view, 7> kWeekdayNames = {
-    "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
 
 std::chrono::seconds system_local_time_of_day() {
     const std::time_t now = std::time(nullptr);
@@ -60,28 +54,15 @@ void clsCalendar::ConvertJD() {
     f_.Tag = date.day;
 }
 
-std::string clsCalendar::GetWochentagName(std::int32_t Index) {
-    if (Index < 0 || Index > 6) return {};
-    return std::string(kWeekdayNames[static_cast<std::size_t>(Index)]);
-}
+std::string clsCalendar::GetWochentagName(std::int32_t Index) { return std::string(vespera::weekday_name(Index)); }
 
 std::string clsCalendar::format_day(std::int32_t day_number, std::int32_t FormatTyp) const {
     const vespera::CivilDate date = vespera::civil_date(day_number);
-    const std::string day = std::to_string(date.day);
-    const std::string month = std::to_string(date.month);
-    switch (FormatTyp) {
-    case 0:
-        return day + "." + month + "." + std::to_string(date.year);
-    case 1: {
-        const std::int64_t short_year = (date.year < 0 ? -date.year : date.year) % 100;
-        return day + "." + month + "." + vespera::digits_or_empty(short_year);
-    }
-    case 2:
-        return day + ". " + std::string(kMonthNames[static_cast<std::size_t>(date.month - 1)]) + " " +
-               std::to_string(date.year);
-    default:
-        return {};
-    }
+    return vespera::date_text(date.year, date.month, date.day, FormatTyp);
+}
+
+std::string clsCalendar::day_and_weekday(std::int32_t day_number) const {
+    return format_day(day_number, 0) + ", " + GetWochentagName(vespera::weekday_index(day_number)).substr(0, 2);
 }
 
 // ---- properties ----------------------------------------------------------
@@ -176,10 +157,7 @@ std::int32_t clsCalendar::MonatsTage(std::int32_t Index) {
     });
 }
 
-std::string clsCalendar::MonatsName(std::int32_t Index) {
-    if (Index < 1 || Index > 12) return {};
-    return std::string(kMonthNames[static_cast<std::size_t>(Index - 1)]);
-}
+std::string clsCalendar::MonatsName(std::int32_t Index) { return std::string(vespera::month_name(Index)); }
 
 clsCalendar::Variant clsCalendar::Wochentag(std::int32_t Format) {
     return guarded("Wochentag", Variant{}, [&]() -> Variant {
@@ -238,22 +216,8 @@ std::int32_t clsCalendar::Woche() {
 }
 
 std::string clsCalendar::Format_Datum(std::int32_t FormatTyp) {
-    return guarded("Format_Datum", std::string{}, [&]() -> std::string {
-        const std::string day = std::to_string(f_.Tag);
-        const std::string month = std::to_string(f_.Monat);
-        switch (FormatTyp) {
-        case 0:
-            return day + "." + month + "." + std::to_string(f_.Jahr);
-        case 1: {
-            const std::int64_t year = f_.Jahr;
-            return day + "." + month + "." + vespera::digits_or_empty((year < 0 ? -year : year) % 100);
-        }
-        case 2:
-            return day + ". " + MonatsName(f_.Monat) + " " + std::to_string(f_.Jahr);
-        default:
-            return {};
-        }
-    });
+    return guarded("Format_Datum", std::string{},
+                   [&] { return vespera::date_text(f_.Jahr, f_.Monat, f_.Tag, FormatTyp); });
 }
 
 double clsCalendar::DatumsDifferenz(std::int32_t Datum1, std::int32_t Datum2, std::int32_t Einheit,

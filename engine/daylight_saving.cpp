@@ -1,18 +1,11 @@
 // Summer time of the engine's year from its zone: the day it starts and the day it ends.
-#include "engine/clsCalendar.h"
-#include "engine/date_math.h"
-
 #include <cmath>
 
-void clsCalendar::Berechne_SommerWinterzeit(YearTables& tables) {
-    const vespera::SummerTimeDays days = zone().summer_time_days(f_.Jahr);
-    tables.summer_time_start_day = days.start_day;
-    tables.summer_time_end_day = days.end_day;
-}
+#include "engine/clsCalendar.h"
 
 bool clsCalendar::IstSommerzeit() {
-    const std::int32_t start = tables_.summer_time_start_day;
-    const std::int32_t end = tables_.summer_time_end_day;
+    const std::int32_t start = tables_.summer_time.start_day;
+    const std::int32_t end = tables_.summer_time.end_day;
     // South of the equator summer time spans the turn of the year: it ends in
     // the first months and starts again towards the year's end.
     if (start != 0 && end != 0 && end < start) return f_.JD < end || f_.JD >= start;
@@ -30,38 +23,30 @@ bool clsCalendar::IstSommerzeitUm(double jd_ut) {
 
 void clsCalendar::setZeitzone(const std::string& iana) {
     guarded_void("setZeitzone", [&] {
-        std::optional<vespera::Zone> previous = named_zone_;
-        if (iana.empty()) {
-            named_zone_.reset();
-        } else {
-            std::optional<vespera::Zone> zone = vespera::Zone::named(iana);
-            if (!zone) vespera::raise_fault(vespera::FaultCode::InvalidCall);
-            named_zone_ = std::move(zone);
-        }
+        vespera::ZoneChoice previous = zone_choice_;
+        if (!zone_choice_.choose(iana)) vespera::raise_fault(vespera::FaultCode::InvalidCall);
         // The clock changes, phases and seasons of the year are local times;
         // a rebuild that fails leaves the zone as it was.
         try {
             Feiertage_Einlesen();
         } catch (const vespera::EngineFault&) {
-            named_zone_ = std::move(previous);
+            zone_choice_ = std::move(previous);
             throw;
         }
     });
 }
 
-std::string clsCalendar::Zeitzone() const { return named_zone_ ? named_zone_->name() : std::string{}; }
+std::string clsCalendar::Zeitzone() const { return zone_choice_.name(); }
 
+bool clsCalendar::IstSommerzeitDatum(std::int32_t mjd) { return mjd == tables_.summer_time.start_day; }
 
-bool clsCalendar::IstSommerzeitDatum(std::int32_t mjd) { return mjd == tables_.summer_time_start_day; }
-
-bool clsCalendar::IstWinterzeitDatum(std::int32_t mjd) { return mjd == tables_.summer_time_end_day; }
+bool clsCalendar::IstWinterzeitDatum(std::int32_t mjd) { return mjd == tables_.summer_time.end_day; }
 
 std::string clsCalendar::changeover_text(std::int32_t day_number, bool with_duration) {
     if (day_number == 0) return "keine Zeitumstellung";
-    std::string text = format_day(day_number, 0) + ", " +
-                       GetWochentagName(vespera::weekday_index(day_number)).substr(0, 2);
+    std::string text = day_and_weekday(day_number);
     if (with_duration) {
-        std::int64_t end = tables_.summer_time_end_day;
+        std::int64_t end = tables_.summer_time.end_day;
         // Summer time that outlasts the year ends in the next one.
         if (end < day_number) end = zone().summer_time_days(std::int64_t{f_.Jahr} + 1).end_day;
         if (end >= day_number) text += " (für " + std::to_string(end - day_number) + " Tage)";
@@ -71,10 +56,10 @@ std::string clsCalendar::changeover_text(std::int32_t day_number, bool with_dura
 
 std::string clsCalendar::Sommerzeit_Datum() {
     return guarded("Sommerzeit_Datum", std::string{},
-                   [&] { return changeover_text(tables_.summer_time_start_day, true); });
+                   [&] { return changeover_text(tables_.summer_time.start_day, true); });
 }
 
 std::string clsCalendar::Winterzeit_Datum() {
     return guarded("Winterzeit_Datum", std::string{},
-                   [&] { return changeover_text(tables_.summer_time_end_day, false); });
+                   [&] { return changeover_text(tables_.summer_time.end_day, false); });
 }

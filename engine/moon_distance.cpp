@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "engine/clsCalendar.h"
-#include "engine/number_text.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/time_scales.h"
 

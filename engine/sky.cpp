@@ -5,8 +5,7 @@
 #include <cmath>
 
 #include "engine/clsCalendar.h"
-#include "engine/date_math.h"
-#include "ephemeris/lunar_phases.h"
+#include "ephemeris/calendar.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/sun.h"
 #include "ephemeris/time_scales.h"
@@ -25,7 +24,7 @@ void check_instant(double jd_ut) {
 
 clsCalendar::DaySpan clsCalendar::local_day_span() {
     return guarded("local_day_span", DaySpan{}, [&] {
-        const LocalDay day = current_local_day();
+        const vespera::LocalDay day = current_local_day();
         return DaySpan{vespera::kJdOfMjdZero + day.midnight_mjd_ut, day.span_hours};
     });
 }
@@ -33,7 +32,7 @@ clsCalendar::DaySpan clsCalendar::local_day_span() {
 double clsCalendar::local_jd_at(double jd_ut) {
     return guarded("local_jd_at", 0.0, [&] {
         check_instant(jd_ut);
-        return local_jd_of(jd_ut);
+        return zone().local_jd(jd_ut);
     });
 }
 
@@ -47,7 +46,7 @@ double clsCalendar::jd_ut_of_local(double local_jd) {
 double clsCalendar::sun_altitude_deg_at(double jd_ut) {
     return guarded("sun_altitude_deg_at", 0.0, [&] {
         check_instant(jd_ut);
-        return sun_altitude_at(jd_ut);
+        return vespera::sun_altitude_deg(jd_ut, f_.Longitude, f_.Latitude);
     });
 }
 
@@ -75,26 +74,6 @@ bool clsCalendar::moon_waxing_at(double jd_ut) {
 std::vector<clsCalendar::QuarterDay> clsCalendar::moon_quarters_of_month() {
     return guarded("moon_quarters_of_month", std::vector<QuarterDay>{}, [&] {
         const auto first_day = static_cast<std::int32_t>(vespera::day_number(f_.Jahr, f_.Monat, 1));
-        const std::int32_t last_day = first_day + MonatsTage(f_.Monat) - 1;
-        const double first_jde = vespera::jde_of(zone().ut_of_local(static_cast<double>(first_day) - 0.5));
-        // A day of slack on either side covers Delta T and the zone's offset.
-        const double earliest_jde = first_jde - vespera::kQuarterFromMean_days - 1.0;
-        const double latest_jde = first_jde + (last_day - first_day + 1) + vespera::kQuarterFromMean_days + 1.0;
-        // From the new moon before the month: its quarters and the next two
-        // lunations' cover any month.
-        const double k0 = vespera::nearest_lunation(first_jde, false) - 1.0;
-        if (!std::isfinite(k0)) raise_fault(FaultCode::InvalidCall);
-        std::vector<QuarterDay> quarters;
-        for (int lunation = 0; lunation < 3; ++lunation) {
-            for (const double part : {0.25, 0.75}) {
-                const double mean_jde = vespera::mean_lunar_phase_jde(k0 + lunation + part);
-                if (mean_jde < earliest_jde || mean_jde > latest_jde) continue;
-                const double jde = vespera::lunar_quarter_jde(k0 + lunation + part);
-                const double jd_ut = jde - vespera::delta_t_seconds(jde) / vespera::kSecondsPerDay;
-                const auto day = static_cast<std::int32_t>(std::floor(local_jd_of(jd_ut) + 0.5));
-                if (day >= first_day && day <= last_day) quarters.push_back({day, part < 0.5 ? 1 : 3, jd_ut});
-            }
-        }
-        return quarters;
+        return vespera::moon_quarters(zone(), first_day, first_day + MonatsTage(f_.Monat) - 1);
     });
 }

@@ -2,12 +2,9 @@
 #include <cmath>
 
 #include "engine/clsCalendar.h"
-#include "engine/number_text.h"
+#include "base/number_text.h"
 #include "ephemeris/sun.h"
 #include "ephemeris/time_scales.h"
-
-using vespera::FaultCode;
-using vespera::raise_fault;
 
 namespace {
 
@@ -15,8 +12,6 @@ constexpr double kCivilTwilightAltitude_deg = -6.0;
 constexpr double kSunriseAltitude_deg = -0.833;
 
 } // namespace
-
-// ---- engine members ---------------------------------------------------------
 
 double clsCalendar::clock_hours() const {
     const std::int64_t seconds = clock_ ? static_cast<std::int64_t>(clock_().count()) : 0;
@@ -26,20 +21,14 @@ double clsCalendar::clock_hours() const {
     return static_cast<double>(h) + (static_cast<double>(m) + static_cast<double>(s) / 60.0) / 60.0;
 }
 
-double clsCalendar::sun_altitude_at(double jd_ut) const {
-    return vespera::sun_altitude_deg(jd_ut, f_.Longitude, f_.Latitude);
-}
-
 double clsCalendar::sun_distance_km() const {
-    const double jd = static_cast<double>(f_.JD);
-    const double jde = vespera::jde_of(jd);
-    return vespera::sun_distance_au(jde) * vespera::kAstronomicalUnit_km;
+    return vespera::sun_distance_au(vespera::jde_of(static_cast<double>(f_.JD))) * vespera::kAstronomicalUnit_km;
 }
 
 void clsCalendar::Sonne_Position() {
     guarded_void("Sonne_Position", [&] {
         // The clock shows local civil time; the orbit wants universal time.
-        f_.sun_altitude_deg = sun_altitude_at(jd_ut_of_clock(clock_hours()));
+        f_.sun_altitude_deg = vespera::sun_altitude_deg(jd_ut_of_clock(clock_hours()), f_.Longitude, f_.Latitude);
     });
 }
 
@@ -47,7 +36,7 @@ void clsCalendar::Sonne_Position() {
 // the rise and set times are.
 double clsCalendar::Sonne_KulminationHoehe(double local_hour) {
     return guarded("Sonne_KulminationHoehe", 0.0, [&] {
-        f_.culmination_altitude_deg = sun_altitude_at(jd_ut_of_clock(local_hour));
+        f_.culmination_altitude_deg = vespera::sun_altitude_deg(jd_ut_of_clock(local_hour), f_.Longitude, f_.Latitude);
         f_.culmination_pending = false;
         return f_.culmination_altitude_deg;
     });

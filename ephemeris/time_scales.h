@@ -3,6 +3,8 @@
 // dynamical time (TT), for the orbits. Delta T links them.
 #pragma once
 
+#include <cstdint>
+
 namespace vespera {
 
 inline constexpr double kJ2000_jd = 2451545.0;     // 2000 January 1.5 TT
@@ -10,6 +12,7 @@ inline constexpr double kJdOfMjdZero = 2400000.5;  // MJD = JD - 2400000.5
 inline constexpr double kDaysPerJulianCentury = 36525.0;
 inline constexpr double kSecondsPerDay = 86400.0;
 inline constexpr double kUnixEpoch_jd = 2440587.5; // 1970 January 1, 0h UT
+inline constexpr std::int64_t kUnixEpochDay = 2440588; // the day number of 1970 January 1
 
 // TT - UT in seconds for the year of the instant `jd_ut`.
 double delta_t_seconds(double jd_ut);

@@ -11,7 +11,7 @@ if(VESPERA_PROGRAMS)
   install(TARGETS ${VESPERA_PROGRAMS} RUNTIME DESTINATION bin)
 endif()
 
-# Fixed folders rather than GNUInstallDirs: engine/data_files.cpp finds the
+# Fixed folders rather than GNUInstallDirs: base/data_files.cpp finds the
 # data in ../share/vespera beside the program's bin/, whatever the prefix.
 install(FILES data/gazetteer.tsv DESTINATION share/vespera)
 install(DIRECTORY data/ferien/ DESTINATION share/vespera/ferien FILES_MATCHING PATTERN "*.tsv")

@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "engine/clsCalendar.h"
-#include "engine/date_math.h"
-#include "engine/number_text.h"
+#include "base/date_math.h"
+#include "base/number_text.h"
+#include "base/text.h"
 #include "ephemeris/calendar.h"
 
 namespace vespera::report {
@@ -15,27 +16,11 @@ constexpr const char* kHowToType = ". Datum als T.M.JJJJ eingeben, etwa 3.5.2024
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
-std::string_view trimmed(std::string_view text) {
+// Typed text may bring any white space along, pasted line breaks too.
+std::string_view without_white_space(std::string_view text) {
     while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-// Digits with an optional sign where allowed. More than twelve digits read
-// as 10^12: beyond every day, month and year, and still a plain number.
-std::optional<std::int64_t> whole_number(std::string_view text, bool sign_allowed) {
-    bool negative = false;
-    if (sign_allowed && !text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value >= 1'000'000'000'000 ? value : value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
 }
 
 // Messages repeat what was typed, but not a pasted page.
@@ -62,7 +47,7 @@ TypedDate read_dotted(std::string_view text) {
     std::vector<std::string_view> pieces;
     for (std::size_t start = 0;;) {
         const std::size_t dot = text.find('.', start);
-        pieces.push_back(trimmed(text.substr(start, dot == std::string_view::npos ? text.npos : dot - start)));
+        pieces.push_back(without_white_space(text.substr(start, dot == std::string_view::npos ? text.npos : dot - start)));
         if (dot == std::string_view::npos || pieces.size() > 3) break;
         start = dot + 1;
     }
@@ -111,7 +96,7 @@ TypedDate read_iso(std::string_view text) {
 } // namespace
 
 TypedDate read_typed_date(std::string_view text) {
-    text = trimmed(text);
+    text = without_white_space(text);
     if (text.empty()) return refused(std::string("nichts eingegeben") + kHowToType);
     if (text.find('.') != std::string_view::npos) return read_dotted(text);
     return read_iso(text);

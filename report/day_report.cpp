@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/number_text.h"
+#include "base/number_text.h"
 #include "report/holiday_categories.h"
 #include "report/number_display.h"
 #include "report/row_writer.h"

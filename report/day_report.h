@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "engine/clsCalendar.h"
-#include "engine/zone.h"
+#include "zones/zone.h"
 #include "report/report.h"
 
 namespace vespera::report {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/local_instant.h"
-#include "engine/number_text.h"
+#include "zones/local_instant.h"
+#include "base/number_text.h"
 #include "report/number_display.h"
 #include "report/report.h"
 

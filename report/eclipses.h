@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/clsCalendar.h"
-#include "engine/eclipses.h"
-#include "engine/zone.h"
+#include "sky/eclipses.h"
+#include "zones/zone.h"
 #include "report/row_writer.h"
 
 namespace vespera::report {

@@ -2,29 +2,14 @@
 
 #include <array>
 
-#include "engine/regions.h"
+#include "base/regions.h"
+#include "base/text.h"
 
 namespace vespera::report {
 namespace {
 
 constexpr std::array<std::string_view, kHolidayCategoryCount> kLabels = {
     "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum", "astronomisch", "Ferien"};
-
-char lower_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower_ascii(a[i]) != lower_ascii(b[i])) return false;
-    }
-    return true;
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 
 // The category where the entry is no statutory holiday.
 std::string_view category_phrase(DayCategory category) {
@@ -64,12 +49,12 @@ std::optional<CategorySet> parse_categories(std::string_view text) {
     while (true) {
         const std::size_t comma = text.find(',');
         const std::string_view name = trimmed(text.substr(0, comma));
-        if (same_ignoring_case(name, "alle")) {
+        if (equal_ignoring_ascii_case(name, "alle")) {
             set |= kAllNamedDays;
         } else {
             bool known = false;
             for (std::size_t i = 0; i < kLabels.size(); ++i) {
-                if (!same_ignoring_case(name, kLabels[i])) continue;
+                if (!equal_ignoring_ascii_case(name, kLabels[i])) continue;
                 set |= category_bit(static_cast<HolidayCategory>(i));
                 known = true;
             }

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/holiday_law.h"
+#include "holidays/holiday_law.h"
 
 namespace vespera::report {
 

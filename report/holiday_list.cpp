@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <variant>
 
-#include "engine/date_math.h"
-#include "engine/regions.h"
+#include "base/date_math.h"
+#include "base/regions.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
 #include "report/report.h"

@@ -2,8 +2,9 @@
 
 #include <cstdio>
 
-#include "engine/date_math.h"
-#include "engine/regions.h"
+#include "base/date_math.h"
+#include "base/regions.h"
+#include "ephemeris/time_scales.h"
 #include "report/holiday_list.h"
 #include "report/report.h"
 
@@ -126,7 +127,7 @@ std::string export_file_name(std::int64_t year, std::string_view region_code) {
 std::string ical_stamp(std::int64_t unix_seconds) {
     const std::int64_t days = floor_div(unix_seconds, 86400);
     const std::int64_t second = floor_mod(unix_seconds, 86400);
-    const CivilDate date = date_in(Calendar::Gregorian, days + 2440588);
+    const CivilDate date = date_in(Calendar::Gregorian, days + kUnixEpochDay);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%04lld%02d%02dT%02d%02d%02dZ", static_cast<long long>(date.year),
                   date.month, date.day, static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),

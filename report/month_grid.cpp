@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <variant>
 
-#include "engine/date_math.h"
+#include "base/date_math.h"
 #include "ephemeris/calendar.h"
 #include "report/holiday_categories.h"
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "engine/number_text.h"
+#include "base/number_text.h"
 
 namespace vespera::report {
 namespace {

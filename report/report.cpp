@@ -2,19 +2,11 @@
 
 #include <cstdio>
 
-#include "engine/regions.h"
+#include "base/regions.h"
+#include "base/text.h"
 #include "ephemeris/calendar.h"
 
 namespace vespera::report {
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 std::string iso_date(std::int64_t day_number) {
     const CivilDate date = date_in(Calendar::Gregorian, day_number);

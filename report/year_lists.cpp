@@ -5,7 +5,7 @@
 #include <vector>
 #include <variant>
 
-#include "engine/date_math.h"
+#include "base/date_math.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
 #include "report/eclipses.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/clsCalendar.h"
-#include "engine/zone.h"
+#include "zones/zone.h"
 #include "report/report.h"
 
 namespace vespera::report {

@@ -13,7 +13,7 @@
 #include "cli/arguments.h"
 #include "cli/file_output.h"
 #include "cli/run.h"
-#include "engine/gazetteer.h"
+#include "places/gazetteer.h"
 
 namespace {
 

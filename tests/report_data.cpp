@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "engine/clsCalendar.h"
-#include "engine/zone.h"
+#include "zones/zone.h"
 #include "ephemeris/calendar.h"
 #include "report/day_report.h"
 #include "report/holiday_list.h"

@@ -8,7 +8,7 @@
 #include "ephemeris/calendar.h"
 #include "report/month_grid.h"
 #include "report/sky_samples.h"
-#include "tests/engine_fixture.h"
+#include "engine_fixture.h"
 
 namespace {
 

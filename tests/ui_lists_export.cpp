@@ -19,7 +19,7 @@
 
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
-#include "engine/date_math.h"
+#include "base/date_math.h"
 #include "engine_fixture.h"
 #include "report/ical.h"
 #include "window_fixture.h"

@@ -5,7 +5,7 @@
 #include <QAccessible>
 #include <QPalette>
 
-#include "tests/window_fixture.h"
+#include "window_fixture.h"
 #include "ui/MonthView.h"
 #include "ui/month_colours.h"
 

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-#include "engine/date_math.h"
+#include "base/date_math.h"
 #include "ephemeris/sun.h"
 #include "window_fixture.h"
 

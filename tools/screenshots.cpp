@@ -17,7 +17,7 @@
 #include <QTimeZone>
 #include <QToolTip>
 
-#include "engine/city_table.h"
+#include "places/city_table.h"
 #include "ui/MonthView.h"
 #include "ui/export_dialog.h"
 #include "ui/contrast.h"

@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/german_names.h"
 #include "ui/month_colours.h"
 
 namespace {
 
-const char* const kMonthNames[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
-                                   "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+QString month_text(int month_index) {
+    const std::string_view name = vespera::month_name(month_index + 1);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // The day of the year (0 = 1 January) as "21. Juni", without QDate so that
 // any year of the engine serves, Julian leap years before 1582 included.
@@ -19,7 +22,7 @@ QString day_text(bool leap, int index) {
     const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     int month = 0;
     while (month < 11 && index >= lengths[month]) index -= lengths[month++];
-    return QStringLiteral("%1. %2").arg(index + 1).arg(QString::fromUtf8(kMonthNames[month]));
+    return QStringLiteral("%1. %2").arg(index + 1).arg(month_text(month));
 }
 
 QString hours_text(double hours) {
@@ -136,7 +139,7 @@ void DayLengthChart::paintYear(QPainter& painter) const {
     for (int month = 0; month < 12; ++month) {
         const double middle = x_of(start + lengths[month] / 2.0 - 0.5);
         painter.drawText(QRectF(middle - 8.0, plot.bottom() + 2.0, 16.0, metrics.height()), Qt::AlignCenter,
-                         QString::fromUtf8(kMonthNames[month]).left(1));
+                         month_text(month).left(1));
         start += lengths[month];
     }
 

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QStandardPaths>
 
-#include "engine/regions.h"
+#include "base/regions.h"
 #include "report/ical.h"
 #include "ui/frmKalender.h"
 #include "ui/safe_save.h"

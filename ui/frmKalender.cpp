@@ -23,9 +23,10 @@
 #include "ui/InfoPanel.h"
 #include "ui/MonthLegend.h"
 #include "ui/MonthView.h"
-#include "engine/city_table.h"
-#include "engine/date_math.h"
-#include "engine/regions.h"
+#include "places/city_table.h"
+#include "base/date_math.h"
+#include "base/regions.h"
+#include "zones/zone_choice.h"
 #include "ui/locale_numbers.h"
 #include "ui/place_box.h"
 #include "ui/place_dialog.h"
@@ -457,8 +458,8 @@ void frmKalender::Form_Load() {
     if (vespera::find_city(city_.toStdString())) {
         cmbOrt_Click();
     } else if (!zone_name_.isEmpty()) {
-        zone_offset_hours_ = vespera::ui::standard_offset_hours(vespera::ui::place_zone(zone_name_, zone_offset_hours_),
-                                                                now_());
+        zone_offset_hours_ = vespera::ui::standard_offset_hours(
+            vespera::zone_of_place(zone_name_.toStdString(), zone_offset_hours_), now_());
     }
 
     // 5. The engine.
@@ -469,7 +470,7 @@ void frmKalender::Form_Load() {
     engine_->setErrorReporter([this](const std::string& text) { showMessage(QString::fromStdString(text)); });
 
     // 6. Today, on the place's clock.
-    place_zone_ = vespera::ui::place_zone(zone_name_, zone_offset_hours_);
+    place_zone_ = vespera::zone_of_place(zone_name_.toStdString(), zone_offset_hours_);
     const QDate today = placeNow().date;
     today_day_ = today.day();
     today_month_ = today.month();
@@ -603,7 +604,7 @@ vespera::ui::PlaceClock frmKalender::placeNow() const {
 }
 
 void frmKalender::applyPlaceZone() {
-    place_zone_ = vespera::ui::place_zone(zone_name_, zone_offset_hours_);
+    place_zone_ = vespera::zone_of_place(zone_name_.toStdString(), zone_offset_hours_);
     // The engine rebuilds the year's tables for a new zone.
     engine_->setZeitzone(zone_name_.toStdString());
     const QDate today = placeNow().date;
@@ -642,8 +643,8 @@ void frmKalender::choosePlace(const vespera::Place& place) {
     latitude_deg_ = place.latitude_deg;
     zone_name_ = QString::fromStdString(place.zone);
     region_ = QString::fromStdString(place.region);
-    zone_offset_hours_ = vespera::ui::standard_offset_hours(vespera::ui::place_zone(zone_name_, zone_offset_hours_),
-                                                            now_());
+    zone_offset_hours_ = vespera::ui::standard_offset_hours(
+        vespera::zone_of_place(zone_name_.toStdString(), zone_offset_hours_), now_());
     // A gazetteer place named like a list entry (Berlin in New Hampshire) is
     // stored under its label: by the list's name the next start would take
     // the list's row instead.

@@ -18,7 +18,7 @@
 #include "report/report.h"
 #include "report/month_grid.h"
 #include "report/sky_samples.h"
-#include "engine/place_search.h"
+#include "places/place_search.h"
 #include "ui/export_dialog.h"
 #include "ui/place_clock.h"
 #include "ui/printed_documents.h"
@@ -79,7 +79,7 @@ public:
     // The region whose holidays and school holidays are shown: the one the
     // user chose beside the place, else the place's; empty for none.
     QString holidayRegion() const { return holiday_region_choice_ ? *holiday_region_choice_ : region_; }
-    // As a pick in the region box: a code of engine/regions.h, or empty for none.
+    // As a pick in the region box: a code of base/regions.h, or empty for none.
     void chooseHolidayRegion(const QString& code);
     vespera::report::CategorySet listCategories() const { return list_categories_; }
     int selectedDay() const { return selected_day_; }

@@ -13,9 +13,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "engine/data_files.h"
-#include "engine/ical_import.h"
-#include "engine/regions.h"
+#include "base/data_files.h"
+#include "holidays/ical_import.h"
+#include "base/regions.h"
 #include "ui/frmKalender.h"
 #include "ui/safe_save.h"
 #include "ui/settings_store.h"

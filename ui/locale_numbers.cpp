@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <cmath>
 
-#include "engine/number_text.h"
+#include "base/number_text.h"
 
 namespace vespera::ui {
 

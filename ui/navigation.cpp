@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "engine/date_math.h"
+#include "base/date_math.h"
 #include "report/month_grid.h"
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"

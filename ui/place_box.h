@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/place_search.h"
+#include "places/place_search.h"
 
 class QCompleter;
 class QStringListModel;

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QTime>
 
-#include "engine/zone.h"
+#include "zones/zone.h"
 
 namespace vespera::ui {
 
@@ -19,10 +19,6 @@ struct PlaceClock {
 };
 
 PlaceClock place_clock(const QDateTime& now, const Zone& zone);
-
-// The place's zone: its tz database zone, or the fixed offset with the German
-// summer-time rules when it has none (or an unknown one).
-Zone place_zone(const QString& iana, double zone_offset_hours);
 
 // The zone's standard offset at the instant: its offset less an hour of
 // summer time (the half hour of Lord Howe Island aside).

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/custom_place.h"
-#include "engine/zone.h"
+#include "places/custom_place.h"
+#include "zones/zone.h"
 #include "ui/contrast.h"
 
 namespace {

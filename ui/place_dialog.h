@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "engine/place_search.h"
+#include "places/place_search.h"
 
 class QComboBox;
 class QLabel;

@@ -10,7 +10,6 @@
 namespace vespera::ui {
 namespace {
 
-const QColor kTitleText(20, 40, 90);
 const QColor kGridLine(150, 150, 150);
 const QColor kWeekdayText(80, 80, 80);
 const QColor kDayText(0, 0, 0);
@@ -73,9 +72,7 @@ int draw_month(QPagedPaintDevice& device, const report::MonthGrid& grid, const Q
     const double row_height = (grid_bottom - grid_top) / weeks;
     const double pad = sheet.mm(kCellPadding_mm);
 
-    painter.setFont(title_font);
-    painter.setPen(kTitleText);
-    painter.drawText(QRectF(0, 0, sheet.width(), title_height - sheet.mm(2)), Qt::AlignLeft | Qt::AlignVCenter, heading);
+    sheet.title(title_font, heading, title_height - sheet.mm(2));
 
     painter.setFont(weekday_font);
     painter.setPen(kWeekdayText);

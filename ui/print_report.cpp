@@ -12,7 +12,6 @@
 namespace vespera::ui {
 namespace {
 
-const QColor kTitleText(20, 40, 90);
 const QColor kRule(150, 160, 180);
 const QColor kLabelText(70, 70, 70);
 const QColor kValueText(0, 0, 0);
@@ -93,10 +92,7 @@ int draw_report(QPagedPaintDevice& device, const report::Report& report) {
     std::size_t next = 0;
     for (page = 1; page <= pages; ++page) {
         if (page > 1 && !sheet.next_page()) return 0;
-        painter.setFont(title_font);
-        painter.setPen(kTitleText);
-        painter.drawText(QRectF(0, 0, sheet.width(), title_height - sheet.mm(2)), Qt::AlignLeft | Qt::AlignVCenter,
-                         title);
+        sheet.title(title_font, title, title_height - sheet.mm(2));
         painter.setPen(QPen(kRule, sheet.mm(0.3)));
         painter.drawLine(QPointF(0, title_height - sheet.mm(1.5)), QPointF(sheet.width(), title_height - sheet.mm(1.5)));
 

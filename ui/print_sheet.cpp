@@ -11,22 +11,20 @@ namespace {
 constexpr double kMillimetresPerInch = 25.4;
 const QColor kFooterText(90, 90, 90);
 
-QPageLayout a4(QPageLayout::Orientation orientation, double margin_mm) {
-    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(margin_mm, margin_mm, margin_mm, margin_mm),
-                       QPageLayout::Millimeter);
+QPageLayout a4(QPageLayout::Orientation orientation, const QMarginsF& margins_mm) {
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, margins_mm, QPageLayout::Millimeter);
 }
 
 } // namespace
 
 QPageLayout page_layout(PrintedDocument document) {
     switch (document) {
-    case PrintedDocument::Month: return a4(QPageLayout::Landscape, 12.0);
-    case PrintedDocument::Report: return a4(QPageLayout::Portrait, 18.0);
+    case PrintedDocument::Month: return a4(QPageLayout::Landscape, QMarginsF(12.0, 12.0, 12.0, 12.0));
+    case PrintedDocument::Report: return a4(QPageLayout::Portrait, QMarginsF(18.0, 18.0, 18.0, 18.0));
     case PrintedDocument::SunTable: break;
     }
     // Narrow margins above and below: a quarter's 92 days share one page.
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10.0, 7.0, 10.0, 7.0),
-                       QPageLayout::Millimeter);
+    return a4(QPageLayout::Portrait, QMarginsF(10.0, 7.0, 10.0, 7.0));
 }
 
 Sheet::Sheet(QPagedPaintDevice& device) : device_(device) {
@@ -50,6 +48,12 @@ double Sheet::line_height(const QFont& font) const { return QFontMetricsF(font, 
 
 double Sheet::wrapped_height(const QFont& font, double width, const QString& text) const {
     return QFontMetricsF(font, &device_).boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+}
+
+void Sheet::title(const QFont& font, const QString& text, double band_height) {
+    painter_.setFont(font);
+    painter_.setPen(kTitleText);
+    painter_.drawText(QRectF(0, 0, width_, band_height), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void Sheet::footer(const QString& left, int page, int pages) {

@@ -2,6 +2,7 @@
 // on the device's printable area, their fonts and the page footer.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QString>
@@ -29,6 +30,10 @@ public:
     // The height of `text` wrapped into `width`.
     double wrapped_height(const QFont& font, double width, const QString& text) const;
 
+    // A title in the documents' title colour, left and vertically centred in
+    // the band of `band_height` at the top of the page.
+    void title(const QFont& font, const QString& text, double band_height);
+
     // A line at the foot of the page: `left`, shortened to fit, and "Seite n
     // von m" when there is more than one page.
     void footer(const QString& left, int page, int pages);
@@ -43,6 +48,9 @@ private:
     double width_ = 0.0;
     double height_ = 0.0;
 };
+
+// The colour of titles and of the headings inside a document.
+inline const QColor kTitleText(20, 40, 90);
 
 // Height of the footer band that the documents keep free.
 inline constexpr double kFooterHeight_mm = 5.0;

@@ -14,7 +14,6 @@
 namespace vespera::ui {
 namespace {
 
-const QColor kTitleText(20, 40, 90);
 const QColor kRule(120, 130, 150);
 const QColor kMonthRule(160, 160, 160);
 const QColor kSunday(236, 236, 236);
@@ -145,10 +144,7 @@ int draw_sun_table(QPagedPaintDevice& device, const report::SunTable& table) {
         if (page > 0 && !sheet.next_page()) return 0;
         ++page;
 
-        painter.setPen(kTitleText);
-        painter.setFont(title_font);
-        painter.drawText(QRectF(0, 0, sheet.width(), title_height), Qt::AlignLeft | Qt::AlignVCenter,
-                         text_of(table.heading));
+        sheet.title(title_font, text_of(table.heading), title_height);
         painter.setFont(subtitle_font);
         painter.drawText(QRectF(0, 0, sheet.width(), title_height), Qt::AlignRight | Qt::AlignVCenter,
                          QString::fromUtf8(kQuarterNames[q]));

@@ -4,7 +4,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "engine/city_table.h"
+#include "places/city_table.h"
 #include "report/day_report.h"
 #include "report/holiday_list.h"
 #include "report/year_lists.h"

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/city_table.h"
-#include "engine/data_files.h"
-#include "engine/regions.h"
-#include "engine/zone.h"
+#include "places/city_table.h"
+#include "base/data_files.h"
+#include "base/regions.h"
+#include "zones/zone.h"
 #include "ui/locale_numbers.h"
 #include "ui/safe_save.h"
 #include "ui/settings_ini.h"

@@ -21,7 +21,7 @@
 
 #include "cli/file_output.h"
 #include "cli/run.h"
-#include "engine/gazetteer.h"
+#include "places/gazetteer.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {

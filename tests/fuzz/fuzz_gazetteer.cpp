@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/gazetteer.h"
-#include "engine/name_folding.h"
-#include "engine/place_search.h"
-#include "engine/regions.h"
+#include "places/gazetteer.h"
+#include "places/name_folding.h"
+#include "places/place_search.h"
+#include "base/regions.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {

@@ -10,11 +10,11 @@
 #include <string_view>
 #include <utility>
 
-#include "engine/city_table.h"
-#include "engine/custom_place.h"
-#include "engine/name_folding.h"
-#include "engine/number_text.h"
-#include "engine/zone.h"
+#include "places/city_table.h"
+#include "places/custom_place.h"
+#include "places/name_folding.h"
+#include "base/number_text.h"
+#include "zones/zone.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/date_math.h"
-#include "engine/school_holidays.h"
+#include "base/date_math.h"
+#include "holidays/school_holidays.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -20,8 +20,8 @@
 
 #include "fuzz/fuzz_input.h"
 #include "fuzz/offscreen_application.h"
-#include "engine/city_table.h"
-#include "engine/regions.h"
+#include "places/city_table.h"
+#include "base/regions.h"
 #include "ui/frmKalender.h"
 #include "ui/settings_ini.h"
 #include "ui/settings_store.h"

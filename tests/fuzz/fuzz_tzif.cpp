@@ -3,7 +3,7 @@
 // differing, every offset a 32-bit value read from the file.
 #include <string_view>
 
-#include "engine/tzif_file.h"
+#include "zones/tzif_file.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -17,7 +17,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "engine/date_math.h"
+#include "base/date_math.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/offscreen_application.h"
 #include "ui/InfoPanel.h"

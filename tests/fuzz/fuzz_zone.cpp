@@ -16,8 +16,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/date_math.h"
-#include "engine/zone.h"
+#include "base/date_math.h"
+#include "zones/zone.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {

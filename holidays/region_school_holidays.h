@@ -1,0 +1,36 @@
+// The school holidays of one region: the shipped file of a German state, with
+// the periods the user imported on top.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "holidays/school_holidays.h"
+
+namespace vespera {
+
+class RegionSchoolHolidays {
+public:
+    // Loads the shipped file of a German state; any other region has none.
+    // The imports were the previous region's and are dropped.
+    void set_region(std::string_view region_code);
+    // Imported periods take precedence over the shipped dates within their span.
+    void set_imported(std::vector<SchoolHolidayPeriod> periods);
+
+    // Shipped and imported together, or nullptr with the reason in problem()
+    // (empty outside German states).
+    const SchoolHolidayTable* table() const { return merged_ ? &*merged_ : nullptr; }
+    const std::string& problem() const { return problem_; }
+
+private:
+    void merge();
+
+    std::optional<SchoolHolidayTable> shipped_;
+    std::vector<SchoolHolidayPeriod> imported_;
+    std::optional<SchoolHolidayTable> merged_;
+    std::string problem_;
+};
+
+} // namespace vespera

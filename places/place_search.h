@@ -1,0 +1,61 @@
+// Finding a place by name: the built-in cities first, then the gazetteer.
+// Case, diacritics and the German transcriptions do not matter ("muenchen",
+// "Munchen" and "münchen" find München).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "places/city_table.h"
+#include "places/gazetteer.h"
+
+namespace vespera {
+
+struct Place {
+    std::string name;  // a built-in city's list text ("Rom (I)"), or the gazetteer's name
+    std::string label; // "Frankfurt (Oder), Brandenburg", "Sydney, Australien"
+    double latitude_deg = 0.0;
+    double longitude_deg = 0.0;
+    std::string zone;    // IANA name
+    std::string region;  // ISO 3166-2 in DE, AT and CH; empty elsewhere
+    std::string country; // ISO 3166-1 alpha-2; empty for a built-in city whose zone names no country
+    std::uint32_t population = 0; // 0 for the built-in cities, which record none
+    bool built_in = false;
+};
+
+class PlaceSearch {
+public:
+    // Only the built-in cities when there is no gazetteer.
+    explicit PlaceSearch(std::shared_ptr<const Gazetteer> gazetteer = nullptr);
+
+    // At most `limit` places: exact matches before matches of the name's
+    // start before matches of a later word's start (after a blank, hyphen,
+    // slash or parenthesis); within each, built-in cities first, then the
+    // larger places. A gazetteer row that is the same place as a built-in
+    // city in the result is left out.
+    std::vector<Place> search(std::string_view query, std::size_t limit) const;
+
+private:
+    struct BuiltIn {
+        const City* city;
+        std::string country;
+        std::string folded;      // the whole list text
+        std::string loose;
+        std::string base_folded; // without a trailing "(I)", "(USA)"
+        std::string base_loose;
+    };
+    struct Candidate;
+
+    bool same_as_built_in(std::size_t row, const std::vector<Candidate>& built_ins) const;
+    Place built_in_place(const BuiltIn& built_in) const;
+    Place gazetteer_place(std::size_t row) const;
+
+    std::shared_ptr<const Gazetteer> gazetteer_;
+    std::vector<BuiltIn> built_ins_;
+};
+
+} // namespace vespera

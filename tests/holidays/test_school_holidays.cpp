@@ -1,0 +1,184 @@
+// School holidays from the state files and from an imported .ics.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/date_math.h"
+#include "holidays/ical_import.h"
+#include "holidays/school_holidays.h"
+
+namespace {
+
+std::int64_t day(int year, int month, int d) { return vespera::day_number(year, month, d); }
+
+vespera::SchoolHolidayTable load(const char* state) {
+    vespera::SchoolHolidayLoad load = vespera::load_school_holidays(state);
+    EXPECT_TRUE(load.table.has_value()) << state << ": " << load.error;
+    return load.table.value_or(vespera::SchoolHolidayTable{});
+}
+
+struct DayName {
+    int year, month, day;
+    const char* name;
+};
+
+void expect_names(const char* state, std::initializer_list<DayName> cases) {
+    const vespera::SchoolHolidayTable table = load(state);
+    for (const DayName& c : cases) {
+        EXPECT_EQ(vespera::school_holiday_name(table, day(c.year, c.month, c.day)), c.name)
+            << state << " " << c.year << "-" << c.month << "-" << c.day;
+    }
+}
+
+// Bayerisches Staatsministerium für Unterricht und Kultus, Ferientermine
+// 2024/25 and 2025/26 as the KMK lists them; first and last days and the days
+// just outside.
+TEST(SchoolHolidays, Bayern2025) {
+    expect_names("DE-BY", {{2025, 1, 3, "Weihnachtsferien"}, {2025, 1, 7, ""},
+                           {2025, 3, 2, ""}, {2025, 3, 3, "Winterferien"}, {2025, 3, 7, "Winterferien"},
+                           {2025, 4, 14, "Osterferien"}, {2025, 4, 25, "Osterferien"}, {2025, 4, 28, ""},
+                           {2025, 6, 10, "Pfingstferien"}, {2025, 6, 20, "Pfingstferien"},
+                           {2025, 7, 31, ""}, {2025, 8, 1, "Sommerferien"}, {2025, 9, 15, "Sommerferien"},
+                           {2025, 9, 16, ""}, {2025, 11, 3, "Herbstferien"}, {2025, 11, 7, "Herbstferien"},
+                           {2025, 11, 19, "bewegliche Ferientage"}, {2025, 12, 22, "Weihnachtsferien"},
+                           {2025, 12, 31, "Weihnachtsferien"}});
+}
+
+// Ministerium für Schule und Bildung NRW, as the KMK lists it.
+TEST(SchoolHolidays, NordrheinWestfalen2025) {
+    expect_names("DE-NW", {{2025, 1, 6, "Weihnachtsferien"}, {2025, 1, 7, ""}, {2025, 4, 11, ""},
+                           {2025, 4, 14, "Osterferien"}, {2025, 4, 26, "Osterferien"},
+                           {2025, 6, 10, "Pfingstferien"}, {2025, 6, 11, ""}, {2025, 7, 11, ""},
+                           {2025, 7, 14, "Sommerferien"}, {2025, 8, 26, "Sommerferien"}, {2025, 8, 27, ""},
+                           {2025, 10, 13, "Herbstferien"}, {2025, 10, 25, "Herbstferien"},
+                           {2025, 12, 22, "Weihnachtsferien"}});
+}
+
+TEST(SchoolHolidays, EveryStateFileIsCleanAndCovers2025Only) {
+    for (const char* state : {"DE-BW", "DE-BY", "DE-BE", "DE-BB", "DE-HB", "DE-HH", "DE-HE", "DE-MV", "DE-NI",
+                              "DE-NW", "DE-RP", "DE-SL", "DE-SN", "DE-ST", "DE-SH", "DE-TH"}) {
+        const vespera::SchoolHolidayTable table = load(state);
+        EXPECT_EQ(table.skipped_rows, 0u) << state;
+        EXPECT_TRUE(vespera::covers_year(table, 2025)) << state;
+        // A year without data: the caller says "keine Ferientermine für 2031 hinterlegt".
+        EXPECT_FALSE(vespera::covers_year(table, 2024)) << state;
+        EXPECT_FALSE(vespera::covers_year(table, 2031)) << state;
+        EXPECT_EQ(vespera::school_holiday_name(table, day(2031, 8, 1)), "") << state;
+        for (std::size_t i = 1; i < table.periods.size(); ++i) {
+            EXPECT_GT(table.periods[i].first_day, table.periods[i - 1].last_day) << state << " overlapping periods";
+        }
+    }
+}
+
+TEST(SchoolHolidays, UnknownStateAndBrokenFilesGiveGermanErrors) {
+    EXPECT_EQ(vespera::load_school_holidays("../etc/passwd").error,
+              "Für diese Region gibt es keine Schulferien-Datei.");
+    EXPECT_EQ(vespera::parse_school_holidays("2025-01-01\t2025-01-02\tWinterferien\n").error,
+              "Die Ferientermine-Datei nennt keinen Zeitraum, für den sie gilt.");
+    const vespera::SchoolHolidayLoad load = vespera::parse_school_holidays(
+        "\xEF\xBB\xBFZeitraum\t2025-01-01\t2025-12-31\r\n"
+        "2025-02-30\t2025-03-01\tWinterferien\n"      // no such date
+        "2025-04-10\t2025-04-01\tOsterferien\n"       // ends before it starts
+        "2025-01-01\t2026-06-01\tSommerferien\n"      // longer than any holiday
+        "2025-05-01\t2025-05-02\t\x01Steuerzeichen\n" // control character
+        "2025-05-01\t2025-05-02\n"                    // no name
+        "2025-10-27\t2025-10-31\tHerbstferien\n");
+    ASSERT_TRUE(load.table.has_value()) << load.error;
+    EXPECT_EQ(load.table->skipped_rows, 5u);
+    ASSERT_EQ(load.table->periods.size(), 1u);
+    EXPECT_TRUE(vespera::covers_year(*load.table, 2025));
+}
+
+// An .ics as schools publish it: folded lines, escapes, whole-day events,
+// a UTC date-time, a duration, an alarm and a time zone to ignore, a
+// recurring event that is not expanded.
+constexpr std::string_view kSchoolIcs =
+    "BEGIN:VCALENDAR\r\n"
+    "VERSION:2.0\r\n"
+    "PRODID:-//Gymnasium//Ferien//DE\r\n"
+    "BEGIN:VTIMEZONE\r\n"
+    "TZID:Europe/Berlin\r\n"
+    "BEGIN:STANDARD\r\n"
+    "DTSTART:19701025T030000\r\n"
+    "END:STANDARD\r\n"
+    "END:VTIMEZONE\r\n"
+    "BEGIN:VEVENT\r\n"
+    "UID:1@schule\r\n"
+    "DTSTART;VALUE=DATE:20251027\r\n"
+    "DTEND;VALUE=DATE:20251101\r\n"
+    "SUMMARY:Herbst\r\n"
+    " ferien\\, Bayern\r\n"
+    "BEGIN:VALARM\r\n"
+    "TRIGGER:-P1D\r\n"
+    "DURATION:P30D\r\n"
+    "END:VALARM\r\n"
+    "END:VEVENT\r\n"
+    "BEGIN:VEVENT\r\n"
+    "UID:2@schule\r\n"
+    "DTSTART:20251222T000000Z\r\n"
+    "DTEND:20260107T000000Z\r\n"
+    "SUMMARY:Weihnachtsferien\r\n"
+    "END:VEVENT\r\n"
+    "BEGIN:VEVENT\r\n"
+    "UID:3@schule\r\n"
+    "DTSTART;TZID=Europe/Berlin:20260216T080000\r\n"
+    "DURATION:P4DT10H\r\n"
+    "SUMMARY:Frühjahrsferien\r\n"
+    "END:VEVENT\r\n"
+    "BEGIN:VEVENT\r\n"
+    "UID:4@schule\r\n"
+    "DTSTART;VALUE=DATE:20251103\r\n"
+    "RRULE:FREQ=YEARLY\r\n"
+    "SUMMARY:Jedes Jahr\r\n"
+    "END:VEVENT\r\n"
+    "END:VCALENDAR\r\n";
+
+TEST(IcsImport, ReadsThePeriodsAndSkipsTheRecurringEvent) {
+    const vespera::IcsImport result = vespera::import_school_holidays_ics(kSchoolIcs);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(result.message, "3 Ferienzeiträume gelesen, 1 Termin übersprungen");
+    ASSERT_EQ(result.periods.size(), 3u);
+    EXPECT_EQ(result.periods[0].name, "Herbstferien, Bayern");
+    EXPECT_EQ(result.periods[0].first_day, day(2025, 10, 27));
+    EXPECT_EQ(result.periods[0].last_day, day(2025, 10, 31)); // DTEND is exclusive
+    EXPECT_EQ(result.periods[1].first_day, day(2025, 12, 22));
+    EXPECT_EQ(result.periods[1].last_day, day(2026, 1, 6));
+    EXPECT_EQ(result.periods[2].first_day, day(2026, 2, 16));
+    EXPECT_EQ(result.periods[2].last_day, day(2026, 2, 20)); // 08:00 + 4 days 10 hours
+}
+
+TEST(IcsImport, ImportedPeriodsTakePrecedenceWithinTheirSpan) {
+    vespera::SchoolHolidayTable table = load("DE-BY");
+    const vespera::IcsImport result = vespera::import_school_holidays_ics(kSchoolIcs);
+    vespera::merge_imported(table, result.periods);
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 10, 27)), "Herbstferien, Bayern");
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 11, 3)), ""); // the file's week is replaced
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 1, 6)), "Weihnachtsferien");
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 2, 20)), "Frühjahrsferien");
+    // Outside the imported span the file still answers.
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 8, 1)), "Sommerferien");
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 3, 30)), "Osterferien");
+    EXPECT_TRUE(vespera::covers_year(table, 2025));
+}
+
+TEST(IcsImport, RefusesWhatIsNoCalendarOfHolidays) {
+    EXPECT_EQ(vespera::import_school_holidays_ics("Ferien: 27.10.-31.10.").message,
+              "Die Datei ist kein iCalendar (BEGIN:VCALENDAR fehlt).");
+    const vespera::IcsImport recurring = vespera::import_school_holidays_ics(
+        "BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nRRULE:FREQ=WEEKLY\nEND:VEVENT\nEND:VCALENDAR\n");
+    EXPECT_FALSE(recurring.ok);
+    EXPECT_EQ(recurring.message, "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen).");
+    EXPECT_FALSE(vespera::import_school_holidays_ics(std::string(vespera::kMaxIcsBytes + 1, ' ')).ok);
+}
+
+TEST(IcsImport, BrokenTextBecomesSafeNames) {
+    const vespera::IcsImport result = vespera::import_school_holidays_ics(
+        "BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nSUMMARY:Ferien\\n\xC3\x28\x07" "Ende\nEND:VEVENT\n"
+        "BEGIN:VEVENT\nDTSTART:20250230\nEND:VEVENT\nEND:VCALENDAR\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.message, "1 Ferienzeitraum gelesen, 1 Termin übersprungen");
+    EXPECT_EQ(result.periods[0].name, "Ferien \xEF\xBF\xBD( Ende");
+    EXPECT_EQ(result.periods[0].last_day, day(2025, 1, 1));
+}
+
+} // namespace
