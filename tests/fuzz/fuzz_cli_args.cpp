@@ -54,9 +54,11 @@ bool has_control_bytes(const std::string& text) {
 
 std::string scratch_folder() {
     static const std::string folder = [] {
-        char pattern[] = "/tmp/fuzz-cli-args-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) fuzz::fail("no scratch folder");
-        return std::string(pattern);
+        const char* temporary = std::getenv("TMPDIR");
+        std::string pattern = std::string(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp") +
+                              "/fuzz-cli-args-XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr) fuzz::fail("no scratch folder");
+        return pattern;
     }();
     return folder;
 }
