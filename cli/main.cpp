@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
         }
         return std::make_shared<const vespera::Gazetteer>(std::move(*load.gazetteer));
     };
-    environment.write_file = vespera::cli::write_new_file;
+    environment.write_file = [](const std::string& path, std::string_view content, bool replace) {
+        return vespera::cli::write_new_file(path, content, replace);
+    };
 
     const vespera::cli::Outcome outcome = vespera::cli::run_cli(args, environment);
     int error = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/arguments.h"
+#include "cli/printable.h"
 #include "places/city_table.h"
 #include "places/name_folding.h"
 #include "places/place_search.h"
@@ -127,7 +128,8 @@ PlaceOutcome choose_place(const PlaceRequest& request, const GazetteerSource& ga
         if (names_it(found[i], folded_query) == exact && !same_spot(found[i], chosen)) ambiguous = true;
     }
     if (ambiguous) {
-        outcome.note = "vespera-cli: \u201e" + query + "\u201c ist mehrdeutig; gew\u00e4hlt: " + chosen.label + "\n";
+        outcome.note = "vespera-cli: \u201e" + printable(query) + "\u201c ist mehrdeutig; gew\u00e4hlt: " +
+                       printable(chosen.label) + "\n";
     }
     return with_zone(from_place(chosen), request.zone, std::move(outcome));
 }

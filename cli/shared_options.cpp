@@ -11,6 +11,9 @@
 namespace vespera::cli {
 namespace {
 
+// The gazetteer's names have at most 255 bytes (places/gazetteer.cpp): a
+// longer name finds nothing, and searching with it costs in its length.
+constexpr std::size_t kLongestPlaceName_bytes = 255;
 constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
 constexpr const char* kCategoryNames =
     "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
@@ -90,7 +93,14 @@ void declare_shared_options(CLI::App& app, SharedOptions& options) {
                        "(Gro\u00df- und Kleinschreibung, Akzente egal)")
             ->type_name("NAME")
             ->check(rule_of("", [](const std::string& text) { return !fold_name(text).empty(); },
-                            [](const std::string&) { return std::string("--ort braucht einen Ortsnamen."); }));
+                            [](const std::string&) { return std::string("--ort braucht einen Ortsnamen."); }))
+            ->check(rule_of(
+                "", [](const std::string& text) { return text.size() <= kLongestPlaceName_bytes; },
+                [](const std::string& text) {
+                    return "Der Ortsname nach --ort ist mit " + std::to_string(text.size()) +
+                           " Bytes l\u00e4nger als jeder Ort (h\u00f6chstens " +
+                           std::to_string(kLongestPlaceName_bytes) + ").";
+                }));
     options.koordinaten_option =
         app.add_option("--koordinaten", options.koordinaten, "Breite,L\u00e4nge in Grad (52.52,13.405); mit --zone")
             ->type_name("BREITE,L\u00c4NGE")

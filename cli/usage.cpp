@@ -3,11 +3,14 @@
 #include <string_view>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "cli/shared_options.h"
 
 namespace vespera::cli {
 namespace {
 
+// A message repeats arguments as typed: escaped, it stays one line and
+// cannot steer the terminal.
 constexpr const char* kHelpHint = "Aufruf und Befehle: vespera-cli --help\n";
 
 // What a needed option is for, after "A braucht B".
@@ -83,13 +86,13 @@ std::string usage_message(const CLI::ParseError& error, const CLI::App& app) {
 Outcome usage_error(std::string message) {
     Outcome outcome;
     outcome.exit_code = kUsageError;
-    outcome.err = "vespera-cli: " + message + "\n" + kHelpHint;
+    outcome.err = "vespera-cli: " + printable(message) + "\n" + kHelpHint;
     return outcome;
 }
 
 Outcome failure(std::string message, Outcome outcome) {
     outcome.exit_code = kFailure;
-    outcome.err += "vespera-cli: " + message + "\n";
+    outcome.err += "vespera-cli: " + printable(message) + "\n";
     return outcome;
 }
 

@@ -14,18 +14,26 @@ namespace {
 constexpr std::size_t kMaxLineOctets = 75; // RFC 5545, 3.1: without the line break
 constexpr std::size_t kMaxSlugBytes = 40;
 
+// RFC 5545 (3.3.4) dates are Gregorian in every year: before 15 October
+// 1582 the engine's calendar is the Julian one, ten days behind in 1582.
 bool in_ical_years(std::int64_t day_number) {
-    const std::int64_t year = civil_date(day_number).year;
+    const std::int64_t year = date_in(Calendar::Gregorian, day_number).year;
     return year >= kFirstIcalYear && year <= kLastIcalYear;
 }
 
-// "20240503" from a day number, as the engine names the day.
-std::string date_value(std::int64_t day_number) {
-    const CivilDate date = civil_date(day_number);
+std::string compact_date(const CivilDate& date) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%04lld%02d%02d", static_cast<long long>(date.year), date.month, date.day);
     return buffer;
 }
+
+// "20240503" from a day number: the value of DTSTART and DTEND.
+std::string date_value(std::int64_t day_number) { return compact_date(date_in(Calendar::Gregorian, day_number)); }
+
+// The day as the engine names it, inside UIDs: an export of a year before
+// 1583 keeps the UIDs it always had, so a calendar that imported it takes
+// the corrected dates as updates of the same events.
+std::string uid_date(std::int64_t day_number) { return compact_date(civil_date(day_number)); }
 
 bool is_continuation_byte(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
 
@@ -87,12 +95,12 @@ bool is_festival_category(std::string_view label) {
 // years (20 April 2025), and two events of one UID would be one on import.
 std::string uid_for(const CalendarEvent& event) {
     std::string key = event.name;
-    if (event.last_day != event.first_day) (key += '\x1f') += date_value(event.last_day);
+    if (event.last_day != event.first_day) (key += '\x1f') += uid_date(event.last_day);
     if (is_festival_category(event.category)) (key += '\x1f') += event.category;
     char hash[16];
     std::snprintf(hash, sizeof hash, "%08x", static_cast<unsigned>(fnv1a(key)));
     const std::string slug = slug_of(event.name);
-    return date_value(event.first_day) + "-" + (slug.empty() ? "" : slug + "-") + hash + "@vespera";
+    return uid_date(event.first_day) + "-" + (slug.empty() ? "" : slug + "-") + hash + "@vespera";
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 
 namespace vespera::report {
 
-// RFC 5545 dates have four-digit years.
+// RFC 5545 dates have four-digit years of the Gregorian calendar.
 inline constexpr std::int64_t kFirstIcalYear = 1;
 inline constexpr std::int64_t kLastIcalYear = 9999;
 
@@ -53,8 +53,9 @@ std::string folded_line(std::string_view content);
 
 // The whole calendar with CR LF line ends; every event carries `stamp_utc`
 // in CREATED, LAST-MODIFIED and DTSTAMP, and a UID that the same day and
-// name give again in every export. Empty when the calendar has an error or
-// an event lies outside the years 1..9999.
+// name give again in every export. Dates are Gregorian, also where the
+// engine counts Julian days (before 15 October 1582). Empty when the
+// calendar has an error or an event lies outside the Gregorian years 1..9999.
 std::string ical_document(const HolidayCalendar& calendar, std::string_view stamp_utc);
 
 } // namespace vespera::report

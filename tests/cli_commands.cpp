@@ -37,7 +37,9 @@ struct Cli {
             if (!kept) error = "kein Ortsverzeichnis";
             return kept;
         };
-        environment.write_file = vespera::cli::write_new_file;
+        environment.write_file = [](const std::string& path, std::string_view content, bool replace) {
+            return vespera::cli::write_new_file(path, content, replace);
+        };
     }
     Outcome operator()(std::vector<std::string> args) const { return vespera::cli::run_cli(args, environment); }
 };
@@ -236,6 +238,18 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
          "vespera-cli: Das Jahr 10000 l\u00e4sst sich nicht als iCalendar-Datei exportieren: iCalendar kennt nur die "
          "Jahre 1 bis 9999. Bitte w\u00e4hlen Sie ein Jahr in diesem Bereich."},
         {{"ical", "0"}, 1, nullptr},
+        // Arguments come back escaped: one line, nothing a terminal acts on.
+        {{"tag", "8.4.2024\nzweite Zeile"}, 2,
+         "vespera-cli: Ung\u00fcltiges Datum \u201e8.4.2024\\nzweite Zeile\u201c (Tag.Monat.Jahr wie 8.4.2024 oder "
+         "JJJJ-MM-TT wie 2024-04-08)."},
+        {{"--ort\nBerlin", "tag"}, 2, "vespera-cli: Unbekannte Option \u201e--ort\\nBerlin\u201c."},
+        {{"tag", "--ort", "\x1b[2J\xc2\x9b" "31m\xff\xc3(G\xc3\xb6rlitz\xe2\x80\xae"}, 1,
+         "vespera-cli: Den Ort \u201e\\x1B[2J\\xC2\\x9B31m\\xFF\\xC3(G\u00f6rlitz\\xE2\\x80\\xAE\u201c gibt es im "
+         "Ortsverzeichnis nicht."},
+        {{"tag", "--ort", std::string(100000, 'x')}, 2,
+         "vespera-cli: Der Ortsname nach --ort ist mit 100000 Bytes l\u00e4nger als jeder Ort (h\u00f6chstens 255)."},
+        {{"differenz", "1.1.2024", "1.1.20\t24"}, 2,
+         "vespera-cli: Zweites Datum: \u201e1.1.20\\x0924\u201c ist kein Datum. Datum als T.M.JJJJ eingeben, etwa 3.5.2024"},
     };
     const Cli cli;
     for (const Case& c : cases) {
@@ -280,6 +294,31 @@ TEST(CliCommands, HelpOfACommandShowsItsOwnExamples) {
             EXPECT_EQ(help.out.find("  vespera-cli " + std::string(other) + " "), std::string::npos)
                 << command << " shows " << other << "\n" << help.out;
         }
+    }
+}
+
+// RFC 5545 dates are Gregorian: before the reform the engine's Julian days
+// move by ten days. Easter by the Julian computus (Meeus, Astronomical
+// Algorithms, ch. 8): 19 April 1500 and 15 April 1582, Julian.
+TEST(CliCommands, IcalDatesAreGregorianBefore1583) {
+    struct Case {
+        const char* year;
+        const char* name;
+        const char* start;
+    };
+    const Case cases[] = {
+        {"1500", "Ostermontag", "15000430"},     {"1500", "Neujahr", "15000110"},
+        {"1582", "Ostermontag", "15820426"},     {"1582", "Neujahr", "15820111"},
+        {"1582", "1. Weihnachtstag", "15821225"}, {"1583", "Neujahr", "15830101"},
+    };
+    const Cli cli;
+    for (const Case& c : cases) {
+        const std::string document = cli({"ical", c.year}).out;
+        const std::size_t event = document.find(std::string("SUMMARY:") + c.name + "\r\n");
+        ASSERT_NE(event, std::string::npos) << c.year << " " << c.name;
+        const std::size_t start = document.find("DTSTART;VALUE=DATE:", event);
+        ASSERT_NE(start, std::string::npos);
+        EXPECT_EQ(document.substr(start + 19, 8), c.start) << c.year << " " << c.name;
     }
 }
 
@@ -422,15 +461,43 @@ TEST_F(CliFiles, IcalNeverReplacesOrFollowsALinkUnlessAsked) {
     ASSERT_EQ(cli({"ical", "2024", "-o", path, "--ueberschreiben"}).exit_code, 0);
     EXPECT_NE(read(path).find("DTSTART;VALUE=DATE:20240329\r\n"), std::string::npos);
 
-    // A symbolic link is never written through, asked or not.
+    // A replaced file keeps its mode: a private file stays private.
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    ASSERT_EQ(cli({"ical", "2023", "-o", path, "--ueberschreiben"}).exit_code, 0);
+    struct stat replaced {};
+    ASSERT_EQ(::stat(path.c_str(), &replaced), 0);
+    EXPECT_EQ(replaced.st_mode & 0777, 0600u);
+
+    // A symbolic link is never written through, asked or not, and the
+    // message says so (a dangling one as well).
     const std::filesystem::path target = folder_ / "target";
     { std::ofstream(target) << "keep me"; }
     const std::filesystem::path link = folder_ / "link.ics";
     std::filesystem::create_symlink(target, link);
-    EXPECT_EQ(cli({"ical", "-o", link.string()}).exit_code, 1);
-    EXPECT_EQ(cli({"ical", "-o", link.string(), "--ueberschreiben"}).exit_code, 1);
+    const std::filesystem::path dangling = folder_ / "dangling.ics";
+    std::filesystem::create_symlink(folder_ / "nirgends", dangling);
+    for (const std::filesystem::path& at : {link, dangling}) {
+        for (const bool replace : {false, true}) {
+            const Outcome refused =
+                cli(replace ? std::vector<std::string>{"ical", "-o", at.string(), "--ueberschreiben"}
+                            : std::vector<std::string>{"ical", "-o", at.string()});
+            EXPECT_EQ(refused.exit_code, 1);
+            EXPECT_EQ(refused.err, "vespera-cli: \u201e" + at.string() +
+                                       "\u201c ist eine symbolische Verkn\u00fcpfung; vespera-cli schreibt nicht "
+                                       "durch Verkn\u00fcpfungen, auch nicht mit --ueberschreiben.\n");
+        }
+    }
     EXPECT_EQ(read(target), "keep me");
     EXPECT_TRUE(std::filesystem::is_symlink(link));
+    std::filesystem::remove(dangling);
+
+    // A name of 254 bytes is replaced as well: the temporary name is short.
+    const std::string long_name = (folder_ / std::string(254, 'n')).string();
+    ASSERT_EQ(cli({"ical", "2025", "-o", long_name}).exit_code, 0);
+    const Outcome replaced_long = cli({"ical", "2024", "-o", long_name, "--ueberschreiben"});
+    EXPECT_EQ(replaced_long.exit_code, 0) << replaced_long.err;
+    EXPECT_NE(read(long_name).find("DTSTART;VALUE=DATE:20240329\r\n"), std::string::npos);
+    std::filesystem::remove(long_name);
 
     // A folder that is not there: a failure, no file.
     EXPECT_EQ(cli({"ical", "-o", (folder_ / "nicht" / "da.ics").string()}).exit_code, 1);

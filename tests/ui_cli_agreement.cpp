@@ -27,7 +27,9 @@ namespace {
 vespera::cli::Outcome run_cli(const QDateTime& now, std::vector<std::string> args) {
     vespera::cli::Environment environment;
     environment.now_unix_seconds = now.toSecsSinceEpoch();
-    environment.write_file = vespera::cli::write_new_file;
+    environment.write_file = [](const std::string& path, std::string_view content, bool replace) {
+        return vespera::cli::write_new_file(path, content, replace);
+    };
     return vespera::cli::run_cli(args, environment);
 }
 

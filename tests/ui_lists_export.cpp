@@ -20,6 +20,7 @@
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
 #include "base/date_math.h"
+#include "engine_fixture.h"
 #include "report/ical.h"
 #include "window_fixture.h"
 
@@ -230,6 +231,8 @@ struct ParsedCalendar {
     QStringList summaries;
     QStringList categories;
     QStringList uids;
+    QList<qint64> first_days; // Julian Day Numbers of DTSTART, read as Gregorian dates by QDate
+    QList<qint64> end_days;
 };
 
 ParsedCalendar parse_with_libical(const QByteArray& text) {
@@ -264,6 +267,8 @@ ParsedCalendar parse_with_libical(const QByteArray& text) {
         if (icalcomponent_get_summary(e)) result.summaries << QString::fromUtf8(icalcomponent_get_summary(e));
         if (category) result.categories << QString::fromUtf8(icalproperty_get_categories(category));
         if (icalcomponent_get_uid(e)) result.uids << QString::fromUtf8(icalcomponent_get_uid(e));
+        result.first_days << QDate(start.year, start.month, start.day).toJulianDay();
+        result.end_days << QDate(end.year, end.month, end.day).toJulianDay();
     }
     icalcomponent_free(calendar);
     return result;
@@ -343,6 +348,31 @@ TEST(Export, Bayern2025StatutoryThenRegional) {
     for (const QString& uid : parsed.uids) EXPECT_TRUE(regional.uids.contains(uid)) << uid.toStdString();
     EXPECT_EQ(QDir(e.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Feiertage_2025_DE-BY.ics"}));
     EXPECT_EQ(e.t.window->engine().Format_Datum(0), "2.6.2025");
+}
+
+// RFC 5545 dates are Gregorian: exports of years before and in the reform
+// year read back, through libical and Qt's proleptic Gregorian calendar, to
+// the engine's own days (which it counts in the Julian calendar up to
+// 4 October 1582).
+TEST(Export, DatesBeforeTheReformReadBackToTheSameDays) {
+    for (const int year : {1500, 1582}) {
+        EngineForTest e;
+        e.in_berlin().setRegion("DE-BY");
+        e.at(year, 1, 1);
+        const vespera::report::HolidayCalendar calendar =
+            vespera::report::holiday_calendar(e.cal, vespera::report::kEveryCategory);
+        ASSERT_GT(calendar.events.size(), 10u) << year;
+        const ParsedCalendar parsed = parse_with_libical(
+            QByteArray::fromStdString(vespera::report::ical_document(calendar, "20250602T121502Z")));
+        ASSERT_TRUE(parsed.all_fine) << year;
+        ASSERT_EQ(parsed.first_days.size(), static_cast<qsizetype>(calendar.events.size())) << year;
+        for (std::size_t i = 0; i < calendar.events.size(); ++i) {
+            const auto& event = calendar.events[i];
+            EXPECT_EQ(parsed.first_days[static_cast<qsizetype>(i)], event.first_day) << year << " " << event.name;
+            EXPECT_EQ(parsed.end_days[static_cast<qsizetype>(i)], event.last_day + 1) << year << " " << event.name;
+        }
+        EXPECT_TRUE(e.faults.empty());
+    }
 }
 
 // Probes of the target: nothing is written where the user did not mean it,
@@ -437,7 +467,7 @@ TEST(Export, YearsOutsideTheCalendarFormatAndAFullDisk) {
     e.t.click("cmdExport");
     setrlimit(RLIMIT_FSIZE, &saved);
     ASSERT_EQ(e.t.messages.size(), 4);
-    EXPECT_TRUE(e.t.messages[3].contains("der Datenträger ist voll")) << e.t.messages[3].toStdString();
+    EXPECT_TRUE(e.t.messages[3].contains("die Datei wird zu groß")) << e.t.messages[3].toStdString();
     EXPECT_TRUE(QDir(e.folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
         << QDir(e.folder.path()).entryList(QDir::Files | QDir::Hidden).join(",").toStdString();
 }

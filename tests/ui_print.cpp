@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
 
 #include "window_fixture.h"
 
@@ -41,6 +42,11 @@ QString pdf_text(const QString& path, int page = 0) {
     QStringList arguments = {"-layout", "-enc", "UTF-8"};
     if (page > 0) arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
     return run("pdftotext", arguments << path << "-");
+}
+
+QByteArray read_bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int count_lines(const QString& text, const QString& pattern) {
@@ -148,6 +154,41 @@ TEST(Print, FailedWriteNamesThePathAndLeavesNoFile) {
     EXPECT_EQ(t.status(), QStringLiteral("Die PDF-Datei „%1“ ließ sich nicht speichern: den Ordner gibt es nicht.")
                               .arg(QDir::toNativeSeparators(path)));
     EXPECT_TRUE(QDir(t.folder.path()).isEmpty());
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+// A full disk keeps the PDF that was there and says so; a symbolic link at
+// the name is refused, and the file it names keeps its text.
+TEST(Print, AFullDiskOrALinkLeavesTheOldFiles) {
+    PrintingWindow t;
+    t.startPrinting();
+    t.trigger("actMonatPdf");
+    const QByteArray first = read_bytes(t.pdf());
+    ASSERT_TRUE(first.startsWith("%PDF-")) << t.status().toStdString();
+    vespera::WriteSeams full;
+    full.write_error = [](std::size_t) { return ENOSPC; };
+    t.window->setFileWriteSeams(full);
+    t.trigger("actMonatPdf");
+    EXPECT_EQ(t.status(), QStringLiteral("Die PDF-Datei \u201e%1\u201c lie\u00df sich nicht speichern: kein Platz auf dem "
+                                         "Datentr\u00e4ger.")
+                              .arg(QDir::toNativeSeparators(t.pdf())));
+    EXPECT_EQ(read_bytes(t.pdf()), first);
+    EXPECT_EQ(QDir(t.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"out.pdf"}));
+
+    t.window->setFileWriteSeams({});
+    const QString notes = t.folder.filePath("notes.txt");
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Notizen");
+    }
+    const QString link = t.folder.filePath("link.pdf");
+    ASSERT_TRUE(QFile::link(notes, link));
+    t.window->setPrintDialogs([&](const QString&) { return link; }, {});
+    t.trigger("actMonatPdf");
+    EXPECT_TRUE(t.status().contains("symbolische Verkn\u00fcpfung")) << t.status().toStdString();
+    EXPECT_EQ(read_bytes(notes), "Notizen");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_TRUE(t.messages.isEmpty());
 }
 

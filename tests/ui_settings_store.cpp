@@ -7,6 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
+#include <ctime>
+#include <thread>
+
+#include "ui/settings_ini.h"
 #include "ui/settings_store.h"
 #include "window_fixture.h"
 
@@ -238,6 +244,83 @@ TEST(SettingsStore, AFifoOrAHostileFileStartsCleanlyWithTheDefaults) {
         EXPECT_TRUE(status_of(t).contains(t.settingsPath())) << c.what;
         EXPECT_TRUE(t.messages.isEmpty()) << c.what;
     }
+}
+
+// The disk fills: the place and the window's size are not saved, the file
+// keeps every byte, and the status line says why.
+TEST(SettingsStore, AFullDiskKeepsTheFileAndSaysSo) {
+    WindowForTest t;
+    t.store("ort", QString::fromUtf8("München"));
+    const QByteArray before = content_of(t.settingsPath());
+    t.start();
+    vespera::WriteSeams full;
+    full.write_error = [](std::size_t) { return ENOSPC; };
+    t.window->setFileWriteSeams(full);
+    auto* list = t.find<QComboBox>("cmbOrt");
+    list->setCurrentIndex(list->findText("London (GB)"));
+    EXPECT_TRUE(status_of(t).startsWith("Der Ort wurde nicht gespeichert: ")) << status_of(t).toStdString();
+    EXPECT_TRUE(status_of(t).contains(QString::fromUtf8("kein Platz auf dem Datenträger"))) << status_of(t).toStdString();
+    t.window->close();
+    EXPECT_EQ(content_of(t.settingsPath()), before);
+    EXPECT_EQ(QDir(t.config.path() + "/VesperaApp").entryList(QDir::Files | QDir::Hidden),
+              QStringList({"VesperaApp.ini"}));
+    t.window.reset();
+    EXPECT_EQ(t.start().placeName(), QString::fromUtf8("München"));
+}
+
+// Two windows save at once, one its place, one its size: the lock between
+// reading and writing keeps both. Each checks before its next save that its
+// last one is still there; without the lock the other's write of what it
+// had read before puts the older value back.
+TEST(SettingsStore, TwoStoresSavingAtOnceKeepBoth) {
+    WindowForTest t;
+    constexpr int kSaves = 60;
+    std::atomic<int> lost{0};
+    std::thread places([&lost] {
+        for (int i = 0; i < kSaves; ++i) {
+            if (i > 0 && vespera::ui::read_stored_place().city != QStringLiteral("Ort %1").arg(i - 1)) ++lost;
+            ASSERT_EQ(vespera::ui::write_stored_place({7.1, 50.73, QStringLiteral("Ort %1").arg(i), "Europe/Berlin", ""},
+                                                      ','),
+                      "");
+        }
+    });
+    std::thread windows([&lost] {
+        for (int i = 0; i < kSaves; ++i) {
+            if (i > 0 && vespera::ui::read_stored_window().geometry != QByteArray::number(i - 1)) ++lost;
+            ASSERT_EQ(vespera::ui::write_stored_window({QByteArray::number(i), QByteArray("teilung"), i % 8}), "");
+        }
+    });
+    places.join();
+    windows.join();
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(vespera::ui::read_stored_place().city, QStringLiteral("Ort %1").arg(kSaves - 1));
+    EXPECT_EQ(vespera::ui::read_stored_window().geometry, QByteArray::number(kSaves - 1));
+}
+
+// 28,000 sections (200 KB) of other programs: read in linear time, noted at
+// the start, and the next save keeps the first 32 of them.
+TEST(SettingsStore, ManySectionsLoadQuicklyAndGoAtTheNextSave) {
+    WindowForTest t;
+    QByteArray file = "[Settings]\nort=Bonn\n";
+    for (int i = 0; i < 28000; ++i) file += '[' + QByteArray::number(i, 36) + "]\n" + (i % 4 == 0 ? "a=1\n" : "");
+    ASSERT_LT(file.size(), static_cast<qsizetype>(vespera::ui::kMaxSettingsBytes));
+    write_file(t.settingsPath(), file);
+    // The processor time of this thread: the machine may be busy with others.
+    const auto cpu_ms = [] {
+        timespec now{};
+        ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+    };
+    const double start_ms = cpu_ms();
+    const vespera::ui::StoredPlace stored = vespera::ui::read_stored_place();
+    EXPECT_LT(cpu_ms() - start_ms, 50.0);
+    EXPECT_EQ(stored.city, "Bonn");
+    EXPECT_TRUE(stored.note.contains("7000 Abschnitte anderer Programme")) << stored.note.toStdString();
+    ASSERT_EQ(vespera::ui::write_stored_place({7.1, 50.73, "Bonn", "Europe/Berlin", "DE-NW"}, ','), "");
+    const vespera::ui::IniFile saved = vespera::ui::IniFile::parse(content_of(t.settingsPath()));
+    EXPECT_EQ(saved.foreignSections("Settings"), vespera::ui::kMaxForeignSections);
+    EXPECT_EQ(saved.value("0", "a").text, "1");
+    EXPECT_TRUE(vespera::ui::read_stored_place().note.isEmpty());
 }
 
 } // namespace

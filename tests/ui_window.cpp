@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDataStream>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLayout>
@@ -94,6 +95,31 @@ TEST(Window, DamagedWindowKeysOpenAsTheFirstTime) {
     EXPECT_EQ(w.currentReport(), frmKalender::DayReport);
     EXPECT_TRUE(w.screen()->availableGeometry().contains(QRect(w.pos(), w.size())));
     EXPECT_GE(w.width(), w.minimumSizeHint().width());
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+// QWidget::saveGeometry's 66 bytes (format 3.0) for this screen, with a
+// frame some 2^31 pixels high: the height plus the title bar overflows Qt's
+// check against the screen, and on the offscreen platform the window once
+// took 43 s and 11.7 GB to start.
+TEST(Window, A66ByteGeometryOpensAtASaneSize) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QByteArray crafted;
+    {
+        QDataStream out(&crafted, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_4_0);
+        const QRect sane(20, 40, 700, 450);
+        out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << sane << sane << qint32(0) << quint8(0) << quint8(0)
+            << qint32(screen.width()) << QRect(QPoint(20, 40), QPoint(700, 2147483600));
+    }
+    ASSERT_EQ(crafted.size(), 66);
+    WindowForTest t;
+    t.store("geometry", QString::fromLatin1(crafted.toBase64()));
+    frmKalender w([&t] { return t.now; }, [](const QString&) {});
+    const QRect available = w.screen()->availableGeometry();
+    EXPECT_LE(w.height(), available.height()) << w.height();
+    EXPECT_LE(w.width(), available.width()) << w.width();
+    EXPECT_TRUE(available.intersects(w.frameGeometry()));
     EXPECT_TRUE(t.messages.isEmpty());
 }
 

@@ -89,7 +89,9 @@ void frmKalender::cmdExport_Click() {
     const QDateTime now = now_();
     const QByteArray text = QByteArray::fromStdString(
         vespera::report::ical_document(calendar, vespera::report::ical_stamp(now.toSecsSinceEpoch())));
-    const vespera::ui::SaveResult saved = vespera::ui::save_file(path, text, mode, export_commit_hook_);
+    vespera::WriteSeams seams = file_seams_;
+    if (export_commit_hook_) seams.before_commit = export_commit_hook_;
+    const vespera::ui::SaveResult saved = vespera::ui::save_file(path, text, mode, seams);
     if (!saved.ok()) {
         showMessage(QStringLiteral("Der Export ist nicht gelungen. ") + vespera::ui::save_problem_text(saved, path));
         return;

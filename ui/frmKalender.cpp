@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -32,6 +33,7 @@
 #include "ui/DayLengthChart.h"
 #include "ui/SkyChart.h"
 #include "ui/settings_store.h"
+#include "ui/window_geometry.h"
 #include "ui/wrapping_grid.h"
 
 namespace {
@@ -560,7 +562,18 @@ void frmKalender::Form_Load() {
 
 void frmKalender::restoreWindow(const QByteArray& geometry, const QByteArray& split) {
     if (!split.isEmpty()) splKalender->restoreState(split);
-    if (!geometry.isEmpty() && restoreGeometry(geometry)) return;
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) {
+        QList<QRect> screens;
+        for (const QScreen* each : QGuiApplication::screens()) screens << each->availableGeometry();
+        if (vespera::ui::usable_window_frame(frameGeometry(), screens) &&
+            vespera::ui::usable_window_frame(normalGeometry(), screens)) {
+            return;
+        }
+        // A frame off every screen or far larger than all of them: the
+        // window opens as it does the first time.
+        setWindowState(Qt::WindowNoState);
+        move(screen()->availableGeometry().topLeft());
+    }
     // Room for the window's frame and the desktop's panels.
     const QRect available = screen()->availableGeometry();
     const QSize fits = available.size() - QSize(16, 48);
@@ -568,7 +581,8 @@ void frmKalender::restoreWindow(const QByteArray& geometry, const QByteArray& sp
 }
 
 QString frmKalender::saveWindow() const {
-    return vespera::ui::write_stored_window({saveGeometry(), splKalender->saveState(), static_cast<int>(report_)});
+    return vespera::ui::write_stored_window({saveGeometry(), splKalender->saveState(), static_cast<int>(report_)},
+                                            file_seams_);
 }
 
 void frmKalender::paintEvent(QPaintEvent* event) {
@@ -680,11 +694,11 @@ void frmKalender::applyChosenPlace() {
     engine_->setZeitzone_Offset(static_cast<float>(zone_offset_hours_));
     cmbOrt->showPlace(city_, placeDescription());
     QString note = vespera::ui::write_stored_place({longitude_deg_, latitude_deg_, city_, zone_name_, region_},
-                                                   engine_->DecimalSeparator());
+                                                   engine_->DecimalSeparator(), file_seams_);
     // A new place brings its own region of holidays.
     if (holiday_region_choice_) {
         holiday_region_choice_.reset();
-        if (note.isEmpty()) note = vespera::ui::write_stored_holiday_region(std::nullopt);
+        if (note.isEmpty()) note = vespera::ui::write_stored_holiday_region(std::nullopt, file_seams_);
     }
     showPlaceNote(note);
     // The phases, season starts and clock changes are local times: a new zone

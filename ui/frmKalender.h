@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/safe_file.h"
 #include "engine/clsCalendar.h"
 #include "report/holiday_categories.h"
 #include "report/report.h"
@@ -108,6 +109,9 @@ public:
     // Runs when the export's content is written and before it takes its
     // name; tests make the name appear there.
     void setExportCommitHook(std::function<void()> hook) { export_commit_hook_ = std::move(hook); }
+    // A failing disk for tests: every file the window writes (settings,
+    // PDF, export, imported holidays) goes through these.
+    void setFileWriteSeams(vespera::WriteSeams seams) { file_seams_ = std::move(seams); }
     // The file of the last successful export, empty when none.
     QString lastExportPath() const { return last_export_path_; }
 
@@ -325,4 +329,5 @@ private:
     Question question_;
     FileChooser import_chooser_;
     std::function<void()> export_commit_hook_;
+    vespera::WriteSeams file_seams_;
 };

@@ -119,7 +119,7 @@ void frmKalender::chooseHolidayRegion(const QString& code) {
     if (code != region_) choice = code;
     if (choice == holiday_region_choice_) return;
     holiday_region_choice_ = choice;
-    const QString problem = vespera::ui::write_stored_holiday_region(holiday_region_choice_);
+    const QString problem = vespera::ui::write_stored_holiday_region(holiday_region_choice_, file_seams_);
     applyHolidayRegion();
     ZeichneMonat(selected_month_, selected_year_);
     if (!problem.isEmpty()) lblStatus->setText(problem);
@@ -193,7 +193,7 @@ void frmKalender::cmdFerienImport_Click() {
     } else {
         const vespera::ui::SaveResult saved = vespera::ui::save_file(
             stored, QByteArray::fromStdString(file.content),
-            QFileInfo(stored).isFile() ? vespera::ui::SaveMode::Replace : vespera::ui::SaveMode::NewOnly);
+            QFileInfo(stored).isFile() ? vespera::ui::SaveMode::Replace : vespera::ui::SaveMode::NewOnly, file_seams_);
         if (!saved.ok()) {
             showMessage(QStringLiteral("Die Ferientermine gelten nur bis zum Programmende: ") +
                         vespera::ui::save_problem_text(saved, stored));

@@ -1,9 +1,12 @@
 #include "ui/pdf_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <cerrno>
+
+#include "ui/safe_save.h"
 
 namespace vespera::ui {
 namespace {
@@ -16,49 +19,50 @@ QString failed(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-// Why a file cannot be created in its folder.
-QString open_failure(const QString& path) {
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.exists()) return QStringLiteral("den Ordner gibt es nicht");
-    if (!folder.isDir()) return QStringLiteral("ein Teil des Pfades ist kein Ordner");
-    if (file.isDir()) return QStringLiteral("das ist ein Ordner");
-    if (!folder.isWritable() || (file.exists() && !file.isWritable())) return QStringLiteral("keine Berechtigung");
-    return QStringLiteral("die Datei l\u00e4sst sich nicht anlegen");
-}
-
 } // namespace
 
 PdfOutcome save_pdf(const QString& path, const QPageLayout& layout, const QString& title,
-                    const std::function<int(QPagedPaintDevice&)>& draw) {
+                    const std::function<int(QPagedPaintDevice&)>& draw, const vespera::WriteSeams& seams) {
     PdfOutcome outcome;
     if (path.isEmpty()) {
         outcome.error = failed(path, QStringLiteral("kein Dateiname"));
         return outcome;
     }
-    QSaveFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly)) {
-        outcome.error = failed(path, open_failure(path));
+    // A name that cannot be written is said before the drawing.
+    const SaveResult refused = [&]() -> SaveResult {
+        const QFileInfo target(path);
+        if (target.isSymLink()) return {SaveProblem::SymbolicLink, 0};
+        if (target.exists() && target.isDir()) return {SaveProblem::NotRegular, EISDIR};
+        if (target.exists() && !target.isFile()) return {SaveProblem::NotRegular, 0};
+        const QFileInfo folder(target.absolutePath());
+        if (!folder.isDir()) return {SaveProblem::NoFolder, folder.exists() ? ENOTDIR : ENOENT};
+        return {};
+    }();
+    if (!refused.ok()) {
+        outcome.error = failed(path, save_reason(refused));
         return outcome;
     }
+    QByteArray document;
     {
-        // The writer puts the document into the file when the painter ends,
-        // inside draw().
-        QPdfWriter writer(&file);
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        // The writer puts the document into the buffer when the painter
+        // ends, inside draw().
+        QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution_dpi);
         writer.setPageLayout(layout);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Vespera"));
         outcome.pages = draw(writer);
     }
-    if (outcome.pages <= 0) {
-        file.cancelWriting();
+    if (outcome.pages <= 0 || document.isEmpty()) {
         outcome.pages = 0;
         outcome.error = failed(path, QStringLiteral("das Dokument lie\u00df sich nicht zeichnen"));
         return outcome;
     }
-    if (!file.commit()) {
-        outcome.error = failed(path, QStringLiteral("Schreibfehler (ist der Datentr\u00e4ger voll?)"));
+    const SaveResult saved = save_file(path, document, SaveMode::Replace, seams);
+    if (!saved.ok()) {
+        outcome.error = failed(path, save_reason(saved));
         outcome.pages = 0;
     }
     return outcome;

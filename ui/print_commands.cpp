@@ -167,7 +167,8 @@ void frmKalender::saveDocumentAsPdf(PrintedDocument document) {
                                                                                        : QString();
     }();
     if (path.isEmpty()) return;
-    const vespera::ui::PdfOutcome outcome = vespera::ui::save_pdf(path, vespera::ui::page_layout(document), job->title, job->draw);
+    const vespera::ui::PdfOutcome outcome = vespera::ui::save_pdf(path, vespera::ui::page_layout(document), job->title, job->draw,
+                                                                  file_seams_);
     if (!outcome.error.isEmpty()) {
         lblStatus->setText(outcome.error);
         return;

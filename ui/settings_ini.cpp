@@ -1,6 +1,7 @@
 #include "ui/settings_ini.h"
 
 #include <QStringList>
+#include <cstring>
 
 namespace vespera::ui {
 namespace {
@@ -67,6 +68,7 @@ bool read_line(const QByteArray& data, qsizetype& position, qsizetype& line_star
 
 // "%XX", "%UXXXX" and "\" (for "/") as QSettings escapes keys and sections.
 QString unescaped_key(const QByteArray& raw) {
+    if (!raw.contains('%') && !raw.contains('\\')) return QString::fromLatin1(raw);
     QString result;
     qsizetype i = 0;
     const qsizetype size = raw.size();
@@ -255,17 +257,21 @@ bool ends_on_its_line(const QByteArray& line) {
 
 IniFile IniFile::parse(const QByteArray& content) {
     IniFile file;
-    file.sections_.push_back({});
-    std::size_t current = 0;
+    std::size_t current = static_cast<std::size_t>(&file.section(QString()) - file.sections_.data());
     qsizetype position = content.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     qsizetype line_start = 0, line_length = 0, equals_at = -1;
     while (read_line(content, position, line_start, line_length, equals_at)) {
         if (content.at(line_start) == '[') {
-            const qsizetype close = content.indexOf(']', line_start);
-            const QByteArray raw = (close == -1 || close >= line_start + line_length
-                                        ? content.mid(line_start + 1, line_length - 1)
-                                        : content.mid(line_start + 1, close - line_start - 1))
-                                       .trimmed();
+            // Only this line is searched: a file of headers without "]" stays linear.
+            const char* first = content.constData() + line_start + 1;
+            const void* close = std::memchr(first, ']', static_cast<std::size_t>(line_length - 1));
+            const char* end = close ? static_cast<const char*>(close) : first + line_length - 1;
+            // QByteArray::trimmed's blanks.
+            const auto blank = [](char c) { return is_space(c) || c == '\v' || c == '\f'; };
+            while (first < end && blank(*first)) ++first;
+            while (end > first && blank(end[-1])) --end;
+            // A view of the file's bytes: a header costs no copy of its own.
+            const QByteArray raw = QByteArray::fromRawData(first, end - first);
             QString name;
             if (raw.compare("general", Qt::CaseInsensitive) == 0) {
                 name.clear();
@@ -291,34 +297,56 @@ IniFile IniFile::parse(const QByteArray& content) {
 }
 
 IniFile::Section& IniFile::section(const QString& name) {
-    if (sections_.empty()) sections_.push_back({});
-    for (Section& s : sections_) {
-        if (s.name == name) return s;
+    if (sections_.empty()) {
+        sections_.push_back({});
+        index_.insert(QString(), 0);
     }
+    if (const auto found = index_.constFind(name); found != index_.constEnd()) return sections_[*found];
     Section added;
     added.name = name;
+    index_.insert(name, sections_.size());
     sections_.push_back(std::move(added));
     return sections_.back();
 }
 
+std::size_t IniFile::foreignSections(const QString& own) const {
+    std::size_t count = 0;
+    for (const Section& s : sections_) count += !s.name.isEmpty() && s.name != own && !s.entries.empty();
+    return count;
+}
+
+void IniFile::dropForeignSectionsBeyond(std::size_t keep, const QString& own) {
+    std::vector<Section> kept;
+    std::size_t foreign = 0;
+    for (Section& s : sections_) {
+        // The keys before any section are a part of the file, not a section.
+        const bool foreign_section = !s.name.isEmpty() && s.name != own && !s.entries.empty();
+        if (foreign_section && foreign++ >= keep) continue;
+        kept.push_back(std::move(s));
+    }
+    sections_ = std::move(kept);
+    index_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) index_.insert(sections_[i].name, i);
+}
+
 IniValue IniFile::value(const QString& section_name, const QString& key) const {
-    for (const Section& s : sections_) {
-        if (s.name != section_name) continue;
-        for (auto entry = s.entries.rbegin(); entry != s.entries.rend(); ++entry) {
-            if (entry->key != key) continue;
-            const Unescaped value = unescaped_value(entry->raw_value);
-            if (!value.is_list) return text_value(value.text);
-            QStringList parts;
-            for (const QString& part : value.list) {
-                const IniValue item = text_value(part);
-                // A list holding a typed value reads as a list of variants, never as text.
-                if (item.kind != IniValue::Kind::text || (part.startsWith(u'@') && !part.startsWith(QLatin1String("@@")))) {
-                    return {IniValue::Kind::refused, {}};
-                }
-                parts << item.text;
+    const auto found = index_.constFind(section_name);
+    if (found == index_.constEnd()) return {};
+    const Section& s = sections_[*found];
+    for (auto entry = s.entries.rbegin(); entry != s.entries.rend(); ++entry) {
+        if (entry->key != key) continue;
+        const Unescaped value = unescaped_value(entry->raw_value);
+        if (!value.is_list) return text_value(value.text);
+        QStringList parts;
+        for (const QString& part : value.list) {
+            const IniValue item = text_value(part);
+            // A list holding a typed value reads as a list of variants, never as text.
+            if (item.kind != IniValue::Kind::text || (part.startsWith(u'@') && !part.startsWith(QLatin1String("@@")))) {
+                return {IniValue::Kind::refused, {}};
             }
-            return {IniValue::Kind::text, parts.join(u',')};
+            parts << item.text;
         }
+        return {IniValue::Kind::text, parts.join(u',')};
     }
     return {};
 }

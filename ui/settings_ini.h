@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <cstddef>
 #include <vector>
 
 namespace vespera::ui {
@@ -30,6 +32,12 @@ public:
     // first stood, or adds it at the section's end (the section at the file's end).
     void setText(const QString& section, const QString& key, const QString& text);
 
+    // Sections with entries other than `own` (the keys before any section count as none).
+    std::size_t foreignSections(const QString& own) const;
+    // Keeps `own`, the keys before any section and the first `keep` other
+    // sections with entries; the rest go.
+    void dropForeignSectionsBeyond(std::size_t keep, const QString& own);
+
     // Every other entry keeps its bytes; comments are dropped, as QSettings
     // drops them, and so is an entry that would run on into the next line.
     QByteArray serialize() const;
@@ -47,6 +55,7 @@ private:
     Section& section(const QString& name);
 
     std::vector<Section> sections_;
+    QHash<QString, std::size_t> index_; // name -> position in sections_: reading stays linear
 };
 
 // A text as QSettings writes a string value: escapes, and quotes where

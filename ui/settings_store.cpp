@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <cmath>
@@ -16,6 +16,7 @@
 #include "base/regions.h"
 #include "zones/zone.h"
 #include "ui/locale_numbers.h"
+#include "ui/safe_save.h"
 #include "ui/settings_ini.h"
 
 namespace vespera::ui {
@@ -29,6 +30,11 @@ const QString kNoRegion = QStringLiteral("keine");
 const QString kGeometryKey = QStringLiteral("geometry");
 const QString kSplitKey = QStringLiteral("teilung");
 const QString kReportKey = QStringLiteral("bericht");
+// A save takes milliseconds; a lock held longer than this is left by a
+// program that ended without removing it (QLockFile also checks its PID).
+constexpr int kStaleLock_ms = 10'000;
+constexpr int kLockWait_ms = 3'000;
+constexpr int kMostLinks = 8;
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -153,11 +159,20 @@ StoredPlace read_stored_place() {
         damaged << kHolidayRegionKey;
     }
 
+    QStringList notes;
     if (!damaged.isEmpty()) {
-        place.note = QStringLiteral("In der Einstellungsdatei %1 waren Einträge unbrauchbar (%2); für sie gelten die "
-                                    "Voreinstellungen. Die nächste Wahl eines Ortes schreibt sie neu.")
-                         .arg(native(path), damaged.join(QStringLiteral(", ")));
+        notes << QStringLiteral("In der Einstellungsdatei %1 waren Einträge unbrauchbar (%2); für sie gelten die "
+                                "Voreinstellungen. Die nächste Wahl eines Ortes schreibt sie neu.")
+                     .arg(native(path), damaged.join(QStringLiteral(", ")));
     }
+    if (const std::size_t foreign = ini.foreignSections(kSection); foreign > kMaxForeignSections) {
+        notes << QStringLiteral("Die Einstellungsdatei %1 hat %2 Abschnitte anderer Programme; beim nächsten Speichern "
+                                "bleiben nur die ersten %3.")
+                     .arg(native(path))
+                     .arg(foreign)
+                     .arg(kMaxForeignSections);
+    }
+    place.note = notes.join(u' ');
     return place;
 }
 
@@ -189,10 +204,51 @@ StoredWindow read_stored_window() {
 
 namespace {
 
+// The file a symbolic link at the settings' name leads to (a dotfile
+// manager links it): the link stays and its file is replaced.
+QString followed_links(const QString& path) {
+    QString target = path;
+    for (int hop = 0; hop < kMostLinks && QFileInfo(target).isSymLink(); ++hop) target = QFileInfo(target).symLinkTarget();
+    return target;
+}
+
+QString lock_failure(const QLockFile& lock, const QString& path, const QString& folder) {
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("%1 wird gerade von einem anderen Vespera-Fenster geschrieben. Bitte versuchen Sie es "
+                              "gleich noch einmal.")
+            .arg(native(path));
+    case QLockFile::PermissionError:
+        return QStringLiteral("%1 lässt sich nicht schreiben: im Ordner %2 fehlt das Schreibrecht. Bitte prüfen Sie "
+                              "Ihre Schreibrechte für den Ordner (chmod u+w).")
+            .arg(native(path), native(folder));
+    case QLockFile::NoError:
+    case QLockFile::UnknownError: break;
+    }
+    return QStringLiteral("%1 lässt sich nicht schreiben: die Sperrdatei %2 lässt sich nicht anlegen. Bitte prüfen Sie "
+                          "den freien Platz und Ihre Schreibrechte für den Ordner %3.")
+        .arg(native(path), native(path + ".lock"), native(folder));
+}
+
+QString write_failure(const SaveResult& saved, const QString& path, const QString& folder) {
+    QString text = QStringLiteral("%1 lässt sich nicht schreiben: %2; sie blieb, wie sie war.").arg(native(path), save_reason(saved));
+    switch (saved.problem) {
+    case SaveProblem::DiskFull: text += QStringLiteral(" Bitte schaffen Sie Platz auf dem Datenträger."); break;
+    case SaveProblem::NoPermission:
+    case SaveProblem::NoFolder:
+        text += QStringLiteral(" Bitte prüfen Sie Ihre Schreibrechte für die Datei und den Ordner %1 (chmod u+w).")
+                    .arg(native(folder));
+        break;
+    default: text += QStringLiteral(" Bitte entfernen Sie sie oder benennen Sie sie um."); break;
+    }
+    return text;
+}
+
 // Sets `entries` in the section and writes the file in one step, keeping
 // every other entry; an empty text on success, else the German reason
 // opened by `failed`.
-QString write_entries(const std::vector<std::pair<QString, QString>>& entries, const QString& failed) {
+QString write_entries(const std::vector<std::pair<QString, QString>>& entries, const QString& failed,
+                      const vespera::WriteSeams& seams) {
     const QString path = settings_file_path();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
@@ -201,6 +257,11 @@ QString write_entries(const std::vector<std::pair<QString, QString>>& entries, c
                    .arg(native(folder)) +
                kUntilTheEnd;
     }
+    // From reading to replacing the file, no other window may write it:
+    // each would write back what the other had changed.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLock_ms);
+    if (!lock.tryLock(kLockWait_ms)) return failed + lock_failure(lock, path, folder) + kUntilTheEnd;
     // The rest of the file is kept, so it must be read first; one that
     // cannot be read is not overwritten.
     const FileRead existing = read_settings_file(path);
@@ -228,41 +289,35 @@ QString write_entries(const std::vector<std::pair<QString, QString>>& entries, c
     }
     IniFile ini = IniFile::parse(QByteArray::fromStdString(existing.content));
     for (const auto& [key, text] : entries) ini.setText(kSection, key, text);
+    ini.dropForeignSectionsBeyond(kMaxForeignSections, kSection);
 
-    QSaveFile file(path);
-    const QByteArray content = ini.serialize();
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        return failed +
-               QStringLiteral("%1 lässt sich nicht schreiben. Bitte prüfen Sie Ihre Schreibrechte für die Datei "
-                              "und den Ordner %2 (chmod u+w) und den freien Platz.")
-                   .arg(native(path), native(folder)) +
-               kUntilTheEnd;
-    }
+    const SaveResult saved = save_file(followed_links(path), ini.serialize(), SaveMode::Replace, seams);
+    if (!saved.ok()) return failed + write_failure(saved, path, folder) + kUntilTheEnd;
     return {};
 }
 
 } // namespace
 
-QString write_stored_place(const PlaceToStore& place, char separator) {
+QString write_stored_place(const PlaceToStore& place, char separator, const vespera::WriteSeams& seams) {
     return write_entries({{QStringLiteral("lon"), decimal_text(place.longitude_deg, separator)},
                           {QStringLiteral("lat"), decimal_text(place.latitude_deg, separator)},
                           {QStringLiteral("ort"), place.city},
                           {QStringLiteral("zone"), place.zone},
                           {QStringLiteral("region"), place.region}},
-                         QStringLiteral("Der Ort wurde nicht gespeichert: "));
+                         QStringLiteral("Der Ort wurde nicht gespeichert: "), seams);
 }
 
-QString write_stored_holiday_region(const std::optional<QString>& region) {
+QString write_stored_holiday_region(const std::optional<QString>& region, const vespera::WriteSeams& seams) {
     const QString text = !region ? QString() : region->isEmpty() ? kNoRegion : *region;
-    return write_entries({{kHolidayRegionKey, text}}, QStringLiteral("Die Region wurde nicht gespeichert: "));
+    return write_entries({{kHolidayRegionKey, text}}, QStringLiteral("Die Region wurde nicht gespeichert: "), seams);
 }
 
-QString write_stored_window(const StoredWindow& window) {
+QString write_stored_window(const StoredWindow& window, const vespera::WriteSeams& seams) {
     std::vector<std::pair<QString, QString>> entries{
         {kGeometryKey, QString::fromLatin1(window.geometry.toBase64())},
         {kSplitKey, QString::fromLatin1(window.split.toBase64())}};
     if (window.report) entries.emplace_back(kReportKey, QString::number(*window.report));
-    return write_entries(entries, QStringLiteral("Fenstergröße und Bericht wurden nicht gespeichert: "));
+    return write_entries(entries, QStringLiteral("Fenstergröße und Bericht wurden nicht gespeichert: "), seams);
 }
 
 } // namespace vespera::ui

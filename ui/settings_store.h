@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "base/safe_file.h"
+
 namespace vespera::ui {
 
 struct StoredPlace {
@@ -45,12 +47,18 @@ struct PlaceToStore {
 // decimal separator, keeping every other entry of the file. Returns an empty
 // text on success, otherwise the German reason naming the file and what to
 // do; the file is then left as it was.
-QString write_stored_place(const PlaceToStore& place, char separator);
+//
+// Every write holds a lock (the file's name with ".lock") from reading the
+// file to replacing it, so that two windows writing at once both keep their
+// keys; it replaces the file only when the new one is complete on the disk.
+// Beyond kMaxForeignSections sections of other programs the rest go.
+// `seams` lets tests fail the disk.
+QString write_stored_place(const PlaceToStore& place, char separator, const vespera::WriteSeams& seams = {});
 
 // Writes "feiertagsregion" alone, keeping every other entry: the code,
 // "keine" for an empty one, or an empty value when the holidays follow the
 // place again. Returns as write_stored_place.
-QString write_stored_holiday_region(const std::optional<QString>& region);
+QString write_stored_holiday_region(const std::optional<QString>& region, const vespera::WriteSeams& seams = {});
 
 // The window as the user left it: its frame ("geometry", as
 // QWidget::saveGeometry gives it), the split between month and report
@@ -68,7 +76,7 @@ StoredWindow read_stored_window();
 
 // Writes the three keys (the report only when it has one), keeping every
 // other entry. Returns as write_stored_place.
-QString write_stored_window(const StoredWindow& window);
+QString write_stored_window(const StoredWindow& window, const vespera::WriteSeams& seams = {});
 
 // Where the settings live.
 QString settings_file_path();
@@ -78,5 +86,9 @@ QString settings_folder();
 
 // A settings file is a few hundred bytes; this bound only stops a hostile one.
 inline constexpr std::size_t kMaxSettingsBytes = 256 * 1024;
+
+// Sections Vespera does not know ("Settings" is its own) stay in the file up
+// to this many; the start says so when there are more.
+inline constexpr std::size_t kMaxForeignSections = 32;
 
 } // namespace vespera::ui

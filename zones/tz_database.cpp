@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "base/data_files.h"
@@ -12,22 +10,21 @@
 
 namespace vespera::tzdb {
 
-// A zone read from its own file. The date library is no longer a fallback:
-// the reader takes every file of the database (tests/zones compares the two),
-// and without it neither program loads the library and a second copy of the
-// C++ runtime at start.
+// A zone read from its own file. A file the reader declines is no zone: it
+// never goes to another reader that trusts its counts and indices.
 struct TzZone {
     std::vector<TzifTransition> transitions;
 };
 
 namespace {
 
-// Debian's date library is built to read the system's compiled zone files.
+// The system's compiled zone files (Debian's tzdata).
 constexpr std::string_view kZoneInfoDir = "/usr/share/zoneinfo";
 // The longest name in the database has 32 characters.
 constexpr std::size_t kLongestName = 64;
-// The library opens a zone's history in the year -32767 and closes it at the
-// end of 32767; anything beyond ±31000 (past the engine's years) is that mark.
+// A zone's history opens in the year -32767 and closes at the end of 32767
+// (kTzifOpenStart_s, kTzifOpenEnd_s); anything beyond ±31000 (past the
+// engine's years) is that mark.
 constexpr std::int64_t kSecondsPerYear = 31556952; // mean Gregorian year
 constexpr std::int64_t kOpenBefore_s = (-31000 - 1970) * kSecondsPerYear;
 constexpr std::int64_t kOpenAfter_s = (31000 - 1970) * kSecondsPerYear;
@@ -55,12 +52,8 @@ bool is_well_formed(std::string_view name) {
     return name != "localtime";
 }
 
-// The library's loader asserts on a file that is not compiled zone data, and
-// it lists every file of the folder that it does not know to skip.
-bool is_zone_file(std::string_view bytes) { return bytes.starts_with("TZif"); }
-
-// The library's list of zones leaves out these entries of the zone folder, at
-// any depth: "posix" and "right" hold the same zones again, "Factory" is no place.
+// The list of zones leaves out these entries of the zone folder, at any
+// depth: "posix" and "right" hold the same zones again, "Factory" is no place.
 bool is_listed_name(std::string_view name) {
     constexpr std::array<std::string_view, 5> kLeftOut = {"Factory", "right", "+VERSION", "version", "leapseconds"};
     while (!name.empty()) {
@@ -80,17 +73,18 @@ constexpr std::size_t kMaxZoneFileBytes = 1u << 20;
 
 } // namespace
 
+std::shared_ptr<const TzZone> zone_from_tzif(std::string_view bytes) {
+    std::optional<std::vector<TzifTransition>> transitions = parse_tzif(bytes);
+    if (!transitions) return nullptr;
+    return std::make_shared<const TzZone>(TzZone{std::move(*transitions)});
+}
+
 std::shared_ptr<const TzZone> find_zone(std::string_view name) {
     if (!is_well_formed(name) || !is_listed_name(name)) return nullptr;
     const std::optional<std::string> bytes =
         read_regular_file(std::string(kZoneInfoDir) + "/" + std::string(name), kMaxZoneFileBytes);
-    if (!bytes || !is_zone_file(*bytes)) return nullptr;
-    // Reading the one file spares the library's walk through the whole
-    // folder (some 600 files) on the first zone a process opens.
-    if (std::optional<std::vector<TzifTransition>> transitions = parse_tzif(*bytes)) {
-        return std::make_shared<const TzZone>(TzZone{std::move(*transitions)});
-    }
-    return nullptr;
+    if (!bytes) return nullptr;
+    return zone_from_tzif(*bytes);
 }
 
 std::optional<RawInterval> raw_interval(const TzZone& zone, std::int64_t unix_s) {
@@ -108,22 +102,19 @@ std::optional<RawInterval> raw_interval(const TzZone& zone, std::int64_t unix_s)
 }
 
 std::vector<std::string> canonical_names() {
-    // Debian installs the database's zones as files and its links (old and
-    // moved names) as symbolic links; the areas leave out Etc/ and the old
-    // top-level names.
+    // Debian installs the database's links (old and moved names) as symbolic
+    // links, its zones as files.
     std::vector<std::string> names;
-    const std::filesystem::path root(kZoneInfoDir);
+    const std::filesystem::path root{std::string(kZoneInfoDir)};
     for (const std::string_view area : kAreas) {
         std::error_code error;
-        std::filesystem::recursive_directory_iterator walk(root / area, error);
-        for (const std::filesystem::recursive_directory_iterator end; !error && walk != end; walk.increment(error)) {
-            const std::filesystem::directory_entry& entry = *walk;
+        std::filesystem::recursive_directory_iterator entry(root / area.substr(0, area.size() - 1), error);
+        for (; !error && entry != std::filesystem::recursive_directory_iterator(); entry.increment(error)) {
             std::error_code kind_error;
-            if (entry.is_symlink(kind_error) || !entry.is_regular_file(kind_error) || kind_error) continue;
-            const std::string name = entry.path().lexically_relative(root).generic_string();
+            if (!entry->is_regular_file(kind_error) || entry->is_symlink(kind_error)) continue;
+            const std::string name = entry->path().lexically_relative(root).generic_string();
             if (is_well_formed(name) && is_listed_name(name)) names.push_back(name);
         }
-        if (error) return {};
     }
     std::sort(names.begin(), names.end());
     return names;

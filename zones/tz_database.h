@@ -1,6 +1,6 @@
 // The tz database as the engine sees it: raw offset intervals of a zone and
 // the list of canonical zone names, read from the system's compiled zone
-// files (Debian's tzdata) without a library.
+// files (Debian's tzdata) by the project's own reader (tzif_file.h) alone.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +26,10 @@ struct RawInterval {
 
 // nullptr for a name the database does not hold as a readable zone.
 std::shared_ptr<const TzZone> find_zone(std::string_view name);
+
+// The zone of a compiled zone file's bytes; nullptr when the reader declines
+// them (damaged, version 1 only, leap seconds).
+std::shared_ptr<const TzZone> zone_from_tzif(std::string_view bytes);
 
 // The interval holding second `unix_s`; nullopt when the database fails.
 std::optional<RawInterval> raw_interval(const TzZone& zone, std::int64_t unix_s);

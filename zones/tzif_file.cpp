@@ -10,6 +10,10 @@ constexpr std::size_t kHeaderBytes = 44;
 // RFC 8536 allows up to 256 types; a byte indexes them.
 constexpr std::int64_t kMostTypes = 256;
 constexpr std::int64_t kMostTransitions = 1 << 20;
+// RFC 8536 (3.2) lets offsets reach 26 hours; no clock has been more than 16
+// hours from UT (local mean time in the Philippines before 1845), and a zone
+// offset beyond a day is a damaged file.
+constexpr std::int64_t kLargestOffset_s = 24 * 3600;
 
 class Bytes {
 public:
@@ -97,6 +101,7 @@ std::optional<std::vector<TzifTransition>> parse_tzif(std::string_view bytes) {
     std::vector<bool> dst(type_count);
     for (std::size_t i = 0; i < type_count; ++i) {
         offsets[i] = in.big_endian(4);
+        if (offsets[i] < -kLargestOffset_s || offsets[i] > kLargestOffset_s) return std::nullopt;
         dst[i] = in.byte() != 0;
         abbreviation_at[i] = in.byte();
     }

@@ -21,8 +21,8 @@ struct TzifTransition {
 // The zone's history from the file's 64-bit data: transitions in order, the
 // first one at kTzifOpenStart_s, neighbours always differing in offset,
 // flag or abbreviation. The footer's rule for later years is not read.
-// nullopt for a file that is not well-formed TZif version 2 or later, or
-// one with leap seconds.
+// nullopt for a file that is not well-formed TZif version 2 or later, one
+// with leap seconds, or one with an offset beyond a day.
 std::optional<std::vector<TzifTransition>> parse_tzif(std::string_view bytes);
 
 // 1 January -32767 and 31 December 32767, 00:00 UT: where the date library

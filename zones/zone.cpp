@@ -211,7 +211,14 @@ Zone Zone::german_rules(double standard_offset_hours) {
 }
 
 std::optional<Zone> Zone::named(std::string_view iana_name) {
-    std::shared_ptr<const tzdb::TzZone> found = tzdb::find_zone(iana_name);
+    return from_database_zone(iana_name, tzdb::find_zone(iana_name));
+}
+
+std::optional<Zone> Zone::from_tzif(std::string_view name, std::string_view bytes) {
+    return from_database_zone(name, tzdb::zone_from_tzif(bytes));
+}
+
+std::optional<Zone> Zone::from_database_zone(std::string_view iana_name, std::shared_ptr<const tzdb::TzZone> found) {
     if (!found) return std::nullopt;
     const Raw last = tzdb::raw_interval(*found, year_start_s(kYearAfterAllData));
     if (!last) return std::nullopt;

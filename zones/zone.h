@@ -49,6 +49,10 @@ public:
     // A zone of the tz database by IANA name ("Europe/Berlin"); nullopt for an
     // unknown, empty or malformed name.
     static std::optional<Zone> named(std::string_view iana_name);
+    // The zone of a compiled zone file's bytes (TZif, RFC 8536) under `name`,
+    // read as named() reads the database's file; nullopt for a file the
+    // reader declines. Tests and fuzz targets give it damaged files.
+    static std::optional<Zone> from_tzif(std::string_view name, std::string_view bytes);
     // The canonical Area/Location zones of the tz database, sorted: Africa/,
     // America/, Antarctica/, Arctic/, Asia/, Atlantic/, Australia/, Europe/,
     // Indian/, Pacific/ (no links, no Etc/, posix/ or right/).
@@ -83,6 +87,7 @@ private:
     struct Source; // the tz database zone and where its explicit data ends
 
     Zone() = default;
+    static std::optional<Zone> from_database_zone(std::string_view name, std::shared_ptr<const tzdb::TzZone> found);
     Interval interval_at(double jd_ut) const;
     std::optional<Interval> look_up(double jd_ut) const;
 

@@ -1,14 +1,20 @@
 // A damaged settings file: the input is written as the INI file of the store
 // and read back. The place must come out as finite numbers within their
-// ranges, and the file must stay as it was. Then a place is saved into it:
-// the save must succeed and read back as saved. For one input in sixteen the
-// whole window starts on it: it must load, take the table's row for a listed
-// city and the stored numbers otherwise, and show no message box.
+// ranges, and the file must stay as it was. The whole window starts on it:
+// it must load at a size that fits the screen, take the table's row for a
+// listed city and the stored numbers otherwise, and show no message box.
+// Then a place is saved into it: for one input in four on a disk that fills
+// during the save, which must fail, say so and leave the file as it was;
+// otherwise the save must succeed, read back as saved and keep no more
+// sections of other programs than allowed.
 #include <QDateTime>
-#include <QTimeZone>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimeZone>
+#include <cerrno>
 #include <cmath>
 #include <memory>
 
@@ -17,14 +23,17 @@
 #include "places/city_table.h"
 #include "base/regions.h"
 #include "ui/frmKalender.h"
+#include "ui/settings_ini.h"
 #include "ui/settings_store.h"
+#include "ui/window_geometry.h"
 
 namespace {
 
 QTemporaryDir* root = nullptr;
 std::uint64_t input_number = 0;
 
-// FNV-1a: picks the inputs that start the window, the same ones on every run.
+// FNV-1a: picks the inputs whose save meets a full disk, and where it fills,
+// the same on every run.
 std::uint64_t hash_of(const std::uint8_t* data, std::size_t size) {
     std::uint64_t hash = 1469598103934665603ull;
     for (std::size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 1099511628211ull;
@@ -47,6 +56,10 @@ void start_window(const vespera::ui::StoredPlace& stored) {
     clsCalendar& engine = form.engine();
     fuzz::check(all_finite({engine.Longitude(), engine.Latitude(), static_cast<double>(engine.Zeitzone_Offset())}),
                 "the engine got a place that is not finite");
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    fuzz::check(form.width() <= vespera::ui::kLargestFrameInScreens * screen.width() &&
+                    form.height() <= vespera::ui::kLargestFrameInScreens * screen.height(),
+                "the window opened larger than the screens allow");
     const vespera::City* city = vespera::find_stored_city(stored.city.toStdString());
     const double longitude = city ? city->longitude_deg : stored.longitude_deg;
     const double latitude = city ? city->latitude_deg : stored.latitude_deg;
@@ -88,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::check(std::fabs(stored.longitude_deg) <= 180 && std::fabs(stored.latitude_deg) <= 90 &&
                     std::fabs(stored.zone_offset_hours) <= 24,
                 "read_stored_place gave a place off the globe");
-    if (hash_of(data, size) % 16 == 0) start_window(stored);
+    start_window(stored);
     {
         QFile file(path);
         fuzz::check(file.open(QIODevice::ReadOnly) && file.readAll() == content, "the settings file was changed");
@@ -96,9 +109,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const vespera::ui::PlaceToStore saved{-3.25, 47.5, QStringLiteral("Hütte, am \"Hang\""),
                                           QStringLiteral("Europe/Vienna"), QStringLiteral("AT-7")};
-    const QString failure = vespera::ui::write_stored_place(saved, ',');
-    if (size > vespera::ui::kMaxSettingsBytes) {
-        fuzz::check(!failure.isEmpty(), "a file beyond the bound was overwritten");
+    // The disk fills at once, or after the first piece the writer writes
+    // (64 KiB): a large file then fails half-way.
+    const std::uint64_t hash = hash_of(data, size);
+    vespera::WriteSeams seams;
+    bool disk_filled = false;
+    if (hash % 4 == 0) {
+        const std::size_t full_after = (hash >> 2) % 2 == 0 ? 0 : 64 * 1024;
+        seams.write_error = [full_after, &disk_filled](std::size_t written) {
+            disk_filled = disk_filled || written >= full_after;
+            return written >= full_after ? ENOSPC : 0;
+        };
+    }
+    const QString failure = vespera::ui::write_stored_place(saved, ',', seams);
+    if (size > vespera::ui::kMaxSettingsBytes || disk_filled) {
+        fuzz::check(!failure.isEmpty(), "a file beyond the bound or on a full disk was overwritten");
+        QFile file(path);
+        fuzz::check(file.open(QIODevice::ReadOnly) && file.readAll() == content, "a failed save changed the file");
+        fuzz::check(QDir(folder + "/VesperaApp").entryList(QDir::Files | QDir::Hidden).size() == 1,
+                    "a failed save left a file behind");
         QDir(folder).removeRecursively();
         return 0;
     }
@@ -108,6 +137,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     again.latitude_deg == saved.latitude_deg && again.zone == saved.zone &&
                     again.region == saved.region,
                 "the saved place did not read back: " + again.city.toStdString());
+    {
+        QFile file(path);
+        fuzz::check(file.open(QIODevice::ReadOnly), "the saved file cannot be read");
+        const vespera::ui::IniFile ini = vespera::ui::IniFile::parse(file.readAll());
+        fuzz::check(ini.foreignSections(QStringLiteral("Settings")) <= vespera::ui::kMaxForeignSections,
+                    "the save kept too many sections of other programs");
+    }
     fuzz::check(vespera::ui::write_stored_holiday_region(QStringLiteral("CH-BE")).isEmpty() &&
                     vespera::ui::read_stored_place().holiday_region == QStringLiteral("CH-BE"),
                 "the region of the holidays did not read back");

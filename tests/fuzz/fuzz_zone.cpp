@@ -1,12 +1,16 @@
-// Zone with arbitrary names and numbers: a length byte and that many bytes as
-// the zone name for Zone::named, a fuzzed standard offset for german_rules,
-// then calls with arbitrary instants and years. Nothing may crash or throw,
-// and what must hold for any zone is checked:
+// Zone with arbitrary names, zone files and numbers: a length byte and that
+// many bytes as the zone name for Zone::named, or the length byte 255, a
+// three-byte length and that many bytes as a compiled zone file for
+// Zone::from_tzif (damaged files, as a damaged /usr/share/zoneinfo would
+// give); a fuzzed standard offset for german_rules, then calls with
+// arbitrary instants and years. Nothing may crash or throw, and what must
+// hold for any zone is checked:
 // - offsets are finite and within a day;
 // - a year's changes are in order, each a real change, read back by at() on
 //   either side of its instant, and summer-time days fall within the year;
 // - a wall-clock time read back lands on itself or after it (a skipped time),
 //   never earlier.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -25,6 +29,8 @@ using vespera::Zone;
 // arithmetic stays clear of the edges.
 constexpr double kInside_jd = 1.19e7;
 constexpr double kInsideBefore_jd = -8.49e6;
+// No zone name has 255 bytes.
+constexpr std::size_t kZoneFileFollows = 255;
 
 std::string text(double x) {
     char buffer[40];
@@ -104,12 +110,22 @@ void exercise(const Zone& zone, fuzz::Reader& in, const std::string& who) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Reader in(data, size);
-    std::string name;
-    for (std::size_t length = in.byte(); length > 0 && !in.empty(); --length) name += static_cast<char>(in.byte());
-    const std::optional<Zone> named = Zone::named(name);
-    if (named) {
-        fuzz::check(named->name() == name, "name() of " + name);
-        exercise(*named, in, name);
+    const std::size_t name_length = in.byte();
+    if (name_length == kZoneFileFollows) {
+        std::size_t length = 0;
+        for (int i = 0; i < 3; ++i) length = length << 8 | in.byte();
+        length = std::min(length, in.remaining());
+        const std::string_view file(reinterpret_cast<const char*>(data) + (size - in.remaining()), length);
+        for (std::size_t i = 0; i < length; ++i) in.byte();
+        if (const std::optional<Zone> read = Zone::from_tzif("Fuzz/Datei", file)) exercise(*read, in, "zone file");
+    } else {
+        std::string name;
+        for (std::size_t length = name_length; length > 0 && !in.empty(); --length) name += static_cast<char>(in.byte());
+        const std::optional<Zone> named = Zone::named(name);
+        if (named) {
+            fuzz::check(named->name() == name, "name() of " + name);
+            exercise(*named, in, name);
+        }
     }
     const Zone german = Zone::german_rules(in.real());
     fuzz::check(german.name().empty(), "german_rules has a name");

@@ -6,10 +6,17 @@ byte before each number; kind 2 is a raw 32-bit or 16-bit integer, kind 3 a
 raw double, kind 8 NaN, kind 12 infinity); the zone seeds put a length byte
 and the zone's name in front. Run it again after changing that
 layout.
+
+    make_seeds.py --limits TARGET FOLDER
+
+writes inputs at and just past the target's input limits into FOLDER
+instead (scripts/fuzz does, for every run).
 """
+import base64
 import math
 import pathlib
 import struct
+import sys
 
 HERE = pathlib.Path(__file__).resolve().parent / "corpus"
 
@@ -186,6 +193,12 @@ SETTINGS = [
     b"teilung=AAAA/wAAAAEAAAACAAABXgAAAOoB/////wEAAAABAA==\nbericht=4\n",
     b"[Settings]\ngeometry=!!!\nteilung=@ByteArray(x)\nbericht=99\n",
     b"[Settings]\nbericht=-1\ngeometry=\nteilung=AAAA\n",
+    # QWidget::saveGeometry's 66 bytes for an 800-pixel screen with a frame
+    # some 2^31 pixels high; and more sections of other programs than are kept.
+    b"[Settings]\ngeometry=" + base64.b64encode(
+        struct.pack(">IHH4i4iiBBi4i", 0x1D9D0CB, 3, 0, 20, 40, 719, 489, 20, 40, 719, 489, 0, 0, 0, 800,
+                    20, 40, 700, 2147483600)) + b"\n",
+    b"[Settings]\nort=Bonn\n" + b"".join(b"[s%d]\nk=%d\n" % (i, i) for i in range(40)),
 ]
 
 # Place dialog: name, latitude, longitude and zone, one per line.
@@ -296,6 +309,42 @@ ZONE = [
 ]
 
 
+# Compiled zone files (RFC 8536): a version-1 block with 32-bit times, the
+# same data again with 64-bit times, then the footer's rule.
+def tzif(times, indices, types, chars=b"LMT\0CET\0CEST\0", version=b"2", footer=b"\nCET-1CEST,M3.5.0,M10.5.0/3\n",
+         timecnt=None, typecnt=None):
+    def block(size):
+        counts = [0, 0, 0, len(times) if timecnt is None else timecnt, len(types) if typecnt is None else typecnt,
+                  len(chars)]
+        head = b"TZif" + version + bytes(15) + struct.pack(">6i", *counts)
+        body = b"".join(struct.pack(">q", t) if size == 8 else struct.pack(">i", max(t, -2 ** 31)) for t in times)
+        body += bytes(indices)
+        body += b"".join(struct.pack(">iBB", offset, dst, at) for offset, dst, at in types)
+        return head + body + chars
+    return block(4) + (block(8) + footer if version >= b"2" else b"")
+
+
+BERLIN_TYPES = [(3208, 0, 0), (3600, 0, 4), (7200, 1, 8)]
+BERLIN_TIMES = [-2422054408, -1693706400, -1680483600]
+DAMAGED_TZIF = {
+    "seed-version1": tzif(BERLIN_TIMES, [1, 2, 1], BERLIN_TYPES, version=b"\0"),
+    "seed-type-index-200": tzif([0], [200], [(3600, 0, 4)]),
+    "seed-count-7fffffff": tzif([0], [0], [(3600, 0, 4)], timecnt=0x7FFFFFFF),
+    "seed-no-type": tzif([0], [0], [], typecnt=0),
+    "seed-abbreviation-outside": tzif([0], [0], [(3600, 0, 200)]),
+    "seed-times-backwards": tzif([100, 50], [0, 0], [(3600, 0, 4)]),
+    "seed-small-berlin": tzif(BERLIN_TIMES, [1, 2, 1], BERLIN_TYPES),
+}
+
+
+def zone_file_seed(file, calls):
+    return b"\xff" + struct.pack(">I", len(file))[1:] + file + zone_calls(calls) + real(1.0)
+
+
+def add(folder, name, seed):
+    (HERE / folder / name).write_bytes(seed)
+
+
 def write(folder, seeds):
     target = HERE / folder
     target.mkdir(parents=True, exist_ok=True)
@@ -305,11 +354,78 @@ def write(folder, seeds):
         (target / f"seed-{number:02d}").write_bytes(seed)
 
 
+def ics_event(number, first="20251027", end="20251101", summary="Herbstferien"):
+    return (f"BEGIN:VEVENT\r\nUID:{number}@schule\r\nDTSTART;VALUE=DATE:{first}\r\n"
+            f"DTEND;VALUE=DATE:{end}\r\nSUMMARY:{summary}\r\nEND:VEVENT\r\n").encode()
+
+
+def ics(events, extra=b""):
+    return b"BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + extra + b"".join(events) + b"END:VCALENDAR\r\n"
+
+
+MIB = 1 << 20
+
+
+def limit_seeds(target):
+    """Inputs at and just past a target's input limits: too large for the
+    repository, so scripts/fuzz writes them into the run's corpus."""
+    if target == "ics_import":
+        many = [ics_event(i) for i in range(5001)]
+        padding = b"X-FUELLUNG:" + b"x" * (2 * MIB) + b"\r\n"
+        return {
+            "events-5001": ics(many),
+            "line-64k": ics([ics_event(1, summary="S" * (64 * 1024))]),
+            "folded-64k": ics([ics_event(1, summary="\r\n ".join(["F" * 70] * 940))]),
+            "bytes-2m-plus-1": ics([ics_event(1)], padding)[: 2 * MIB + 1],
+            "bytes-2m": ics([ics_event(1)], padding[: 2 * MIB - 400] + b"\r\n"),
+        }
+    if target == "gazetteer":
+        rows = REAL_GAZETTEER.split(b"\n", 20)[-1]
+        body = REAL_GAZETTEER
+        while len(body) + len(rows) < 8 * MIB:
+            body += rows
+        body += rows[: rows.rfind(b"\n", 0, 8 * MIB - 64 - len(body)) + 1]
+        return {"bytes-under-8m": gazetteer(body, "Berlin"),
+                "bytes-8m-plus-1": gazetteer((body + rows)[: 8 * MIB + 1], "Berlin")}
+    if target == "settings":
+        # Not 28,000 sections: the unit test times them, and with the
+        # sanitizers the window's start and the saves take some 0.5 s on them.
+        base = b"[Settings]\nort=Bonn\n"
+        return {"bytes-256k": (base + b"; " + b"x" * (256 * 1024))[: 256 * 1024],
+                "bytes-256k-plus-1": (base + b"; " + b"x" * (256 * 1024))[: 256 * 1024 + 1]}
+    if target == "school_holidays":
+        head = b"Zeitraum\t2000-01-01\t2099-12-31\n"
+        rows = b"".join(b"%04d-01-%02d\t%04d-01-%02d\tFerien\n" % (2000 + i // 28, 1 + i % 28, 2000 + i // 28, 1 + i % 28)
+                        for i in range(4097))
+        return {"rows-4097": head + rows, "bytes-256k-plus-1": (head + rows * 3)[: 256 * 1024 + 1]}
+    if target in ("tzif", "zone"):
+        count = 70000
+        times = [1000 * i for i in range(count)]
+        files = {"transitions-70000": tzif(times, [1 + i % 2 for i in range(count)], BERLIN_TYPES),
+                 "bytes-1m-plus-1": (tzif(BERLIN_TIMES, [1, 2, 1], BERLIN_TYPES) + b"\0" * MIB)[: MIB + 1]}
+        if target == "tzif":
+            return files
+        return {name: zone_file_seed(file, AROUND_2024) for name, file in files.items()}
+    if target == "cli_args":
+        return {"argument-128k": b"\0" + b"\0".join([b"tag", b"--ort", b"x" * (128 * 1024)]),
+                "arguments-64": b"\0" + b"\0".join([b"liste", b"feiertage"] + [b"--region", b"DE-BY"] * 31)}
+    return {}
+
+
+if len(sys.argv) == 4 and sys.argv[1] == "--limits":
+    folder = pathlib.Path(sys.argv[3])
+    folder.mkdir(parents=True, exist_ok=True)
+    for name, seed in limit_seeds(sys.argv[2]).items():
+        (folder / f"limit-{name}").write_bytes(seed)
+    sys.exit(0)
+
 write("engine", [ENGINE_DAY_REPORT, ENGINE_YEAR_EDGES, ENGINE_NAN_PLACE, ENGINE_INDICES, ENGINE_EVENTS,
                  ENGINE_DAY_NUMBERS, ENGINE_REGIONS])
 write("astro", ASTRO)
 write("gazetteer", GAZETTEER)
 write("window_text", WINDOW_TEXT)
 write("settings", SETTINGS)
-write("zone", ZONE)
+write("zone", ZONE + [zone_file_seed(file, AROUND_2024) for file in DAMAGED_TZIF.values()])
+for name, file in DAMAGED_TZIF.items():
+    add("tzif", name, file)
 write("place_dialog", PLACE_DIALOG)

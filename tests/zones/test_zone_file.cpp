@@ -11,6 +11,7 @@
 
 #include "zones/tz_database.h"
 #include "zones/tzif_file.h"
+#include "zones/zone.h"
 
 namespace {
 
@@ -104,6 +105,52 @@ TEST(ZoneFile, DamagedFilesAreRefused) {
     std::string bad_type = berlin;
     bad_type[4] = '1'; // version 1: no 64-bit data
     EXPECT_FALSE(vespera::tzdb::parse_tzif(bad_type).has_value());
+
+    // Files the reader declines are no zone: they once went on to the date
+    // library, which trusts a file's counts and indices (a type index of 200
+    // overflowed its heap; a count of 0x7fffffff asked for 32 GB).
+    const auto be32 = [&](std::size_t at) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(berlin[at])) << 24 |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(berlin[at + 1])) << 16 |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(berlin[at + 2])) << 8 |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(berlin[at + 3]));
+    };
+    // RFC 8536, 3.1: six counts after 20 bytes; the 64-bit header follows the 32-bit data.
+    const std::uint32_t isut = be32(20), isstd = be32(24), leap = be32(28), time = be32(32), type = be32(36),
+                        chars = be32(40);
+    const std::size_t second_header = 44 + time * 5 + type * 6 + chars + leap * 8 + isstd + isut;
+    const std::size_t first_index = second_header + 44 + be32(second_header + 32) * 8;
+    std::string index_200 = berlin, count_huge = berlin, offset_47h = berlin;
+    index_200[first_index] = static_cast<char>(200);
+    for (int i = 0; i < 4; ++i) count_huge[second_header + 32 + i] = i == 0 ? '\x7f' : '\xff';
+    // The first type's offset, 47 hours (fuzzing found it read as a clock).
+    const std::size_t first_type = first_index + be32(second_header + 32);
+    for (int i = 0; i < 4; ++i) offset_47h[first_type + i] = static_cast<char>((47 * 3600) >> (24 - 8 * i) & 0xFF);
+    for (const std::string& damaged : {bad_type, index_200, count_huge, offset_47h}) {
+        EXPECT_FALSE(vespera::Zone::from_tzif("Europe/Berlin", damaged).has_value());
+    }
+    EXPECT_TRUE(vespera::Zone::from_tzif("Europe/Berlin", berlin).has_value());
+}
+
+TEST(ZoneFile, KnownNamesAreTheLibrarysCanonicalZones) {
+    // The library's zones in the ten areas of the chooser, without the links.
+    const auto in_an_area = [](const std::string& name) {
+        for (const char* area : {"Africa/", "America/", "Antarctica/", "Arctic/", "Asia/", "Atlantic/", "Australia/",
+                                 "Europe/", "Indian/", "Pacific/"}) {
+            if (name.starts_with(area)) return true;
+        }
+        return false;
+    };
+    std::vector<std::string> expected;
+    for (const date::time_zone& zone : date::get_tzdb().zones) {
+        const std::string name(zone.name());
+        std::error_code error;
+        if (in_an_area(name) && !std::filesystem::is_symlink(std::string(kZoneInfo) + "/" + name, error)) {
+            expected.push_back(name);
+        }
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(vespera::Zone::known_names(), expected);
 }
 
 } // namespace
