@@ -62,25 +62,58 @@ constexpr double kStep_days = 1.0;
 // Extremes are refined on the difference across this much time.
 constexpr double kSlopeHalfWidth_days = 1.0 / 24.0;
 
-// Heliocentric vectors of the Earth and the planets at whole days of TT,
-// interpolated between them by four-point Lagrange: within a thousandth of an
-// arcsecond of the series for the outer planets, under 0.5" for Mercury at
-// perihelion, at a twentieth of the cost of the series at each instant.
+// Heliocentric vectors of the Earth and the planets at regular instants of
+// TT, interpolated between them by four-point Lagrange. The slower a body,
+// the wider its nodes: the interpolation stays within 0.5" of the series
+// (Mercury at perihelion, daily nodes) at a fraction of its cost.
+class NodeSeries {
+public:
+    NodeSeries(double first_jde, double last_jde, double spacing_days, const std::function<EclipticVector(double)>& at)
+        : first_(first_jde - 2.0 * spacing_days), spacing_(spacing_days) {
+        const auto count = static_cast<std::size_t>(std::ceil((last_jde - first_) / spacing_) + 3.0);
+        nodes_.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) nodes_.push_back(at(first_ + static_cast<double>(i) * spacing_));
+    }
+
+    EclipticVector at(double jde) const {
+        const double x = (jde - first_) / spacing_;
+        const double last_start = static_cast<double>(nodes_.size()) - 4.0;
+        const double start = std::clamp(std::floor(x) - 1.0, 0.0, last_start);
+        const auto i = static_cast<std::size_t>(start);
+        const double u = x - start; // the nodes at 0, 1, 2, 3
+        const std::array<double, 4> w = {-(u - 1.0) * (u - 2.0) * (u - 3.0) / 6.0, u * (u - 2.0) * (u - 3.0) / 2.0,
+                                         -u * (u - 1.0) * (u - 3.0) / 2.0, u * (u - 1.0) * (u - 2.0) / 6.0};
+        EclipticVector r{0.0, 0.0, 0.0};
+        for (std::size_t k = 0; k < 4; ++k) {
+            r.x_au += w[k] * nodes_[i + k].x_au;
+            r.y_au += w[k] * nodes_[i + k].y_au;
+            r.z_au += w[k] * nodes_[i + k].z_au;
+        }
+        return r;
+    }
+
+private:
+    double first_;
+    double spacing_;
+    std::vector<EclipticVector> nodes_;
+};
+
+// Node spacing by planet, days: Mercury's 88-day orbit wants daily nodes,
+// Neptune's moves less in a month than Mercury's in a day.
+constexpr std::array<double, kPlanets.size()> kNodeSpacing_days = {1.0, 2.0, 2.0, 8.0, 8.0, 16.0, 16.0};
+
 class PlanetTable {
 public:
-    PlanetTable(double first_jde, double last_jde) : first_(std::floor(first_jde) - 2.0) {
-        const auto days = static_cast<std::size_t>(std::ceil(last_jde - first_) + 3.0);
-        earth_.resize(days);
-        for (auto& p : planets_) p.resize(days);
-        for (std::size_t i = 0; i < days; ++i) {
-            const double jde = first_ + static_cast<double>(i);
-            earth_[i] = earth_heliocentric_vector(jde);
-            for (std::size_t k = 0; k < kPlanets.size(); ++k) planets_[k][i] = planet_heliocentric(kPlanets[k], jde);
+    PlanetTable(double first_jde, double last_jde)
+        : earth_(first_jde, last_jde, 1.0, [](double jde) { return earth_heliocentric_vector(jde); }) {
+        for (const Planet p : kPlanets) {
+            planets_.emplace_back(first_jde, last_jde, kNodeSpacing_days[index_of(p)],
+                                  [p](double jde) { return planet_heliocentric(p, jde); });
         }
     }
 
-    EclipticVector earth(double jde) const { return interpolated(earth_, jde); }
-    EclipticVector planet(Planet p, double jde) const { return interpolated(planets_[index_of(p)], jde); }
+    EclipticVector earth(double jde) const { return earth_.at(jde); }
+    EclipticVector planet(Planet p, double jde) const { return planets_[index_of(p)].at(jde); }
 
     PlanetPlace place(Planet p, double jde) const {
         const EclipticVector e = earth(jde);
@@ -90,26 +123,8 @@ public:
     }
 
 private:
-    EclipticVector interpolated(const std::vector<EclipticVector>& v, double jde) const {
-        const double x = jde - first_;
-        const double last_start = static_cast<double>(v.size()) - 4.0;
-        const double start = std::clamp(std::floor(x) - 1.0, 0.0, last_start);
-        const auto i = static_cast<std::size_t>(start);
-        const double u = x - start; // 0 .. 3, the nodes at 0, 1, 2, 3
-        const std::array<double, 4> w = {-(u - 1.0) * (u - 2.0) * (u - 3.0) / 6.0, u * (u - 2.0) * (u - 3.0) / 2.0,
-                                         -u * (u - 1.0) * (u - 3.0) / 2.0, u * (u - 1.0) * (u - 2.0) / 6.0};
-        EclipticVector r{0.0, 0.0, 0.0};
-        for (std::size_t k = 0; k < 4; ++k) {
-            r.x_au += w[k] * v[i + k].x_au;
-            r.y_au += w[k] * v[i + k].y_au;
-            r.z_au += w[k] * v[i + k].z_au;
-        }
-        return r;
-    }
-
-    double first_;
-    std::vector<EclipticVector> earth_;
-    std::array<std::vector<EclipticVector>, kPlanets.size()> planets_;
+    NodeSeries earth_;
+    std::vector<NodeSeries> planets_;
 };
 
 using Function = std::function<double(double)>;
