@@ -132,6 +132,9 @@ PlanetPlace planet_place_from(Planet planet, double jde, const EclipticVector& e
     const Equatorial apparent = equatorial_of_ecliptic(p.longitude_deg, p.latitude_deg, true_obliquity);
     p.right_ascension_deg = apparent.right_ascension_deg;
     p.declination_deg = apparent.declination_deg;
+    const Equatorial sun_apparent = equatorial_of_ecliptic(p.sun_longitude_deg, sun_latitude_deg, true_obliquity);
+    p.sun_right_ascension_deg = sun_apparent.right_ascension_deg;
+    p.sun_declination_deg = sun_apparent.declination_deg;
     // Two directions on the ecliptic sphere: the separation works in any
     // spherical frame.
     p.elongation_deg = angular_separation_deg(p.longitude_deg, p.latitude_deg, p.sun_longitude_deg, sun_latitude_deg);

@@ -34,7 +34,9 @@ struct PlanetPlace {
     double distance_au;            // from the Earth, when the light left the planet
     double sun_distance_au;        // of the planet, at that moment
     double elongation_deg;         // from the apparent Sun, [0, 180]
-    double sun_longitude_deg;      // the Sun's apparent longitude, true equinox of date
+    double sun_longitude_deg;      // the Sun's apparent place, true equinox of date
+    double sun_right_ascension_deg;
+    double sun_declination_deg;
     double phase_angle_deg;        // Sun - planet - Earth, [0, 180]
     double magnitude;              // visual
     double nutation_longitude_deg; // for the apparent sidereal time

@@ -5,7 +5,6 @@
 
 #include "ephemeris/angles.h"
 #include "ephemeris/constellations.h"
-#include "ephemeris/sun.h"
 #include "ephemeris/time_scales.h"
 #include "sky/horizon_crossings.h"
 
@@ -155,16 +154,41 @@ PlanetsOfDay planets_of_day(double start_jd_ut, double end_jd_ut, double longitu
 
     std::array<double, 3> jde{};
     std::array<EclipticVector, 3> earth{};
-    std::array<double, 3> sun_ra{}, sun_dec{};
-    double nutation_in_ra_deg = 0.0;
     for (std::size_t k = 0; k < 3; ++k) {
         jde[k] = jde_of(mid + static_cast<double>(k) - 1.0);
         earth[k] = earth_heliocentric_vector(jde[k]);
-        const ApparentSun s = apparent_sun(jde[k]);
-        sun_ra[k] = s.right_ascension_deg;
-        sun_dec[k] = s.declination_deg;
-        if (k == 1) nutation_in_ra_deg = s.nutation_longitude_deg * cos_deg(s.true_obliquity_deg);
     }
+    std::array<std::array<EclipticVector, 3>, kPlanets.size()> helio{};
+    for (const Planet planet : kPlanets) {
+        auto& h = helio[index_of(planet)];
+        h[0] = planet_heliocentric(planet, jde[0]);
+        h[2] = planet_heliocentric(planet, jde[2]);
+        // Jupiter and beyond move so evenly that the middle of two days lies
+        // within 0.3" of the series.
+        h[1] = index_of(planet) >= index_of(Planet::Jupiter)
+                   ? EclipticVector{0.5 * (h[0].x_au + h[2].x_au), 0.5 * (h[0].y_au + h[2].y_au),
+                                    0.5 * (h[0].z_au + h[2].z_au)}
+                   : planet_heliocentric(planet, jde[1]);
+    }
+    // Every planet's place on the three days, and the apparent Sun with it.
+    std::array<std::array<PlanetPlace, 3>, kPlanets.size()> places{};
+    for (const Planet planet : kPlanets) {
+        const auto& h = helio[index_of(planet)];
+        for (std::size_t k = 0; k < 3; ++k) {
+            // The planet where its light left it, interpolated between the days.
+            const double x = static_cast<double>(k) - 1.0 - light_time_days(h[k], earth[k]);
+            const auto q = [&](double a, double b, double c) { return ThreeDays{{a, b, c}}.at(x); };
+            const EclipticVector emitted{q(h[0].x_au, h[1].x_au, h[2].x_au), q(h[0].y_au, h[1].y_au, h[2].y_au),
+                                         q(h[0].z_au, h[1].z_au, h[2].z_au)};
+            places[index_of(planet)][k] = planet_place_from(planet, jde[k], earth[k], emitted);
+        }
+    }
+    std::array<double, 3> sun_ra{}, sun_dec{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        sun_ra[k] = places[0][k].sun_right_ascension_deg;
+        sun_dec[k] = places[0][k].sun_declination_deg;
+    }
+    const double nutation_in_ra_deg = places[0][1].nutation_longitude_deg * cos_deg(places[0][1].true_obliquity_deg);
     const Sky sky{mid, longitude_deg, sin_deg(latitude_deg), cos_deg(latitude_deg), nutation_in_ra_deg};
 
     // The Sun and the night.
@@ -196,24 +220,11 @@ PlanetsOfDay planets_of_day(double start_jd_ut, double end_jd_ut, double longitu
 
     const double sin_rise = sin_deg(kPlanetRiseAltitude_deg);
     for (PlanetDay& p : day.planets) {
-        std::array<EclipticVector, 3> helio{};
-        for (std::size_t k = 0; k < 3; ++k) helio[k] = planet_heliocentric(p.planet, jde[k]);
-        // The planet where its light left it, interpolated between the days.
-        const auto emitted = [&](std::size_t k) {
-            const double x = static_cast<double>(k) - 1.0 - light_time_days(helio[k], earth[k]);
-            const auto q = [&](double a, double b, double c) { return ThreeDays{{a, b, c}}.at(x); };
-            return EclipticVector{q(helio[0].x_au, helio[1].x_au, helio[2].x_au),
-                                  q(helio[0].y_au, helio[1].y_au, helio[2].y_au),
-                                  q(helio[0].z_au, helio[1].z_au, helio[2].z_au)};
-        };
-        std::array<double, 3> ra{}, dec{};
-        PlanetPlace middle{};
-        for (std::size_t k = 0; k < 3; ++k) {
-            const PlanetPlace place = planet_place_from(p.planet, jde[k], earth[k], emitted(k));
-            ra[k] = place.right_ascension_deg;
-            dec[k] = place.declination_deg;
-            if (k == 1) middle = place;
-        }
+        const auto& place = places[index_of(p.planet)];
+        const std::array<double, 3> ra{place[0].right_ascension_deg, place[1].right_ascension_deg,
+                                       place[2].right_ascension_deg};
+        const std::array<double, 3> dec{place[0].declination_deg, place[1].declination_deg, place[2].declination_deg};
+        const PlanetPlace& middle = place[1];
         p.magnitude = middle.magnitude;
         p.elongation_deg = middle.elongation_deg;
         p.east_of_sun = std::remainder(middle.longitude_deg - middle.sun_longitude_deg, 360.0) > 0.0;
