@@ -1,7 +1,7 @@
 // The major annual meteor showers and the instants of their maxima: the
 // maximum's solar longitude (J2000.0) from the IMO's Working List of Visual
 // Meteor Showers (International Meteor Organization, Meteor Shower Calendar,
-// Table 5, as of the 2020s calendars; the 2006 list agrees within 0.01 deg).
+// Table 5, the calendars of the 2020s), with its zenithal hourly rates.
 #pragma once
 
 #include <array>
@@ -27,9 +27,9 @@ inline constexpr std::array<MeteorShower, 7> kMeteorShowers = {{
     {"Geminiden", "GEM", 262.2, 150},
 }};
 
-// The list describes the streams as they are now; their maxima drift slowly
-// (the Perseids' by about 0.1 deg in a few decades), so it serves only this
-// span of years and says nothing outside it.
+// The list describes the streams of the present (its 2006 and 2020s
+// editions agree within 0.01 deg); it serves a few decades on either side and
+// says nothing outside them.
 inline constexpr int kMeteorListFirstYear = 1950;
 inline constexpr int kMeteorListLastYear = 2100;
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 
+#include "ephemeris/constellation_table.h"
 #include "ephemeris/planets.h"
 
 namespace vespera {
@@ -54,7 +55,7 @@ struct PlanetDay {
     double magnitude = 0.0;
     double elongation_deg = 0.0;
     bool east_of_sun = false; // larger ecliptic longitude: the evening side
-    std::size_t constellation = 0; // index into kConstellations (ephemeris/constellation_table.h)
+    std::size_t constellation = kConstellations.size(); // index into kConstellations; the size for none
     Visibility visibility;
 };
 
