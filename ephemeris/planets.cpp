@@ -118,7 +118,8 @@ PlanetPlace planet_place_from(Planet planet, double jde, const EclipticVector& e
     const double true_obliquity = mean_obliquity + n.obliquity_deg;
 
     PlanetPlace p{};
-    const Equatorial mean_place = equatorial_of_ecliptic(geometric.longitude_deg, geometric.latitude_deg, mean_obliquity);
+    const Equatorial mean_place =
+        equatorial_of_ecliptic(geometric.longitude_deg, geometric.latitude_deg, mean_obliquity);
     p.mean_right_ascension_deg = mean_place.right_ascension_deg;
     p.mean_declination_deg = mean_place.declination_deg;
 

@@ -238,7 +238,8 @@ PlanetsOfDay planets_of_day(double start_jd_ut, double end_jd_ut, double longitu
         p.set = day_event(crossings, false, start_jd_ut, end_jd_ut, above_at_start);
         p.culmination = transit(sky, track, start_jd_ut, end_jd_ut);
         if (p.culmination.status == EventStatus::Occurs) {
-            p.culmination_altitude_deg = std::asin(std::fmax(-1.0, std::fmin(1.0, sky.sin_altitude(track, p.culmination.jd_ut)))) / kRadPerDeg;
+            const double sin_altitude = sky.sin_altitude(track, p.culmination.jd_ut);
+            p.culmination_altitude_deg = std::asin(std::fmax(-1.0, std::fmin(1.0, sin_altitude))) / kRadPerDeg;
         }
         const auto up = [&](double t) { return height(t) > 0.0; };
         p.visibility = judge(night, crossings, up, window_start, window_end);

@@ -179,7 +179,6 @@ void extremes(const Sampled& q, double from, double to, bool maximum, Found&& fo
     }
 }
 
-double jde_at(double jd_ut) { return jde_of(jd_ut); }
 
 // The planets' places and the Moon's on every day of the span and a day on
 // either side: what the searches bracket their events with.
@@ -192,7 +191,7 @@ struct DailyPlaces {
     DailyPlaces(const PlanetTable& table, double from, double to) : first_jd_ut(from - kStep_days) {
         const auto days = static_cast<std::size_t>(std::ceil((to - first_jd_ut) / kStep_days)) + 2;
         for (std::size_t i = 0; i < days; ++i) {
-            const double jde = jde_at(first_jd_ut + static_cast<double>(i) * kStep_days);
+            const double jde = jde_of(first_jd_ut + static_cast<double>(i) * kStep_days);
             for (const Planet p : kPlanets) planets[index_of(p)].push_back(table.place(p, jde));
             moon.push_back(moon_apparent(jde));
             earth_distance_au.push_back(length(table.earth(jde)));
@@ -209,7 +208,7 @@ struct DailyPlaces {
 
 void planet_sun_events(const PlanetTable& table, const DailyPlaces& daily, Planet p, double from, double to,
                        std::vector<SkyEvent>& out) {
-    const auto place = [&](double t) { return table.place(p, jde_at(t)); };
+    const auto place = [&](double t) { return table.place(p, jde_of(t)); };
     const auto& days = daily.planets[index_of(p)];
     const auto from_sun_of = [](const PlanetPlace& q) {
         return std::remainder(q.longitude_deg - q.sun_longitude_deg, 360.0);
@@ -218,13 +217,14 @@ void planet_sun_events(const PlanetTable& table, const DailyPlaces& daily, Plane
         return std::remainder(q.longitude_deg - q.sun_longitude_deg - 180.0, 360.0);
     };
     const Function from_sun = [&](double t) { return from_sun_of(place(t)); };
-    const std::vector<double> from_sun_days = daily.each(days.size(), [&](std::size_t i) { return from_sun_of(days[i]); });
+    const std::vector<double> from_sun_days =
+        daily.each(days.size(), [&](std::size_t i) { return from_sun_of(days[i]); });
     zeros(Sampled{from_sun_days, daily.first_jd_ut, from_sun}, from, to, true, 90.0, [&](double t) {
         SkyEvent e;
         e.jd_ut = t;
         e.body = body_of(p);
         if (is_inferior(p)) {
-            const double sun_distance = length(table.earth(jde_at(t)));
+            const double sun_distance = length(table.earth(jde_of(t)));
             e.kind = place(t).distance_au < sun_distance ? SkyEventKind::InferiorConjunction
                                                          : SkyEventKind::SuperiorConjunction;
         } else {
@@ -234,7 +234,8 @@ void planet_sun_events(const PlanetTable& table, const DailyPlaces& daily, Plane
     });
     if (is_inferior(p)) {
         const Function elongation = [&](double t) { return place(t).elongation_deg; };
-        const std::vector<double> samples = daily.each(days.size(), [&](std::size_t i) { return days[i].elongation_deg; });
+        const std::vector<double> samples =
+            daily.each(days.size(), [&](std::size_t i) { return days[i].elongation_deg; });
         extremes(Sampled{samples, daily.first_jd_ut, elongation}, from, to, true, [&](double t) {
             SkyEvent e;
             e.jd_ut = t;
@@ -246,7 +247,8 @@ void planet_sun_events(const PlanetTable& table, const DailyPlaces& daily, Plane
         });
     } else {
         const Function from_opposition = [&](double t) { return from_opposition_of(place(t)); };
-        const std::vector<double> samples = daily.each(days.size(), [&](std::size_t i) { return from_opposition_of(days[i]); });
+        const std::vector<double> samples =
+            daily.each(days.size(), [&](std::size_t i) { return from_opposition_of(days[i]); });
         zeros(Sampled{samples, daily.first_jd_ut, from_opposition}, from, to, true, 90.0, [&](double t) {
             SkyEvent e;
             e.jd_ut = t;
@@ -288,7 +290,7 @@ void close_approaches(const std::vector<Ecliptic>& first_days, const std::vector
 }
 
 void moon_events(const DailyPlaces& daily, double from, double to, std::vector<SkyEvent>& out) {
-    const Function distance = [](double t) { return moon_geocentric(jde_at(t)).distance_km; };
+    const Function distance = [](double t) { return moon_geocentric(jde_of(t)).distance_km; };
     const std::vector<double> samples =
         daily.each(daily.days(), [&](std::size_t i) { return daily.moon[i].distance_km; });
     for (const bool perigee : {true, false}) {
@@ -300,7 +302,7 @@ void moon_events(const DailyPlaces& daily, double from, double to, std::vector<S
             e.value = distance(t);
             e.unit = ValueUnit::Kilometres;
             if (perigee) {
-                const double jde = jde_at(t);
+                const double jde = jde_of(t);
                 const double full_jde = lunar_phase(nearest_lunation(jde, true), true).jde;
                 const double full_jd_ut = full_jde - delta_t_seconds(full_jde) / kSecondsPerDay;
                 if (std::fabs(full_jd_ut - t) <= kSupermoonWindow_days) {
@@ -314,7 +316,7 @@ void moon_events(const DailyPlaces& daily, double from, double to, std::vector<S
 }
 
 void earth_events(const DailyPlaces& daily, double from, double to, std::vector<SkyEvent>& out) {
-    const Function distance = [](double t) { return sun_distance_au(jde_at(t)); };
+    const Function distance = [](double t) { return sun_distance_au(jde_of(t)); };
     for (const bool perihelion : {true, false}) {
         extremes(Sampled{daily.earth_distance_au, daily.first_jd_ut, distance}, from, to, !perihelion, [&](double t) {
             SkyEvent e;
@@ -346,7 +348,7 @@ bool meteor_events(double from, double to, std::vector<SkyEvent>& out) {
             e.shower = i;
             e.value = kMeteorShowers[i].maximum_solar_longitude_deg;
             e.unit = ValueUnit::Degrees;
-            const double jde = jde_at(*t);
+            const double jde = jde_of(*t);
             e.moon_illuminated_fraction = moon_illuminated_fraction(jde);
             e.moon_waxing = moon_waxing(jde);
             out.push_back(e);
@@ -367,7 +369,7 @@ SkyEventList sky_events(double from_jd_ut, double to_jd_ut) {
         return list;
     }
     // The samples reach two days beyond the span, the slopes an hour more.
-    const PlanetTable table(jde_at(from_jd_ut) - 2.0, jde_at(to_jd_ut) + 3.0);
+    const PlanetTable table(jde_of(from_jd_ut) - 2.0, jde_of(to_jd_ut) + 3.0);
     const DailyPlaces daily(table, from_jd_ut, to_jd_ut);
     std::vector<SkyEvent>& out = list.events;
     for (const Planet p : kPlanets) planet_sun_events(table, daily, p, from_jd_ut, to_jd_ut, out);
@@ -384,12 +386,12 @@ SkyEventList sky_events(double from_jd_ut, double to_jd_ut) {
 
     const auto planet_at = [&](Planet p) -> EclipticAt {
         return [&table, p](double t) {
-            const PlanetPlace q = table.place(p, jde_at(t));
+            const PlanetPlace q = table.place(p, jde_of(t));
             return Ecliptic{q.longitude_deg, q.latitude_deg};
         };
     };
     const EclipticAt moon_at = [](double t) {
-        const MoonApparent m = moon_apparent(jde_at(t));
+        const MoonApparent m = moon_apparent(jde_of(t));
         return Ecliptic{m.longitude_deg, m.latitude_deg};
     };
     for (const Planet p : kBrightPlanets) {
