@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "base/text.h"
@@ -26,16 +27,86 @@ const char* kind_name(const report::Row& row) { return row.is_heading() ? "ueber
 
 std::string json_date(std::string_view iso) { return iso.empty() ? "null" : json_string(iso); }
 
+// The typed fields beside `wert`, in the order CSV writes its columns. A
+// field appears where the row carries its value; an empty text is JSON null
+// (an event that does not happen has no time, only its status).
+struct TypedField {
+    const char* key;
+    bool number; // a JSON number, not a string
+    bool (*present)(const report::TypedValue&);
+    std::string (*text)(const report::TypedValue&);
+};
+
+std::string event_local(const std::optional<report::Event>& event) {
+    return event->status == report::EventStatus::Happens ? report::local_text(event->at) : std::string();
+}
+std::string event_utc(const std::optional<report::Event>& event) {
+    return event->status == report::EventStatus::Happens ? report::utc_text(event->at) : std::string();
+}
+bool missing(const std::optional<report::Event>& event) {
+    return event && event->status != report::EventStatus::Happens;
+}
+
+const std::array<TypedField, 12> kTypedFields = {{
+    {"zeit_lokal", false, [](const report::TypedValue& v) { return v.event.has_value(); },
+     [](const report::TypedValue& v) { return event_local(v.event); }},
+    {"zeit_utc", false, [](const report::TypedValue& v) { return v.event.has_value(); },
+     [](const report::TypedValue& v) { return event_utc(v.event); }},
+    {"zustand", false, [](const report::TypedValue& v) { return missing(v.event); },
+     [](const report::TypedValue& v) { return std::string(report::status_key(v.event->status)); }},
+    {"ende_lokal", false, [](const report::TypedValue& v) { return v.end.has_value(); },
+     [](const report::TypedValue& v) { return event_local(v.end); }},
+    {"ende_utc", false, [](const report::TypedValue& v) { return v.end.has_value(); },
+     [](const report::TypedValue& v) { return event_utc(v.end); }},
+    {"ende_zustand", false, [](const report::TypedValue& v) { return missing(v.end); },
+     [](const report::TypedValue& v) { return std::string(report::status_key(v.end->status)); }},
+    {"uhrzeit", false, [](const report::TypedValue& v) { return v.clock_minutes.has_value(); },
+     [](const report::TypedValue& v) { return report::clock_text(*v.clock_minutes); }},
+    {"dauer_minuten", true, [](const report::TypedValue& v) { return v.duration_minutes.has_value(); },
+     [](const report::TypedValue& v) { return std::to_string(*v.duration_minutes); }},
+    {"zahl", true, [](const report::TypedValue& v) { return v.quantity.has_value(); },
+     [](const report::TypedValue& v) { return report::number_text(*v.quantity); }},
+    {"einheit", false, [](const report::TypedValue& v) { return v.quantity && !v.quantity->unit.empty(); },
+     [](const report::TypedValue& v) { return v.quantity->unit; }},
+    {"erster_tag", false, [](const report::TypedValue& v) { return v.days.has_value(); },
+     [](const report::TypedValue& v) { return report::iso_date(v.days->first_day); }},
+    {"letzter_tag", false, [](const report::TypedValue& v) { return v.days.has_value(); },
+     [](const report::TypedValue& v) { return report::iso_date(v.days->last_day); }},
+}};
+
+std::string typed_json(const report::TypedValue& typed) {
+    std::string text;
+    if (typed.empty()) return text;
+    for (const TypedField& field : kTypedFields) {
+        if (!field.present(typed)) continue;
+        const std::string value = field.text(typed);
+        text += ",\"" + std::string(field.key) + "\":" + (value.empty() ? "null" : field.number ? value : json_string(value));
+    }
+    return text;
+}
+
 std::string row_json(const report::Row& row) {
     return "{\"art\":" + json_string(kind_name(row)) + ",\"bezeichnung\":" + json_string(row.label) +
            ",\"wert\":" + json_string(row.is_heading() ? std::string_view() : std::string_view(row.value)) +
            ",\"datum\":" + json_date(row.iso_date) +
-           (row.category.empty() ? "" : ",\"kategorie\":" + json_string(row.category)) + "}";
+           (row.category.empty() ? "" : ",\"kategorie\":" + json_string(row.category)) + typed_json(row.typed) + "}";
 }
 
 bool has_categories(const report::Report& report) {
     return std::any_of(report.rows.begin(), report.rows.end(),
                        [](const report::Row& row) { return !row.category.empty(); });
+}
+
+// The typed columns some row of the report fills, in kTypedFields' order.
+std::vector<const TypedField*> typed_columns(const report::Report& report) {
+    std::vector<const TypedField*> columns;
+    for (const TypedField& field : kTypedFields) {
+        if (std::any_of(report.rows.begin(), report.rows.end(),
+                        [&](const report::Row& row) { return field.present(row.typed); })) {
+            columns.push_back(&field);
+        }
+    }
+    return columns;
 }
 
 std::string rows_json(const report::Report& report) {
@@ -109,15 +180,26 @@ std::string csv_field(std::string_view text) {
 
 std::string report_csv(const report::Report& report) {
     // The holiday list's category is a fifth column; other reports keep four.
+    // The typed columns follow, those that some row fills.
     const bool categories = has_categories(report);
-    std::string text = categories ? "art,bezeichnung,wert,datum,kategorie\n" : "art,bezeichnung,wert,datum\n";
+    const std::vector<const TypedField*> columns = typed_columns(report);
+    std::string text = categories ? "art,bezeichnung,wert,datum,kategorie" : "art,bezeichnung,wert,datum";
+    for (const TypedField* field : columns) (text += ',') += field->key;
+    text += '\n';
+    const std::string no_typed_fields(columns.size(), ',');
     if (!report.heading.empty()) {
-        text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + (categories ? ",\n" : "\n");
+        text += "ueberschrift," + csv_field(report.heading) + ",," + report.iso_date + (categories ? "," : "") +
+                no_typed_fields + "\n";
     }
     for (const report::Row& row : report.rows) {
         text += std::string(kind_name(row)) + "," + csv_field(row.label) + "," +
                 csv_field(row.is_heading() ? std::string_view() : std::string_view(row.value)) + "," + row.iso_date +
-                (categories ? std::string(",").append(csv_field(row.category)) : std::string()) + "\n";
+                (categories ? std::string(",").append(csv_field(row.category)) : std::string());
+        for (const TypedField* field : columns) {
+            text += ',';
+            if (field->present(row.typed)) text += csv_field(field->text(row.typed));
+        }
+        text += "\n";
     }
     return text;
 }

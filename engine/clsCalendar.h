@@ -158,8 +158,33 @@ public:
                           double longitude_deg, double latitude_deg, std::int16_t event_code);
     double ZGL(double julian_day);
 
+    // The engine's day's events as values, as the texts above show them:
+    // the local day, the clock's minute (rounded as "HH:MM Uhr" is) and the
+    // clock's offset then. Event codes as sunevent's: 1 rise, -1 set, 2 and
+    // -2 twilight, 11 the Sun's culmination.
+    struct ClockEvent {
+        enum class Status : std::uint8_t { Happens, AlwaysAbove, AlwaysBelow, NotThatDay };
+        Status status = Status::NotThatDay;
+        std::int32_t day_number = 0;
+        std::int32_t minute_of_day = 0;
+        double offset_hours = 0.0;
+    };
+    ClockEvent sun_event(std::int16_t event_code);
+    ClockEvent moon_event(std::int16_t event_code);
+    // Tageslaenge in whole minutes; KulminationHoehe_Sonne in degrees (after
+    // a culmination search, as that member).
+    std::int32_t day_length_minutes();
+    double culmination_altitude_deg();
+
     // ---- lunar phases (phases.cpp) ---------------------------------------
     std::string MondPhase(bool from_clock);
+    // The Moon's lit share in percent at the time MondPhase reads, and half
+    // an hour later (which says whether it grows).
+    struct MoonLight {
+        double percent = 0.0;
+        double percent_half_hour_later = 0.0;
+    };
+    MoonLight moon_light(bool from_clock);
     double Neumonde_Berechnen(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t index);
     bool IstVollmond(std::int32_t mjd);
     bool IstNeumond(std::int32_t mjd);
@@ -194,6 +219,11 @@ public:
 
     // ---- sun position and distance (sun_position.cpp) --------------------
     void Sonne_Position();
+    // The altitude the last Sonne_Position found, and the part of the day it
+    // falls in as Sonne_Hoehe names it: "Tag", "Dämmerung", "Nacht".
+    double sun_altitude_deg() const { return f_.sun_altitude_deg; }
+    static const char* sun_altitude_part(double altitude_deg);
+    double sun_distance_km() const;
     double Sonne_KulminationHoehe(double local_hour);
     std::string Sonne_Hoehe();
     std::string SonneEntfernung();
@@ -312,10 +342,16 @@ private:
     // rise and set over one local day from midnight to midnight
     vespera::LocalDay current_local_day() const { return vespera::local_day(zone(), f_.JD); }
     std::string day_event(bool moon, std::int16_t event_code, const vespera::LocalDay& day, double longitude_deg,
-                          double latitude_deg);
+                          double latitude_deg, std::int32_t day_number);
+    ClockEvent day_event_value(bool moon, std::int16_t event_code, const vespera::LocalDay& day,
+                               double longitude_deg, double latitude_deg, std::int32_t day_number);
+    ClockEvent clock_event(const vespera::LocalDay& day, double elapsed_hours, std::int32_t day_number) const;
     std::string hrsmin(double hours, bool clock) const;
     double clock_hours_of(const vespera::LocalDay& day, double elapsed_hours) const;
     std::string event_for_current_day(bool moon, std::int16_t event_code);
+    double culmination_altitude_now();
+    MoonLight moon_light_at_clock(bool from_clock) const;
+    vespera::LocalDay checked_current_day();
 
     // local time: every step between UT and the clock goes through the zone.
     const vespera::Zone& zone() const { return zone_choice_.zone(f_.Zeitzone_Offset); }
@@ -326,7 +362,6 @@ private:
     std::string phase_info(const vespera::PhaseList& phases, std::int32_t mjd);
 
     double clock_hours() const; // the computer's clock, local time of day
-    double sun_distance_km() const;
 
     // Tests reach the private helpers above through this one door.
     friend struct EngineTestAccess;

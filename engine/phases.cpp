@@ -15,13 +15,20 @@ double clsCalendar::Vollmonde_Berechnen(std::int32_t year, std::int32_t month, s
     return vespera::phase_near_date_local_jd(zone(), true, year, month, day, index);
 }
 
+clsCalendar::MoonLight clsCalendar::moon_light_at_clock(bool from_clock) const {
+    const double hours = from_clock ? clock_hours() : f_.Stunde + f_.Minute / 60.0 + f_.Sekunde / 3600.0;
+    const double jd_ut = jd_ut_of_clock(hours);
+    return MoonLight{vespera::moon_illuminated_percent(jd_ut), vespera::moon_illuminated_percent(jd_ut + 0.5 / 24.0)};
+}
+
+clsCalendar::MoonLight clsCalendar::moon_light(bool from_clock) {
+    return guarded("moon_light", MoonLight{}, [&] { return moon_light_at_clock(from_clock); });
+}
+
 std::string clsCalendar::MondPhase(bool from_clock) {
     return guarded("MondPhase", std::string{}, [&] {
-        const double hours = from_clock ? clock_hours() : f_.Stunde + f_.Minute / 60.0 + f_.Sekunde / 3600.0;
-        const double jd_ut = jd_ut_of_clock(hours);
-        const double percent = vespera::moon_illuminated_percent(jd_ut);
-        const double later = vespera::moon_illuminated_percent(jd_ut + 0.5 / 24.0);
-        return vespera::moon_phase_text(percent, later, from_clock, decimal_separator_);
+        const MoonLight light = moon_light_at_clock(from_clock);
+        return vespera::moon_phase_text(light.percent, light.percent_half_hour_later, from_clock, decimal_separator_);
     });
 }
 

@@ -42,16 +42,16 @@ double clsCalendar::Sonne_KulminationHoehe(double local_hour) {
     });
 }
 
+const char* clsCalendar::sun_altitude_part(double altitude_deg) {
+    if (altitude_deg < kCivilTwilightAltitude_deg) return "Nacht";
+    if (altitude_deg < kSunriseAltitude_deg) return "Dämmerung";
+    return "Tag";
+}
+
 std::string clsCalendar::Sonne_Hoehe() {
     return guarded("Sonne_Hoehe", std::string{}, [&] {
         const double altitude = f_.sun_altitude_deg;
-        const char* label = "° (Tag)";
-        if (altitude < kCivilTwilightAltitude_deg) {
-            label = "° (Nacht)";
-        } else if (altitude < kSunriseAltitude_deg) {
-            label = "° (Dämmerung)";
-        }
-        return vespera::fixed(altitude, 4, decimal_separator_) + label;
+        return vespera::fixed(altitude, 4, decimal_separator_) + "° (" + sun_altitude_part(altitude) + ")";
     });
 }
 

@@ -1,12 +1,16 @@
 #include "report/day_report.h"
 
 #include <cmath>
+#include <optional>
 
 #include "base/number_text.h"
 #include "report/holiday_categories.h"
+#include "ephemeris/sun.h"
+#include "report/day_events.h"
 #include "report/number_display.h"
 #include "report/row_writer.h"
 #include "report/eclipses.h"
+#include "sky/phases.h"
 
 namespace vespera::report {
 namespace {
@@ -64,7 +68,10 @@ std::string date_heading(clsCalendar& cal, bool with_era) {
            (with_era ? year_heading_text(year) : std::to_string(year));
 }
 
-std::string moon_phase_value(clsCalendar& cal, bool from_clock) {
+namespace {
+
+// moon_phase_value, and the lit share it read (nothing after a fault).
+std::string moon_phase_with_light(clsCalendar& cal, bool from_clock, std::optional<double>& percent) {
     // A fault shows its one message; the lit share is then not asked for.
     const std::uint64_t faults = cal.fault_count();
     const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
@@ -77,15 +84,26 @@ std::string moon_phase_value(clsCalendar& cal, bool from_clock) {
         phase_day = "Neumond " + cal.IstNeumond_Info(day);
     }
     if (cal.fault_count() != faults) return phase_day;
-    const std::string lit = renumbered(cal.MondPhase(from_clock), kPercentDecimals, false, cal.DecimalSeparator());
+    const clsCalendar::MoonLight light = cal.moon_light(from_clock);
+    if (cal.fault_count() != faults) return phase_day;
+    percent = light.percent;
+    const std::string lit = moon_phase_text(light.percent, light.percent_half_hour_later, false, cal.DecimalSeparator());
     if (phase_day.empty()) return lit;
     // Within 0.2 % of full or new the engine names the phase, which the day's line already does.
     if (lit == "Vollmond" || lit == "Neumond") return phase_day;
     return phase_day + "; " + lit;
 }
 
+} // namespace
+
+std::string moon_phase_value(clsCalendar& cal, bool from_clock) {
+    std::optional<double> percent;
+    return moon_phase_with_light(cal, from_clock, percent);
+}
+
 std::string sun_altitude_value(clsCalendar& cal) {
-    return renumbered(cal.Sonne_Hoehe(), kAngleDecimals, false, cal.DecimalSeparator());
+    const double altitude_deg = cal.sun_altitude_deg();
+    return angle_text(altitude_deg, cal.DecimalSeparator()) + " (" + clsCalendar::sun_altitude_part(altitude_deg) + ")";
 }
 
 std::string moon_events_text(const std::string& rise, const std::string& set) {
@@ -107,34 +125,67 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     const char separator = cal.DecimalSeparator();
     // "05:31 Uhr - 20:24 Uhr": the second time is asked for only when the
     // first came without a fault, so that a failing row shows one message.
-    const auto span = [&rows](auto first, auto second) {
-        std::string text = first();
-        if (!rows.fine()) return text;
-        return text + " - " + second();
+    const auto span_row = [&](const char* label, std::int16_t first_code, std::int16_t second_code) {
+        const clsCalendar::ClockEvent first = cal.sun_event(first_code);
+        if (!rows.fine()) return false;
+        const clsCalendar::ClockEvent second = cal.sun_event(second_code);
+        return rows.entry(label, event_text(first, " Uhr") + " - " + event_text(second, " Uhr"),
+                          span_value(typed_event(first), typed_event(second)));
     };
+    const auto count = [](double value) { return number_value(value, 0); };
 
     if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
-    report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(cal.JD())));
-    if (!rows.entry("Julianisches Datum", general(cal.JD(), separator)) ||
-        !rows.entry("Tag im Jahr", std::to_string(cal.TagesZahl())) ||
-        !rows.entry("Woche im Jahr", std::to_string(cal.Woche())) ||
-        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal) ||
-        !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
-        !rows.entry("Sternzeichen", cal.Sternzeichen()) ||
-        !rows.entry("Dämmerung", span([&] { return cal.DaemmerungAnfang(); }, [&] { return cal.DaemmerungEnde(); })) ||
-        !rows.entry("Sonne", span([&] { return cal.AufgangSonne(); }, [&] { return cal.UntergangSonne(); })) ||
-        !rows.entry("Sonne Kulmination", cal.Kulmination_Sonne()) ||
-        !rows.entry("Sonne Kulminationshöhe",
-                    renumbered(cal.KulminationHoehe_Sonne(), kAngleDecimals, false, separator)) ||
-        !rows.entry("Tageslänge", cal.Tageslaenge()) ||
-        !rows.add({"Sonnenhöhe", sun_altitude_value(cal), RowKind::SunAltitude, {}}) ||
-        !rows.entry("Sonnenentfernung", renumbered(cal.SonneEntfernung(), 1, true, separator))) {
+    const double jd = cal.JD();
+    report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(jd)));
+    const std::int32_t day_of_year = cal.TagesZahl();
+    if (!rows.entry("Julianisches Datum", general(jd, separator), number_value(jd, jd == std::floor(jd) ? 0 : 1)) ||
+        !rows.entry("Tag im Jahr", std::to_string(day_of_year), count(day_of_year))) {
         return report;
     }
-    const std::string moon_rise = cal.AufgangMond();
-    if (!rows.fine() || !rows.entry("Mond", moon_events_text(moon_rise, cal.UntergangMond())) ||
-        !rows.add({"Mondphase", moon_phase_value(cal, false), RowKind::MoonPhase, {}}) ||
-        !rows.entry("Mondentfernung", grouped(cal.MondEntfernung(), 0, separator) + " km")) {
+    const std::int32_t week = cal.Woche();
+    if (!rows.entry("Woche im Jahr", std::to_string(week), count(week)) ||
+        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal) ||
+        !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
+        !rows.entry("Sternzeichen", cal.Sternzeichen()) || !span_row("Dämmerung", 2, -2) || !span_row("Sonne", 1, -1)) {
+        return report;
+    }
+    const clsCalendar::ClockEvent culmination = cal.sun_event(11);
+    if (!rows.fine()) return report;
+    TypedValue culmination_value = instant_value(typed_event(culmination));
+    if (!rows.entry("Sonne Kulmination", event_text(culmination, " Uhr"), std::move(culmination_value))) return report;
+    const double culmination_deg = cal.culmination_altitude_deg();
+    if (!rows.entry("Sonne Kulminationshöhe", angle_text(culmination_deg, separator),
+                    number_value(culmination_deg, kAngleDecimals, "\u00b0"))) {
+        return report;
+    }
+    const std::int32_t day_minutes = cal.day_length_minutes();
+    if (!rows.entry("Tageslänge", hours_minutes_text(day_minutes, " Stunden"), duration_value(day_minutes)) ||
+        !rows.add({"Sonnenhöhe", sun_altitude_value(cal), RowKind::SunAltitude, {}, {},
+                   number_value(cal.sun_altitude_deg(), kAngleDecimals, "\u00b0")})) {
+        return report;
+    }
+    const double sun_distance_km = cal.sun_distance_km();
+    const double sun_km = round_half_even(sun_distance_km, 1);
+    if (!rows.entry("Sonnenentfernung",
+                    grouped(sun_km, 1, separator) + " km; " +
+                        general(round_half_even(sun_distance_km / kAstronomicalUnit_km, 3), separator) + " AE",
+                    number_value(sun_km, 1, "km"))) {
+        return report;
+    }
+    const clsCalendar::ClockEvent moon_rise = cal.moon_event(1);
+    if (!rows.fine()) return report;
+    const clsCalendar::ClockEvent moon_set = cal.moon_event(-1);
+    if (!rows.fine() ||
+        !rows.entry("Mond", moon_events_text(event_text(moon_rise, " Uhr"), event_text(moon_set, " Uhr")),
+                    span_value(typed_event(moon_rise), typed_event(moon_set)))) {
+        return report;
+    }
+    std::optional<double> percent;
+    std::string phase = moon_phase_with_light(cal, false, percent);
+    TypedValue lit = percent ? number_value(*percent, kPercentDecimals, "%") : TypedValue{};
+    if (!rows.add({"Mondphase", std::move(phase), RowKind::MoonPhase, {}, {}, std::move(lit)})) return report;
+    const double moon_km = cal.MondEntfernung();
+    if (!rows.entry("Mondentfernung", grouped(moon_km, 0, separator) + " km", number_value(moon_km, 0, "km"))) {
         return report;
     }
     (void)add_eclipse_rows(rows, cal, zone);

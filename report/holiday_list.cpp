@@ -103,8 +103,11 @@ Report holiday_list(clsCalendar& cal, CategorySet categories) {
     }
     const std::vector<HolidayItem> items = holiday_items(cal, categories);
     for (const HolidayItem& item : items) {
+        // A period's last day is a value of its own; a named day is its datum.
+        TypedValue days = item.category == HolidayCategory::Ferien ? range_value(item.first_day, item.last_day)
+                                                                   : TypedValue{};
         if (!rows.add({item.date_label, item.value, RowKind::Entry, iso_date(item.first_day),
-                       std::string(category_label(item.category))})) {
+                       std::string(category_label(item.category)), std::move(days)})) {
             return report;
         }
     }

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "report/typed_value.h"
+
 namespace vespera::report {
 
 enum class RowKind : std::uint8_t {
@@ -20,15 +22,16 @@ enum class RowKind : std::uint8_t {
 struct Row {
     Row() = default;
     Row(std::string row_label, std::string row_value, RowKind row_kind = RowKind::Entry, std::string row_iso_date = {},
-        std::string row_category = {})
+        std::string row_category = {}, TypedValue row_typed = {})
         : label(std::move(row_label)), value(std::move(row_value)), kind(row_kind), iso_date(std::move(row_iso_date)),
-          category(std::move(row_category)) {}
+          category(std::move(row_category)), typed(std::move(row_typed)) {}
 
     std::string label;
     std::string value;
     RowKind kind = RowKind::Entry;
     std::string iso_date; // "2024-04-08" where the row names a day; empty otherwise
     std::string category; // a third column: the holiday list's "gesetzlich", "Ferien" …; empty otherwise
+    TypedValue typed;     // what `value` says, as values; empty where it says nothing countable
 
     bool is_heading() const { return kind == RowKind::Heading; }
 };

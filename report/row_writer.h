@@ -27,8 +27,11 @@ public:
         return true;
     }
     [[nodiscard]] bool subheading(std::string text) { return add({std::move(text), {}, RowKind::Heading, {}}); }
-    [[nodiscard]] bool entry(std::string label, std::string value, std::string iso = {}) {
-        return add({std::move(label), std::move(value), RowKind::Entry, std::move(iso)});
+    [[nodiscard]] bool entry(std::string label, std::string value, std::string iso = {}, TypedValue typed = {}) {
+        return add({std::move(label), std::move(value), RowKind::Entry, std::move(iso), {}, std::move(typed)});
+    }
+    [[nodiscard]] bool entry(std::string label, std::string value, TypedValue typed) {
+        return entry(std::move(label), std::move(value), {}, std::move(typed));
     }
     [[nodiscard]] bool add(Row row) {
         if (!fine()) return false;
