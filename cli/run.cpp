@@ -9,6 +9,7 @@
 
 #include "cli/arguments.h"
 #include "cli/formats.h"
+#include "cli/sky_formats.h"
 #include "engine/clsCalendar.h"
 #include "places/name_folding.h"
 #include "ephemeris/calendar.h"
@@ -25,7 +26,7 @@ namespace vespera::cli {
 namespace {
 
 constexpr const char* kHelpHint = "Aufruf und Befehle: vespera-cli --help\n";
-constexpr const char* kListKinds = "feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse";
+constexpr const char* kListKinds = "feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse";
 constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
 constexpr const char* kCategoryNames =
     "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
@@ -59,8 +60,11 @@ constexpr Command kCommands[] = {
      "Tag.Monat.Jahr (8.4.2024) oder JJJJ-MM-TT (2024-04-08); ohne: heute am Ort", nullptr, nullptr},
     {"kalender", "Der Tag in anderen Kalendern und als Unixzeit", "DATUM",
      "Tag.Monat.Jahr oder JJJJ-MM-TT; ohne: heute am Ort", nullptr, nullptr},
-    {"liste", "Jahresliste: feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse", "ART",
-     "feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse", "JAHR", "das Jahr; ohne: das laufende"},
+    {"planeten", "Die Planeten des Tages: Aufgang, Kulmination, Untergang, Helligkeit, Sichtbarkeit", "DATUM",
+     "Tag.Monat.Jahr oder JJJJ-MM-TT; ohne: heute am Ort", nullptr, nullptr},
+    {"liste", "Jahresliste: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse", "ART",
+     "feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse", "JAHR",
+     "das Jahr; ohne: das laufende"},
     {"sonne", "Sonnen- und Mondtafel des Jahres, eine Zeile je Tag", "JAHR", "das Jahr; ohne: das laufende", nullptr,
      nullptr},
     {"differenz", "Tage zwischen zwei Daten", "DATUM1", "das erste Datum", "DATUM2", "das zweite Datum"},
@@ -76,6 +80,8 @@ void build_app(CLI::App& app, Choices& choices) {
         "Beispiele:\n"
         "  vespera-cli tag 8.4.2024 --ort Landshut\n"
         "  vespera-cli liste feiertage 2025 --region DE-BY --format csv\n"
+        "  vespera-cli planeten 20.3.2026 --ort Hamburg\n"
+        "  vespera-cli liste himmelsereignisse 2026 --format csv\n"
         "  vespera-cli liste feiertage 2025 --ort Dresden --kategorie gesetzlich,regional,Ferien\n"
         "  vespera-cli sonne 2025 --koordinaten 52.52,13.405 --zone Europe/Berlin\n"
         "  vespera-cli ical 2025 --region DE-BY -o Feiertage_2025_DE-BY.ics");
@@ -140,7 +146,7 @@ std::string usage_message(const CLI::ParseError& error, const CLI::App& app) {
         if (!rest.empty() && !rest.front().starts_with("-")) return "Unbekannter Befehl " + in_quotes(rest.front()) + ".";
         if (!rest.empty()) return "Unbekannte Option " + in_quotes(rest.front()) + ".";
         if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
-            return "Kein Befehl angegeben (tag, kalender, liste, sonne, differenz oder ical).";
+            return "Kein Befehl angegeben (tag, kalender, planeten, liste, sonne, differenz oder ical).";
         }
     }
     if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr && !rest.empty()) {
@@ -268,14 +274,15 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
         categories = *chosen;
     }
 
-    const bool dated = command == "tag" || command == "kalender";
+    const bool dated = command == "tag" || command == "kalender" || command == "planeten";
     const bool yearly = command == "liste" || command == "sonne" || command == "ical";
     std::optional<std::int32_t> day, second_day, year;
     std::optional<report::YearList> list;
+    const bool sky_list = command == "liste" && choices.first == "himmelsereignisse";
     if (command == "liste") {
         if (choices.first.empty()) return usage_error(std::string("liste braucht eine Art: ") + kListKinds + ".");
         list = list_kind(choices.first);
-        if (!list) return usage_error("Unbekannte Liste " + in_quotes(choices.first) + " (" + kListKinds + ").");
+        if (!list && !sky_list) return usage_error("Unbekannte Liste " + in_quotes(choices.first) + " (" + kListKinds + ").");
     }
     const std::string& year_text = command == "liste" ? choices.second : choices.first;
     if (yearly && !year_text.empty()) {
@@ -343,6 +350,18 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
         const report::Report report = report::other_calendars_report(cal, place.heading, now_time);
         outcome.out = written(report, format, false);
         stopped = report.stopped;
+    } else if (command == "planeten") {
+        const report::PlanetTable table = report::planet_table(cal, *place.zone, place.heading);
+        outcome.out = format == Format::Csv    ? planet_csv(table)
+                      : format == Format::Json ? planet_json(table)
+                                               : report::copied_text(table.report);
+        stopped = table.report.stopped;
+    } else if (sky_list) {
+        const report::SkyEventTable table = report::sky_event_table(cal, *place.zone);
+        outcome.out = format == Format::Csv    ? sky_events_csv(table)
+                      : format == Format::Json ? sky_events_json(table)
+                                               : report::copied_text(table.report);
+        stopped = table.report.stopped;
     } else if (command == "liste") {
         const report::Report report = *list == report::YearList::Holidays ? report::holiday_list(cal, categories)
                                                                            : report::year_list(cal, *list);

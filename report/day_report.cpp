@@ -8,7 +8,9 @@
 #include "ephemeris/sun.h"
 #include "report/day_events.h"
 #include "report/number_display.h"
+#include "report/planet_rows.h"
 #include "report/row_writer.h"
+#include "report/twilight_rows.h"
 #include "report/eclipses.h"
 #include "sky/phases.h"
 
@@ -125,12 +127,18 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     const char separator = cal.DecimalSeparator();
     // "05:31 Uhr - 20:24 Uhr": the second time is asked for only when the
     // first came without a fault, so that a failing row shows one message.
+    // The days without the pair in words: a white night, polar day and night.
     const auto span_row = [&](const char* label, std::int16_t first_code, std::int16_t second_code) {
         const clsCalendar::ClockEvent first = cal.sun_event(first_code);
         if (!rows.fine()) return false;
         const clsCalendar::ClockEvent second = cal.sun_event(second_code);
-        return rows.entry(label, event_text(first, " Uhr") + " - " + event_text(second, " Uhr"),
-                          span_value(typed_event(first), typed_event(second)));
+        const Event begin = typed_event(first);
+        const Event end = typed_event(second);
+        const bool twilight = first_code == 2;
+        return rows.entry(label,
+                          twilight ? twilight_text(begin, end, kCivilTwilightAltitude_deg)
+                                   : sun_rise_set_text(begin, end),
+                          span_value(begin, end));
     };
     const auto count = [](double value) { return number_value(value, 0); };
 
@@ -146,9 +154,11 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.entry("Woche im Jahr", std::to_string(week), count(week)) ||
         !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal) ||
         !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
-        !rows.entry("Sternzeichen", cal.Sternzeichen()) || !span_row("Dämmerung", 2, -2) || !span_row("Sonne", 1, -1)) {
+        !rows.entry("Sternzeichen", cal.Sternzeichen()) || !span_row("Dämmerung", 2, -2)) {
         return report;
     }
+    report.rows.back().tooltip = kCivilTwilightTooltip;
+    if (!add_twilight_rows(rows, cal, zone) || !span_row("Sonne", 1, -1)) return report;
     const clsCalendar::ClockEvent culmination = cal.sun_event(11);
     if (!rows.fine()) return report;
     TypedValue culmination_value = instant_value(typed_event(culmination));
@@ -188,7 +198,8 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.entry("Mondentfernung", grouped(moon_km, 0, separator) + " km", number_value(moon_km, 0, "km"))) {
         return report;
     }
-    (void)add_eclipse_rows(rows, cal, zone);
+    if (!add_eclipse_rows(rows, cal, zone)) return report;
+    (void)add_planet_rows(rows, cal, zone);
     return report;
 }
 

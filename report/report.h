@@ -32,6 +32,7 @@ struct Row {
     std::string iso_date; // "2024-04-08" where the row names a day; empty otherwise
     std::string category; // a third column: the holiday list's "gesetzlich", "Ferien" …; empty otherwise
     TypedValue typed;     // what `value` says, as values; empty where it says nothing countable
+    std::string tooltip;  // what the window shows over the row; empty for none
 
     bool is_heading() const { return kind == RowKind::Heading; }
 };

@@ -91,4 +91,13 @@ const Crossing* last_before(const std::vector<Crossing>& crossings, double jd_ut
     return last;
 }
 
+DayEvent crossing_on_day(const std::vector<Crossing>& crossings, bool rising, double start_jd_ut, double end_jd_ut,
+                         bool above_at_start) {
+    const Crossing* c = first_after(crossings, start_jd_ut, rising);
+    if (c != nullptr && c->jd_ut < end_jd_ut) return {EventStatus::Occurs, c->jd_ut};
+    const Crossing* other = first_after(crossings, start_jd_ut, !rising);
+    if (other != nullptr && other->jd_ut < end_jd_ut) return {EventStatus::NotThisDay, 0.0};
+    return {above_at_start ? EventStatus::AlwaysAbove : EventStatus::AlwaysBelow, 0.0};
+}
+
 } // namespace vespera

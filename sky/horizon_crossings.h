@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "sky/day_event.h"
+
 namespace vespera {
 
 struct Crossing {
@@ -23,5 +25,11 @@ std::vector<Crossing> threshold_crossings(const std::function<double(double)>& h
 const Crossing* first_after(const std::vector<Crossing>& crossings, double jd_ut, bool rising);
 // The last crossing of the given direction at or before `jd_ut`, or nullptr.
 const Crossing* last_before(const std::vector<Crossing>& crossings, double jd_ut, bool rising);
+
+// The first crossing of the given direction within [start_jd_ut, end_jd_ut),
+// or why there is none: NotThisDay when the other direction happens there,
+// else AlwaysAbove or AlwaysBelow after the height at the start.
+DayEvent crossing_on_day(const std::vector<Crossing>& crossings, bool rising, double start_jd_ut, double end_jd_ut,
+                         bool above_at_start);
 
 } // namespace vespera

@@ -6,57 +6,13 @@
 #include "ephemeris/angles.h"
 #include "ephemeris/constellations.h"
 #include "ephemeris/time_scales.h"
+#include "sky/day_track.h"
 #include "sky/horizon_crossings.h"
 
 namespace vespera {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kSiderealRate_deg_per_day = 360.98564736629;
-
-// Three values a day apart, at x = -1, 0, +1 (Meeus 3.3).
-struct ThreeDays {
-    std::array<double, 3> v;
-    double at(double x) const { return v[1] + 0.5 * x * (v[2] - v[0]) + 0.5 * x * x * (v[2] - 2.0 * v[1] + v[0]); }
-    double rate_per_day(double x) const { return 0.5 * (v[2] - v[0]) + x * (v[2] - 2.0 * v[1] + v[0]); }
-};
-
-// A body's apparent right ascension (unwrapped across 360) and declination
-// on three days: quadratic interpolation keeps a planet's place within a
-// few arcseconds, a second of time at the horizon.
-struct Track {
-    ThreeDays ra_deg;
-    ThreeDays dec_deg;
-};
-
-Track track_of(const std::array<double, 3>& ra_deg, const std::array<double, 3>& dec_deg) {
-    Track t{};
-    t.ra_deg.v[0] = ra_deg[0];
-    for (std::size_t i = 1; i < 3; ++i) {
-        t.ra_deg.v[i] = t.ra_deg.v[i - 1] + std::remainder(ra_deg[i] - ra_deg[i - 1], 360.0);
-    }
-    t.dec_deg.v = dec_deg;
-    return t;
-}
-
-// The place and its sky: sidereal time and the observer.
-struct Sky {
-    double mid_jd_ut;
-    double longitude_deg;
-    double sin_latitude;
-    double cos_latitude;
-    double equation_of_equinoxes_deg; // nutation in right ascension, constant over the days
-
-    double x_of(double jd_ut) const { return jd_ut - mid_jd_ut; }
-    double hour_angle_deg(const Track& body, double jd_ut) const {
-        return greenwich_mean_sidereal_deg(jd_ut - kJ2000_jd) + equation_of_equinoxes_deg + longitude_deg -
-               body.ra_deg.at(x_of(jd_ut));
-    }
-    double sin_altitude(const Track& body, double jd_ut) const {
-        const double dec = body.dec_deg.at(x_of(jd_ut));
-        return sin_latitude * sin_deg(dec) + cos_latitude * cos_deg(dec) * cos_deg(hour_angle_deg(body, jd_ut));
-    }
-};
 
 // The first upper transit at or after `from`, before `to`.
 DayEvent transit(const Sky& sky, const Track& body, double from, double to) {
@@ -66,15 +22,6 @@ DayEvent transit(const Sky& sky, const Track& body, double from, double to) {
     for (int round = 0; round < 4; ++round) t -= std::remainder(sky.hour_angle_deg(body, t), 360.0) / rate(t);
     if (!std::isfinite(t) || t < from || t >= to) return {EventStatus::NotThisDay, 0.0};
     return {EventStatus::Occurs, t};
-}
-
-// Rise or set within the day, or why there is none.
-DayEvent day_event(const std::vector<Crossing>& crossings, bool rising, double start, double end, bool above_at_start) {
-    const Crossing* c = first_after(crossings, start, rising);
-    if (c != nullptr && c->jd_ut < end) return {EventStatus::Occurs, c->jd_ut};
-    const Crossing* any = first_after(crossings, start, !rising);
-    if (any != nullptr && any->jd_ut < end) return {EventStatus::NotThisDay, 0.0};
-    return {above_at_start ? EventStatus::AlwaysAbove : EventStatus::AlwaysBelow, 0.0};
 }
 
 struct Night {
@@ -234,8 +181,8 @@ PlanetsOfDay planets_of_day(double start_jd_ut, double end_jd_ut, double longitu
         const auto height = [&](double t) { return sky.sin_altitude(track, t) - sin_rise; };
         const std::vector<Crossing> crossings = threshold_crossings(height, window_start, window_end);
         const bool above_at_start = height(start_jd_ut) > 0.0;
-        p.rise = day_event(crossings, true, start_jd_ut, end_jd_ut, above_at_start);
-        p.set = day_event(crossings, false, start_jd_ut, end_jd_ut, above_at_start);
+        p.rise = crossing_on_day(crossings, true, start_jd_ut, end_jd_ut, above_at_start);
+        p.set = crossing_on_day(crossings, false, start_jd_ut, end_jd_ut, above_at_start);
         p.culmination = transit(sky, track, start_jd_ut, end_jd_ut);
         if (p.culmination.status == EventStatus::Occurs) {
             const double sin_altitude = sky.sin_altitude(track, p.culmination.jd_ut);

@@ -9,25 +9,14 @@
 
 #include "ephemeris/constellation_table.h"
 #include "ephemeris/planets.h"
+#include "sky/day_event.h"
+#include "sky/twilights.h"
 
 namespace vespera {
 
 // A planet rises and sets at an altitude of its centre of -0.5667 degrees:
 // standard refraction at the horizon for a point source (Meeus ch. 15).
 inline constexpr double kPlanetRiseAltitude_deg = -0.5667;
-inline constexpr double kNauticalTwilightAltitude_deg = -12.0;
-
-enum class EventStatus {
-    Occurs,      // jd_ut holds the instant
-    AlwaysAbove, // above the threshold all day: no rise or set
-    AlwaysBelow, // below it all day
-    NotThisDay,  // the body crosses, but not in this direction on this day
-};
-
-struct DayEvent {
-    EventStatus status = EventStatus::NotThisDay;
-    double jd_ut = 0.0;
-};
 
 enum class VisibilityKind {
     AllNight,      // up at the end of evening twilight and at the start of morning twilight
