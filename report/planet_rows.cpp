@@ -74,12 +74,13 @@ std::string constellation_name(const PlanetDay& p) {
 }
 
 Row planet_row(const PlanetDay& p, const Zone& zone, char separator) {
-    std::string value = events_text(p, zone) + "; " + grouped(p.magnitude, kMagnitudeDecimals, separator) +
-                        " mag; " + grouped(p.elongation_deg, kElongationDecimals, separator) + "\u00b0 " +
-                        (p.east_of_sun ? "östlich" : "westlich") + " der Sonne";
+    // Whether it can be seen first: the window cuts a long row at its edge.
+    std::string value = visibility_text(p.visibility, zone) + "; " +
+                        grouped(p.magnitude, kMagnitudeDecimals, separator) + " mag";
     const std::string constellation = constellation_name(p);
     if (!constellation.empty()) value += "; im Sternbild " + constellation;
-    value += "; " + visibility_text(p.visibility, zone);
+    value += "; " + grouped(p.elongation_deg, kElongationDecimals, separator) + "\u00b0 " +
+             (p.east_of_sun ? "östlich" : "westlich") + " der Sonne; " + events_text(p, zone);
     TypedValue typed = span_value(typed_event(zone, p.rise), typed_event(zone, p.set));
     typed.quantity = Quantity{p.magnitude, kMagnitudeDecimals, "mag"};
     return {std::string(german_name(body_of(p.planet))), std::move(value), RowKind::Entry, {}, {}, std::move(typed)};
