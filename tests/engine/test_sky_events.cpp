@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "sky/meteor_showers.h"
 #include "sky/planet_day.h"
 #include "sky/sky_events.h"
+#include "sky/twilights.h"
 
 namespace {
 
@@ -171,6 +173,69 @@ TEST(PlanetDay, NightsThatAreNotDark) {
     // Unsound input leaves every planet without events, and does not fail.
     const vespera::PlanetsOfDay bad = vespera::planets_of_day(NAN, 1.0, 0.0, 100.0);
     EXPECT_EQ(bad.planets[0].rise.status, vespera::EventStatus::NotThisDay);
+}
+
+// Berlin (52.52 N, 13.405 E) at the solstices of 2025 against astronomy-engine
+// 2.1.19 (SearchAltitude, the Sun's centre without refraction), hours UT.
+// At midsummer the Sun stays above -18 degrees all night.
+TEST(Twilights, BerlinAtTheSolstices) {
+    constexpr double kTolerance_minutes = 0.5;
+    constexpr double kNone = -1.0;
+    struct Case {
+        int month;
+        double astronomical[2], nautical[2], golden_morning[2], golden_evening[2], blue_morning[2], blue_evening[2];
+    };
+    const auto ut = [](int h, int m, int s) { return h + m / 60.0 + s / 3600.0; };
+    const Case cases[] = {
+        {6, {kNone, kNone}, {ut(0, 29, 25), ut(21, 46, 59)}, {ut(2, 13, 32), ut(3, 39, 17)},
+         {ut(18, 37, 9), ut(20, 2, 54)}, {ut(1, 29, 56), ut(2, 13, 32)}, {ut(20, 2, 54), ut(20, 46, 29)}},
+        {12, {ut(5, 7, 9), ut(17, 1, 55)}, {ut(5, 48, 57), ut(16, 20, 7)}, {ut(6, 49, 0), ut(8, 19, 47)},
+         {ut(13, 49, 18), ut(15, 20, 5)}, {ut(6, 18, 10), ut(6, 49, 0)}, {ut(15, 20, 5), ut(15, 50, 54)}},
+    };
+    double worst_minutes = 0.0;
+    for (const Case& c : cases) {
+        const double midnight = jd_ut(2025, c.month, 21, 0.0) - (c.month == 6 ? 2.0 : 1.0) / 24.0;
+        const vespera::Twilights day = vespera::twilights_of_day(midnight, midnight + 1.0, 13.405, 52.52);
+        const auto check = [&](const vespera::DayEvent& event, double expected_hours, const char* what) {
+            if (expected_hours == kNone) {
+                EXPECT_EQ(event.status, vespera::EventStatus::AlwaysAbove) << what << " " << c.month;
+                return;
+            }
+            ASSERT_EQ(event.status, vespera::EventStatus::Occurs) << what << " " << c.month;
+            const double error = std::fabs(minutes(event.jd_ut - jd_ut(2025, c.month, 21, expected_hours)));
+            worst_minutes = std::max(worst_minutes, error);
+            EXPECT_LT(error, kTolerance_minutes) << what << " " << c.month;
+        };
+        const auto check_span = [&](const vespera::BandSpans& band, std::size_t i, const double (&expected)[2],
+                                    const char* what) {
+            ASSERT_EQ(band.status, vespera::BandStatus::Spans) << what;
+            ASSERT_EQ(band.spans.size(), 2u) << what;
+            check({vespera::EventStatus::Occurs, band.spans[i].from_jd_ut}, expected[0], what);
+            check({vespera::EventStatus::Occurs, band.spans[i].until_jd_ut}, expected[1], what);
+        };
+        check(day.astronomical.morning, c.astronomical[0], "astronomical dawn");
+        check(day.astronomical.evening, c.astronomical[1], "astronomical dusk");
+        check(day.nautical.morning, c.nautical[0], "nautical dawn");
+        check(day.nautical.evening, c.nautical[1], "nautical dusk");
+        check_span(day.golden_hour, 0, c.golden_morning, "golden hour, morning");
+        check_span(day.golden_hour, 1, c.golden_evening, "golden hour, evening");
+        check_span(day.blue_hour, 0, c.blue_morning, "blue hour, morning");
+        check_span(day.blue_hour, 1, c.blue_evening, "blue hour, evening");
+    }
+    std::printf("[ twilights ] worst error against astronomy-engine: %.2f min\n", worst_minutes);
+}
+
+// Far north the bands have no edges: at 78 N (Longyearbyen) the midsummer Sun
+// stays above 6 degrees and the midwinter Sun below -8 degrees all day.
+TEST(Twilights, PolarDayAndNightHaveNoBands) {
+    const double june = jd_ut(2025, 6, 21, 0.0) - 2.0 / 24.0;
+    const vespera::Twilights summer = vespera::twilights_of_day(june, june + 1.0, 15.6, 78.2);
+    EXPECT_EQ(summer.golden_hour.status, vespera::BandStatus::AlwaysAbove);
+    EXPECT_EQ(summer.nautical.morning.status, vespera::EventStatus::AlwaysAbove);
+    const double december = jd_ut(2025, 12, 21, 0.0) - 1.0 / 24.0;
+    const vespera::Twilights winter = vespera::twilights_of_day(december, december + 1.0, 15.6, 78.2);
+    EXPECT_EQ(winter.blue_hour.status, vespera::BandStatus::AlwaysBelow);
+    EXPECT_EQ(winter.golden_hour.status, vespera::BandStatus::AlwaysBelow);
 }
 
 } // namespace
