@@ -35,6 +35,10 @@ struct TypedField {
     bool number; // a JSON number, not a string
     bool (*present)(const report::TypedValue&);
     std::string (*text)(const report::TypedValue&);
+    // CSV keeps a column when some row has this kind of value, so that a
+    // command's columns do not change with the day (a status column stays
+    // when every event happens).
+    bool (*kind_present)(const report::TypedValue&) = nullptr;
 };
 
 std::string event_local(const std::optional<report::Event>& event) {
@@ -53,13 +57,15 @@ const std::array<TypedField, 12> kTypedFields = {{
     {"zeit_utc", false, [](const report::TypedValue& v) { return v.event.has_value(); },
      [](const report::TypedValue& v) { return event_utc(v.event); }},
     {"zustand", false, [](const report::TypedValue& v) { return missing(v.event); },
-     [](const report::TypedValue& v) { return std::string(report::status_key(v.event->status)); }},
+     [](const report::TypedValue& v) { return std::string(report::status_key(v.event->status)); },
+     [](const report::TypedValue& v) { return v.event.has_value(); }},
     {"ende_lokal", false, [](const report::TypedValue& v) { return v.end.has_value(); },
      [](const report::TypedValue& v) { return event_local(v.end); }},
     {"ende_utc", false, [](const report::TypedValue& v) { return v.end.has_value(); },
      [](const report::TypedValue& v) { return event_utc(v.end); }},
     {"ende_zustand", false, [](const report::TypedValue& v) { return missing(v.end); },
-     [](const report::TypedValue& v) { return std::string(report::status_key(v.end->status)); }},
+     [](const report::TypedValue& v) { return std::string(report::status_key(v.end->status)); },
+     [](const report::TypedValue& v) { return v.end.has_value(); }},
     {"uhrzeit", false, [](const report::TypedValue& v) { return v.clock_minutes.has_value(); },
      [](const report::TypedValue& v) { return report::clock_text(*v.clock_minutes); }},
     {"dauer_minuten", true, [](const report::TypedValue& v) { return v.duration_minutes.has_value(); },
@@ -67,7 +73,8 @@ const std::array<TypedField, 12> kTypedFields = {{
     {"zahl", true, [](const report::TypedValue& v) { return v.quantity.has_value(); },
      [](const report::TypedValue& v) { return report::number_text(*v.quantity); }},
     {"einheit", false, [](const report::TypedValue& v) { return v.quantity && !v.quantity->unit.empty(); },
-     [](const report::TypedValue& v) { return v.quantity->unit; }},
+     [](const report::TypedValue& v) { return v.quantity->unit; },
+     [](const report::TypedValue& v) { return v.quantity.has_value(); }},
     {"erster_tag", false, [](const report::TypedValue& v) { return v.days.has_value(); },
      [](const report::TypedValue& v) { return report::iso_date(v.days->first_day); }},
     {"letzter_tag", false, [](const report::TypedValue& v) { return v.days.has_value(); },
@@ -101,8 +108,9 @@ bool has_categories(const report::Report& report) {
 std::vector<const TypedField*> typed_columns(const report::Report& report) {
     std::vector<const TypedField*> columns;
     for (const TypedField& field : kTypedFields) {
+        const auto kind = field.kind_present ? field.kind_present : field.present;
         if (std::any_of(report.rows.begin(), report.rows.end(),
-                        [&](const report::Row& row) { return field.present(row.typed); })) {
+                        [&](const report::Row& row) { return kind(row.typed); })) {
             columns.push_back(&field);
         }
     }
@@ -122,18 +130,45 @@ struct SunColumn {
     const char* heading; // text output
     const char* key;     // CSV and JSON
     std::string report::SunTableDay::*field;
+    report::Event report::SunTableDay::*event; // the time as a value; nullptr for the others
 };
 
 const std::array<SunColumn, 8> kSunColumns = {{
-    {"Aufgang", "aufgang", &report::SunTableDay::sunrise},
-    {"Untergang", "untergang", &report::SunTableDay::sunset},
-    {"Tageslänge", "tageslaenge", &report::SunTableDay::day_length},
-    {"Dämmerung ab", "daemmerung_beginn", &report::SunTableDay::dawn},
-    {"Dämmerung bis", "daemmerung_ende", &report::SunTableDay::dusk},
-    {"Mondaufgang", "mondaufgang", &report::SunTableDay::moonrise},
-    {"Monduntergang", "monduntergang", &report::SunTableDay::moonset},
-    {"Mondphase", "mondphase", &report::SunTableDay::moon_phase},
+    {"Aufgang", "aufgang", &report::SunTableDay::sunrise, &report::SunTableDay::sunrise_at},
+    {"Untergang", "untergang", &report::SunTableDay::sunset, &report::SunTableDay::sunset_at},
+    {"Tageslänge", "tageslaenge", &report::SunTableDay::day_length, nullptr},
+    {"Dämmerung ab", "daemmerung_beginn", &report::SunTableDay::dawn, &report::SunTableDay::dawn_at},
+    {"Dämmerung bis", "daemmerung_ende", &report::SunTableDay::dusk, &report::SunTableDay::dusk_at},
+    {"Mondaufgang", "mondaufgang", &report::SunTableDay::moonrise, &report::SunTableDay::moonrise_at},
+    {"Monduntergang", "monduntergang", &report::SunTableDay::moonset, &report::SunTableDay::moonset_at},
+    {"Mondphase", "mondphase", &report::SunTableDay::moon_phase, nullptr},
 }};
+
+// A day's typed fields after the text columns: each time as <key>_lokal,
+// <key>_utc and <key>_zustand (empty texts where they do not apply), the
+// day length in minutes and the Moon's lit share where the phase gives it.
+struct SunTypedField {
+    std::string key;
+    bool number;
+    std::string text;
+};
+
+std::vector<SunTypedField> sun_typed_fields(const report::SunTableDay& day) {
+    std::vector<SunTypedField> fields;
+    for (const SunColumn& column : kSunColumns) {
+        if (column.event == nullptr) continue;
+        const report::Event& event = day.*column.event;
+        const bool happens = event.status == report::EventStatus::Happens;
+        const std::string key = column.key;
+        fields.push_back({key + "_lokal", false, happens ? report::local_text(event.at) : std::string()});
+        fields.push_back({key + "_utc", false, happens ? report::utc_text(event.at) : std::string()});
+        fields.push_back({key + "_zustand", false, report::status_key(event.status)});
+    }
+    fields.push_back({"tageslaenge_minuten", true, std::to_string(day.day_length_minutes)});
+    fields.push_back({"mondphase_prozent", true,
+                      day.lit_percent ? report::number_text({*day.lit_percent, 1, "%"}) : std::string()});
+    return fields;
+}
 
 } // namespace
 
@@ -240,10 +275,12 @@ std::string sun_table_text(const report::SunTable& table) {
 std::string sun_table_csv(const report::SunTable& table) {
     std::string text = "datum,wochentag";
     for (const SunColumn& column : kSunColumns) text += std::string(",") + column.key;
+    for (const SunTypedField& field : sun_typed_fields(report::SunTableDay{})) (text += ',') += field.key;
     text += "\n";
     for (const report::SunTableDay& day : table.days) {
         text += day.iso_date + "," + day.weekday;
         for (const SunColumn& column : kSunColumns) (text += ',') += csv_field(day.*column.field);
+        for (const SunTypedField& field : sun_typed_fields(day)) (text += ',') += csv_field(field.text);
         text += "\n";
     }
     return text;
@@ -257,6 +294,11 @@ std::string sun_table_json(const report::SunTable& table) {
         text += "\"datum\":" + json_string(day.iso_date) + ",\"wochentag\":" + json_string(day.weekday);
         for (const SunColumn& column : kSunColumns) {
             text += ",\"" + std::string(column.key) + "\":" + json_string(day.*column.field);
+        }
+        for (const SunTypedField& field : sun_typed_fields(day)) {
+            if (field.text.empty() && field.key.ends_with("_zustand")) continue;
+            text += ",\"" + field.key + "\":" +
+                    (field.text.empty() ? "null" : field.number ? field.text : json_string(field.text));
         }
         text += "}";
     }

@@ -82,6 +82,8 @@ public:
 
     // ---- other calendars (other_calendars.cpp) --------------------------
     std::string ConvertDate(std::int32_t Kal, std::int32_t Aera = 0);
+    // ConvertDate(10)'s Unix time as a number.
+    std::int64_t unix_time_seconds();
 
     // ---- holiday table (holidays.cpp) ------------------------------------
     void Feiertage_Einlesen();
@@ -208,6 +210,8 @@ public:
     // carry the date as data beside the text. A year's list holds the entries
     // whose day lies in the year.
     std::int32_t full_moon_day(std::int32_t Index);
+    // The phase `Index` of Vollmond_Info / Neumond_Info as a value.
+    ClockEvent phase_event(bool full_moon, std::int32_t Index);
     std::int32_t new_moon_day(std::int32_t Index);
 
     // ---- seasons and zodiac (seasons.cpp) --------------------------------
@@ -219,6 +223,9 @@ public:
     std::string Sternzeichen();
     // The local day on which season 51..54 begins.
     std::int32_t season_day(std::int32_t Index);
+    // Jahreszeit_Datum and Jahreszeit_Laenge of season 51..54 as values.
+    ClockEvent season_event(std::int32_t Index);
+    std::int64_t season_length_minutes(std::int32_t Index);
 
     // ---- sun position and distance (sun_position.cpp) --------------------
     void Sonne_Position();
@@ -344,6 +351,7 @@ private:
     std::string day_and_weekday(std::int32_t day_number) const;
 
     std::string unix_time_text();
+    std::int64_t unix_seconds();
     std::string changeover_text(std::int32_t day_number, bool with_duration);
 
     // seasons: the local days and instants of the tables' seasons
@@ -361,6 +369,7 @@ private:
     double clock_hours_of(const vespera::LocalDay& day, double elapsed_hours) const;
     std::string event_for_current_day(bool moon, std::int16_t event_code);
     double culmination_altitude_now();
+    std::int64_t season_length_in_minutes(std::int32_t Index) const;
     MoonLight moon_light_at_clock(bool from_clock) const;
     vespera::LocalDay checked_current_day();
 

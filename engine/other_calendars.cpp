@@ -43,7 +43,7 @@ std::string clsCalendar::SpezialInfo() {
     return guarded("SpezialInfo", std::string{}, [&] { return special_info_; });
 }
 
-std::string clsCalendar::unix_time_text() {
+std::int64_t clsCalendar::unix_seconds() {
     // Seconds of the day difference are exact in a double; the sum needs 64 bits.
     const auto day_seconds = static_cast<std::int64_t>(
         DatumsDifferenz(static_cast<std::int32_t>(vespera::kUnixEpochDay), f_.JD, 3, false));
@@ -52,7 +52,14 @@ std::string clsCalendar::unix_time_text() {
     const double local_hours = f_.Stunde + f_.Minute / 60.0 + f_.Sekunde / 3600.0;
     const double zone_hours = zone().at_local(static_cast<double>(f_.JD) - 0.5 + local_hours / 24.0).hours;
     if (!std::isfinite(zone_hours) || std::fabs(zone_hours) > 1e6) vespera::raise_fault(vespera::FaultCode::Overflow);
-    const std::int64_t seconds = day_seconds + std::int64_t{3600} * f_.Stunde + std::int64_t{60} * f_.Minute +
-                                 f_.Sekunde - std::llround(zone_hours * 3600.0);
-    return vespera::general(static_cast<double>(seconds), decimal_separator_);
+    return day_seconds + std::int64_t{3600} * f_.Stunde + std::int64_t{60} * f_.Minute + f_.Sekunde -
+           std::llround(zone_hours * 3600.0);
+}
+
+std::string clsCalendar::unix_time_text() {
+    return vespera::general(static_cast<double>(unix_seconds()), decimal_separator_);
+}
+
+std::int64_t clsCalendar::unix_time_seconds() {
+    return guarded("ConvertDate", std::int64_t{0}, [&] { return unix_seconds(); });
 }

@@ -22,7 +22,7 @@ clsCalendar::MoonLight clsCalendar::moon_light_at_clock(bool from_clock) const {
 }
 
 clsCalendar::MoonLight clsCalendar::moon_light(bool from_clock) {
-    return guarded("moon_light", MoonLight{}, [&] { return moon_light_at_clock(from_clock); });
+    return guarded("MondPhase", MoonLight{}, [&] { return moon_light_at_clock(from_clock); });
 }
 
 std::string clsCalendar::MondPhase(bool from_clock) {
@@ -98,6 +98,16 @@ std::string clsCalendar::Neumond_Info(std::int32_t Index) {
 
 // The year's phases as local day numbers, for callers that carry the date as
 // data beside the text.
+clsCalendar::ClockEvent clsCalendar::phase_event(bool full_moon, std::int32_t Index) {
+    return guarded(full_moon ? "Vollmond_Info" : "Neumond_Info", ClockEvent{}, [&] {
+        const std::size_t i = vespera::checked_index(Index, tables_.phases.full_moon_local.size());
+        const vespera::LocalInstant local = full_moon ? tables_.phases.full_moon_local[i] : tables_.phases.new_moon_local[i];
+        const double local_jd = full_moon ? tables_.phases.full_moon_jd[i] : tables_.phases.new_moon_jd[i];
+        return ClockEvent{ClockEvent::Status::Happens, local.day_number, local.minute_of_day,
+                          zone().at_local(local_jd).hours};
+    });
+}
+
 std::int32_t clsCalendar::full_moon_day(std::int32_t Index) {
     return guarded("full_moon_day", std::int32_t{0},
                    [&] { return phase(tables_.phases.full_moon_local, Index).day_number; });

@@ -176,20 +176,36 @@ std::string clsCalendar::event_for_current_day(bool moon, std::int16_t event_cod
     return day_event(moon, event_code, checked_current_day(), f_.Longitude, f_.Latitude, f_.JD);
 }
 
+namespace {
+
+// A fault names the member whose text the value stands for.
+const char* sun_event_procedure(std::int16_t event_code) {
+    switch (event_code) {
+    case 1: return "AufgangSonne";
+    case -1: return "UntergangSonne";
+    case 2: return "DaemmerungAnfang";
+    case -2: return "DaemmerungEnde";
+    case kCulminationCode: return "Kulmination_Sonne";
+    default: return "sunevent";
+    }
+}
+
+} // namespace
+
 clsCalendar::ClockEvent clsCalendar::sun_event(std::int16_t event_code) {
-    return guarded("sun_event", ClockEvent{}, [&] {
+    return guarded(sun_event_procedure(event_code), ClockEvent{}, [&] {
         return day_event_value(false, event_code, checked_current_day(), f_.Longitude, f_.Latitude, f_.JD);
     });
 }
 
 clsCalendar::ClockEvent clsCalendar::moon_event(std::int16_t event_code) {
-    return guarded("moon_event", ClockEvent{}, [&] {
+    return guarded(event_code > 0 ? "AufgangMond" : "UntergangMond", ClockEvent{}, [&] {
         return day_event_value(true, event_code, checked_current_day(), f_.Longitude, f_.Latitude, f_.JD);
     });
 }
 
 std::int32_t clsCalendar::day_length_minutes() {
-    return guarded("day_length_minutes", std::int32_t{0}, [&] {
+    return guarded("Tageslaenge", std::int32_t{0}, [&] {
         const vespera::LocalDay day = checked_current_day();
         const vespera::Crossings found = vespera::day_crossings(samples_, false, 1, day, f_.Longitude, f_.Latitude);
         return static_cast<std::int32_t>(shown_minutes(vespera::hours_above(found, day.span_hours), false));
@@ -239,7 +255,7 @@ double clsCalendar::culmination_altitude_now() {
 }
 
 double clsCalendar::culmination_altitude_deg() {
-    return guarded("culmination_altitude_deg", 0.0, [&] { return culmination_altitude_now(); });
+    return guarded("KulminationHoehe_Sonne", 0.0, [&] { return culmination_altitude_now(); });
 }
 
 std::string clsCalendar::KulminationHoehe_Sonne() {

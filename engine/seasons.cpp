@@ -65,22 +65,38 @@ std::string clsCalendar::Jahreszeit_Datum(std::int32_t Index) {
     });
 }
 
+std::int64_t clsCalendar::season_length_in_minutes(std::int32_t Index) const {
+    const auto& s = tables_.season_jd_ut;
+    double length_days = 0.0;
+    switch (Index) {
+    case 51: length_days = s[1] - s[0]; break;
+    case 52: length_days = s[2] - s[1]; break;
+    case 53: length_days = s[3] - s[2]; break;
+    case 54: length_days = vespera::season_instants_ut(std::int64_t{f_.Jahr} + 1)[0] - s[3]; break;
+    default: length_days = 0.0; break;
+    }
+    if (!std::isfinite(length_days) || std::fabs(length_days) > 1e6) vespera::raise_fault(vespera::FaultCode::Overflow);
+    // Whole minutes first, so that 23:59:40 carries into the next day.
+    return static_cast<std::int64_t>(std::llround(length_days * 1440.0));
+}
+
 std::string clsCalendar::Jahreszeit_Laenge(std::int32_t Index) {
     return guarded("Jahreszeit_Laenge", std::string{}, [&] {
-        const auto& s = tables_.season_jd_ut;
-        double length_days = 0.0;
-        switch (Index) {
-        case 51: length_days = s[1] - s[0]; break;
-        case 52: length_days = s[2] - s[1]; break;
-        case 53: length_days = s[3] - s[2]; break;
-        case 54: length_days = vespera::season_instants_ut(std::int64_t{f_.Jahr} + 1)[0] - s[3]; break;
-        default: length_days = 0.0; break;
-        }
-        if (!std::isfinite(length_days) || std::fabs(length_days) > 1e6) vespera::raise_fault(vespera::FaultCode::Overflow);
-        // Whole minutes first, so that 23:59:40 carries into the next day.
-        const auto minutes = static_cast<std::int64_t>(std::llround(length_days * 1440.0));
+        const std::int64_t minutes = season_length_in_minutes(Index);
         return std::to_string(vespera::floor_div(minutes, 1440)) + " Tage, " +
                hrsmin(static_cast<double>(vespera::floor_mod(minutes, 1440)) / 60.0, false);
+    });
+}
+
+std::int64_t clsCalendar::season_length_minutes(std::int32_t Index) {
+    return guarded("Jahreszeit_Laenge", std::int64_t{0}, [&] { return season_length_in_minutes(Index); });
+}
+
+clsCalendar::ClockEvent clsCalendar::season_event(std::int32_t Index) {
+    return guarded("Jahreszeit_Datum", ClockEvent{}, [&] {
+        const double jd_ut = tables_.season_jd_ut[vespera::checked_index(Index, 51, 54)];
+        const vespera::LocalInstant local = season_local(jd_ut);
+        return ClockEvent{ClockEvent::Status::Happens, local.day_number, local.minute_of_day, zone().at(jd_ut).hours};
     });
 }
 

@@ -140,12 +140,17 @@ SchoolHolidayLoad load_school_holidays(std::string_view state_code) {
     return parse_school_holidays(*content);
 }
 
-std::string_view school_holiday_name(const SchoolHolidayTable& table, std::int64_t day) {
+const SchoolHolidayPeriod* school_holiday_period(const SchoolHolidayTable& table, std::int64_t day) {
     for (const SchoolHolidayPeriod& period : table.periods) {
         if (period.first_day > day) break;
-        if (day <= period.last_day) return period.name;
+        if (day <= period.last_day) return &period;
     }
-    return {};
+    return nullptr;
+}
+
+std::string_view school_holiday_name(const SchoolHolidayTable& table, std::int64_t day) {
+    const SchoolHolidayPeriod* period = school_holiday_period(table, day);
+    return period ? std::string_view(period->name) : std::string_view();
 }
 
 bool covers_year(const SchoolHolidayTable& table, std::int64_t year) {

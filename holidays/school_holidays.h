@@ -50,6 +50,8 @@ SchoolHolidayLoad load_school_holidays(std::string_view state_code);
 // The name of the period that holds `day`, empty when none does; it lives
 // as long as the table.
 std::string_view school_holiday_name(const SchoolHolidayTable& table, std::int64_t day);
+// The period itself; nullptr outside the school holidays.
+const SchoolHolidayPeriod* school_holiday_period(const SchoolHolidayTable& table, std::int64_t day);
 
 // True when every day of the calendar year lies in a covered range; callers
 // show "keine Ferientermine für <Jahr> hinterlegt" otherwise.

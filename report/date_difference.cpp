@@ -147,7 +147,8 @@ Report difference_report(std::int32_t first, std::int32_t second, char decimal_s
         report.stopped = true;
         return report;
     }
-    report.rows.push_back({"Tage", general(*days, decimal_separator), RowKind::Entry, {}});
+    report.rows.push_back(
+        {"Tage", general(*days, decimal_separator), RowKind::Entry, {}, {}, number_value(*days, 0, "Tage")});
     return report;
 }
 

@@ -35,8 +35,10 @@ bool add_named_day_rows(RowWriter& rows, clsCalendar& cal) {
         }
     }
     const SchoolHolidayTable* school = cal.school_holiday_table();
-    const std::string_view period = school ? school_holiday_name(*school, day) : std::string_view();
-    return period.empty() || rows.add({"Schulferien", std::string(period), RowKind::Entry, {}, "Ferien"});
+    const SchoolHolidayPeriod* period = school ? school_holiday_period(*school, day) : nullptr;
+    return period == nullptr || period->name.empty() ||
+           rows.add({"Schulferien", period->name, RowKind::Entry, {}, "Ferien",
+                     range_value(period->first_day, period->last_day)});
 }
 
 struct CalendarRow {
@@ -45,9 +47,11 @@ struct CalendarRow {
     std::int32_t variant;
 };
 
+constexpr std::int32_t kUnixTime = 10;
+
 // The five Egyptian rows differ in their era only.
 constexpr CalendarRow kCalendarRows[] = {
-    {"Unixtime", 10, 4},
+    {"Unixtime", kUnixTime, 4},
     {"Gregorianischer Kalender", 1, 4},
     {"Julianischer Kalender", 2, 4},
     {"Julianischer Kalender (a.u.c.)", 6, 4},
@@ -211,7 +215,10 @@ Report other_calendars_report(clsCalendar& cal, std::string_view place, ClockTim
     report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(cal.JD())));
     if (!rows.subheading(date_heading(cal, false))) return report;
     for (const CalendarRow& row : kCalendarRows) {
-        if (!rows.entry(row.label, cal.ConvertDate(row.kind, row.variant))) return report;
+        std::string text = cal.ConvertDate(row.kind, row.variant);
+        TypedValue typed = row.kind == kUnixTime ? number_value(static_cast<double>(cal.unix_time_seconds()), 0, "s")
+                                                 : TypedValue{};
+        if (!rows.entry(row.label, std::move(text), std::move(typed))) return report;
     }
     return report;
 }

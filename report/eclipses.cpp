@@ -23,6 +23,15 @@ std::string percent(double fraction, char separator) {
     return fixed(fraction * 100.0, kPercentDecimals, separator) + " %";
 }
 
+TypedValue percent_value(double fraction) { return number_value(fraction * 100.0, kPercentDecimals, "%"); }
+
+Event contact_event(const Zone& zone, double jd_ut) {
+    const std::optional<Instant> at = instant_on_clock(zone, jd_ut);
+    return at ? happens_at(*at) : Event{};
+}
+
+TypedValue contact_value(const Zone& zone, double jd_ut) { return instant_value(contact_event(zone, jd_ut)); }
+
 const char* solar_kind_text(SolarEclipseKind kind) {
     switch (kind) {
     case SolarEclipseKind::Partial: return "partielle Sonnenfinsternis";
@@ -64,22 +73,28 @@ bool add_solar_rows(RowWriter& rows, const SolarEclipseDay& eclipse, const Zone&
                                               : "am Ort nicht sichtbar (Sonne unter dem Horizont)");
     }
     if (!rows.entry("Art", solar_kind_text(local.kind)) ||
-        !rows.entry("Beginn", solar_contact(zone, local.first, day, "vor Sonnenaufgang"))) {
+        !rows.entry("Beginn", solar_contact(zone, local.first, day, "vor Sonnenaufgang"),
+                    contact_value(zone, local.first.jd_ut))) {
         return false;
     }
     const bool central = local.kind == SolarEclipseKind::Total || local.kind == SolarEclipseKind::Annular;
     if (central && !rows.entry(local.kind == SolarEclipseKind::Total ? "Totalität" : "Ringförmige Phase",
                                clock_text(zone, local.second.jd_ut, day) + " - " +
-                                   clock_text(zone, local.third.jd_ut, day))) {
+                                   clock_text(zone, local.third.jd_ut, day),
+                               span_value(contact_event(zone, local.second.jd_ut),
+                                          contact_event(zone, local.third.jd_ut)))) {
         return false;
     }
     std::string maximum = clock_text(zone, local.maximum.jd_ut, day);
     maximum += local.maximum.sun_up() ? ", Sonnenhöhe " + angle_text(local.maximum.sun_altitude_deg, separator)
                                       : ", Sonne unter dem Horizont";
-    return rows.entry("Maximum", maximum) &&
-           rows.entry("Ende", solar_contact(zone, local.last, day, "nach Sonnenuntergang")) &&
-           rows.entry("Bedeckung", percent(local.magnitude, separator)) &&
-           rows.entry("Verfinsterte Fläche", percent(local.obscuration, separator)) &&
+    TypedValue maximum_value = contact_value(zone, local.maximum.jd_ut);
+    if (local.maximum.sun_up()) maximum_value.quantity = Quantity{local.maximum.sun_altitude_deg, kAngleDecimals, "\u00b0"};
+    return rows.entry("Maximum", maximum, std::move(maximum_value)) &&
+           rows.entry("Ende", solar_contact(zone, local.last, day, "nach Sonnenuntergang"),
+                      contact_value(zone, local.last.jd_ut)) &&
+           rows.entry("Bedeckung", percent(local.magnitude, separator), percent_value(local.magnitude)) &&
+           rows.entry("Verfinsterte Fläche", percent(local.obscuration, separator), percent_value(local.obscuration)) &&
            rows.entry("Sichtbarkeit", "am Ort sichtbar");
 }
 
@@ -106,12 +121,12 @@ bool add_lunar_rows(RowWriter& rows, const LunarEclipseDay& eclipse, const Zone&
         if (!std::isfinite(jd_ut)) continue; // a phase this eclipse does not have
         std::string text = clock_text(zone, jd_ut, eclipse.day_number);
         if (!eclipse.seen.moon_up(phase.contact)) text += ", Mond unter dem Horizont";
-        if (!rows.entry(phase.label, text)) return false;
+        if (!rows.entry(phase.label, text, contact_value(zone, jd_ut))) return false;
     }
     const bool umbral = eclipse.eclipse.kind != LunarEclipseKind::Penumbral;
-    return rows.entry(umbral ? "Größe (Kernschatten)" : "Größe (Halbschatten)",
-                      fixed(umbral ? eclipse.eclipse.umbral_magnitude : eclipse.eclipse.penumbral_magnitude, 3,
-                            separator)) &&
+    const double magnitude = umbral ? eclipse.eclipse.umbral_magnitude : eclipse.eclipse.penumbral_magnitude;
+    return rows.entry(umbral ? "Größe (Kernschatten)" : "Größe (Halbschatten)", fixed(magnitude, 3, separator),
+                      number_value(magnitude, 3)) &&
            rows.entry("Sichtbarkeit", lunar_visibility(eclipse.seen));
 }
 
@@ -134,6 +149,12 @@ std::string solar_eclipse_summary(const SolarEclipseDay& eclipse, char separator
     const bool same_kind = local.kind == eclipse.global.kind;
     text += same_kind ? ", am Ort sichtbar" : std::string(", am Ort ") + (local.kind == SolarEclipseKind::Partial ? "partiell" : solar_kind_text(local.kind));
     return text + " (" + percent(local.obscuration, separator) + " der Fläche)";
+}
+
+TypedValue solar_eclipse_value(const SolarEclipseDay& eclipse) {
+    const LocalSolarEclipse& local = eclipse.local;
+    if (local.kind == SolarEclipseKind::None || !local.visible) return {};
+    return percent_value(local.obscuration);
 }
 
 std::string lunar_eclipse_summary(const LunarEclipseDay& eclipse, char) {

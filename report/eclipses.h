@@ -20,6 +20,9 @@ namespace vespera::report {
 // "totale Sonnenfinsternis, am Ort partiell (62,0 % der Fläche)": one line of
 // the year's list; the share of the Sun's area is what the press quotes.
 std::string solar_eclipse_summary(const SolarEclipseDay& eclipse, char separator);
+// The share of the Sun's area in a summary, as a number; nothing where the
+// summary has none.
+TypedValue solar_eclipse_value(const SolarEclipseDay& eclipse);
 std::string lunar_eclipse_summary(const LunarEclipseDay& eclipse, char separator);
 
 } // namespace vespera::report

@@ -1,9 +1,8 @@
-// How reports show numbers, also those inside the engine's texts: long
-// numbers in groups of three, one number of decimals per kind of value.
+// How reports show numbers: long numbers in groups of three, one number of
+// decimals per kind of value.
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace vespera::report {
 
@@ -15,11 +14,5 @@ std::string grouped(double value, int decimals, char separator);
 
 // "58,88°": an angle as every report writes it.
 std::string angle_text(double angle_deg, char separator);
-
-// An engine text that begins with a number, that number rewritten with
-// `decimals` places (and grouped), the rest kept; a "°" directly after the
-// number. "58,8799 ° (Tag)" -> "58,88° (Tag)"; a text without a leading
-// number ("Vollmond", "----") comes back as it is.
-std::string renumbered(std::string_view engine_text, int decimals, bool group, char separator);
 
 } // namespace vespera::report

@@ -1,20 +1,20 @@
 #include "report/sun_table.h"
 
 #include "ephemeris/calendar.h"
+#include "report/day_events.h"
 #include "report/report.h"
 #include "report/restore_day.h"
-#include "report/report.h"
+#include "sky/phases.h"
 
 namespace vespera::report {
 namespace {
 
 constexpr int kPhaseHour = 12; // the lit fraction of a day is read at local noon
 
-// "07:12 Uhr" -> "07:12", "08:01 Stunden" -> "08:01"; the marks stay.
-std::string without_unit(std::string text) {
-    const std::size_t blank = text.find(' ');
-    if (blank != std::string::npos) text.erase(blank);
-    return text;
+// "07:12", or the engine's marks, and the event as a value.
+void set_event(const clsCalendar::ClockEvent& event, std::string& text, Event& value) {
+    text = event_text(event, "");
+    value = typed_event(event);
 }
 
 constexpr const char* kWeekdayShort[7] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
@@ -42,20 +42,23 @@ SunTable sun_table(clsCalendar& cal, std::string_view place) {
         row.date = date_text(day);
         row.iso_date = iso_date(day);
         row.weekday = kWeekdayShort[weekday_index(day)];
-        row.sunrise = without_unit(cal.AufgangSonne());
-        row.sunset = without_unit(cal.UntergangSonne());
-        row.day_length = without_unit(cal.Tageslaenge());
-        row.dawn = without_unit(cal.DaemmerungAnfang());
-        row.dusk = without_unit(cal.DaemmerungEnde());
-        row.moonrise = without_unit(cal.AufgangMond());
-        row.moonset = without_unit(cal.UntergangMond());
+        set_event(cal.sun_event(1), row.sunrise, row.sunrise_at);
+        set_event(cal.sun_event(-1), row.sunset, row.sunset_at);
+        row.day_length_minutes = cal.day_length_minutes();
+        row.day_length = hours_minutes_text(row.day_length_minutes, "");
+        set_event(cal.sun_event(2), row.dawn, row.dawn_at);
+        set_event(cal.sun_event(-2), row.dusk, row.dusk_at);
+        set_event(cal.moon_event(1), row.moonrise, row.moonrise_at);
+        set_event(cal.moon_event(-1), row.moonset, row.moonset_at);
         if (cal.IstVollmond(row.day_number)) {
             row.moon_phase = (cal.IstBluemoon(row.day_number) ? "Vollmond (Blue Moon) " : "Vollmond ") +
                              cal.IstVollmond_Info(row.day_number);
         } else if (cal.IstNeumond(row.day_number)) {
             row.moon_phase = "Neumond " + cal.IstNeumond_Info(row.day_number);
         } else {
-            row.moon_phase = cal.MondPhase(false);
+            const clsCalendar::MoonLight light = cal.moon_light(false);
+            row.moon_phase = moon_phase_text(light.percent, light.percent_half_hour_later, false, cal.DecimalSeparator());
+            row.lit_percent = light.percent;
         }
         if (cal.fault_count() != faults) {
             table.stopped = true;

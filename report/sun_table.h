@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/clsCalendar.h"
+#include "report/typed_value.h"
 
 namespace vespera::report {
 
@@ -29,6 +31,15 @@ struct SunTableDay {
     // "Vollmond um 23:27 Uhr" on the day of a full or new moon, else the lit
     // fraction at noon: "37,4 %, zunehmend".
     std::string moon_phase;
+    // The same as values.
+    Event sunrise_at;
+    Event sunset_at;
+    Event dawn_at;
+    Event dusk_at;
+    Event moonrise_at;
+    Event moonset_at;
+    std::int32_t day_length_minutes = 0;
+    std::optional<double> lit_percent; // where moon_phase gives the lit share
 };
 
 struct SunTable {

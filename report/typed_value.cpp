@@ -6,6 +6,7 @@
 
 #include "ephemeris/calendar.h"
 #include "report/report.h"
+#include "zones/local_instant.h"
 #include "zones/zone.h"
 
 namespace vespera::report {
@@ -76,10 +77,9 @@ TypedValue range_value(std::int64_t first_day, std::int64_t last_day) {
 
 std::optional<Instant> instant_on_clock(const Zone& zone, double jd_ut) {
     if (!std::isfinite(jd_ut) || std::fabs(jd_ut) > 1.0e9) return std::nullopt;
-    const double offset_hours = zone.at(jd_ut).hours;
-    const auto minutes = static_cast<std::int64_t>(std::llround((jd_ut + offset_hours / 24.0 + 0.5) * 1440.0));
-    return Instant{floor_div(minutes, 1440), static_cast<std::int32_t>(floor_mod(minutes, 1440)),
-                   static_cast<std::int32_t>(std::lround(offset_hours * 3600.0))};
+    const LocalInstant local = split_local_instant(zone.local_jd(jd_ut));
+    return Instant{local.day_number, local.minute_of_day,
+                   static_cast<std::int32_t>(std::lround(zone.at(jd_ut).hours * 3600.0))};
 }
 
 std::string local_text(const Instant& at) {

@@ -8,6 +8,7 @@
 #include "base/date_math.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
+#include "report/day_events.h"
 #include "report/eclipses.h"
 
 namespace vespera::report {
@@ -36,7 +37,9 @@ void full_moons(clsCalendar& cal, RowWriter& rows, std::int64_t year) {
         const std::int32_t day = cal.full_moon_day(i);
         if (!rows.fine()) return;
         if (!in_year(day, year)) continue;
-        if (!rows.entry(cal.Vollmond_Datum(i), cal.Vollmond_Info(i), iso_date(day))) return;
+        const std::string date = cal.Vollmond_Datum(i);
+        const std::string time = cal.Vollmond_Info(i);
+        if (!rows.entry(date, time, iso_date(day), instant_value(typed_event(cal.phase_event(true, i))))) return;
     }
 }
 
@@ -45,7 +48,9 @@ void new_moons(clsCalendar& cal, RowWriter& rows, std::int64_t year) {
         const std::int32_t day = cal.new_moon_day(i);
         if (!rows.fine()) return;
         if (!in_year(day, year)) continue;
-        if (!rows.entry(cal.Neumond_Datum(i), cal.Neumond_Info(i), iso_date(day))) return;
+        const std::string date = cal.Neumond_Datum(i);
+        const std::string time = cal.Neumond_Info(i);
+        if (!rows.entry(date, time, iso_date(day), instant_value(typed_event(cal.phase_event(false, i))))) return;
     }
 }
 
@@ -54,11 +59,16 @@ std::string iso_or_none(std::int32_t day_number) { return day_number == 0 ? std:
 void seasons(clsCalendar& cal, RowWriter& rows) {
     for (std::int32_t code = kFirstSeason; code <= kLastSeason; ++code) {
         const std::int32_t day = cal.season_day(code);
-        if (!rows.fine() || !rows.entry(cal.Jahreszeit_Name(code), cal.Jahreszeit_Datum(code), iso_date(day))) return;
+        if (!rows.fine()) return;
+        const std::string name = cal.Jahreszeit_Name(code);
+        const std::string when = cal.Jahreszeit_Datum(code);
+        if (!rows.entry(name, when, iso_date(day), instant_value(typed_event(cal.season_event(code))))) return;
     }
     if (!rows.subheading("Dauer der Jahreszeiten")) return;
     for (std::int32_t code = kFirstSeason; code <= kLastSeason; ++code) {
-        if (!rows.entry(cal.Jahreszeit_Name(code), cal.Jahreszeit_Laenge(code))) return;
+        const std::string name = cal.Jahreszeit_Name(code);
+        const std::string length = cal.Jahreszeit_Laenge(code);
+        if (!rows.entry(name, length, duration_value(cal.season_length_minutes(code)))) return;
     }
     if (!rows.subheading("Sommerzeit und Winterzeit")) return;
     if (!rows.entry("Sommerzeit", cal.Sommerzeit_Datum(), iso_or_none(cal.summer_time_start_day()))) return;
@@ -73,15 +83,16 @@ void eclipses(clsCalendar& cal, RowWriter& rows) {
     struct Line {
         std::int32_t day;
         std::string text;
+        TypedValue typed;
     };
     std::vector<Line> lines;
     const char separator = cal.DecimalSeparator();
-    for (const SolarEclipseDay& e : found.solar) lines.push_back({e.day_number, solar_eclipse_summary(e, separator)});
-    for (const LunarEclipseDay& e : found.lunar) lines.push_back({e.day_number, lunar_eclipse_summary(e, separator)});
+    for (const SolarEclipseDay& e : found.solar) lines.push_back({e.day_number, solar_eclipse_summary(e, separator), solar_eclipse_value(e)});
+    for (const LunarEclipseDay& e : found.lunar) lines.push_back({e.day_number, lunar_eclipse_summary(e, separator), {}});
     std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.day < b.day; });
     for (const Line& line : lines) {
         const std::string weekday = cal.Wochentag_Name(weekday_index(line.day)).substr(0, 2);
-        if (!rows.entry(date_text(line.day) + ", " + weekday, line.text, iso_date(line.day))) return;
+        if (!rows.entry(date_text(line.day) + ", " + weekday, line.text, iso_date(line.day), line.typed)) return;
     }
 }
 

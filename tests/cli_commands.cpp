@@ -72,10 +72,13 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
     ASSERT_EQ(csv.exit_code, 0);
     const std::vector<std::string> rows = lines_of(csv.out);
     ASSERT_EQ(rows.size(), lines.size() + 1);
-    EXPECT_EQ(rows[0], "art,bezeichnung,wert,datum");
-    EXPECT_EQ(rows[1], "ueberschrift,8. April 2024 \u00b7 Berlin,,2024-04-08");
-    EXPECT_EQ(rows[2], "eintrag,Julianisches Datum,2460409,");
-    EXPECT_EQ(rows[rows.size() - 2 - kPlanetLines], "eintrag,Art,totale Sonnenfinsternis,");
+    // The typed columns follow the four that scripts already read.
+    EXPECT_EQ(rows[0], "art,bezeichnung,wert,datum,zeit_lokal,zeit_utc,zustand,ende_lokal,ende_utc,ende_zustand,"
+                       "dauer_minuten,zahl,einheit");
+    EXPECT_EQ(rows[1], "ueberschrift,8. April 2024 \u00b7 Berlin,,2024-04-08,,,,,,,,,");
+    EXPECT_EQ(rows[2], "eintrag,Julianisches Datum,2460409,,,,,,,,,2460409,");
+    EXPECT_EQ(rows[16], "eintrag,Tageslänge,13:30 Stunden,,,,,,,,810,,");
+    EXPECT_EQ(rows[rows.size() - 2 - kPlanetLines], "eintrag,Art,totale Sonnenfinsternis,,,,,,,,,,");
 
     const Outcome json = cli({"--format=json", "tag", "8.4.2024"});
     ASSERT_EQ(json.exit_code, 0);
@@ -103,9 +106,39 @@ TEST(CliCommands, ListsAreArraysInJsonAndCarryIsoDates) {
     ASSERT_EQ(csv.exit_code, 0);
     const std::vector<std::string> days = lines_of(csv.out);
     ASSERT_EQ(days.size(), 1u + 365u);
-    EXPECT_EQ(days[0], "datum,wochentag,aufgang,untergang,tageslaenge,daemmerung_beginn,daemmerung_ende,mondaufgang,"
-                       "monduntergang,mondphase");
+    EXPECT_TRUE(days[0].starts_with("datum,wochentag,aufgang,untergang,tageslaenge,daemmerung_beginn,daemmerung_ende,"
+                                    "mondaufgang,monduntergang,mondphase,aufgang_lokal,aufgang_utc,"))
+        << days[0];
     EXPECT_TRUE(days[172].starts_with("2025-06-21,Sa,04:4")) << days[172]; // midsummer sunrise in Berlin
+}
+
+// Typed values beside the text. Sunrise in Berlin on 8 April 2024 at 06:24
+// CEST and the full moon of 25 March 2024 at 07:00 UT (USNO phases of the
+// Moon); the Bavarian Christmas holidays 2025/26 end on 5 January
+// (Bayerisches Staatsministerium für Unterricht und Kultus).
+TEST(CliCommands, TypedValuesBesideTheText) {
+    const Cli cli;
+    const auto holds = [&](std::vector<std::string> args, const std::string& part) {
+        const Outcome outcome = cli(std::move(args));
+        EXPECT_EQ(outcome.exit_code, 0) << outcome.err;
+        EXPECT_NE(outcome.out.find(part), std::string::npos) << part << "\n" << outcome.out;
+    };
+    holds({"tag", "2024-04-08", "--ort", "Berlin", "--format", "json"},
+          "\"bezeichnung\":\"Sonne\",\"wert\":\"06:24 Uhr - 19:54 Uhr\",\"datum\":null,"
+          "\"zeit_lokal\":\"2024-04-08T06:24:00+02:00\",\"zeit_utc\":\"2024-04-08T04:24:00Z\"");
+    holds({"liste", "feiertage", "2026", "--region", "DE-BY", "--kategorie", "Ferien", "--format", "json"},
+          "\"wert\":\"Weihnachtsferien\",\"datum\":\"2025-12-22\",\"kategorie\":\"Ferien\","
+          "\"erster_tag\":\"2025-12-22\",\"letzter_tag\":\"2026-01-05\"");
+    holds({"liste", "vollmonde", "2024", "--format", "json"},
+          "\"zeit_lokal\":\"2024-03-25T08:00:00+01:00\",\"zeit_utc\":\"2024-03-25T07:00:00Z\"");
+    // Polar day in Tromsø: no sunrise, and why, as values.
+    holds({"tag", "21.6.2024", "--ort", "Troms\u00f8", "--format", "json"},
+          "\"wert\":\"Polartag: die Sonne geht nicht unter (Mitternachtssonne)\",\"datum\":null,\"zeit_lokal\":null,\"zeit_utc\":null,\"zustand\":\"immer_oben\","
+          "\"ende_lokal\":null,\"ende_utc\":null,\"ende_zustand\":\"immer_oben\"");
+    // The night summer time began: the Moon rose on winter time and set on summer time.
+    holds({"tag", "31.3.2024", "--ort", "Berlin", "--format", "json"},
+          "\"zeit_lokal\":\"2024-03-31T01:12:00+01:00\",\"zeit_utc\":\"2024-03-31T00:12:00Z\","
+          "\"ende_lokal\":\"2024-03-31T08:44:00+02:00\",\"ende_utc\":\"2024-03-31T06:44:00Z\"");
 }
 
 TEST(CliCommands, DifferenceAndOtherCalendars) {

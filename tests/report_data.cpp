@@ -75,31 +75,38 @@ TEST(ReportData, YearsBeforeOneAreCountedBeforeChrist) {
     }
 }
 
-// Engine texts as the reports show them: grouped, with one number of
-// decimals per kind, the degree sign against the number.
-TEST(ReportData, NumbersInEngineTextsAreShownAlike) {
+// Numbers as the reports show them: grouped, with one number of decimals
+// per kind, the degree sign against the number.
+TEST(ReportData, NumbersAreGroupedAndRoundedAlike) {
+    using vespera::report::angle_text;
+    using vespera::report::grouped;
+    EXPECT_EQ(grouped(152054253.6, 1, ','), "152.054.253,6");
+    EXPECT_EQ(grouped(152054253.6, 1, '.'), "152,054,253.6");
+    EXPECT_EQ(grouped(999.96, 1, ','), "1.000,0"); // the carry makes a new group
+    EXPECT_EQ(grouped(-1234567.0, 0, ','), "-1.234.567");
+    EXPECT_EQ(angle_text(-0.4999, ','), "-0,50\u00b0");
+}
+
+// Instants as RFC 3339 texts: UTC crosses midnight and the year, a local
+// mean time keeps its seconds, years before 1 are signed as ISO 8601 counts.
+TEST(ReportData, InstantsOnTheClockAndInUtc) {
+    using vespera::report::Instant;
     struct Case {
-        const char* engine_text;
-        int decimals;
-        bool group;
-        char separator;
-        const char* shown;
+        Instant at;
+        const char* local;
+        const char* utc;
     };
+    const std::int64_t new_year_2025 = 2460677; // 1 January 2025
     const Case cases[] = {
-        {"152054253,6 km; 1,016 AE", 1, true, ',', "152.054.253,6 km; 1,016 AE"},
-        {"152054253.6 km; 1.016 AE", 1, true, '.', "152,054,253.6 km; 1.016 AE"},
-        {"999,96 km", 1, true, ',', "1.000,0 km"},
-        {"58,88 \u00b0", 2, false, ',', "58,88\u00b0"},
-        {"6,7738\u00b0 (Tag)", 2, false, ',', "6,77\u00b0 (Tag)"},
-        {"-0,4999\u00b0 (D\u00e4mmerung)", 2, false, ',', "-0,50\u00b0 (D\u00e4mmerung)"},
-        {"64,12820 %, zunehmend", 1, false, ',', "64,1 %, zunehmend"},
-        {"Vollmond", 1, false, ',', "Vollmond"},
+        {{new_year_2025, 26, 7200}, "2025-01-01T00:26:00+02:00", "2024-12-31T22:26:00Z"},
+        {{new_year_2025 - 1, 23 * 60 + 30, -5 * 3600}, "2024-12-31T23:30:00-05:00", "2025-01-01T04:30:00Z"},
+        {{2415021, 12 * 60, 3208}, "1900-01-01T12:00:00+00:53:28", "1900-01-01T11:06:32Z"},
+        {{1705061, 6 * 60, 3600}, "-0044-03-13T06:00:00+01:00", "-0044-03-13T05:00:00Z"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(vespera::report::renumbered(c.engine_text, c.decimals, c.group, c.separator), c.shown)
-            << c.engine_text;
+        EXPECT_EQ(vespera::report::local_text(c.at), c.local);
+        EXPECT_EQ(vespera::report::utc_text(c.at), c.utc);
     }
-    EXPECT_EQ(vespera::report::grouped(-1234567.0, 0, ','), "-1.234.567");
 }
 
 TEST(ReportData, MoonRiseAndSetInTheOrderOfTheDay) {
