@@ -16,6 +16,15 @@ enum class Planet { Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune };
 inline constexpr std::array<Planet, 7> kPlanets = {Planet::Mercury, Planet::Venus,  Planet::Mars,   Planet::Jupiter,
                                                    Planet::Saturn,  Planet::Uranus, Planet::Neptune};
 
+// The years the series serve: VSOP87 keeps Mercury to Mars within 1" for
+// 4000 years either side of J2000 (Bretagnon & Francou, A&A 202, 1988, 309);
+// outside them no planet is shown.
+inline constexpr int kPlanetSeriesFirstYear = -2000;
+inline constexpr int kPlanetSeriesLastYear = 6000;
+constexpr bool planets_cover_year(long long year) {
+    return year >= kPlanetSeriesFirstYear && year <= kPlanetSeriesLastYear;
+}
+
 constexpr std::size_t index_of(Planet planet) { return static_cast<std::size_t>(planet); }
 constexpr bool is_inferior(Planet planet) { return planet == Planet::Mercury || planet == Planet::Venus; }
 

@@ -86,9 +86,17 @@ Row planet_row(const PlanetDay& p, const Zone& zone, char separator) {
     return {std::string(german_name(body_of(p.planet))), std::move(value), RowKind::Entry, {}, {}, std::move(typed)};
 }
 
+std::string beyond_series_text() {
+    return "nur von " + year_text(kPlanetSeriesFirstYear) + " bis " + year_text(kPlanetSeriesLastYear) +
+           " berechnet";
+}
+
 } // namespace
 
 bool add_planet_rows(RowWriter& rows, clsCalendar& cal, const Zone& zone) {
+    if (!planets_cover_year(cal.Jahr())) {
+        return rows.subheading("Planeten") && rows.entry("Planeten", beyond_series_text());
+    }
     const PlanetsOfDay day = cal.planets_of_day();
     if (!rows.subheading("Planeten")) return false;
     for (const PlanetDay& p : day.planets) {
@@ -102,6 +110,10 @@ PlanetTable planet_table(clsCalendar& cal, const Zone& zone, std::string_view pl
     RowWriter rows(cal, table.report);
     if (!rows.heading(with_place("Planeten am " + date_heading(cal, true), place))) return table;
     table.report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(cal.JD())));
+    if (!planets_cover_year(cal.Jahr())) {
+        (void)rows.entry("Planeten", beyond_series_text());
+        return table;
+    }
     const PlanetsOfDay day = cal.planets_of_day();
     if (!rows.fine()) return table;
     for (const PlanetDay& p : day.planets) {

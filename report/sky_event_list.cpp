@@ -83,6 +83,11 @@ SkyEventTable sky_event_table(clsCalendar& cal, const Zone& zone) {
     RowWriter rows(cal, table.report);
     const std::int64_t year = cal.Jahr();
     if (!rows.heading("Himmelsereignisse im Jahr " + year_heading_text(year))) return table;
+    if (!planets_cover_year(year)) {
+        (void)rows.entry("Himmelsereignisse", "nur von " + year_text(kPlanetSeriesFirstYear) + " bis " +
+                                                  year_text(kPlanetSeriesLastYear) + " berechnet");
+        return table;
+    }
     const SkyEventList list = cal.sky_events_of_year();
     if (!rows.fine()) return table;
     const char separator = cal.DecimalSeparator();

@@ -394,6 +394,9 @@ TEST(CliCommands, PlanetsAndSkyEventsForScripts) {
     const Outcome json = cli({"liste", "himmelsereignisse", "2025", "--format", "json"});
     ASSERT_EQ(json.exit_code, 0) << json.err;
     EXPECT_NE(json.out.find("\"koerper\":\"Mars\",\"ereignis\":\"opposition\""), std::string::npos);
+    // Far beyond the series' years no planet is guessed.
+    EXPECT_NE(cli({"planeten", "1.1.27968"}).out.find("Planeten\tnur von 2001 v. Chr. bis 6000 berechnet"),
+              std::string::npos);
 }
 
 } // namespace
