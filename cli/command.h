@@ -51,6 +51,7 @@ std::span<const CommandSpec> command_table();
 
 std::unique_ptr<Command> make_day_command();
 std::unique_ptr<Command> make_calendars_command();
+std::unique_ptr<Command> make_planets_command();
 std::unique_ptr<Command> make_list_command();
 std::unique_ptr<Command> make_sun_command();
 std::unique_ptr<Command> make_difference_command();

@@ -1,8 +1,11 @@
-// tag [DATUM]: the day report; kalender [DATUM]: the day in other calendars.
+// tag [DATUM]: the day report; kalender [DATUM]: the day in other calendars;
+// planeten [DATUM]: the planets of the day.
 #include "cli/arguments.h"
 #include "cli/session.h"
 #include "cli/shared_options.h"
+#include "cli/sky_formats.h"
 #include "report/day_report.h"
+#include "report/planet_rows.h"
 
 namespace vespera::cli {
 namespace {
@@ -14,13 +17,16 @@ public:
     }
     Outcome run(const Invocation& invocation) const override {
         return run_at_place(invocation, ReportDay{false, parse_date(date_), {}}, [&](Session& session, Outcome& outcome) {
-            const report::Report report = build(session);
-            outcome.out = written(report, invocation.format, false);
-            return Ending{report.stopped, {}};
+            return write(session, invocation.format, outcome);
         });
     }
 
 protected:
+    virtual Ending write(Session& session, Format format, Outcome& outcome) const {
+        const report::Report report = build(session);
+        outcome.out = written(report, format, false);
+        return Ending{report.stopped, {}};
+    }
     virtual const char* help() const = 0;
     virtual report::Report build(Session& session) const = 0;
 
@@ -44,8 +50,21 @@ class CalendarsCommand final : public DatedCommand {
     }
 };
 
+class PlanetsCommand final : public DatedCommand {
+    const char* help() const override { return "Tag.Monat.Jahr oder JJJJ-MM-TT; ohne: heute am Ort"; }
+    report::Report build(Session&) const override { return {}; }
+    Ending write(Session& session, Format format, Outcome& outcome) const override {
+        const report::PlanetTable table = report::planet_table(session.cal, *session.place.zone, session.place.heading);
+        outcome.out = format == Format::Csv    ? planet_csv(table)
+                      : format == Format::Json ? planet_json(table)
+                                               : report::copied_text(table.report);
+        return Ending{table.report.stopped, {}};
+    }
+};
+
 } // namespace
 
+std::unique_ptr<Command> make_planets_command() { return std::make_unique<PlanetsCommand>(); }
 std::unique_ptr<Command> make_day_command() { return std::make_unique<DayCommand>(); }
 std::unique_ptr<Command> make_calendars_command() { return std::make_unique<CalendarsCommand>(); }
 

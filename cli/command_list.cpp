@@ -1,8 +1,11 @@
-// liste ART [JAHR]: a year's holidays, full or new moons, seasons or eclipses.
+// liste ART [JAHR]: a year's holidays, full or new moons, seasons, eclipses or
+// sky events.
 #include "cli/arguments.h"
 #include "cli/session.h"
 #include "cli/shared_options.h"
+#include "cli/sky_formats.h"
 #include "report/holiday_list.h"
+#include "report/sky_event_list.h"
 #include "report/year_lists.h"
 
 namespace vespera::cli {
@@ -25,6 +28,13 @@ public:
     bool takes_categories() const override { return kind_ == "feiertage"; }
     Outcome run(const Invocation& invocation) const override {
         return run_at_place(invocation, ReportDay{true, {}, parse_year(year_)}, [&](Session& session, Outcome& outcome) {
+            if (kind_ == "himmelsereignisse") {
+                const report::SkyEventTable table = report::sky_event_table(session.cal, *session.place.zone);
+                outcome.out = invocation.format == Format::Csv    ? sky_events_csv(table)
+                              : invocation.format == Format::Json ? sky_events_json(table)
+                                                                  : report::copied_text(table.report);
+                return Ending{table.report.stopped, {}};
+            }
             const report::YearList list = list_kind(kind_);
             const report::Report report = list == report::YearList::Holidays
                                               ? report::holiday_list(session.cal, invocation.categories)

@@ -14,11 +14,17 @@ constexpr CommandSpec kCommands[] = {
      "  vespera-cli kalender 8.4.2024\n"
      "  vespera-cli kalender 2024-04-08 --format json",
      "", make_calendars_command},
-    {"liste", "Jahresliste: feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse",
+    {"planeten", "Die Planeten des Tages: Aufgang, Kulmination, Untergang, Helligkeit, Sichtbarkeit",
+     "  vespera-cli planeten 20.3.2026 --ort Hamburg\n"
+     "  vespera-cli planeten 2026-03-20 --format csv",
+     "", make_planets_command},
+    {"liste", "Jahresliste: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse",
      "  vespera-cli liste feiertage 2025 --region DE-BY --format csv\n"
      "  vespera-cli liste feiertage 2025 --ort Dresden --kategorie gesetzlich,regional,Ferien\n"
-     "  vespera-cli liste vollmonde 2025 --ort Wien",
-     "liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse.", make_list_command},
+     "  vespera-cli liste vollmonde 2025 --ort Wien\n"
+     "  vespera-cli liste himmelsereignisse 2026 --format csv",
+     "liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse.",
+     make_list_command},
     {"sonne", "Sonnen- und Mondtafel des Jahres, eine Zeile je Tag",
      "  vespera-cli sonne 2025 --ort Hamburg\n"
      "  vespera-cli sonne 2025 --koordinaten 52.52,13.405 --zone Europe/Berlin --format csv",

@@ -170,7 +170,7 @@ CLI::Validator year_rule() {
 }
 
 CLI::Validator list_kind_rule() {
-    return in_german(CLI::IsMember({"feiertage", "vollmonde", "neumonde", "jahreszeiten", "finsternisse"}),
+    return in_german(CLI::IsMember({"feiertage", "vollmonde", "neumonde", "jahreszeiten", "finsternisse", "himmelsereignisse"}),
                      [](const std::string& text) {
                          if (text.empty()) return std::string("liste braucht eine Art: ") + kListKinds + ".";
                          return "Unbekannte Liste " + in_quotes(text) + " (" + kListKinds + ").";

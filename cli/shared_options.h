@@ -11,7 +11,8 @@
 
 namespace vespera::cli {
 
-inline constexpr const char* kListKinds = "feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse";
+inline constexpr const char* kListKinds =
+    "feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse";
 inline constexpr const char* kYearHelp = "das Jahr (-27968 bis 27968); ohne: das laufende";
 
 struct SharedOptions {

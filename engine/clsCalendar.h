@@ -25,7 +25,10 @@
 #include "sky/eclipses.h"
 #include "sky/moon_quarters.h"
 #include "sky/phases.h"
+#include "sky/planet_day.h"
 #include "sky/rise_set.h"
+#include "sky/sky_events.h"
+#include "sky/twilights.h"
 #include "zones/local_day.h"
 #include "zones/local_instant.h"
 #include "zones/zone_choice.h"
@@ -282,6 +285,14 @@ public:
     // a local day of the engine's month, in order.
     using QuarterDay = vespera::QuarterDay;
     std::vector<QuarterDay> moon_quarters_of_month();
+    // Nautical and astronomical twilight, the golden and the blue hour of
+    // the engine's local day at its place.
+    vespera::Twilights twilights_of_day();
+    // The planets of the engine's local day at its place.
+    vespera::PlanetsOfDay planets_of_day();
+    // The sky events from the local midnight that begins the engine's year
+    // to the one that begins the next.
+    vespera::SkyEventList sky_events_of_year();
 
 private:
     // Every plain field of the engine. The member guard copies this struct

@@ -77,3 +77,28 @@ std::vector<clsCalendar::QuarterDay> clsCalendar::moon_quarters_of_month() {
         return vespera::moon_quarters(zone(), first_day, first_day + MonatsTage(f_.Monat) - 1);
     });
 }
+
+vespera::Twilights clsCalendar::twilights_of_day() {
+    return guarded("twilights_of_day", vespera::Twilights{}, [&] {
+        const DaySpan day = local_day_span();
+        return vespera::twilights_of_day(day.start_jd_ut, day.start_jd_ut + day.hours / 24.0, f_.Longitude,
+                                         f_.Latitude);
+    });
+}
+
+vespera::PlanetsOfDay clsCalendar::planets_of_day() {
+    return guarded("planets_of_day", vespera::PlanetsOfDay{}, [&] {
+        const DaySpan day = local_day_span();
+        return vespera::planets_of_day(day.start_jd_ut, day.start_jd_ut + day.hours / 24.0, f_.Longitude,
+                                       f_.Latitude);
+    });
+}
+
+vespera::SkyEventList clsCalendar::sky_events_of_year() {
+    return guarded("sky_events_of_year", vespera::SkyEventList{}, [&] {
+        const auto midnight_jd_ut = [&](std::int64_t year) {
+            return vespera::kJdOfMjdZero + vespera::local_day(zone(), day_number_of(year, 1, 1)).midnight_mjd_ut;
+        };
+        return vespera::sky_events(midnight_jd_ut(f_.Jahr), midnight_jd_ut(std::int64_t{f_.Jahr} + 1));
+    });
+}

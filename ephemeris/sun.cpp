@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 
 #include "ephemeris/angles.h"
 #include "ephemeris/nutation.h"
@@ -12,51 +11,31 @@
 namespace vespera {
 namespace {
 
-constexpr double kLightTime_days_per_au = 0.0057755183;
-
-// One coordinate of the Earth: sum over the powers of tau of the series' terms.
-double vsop_sum(std::span<const std::span<const vespera::vsop87::Term>> powers, double tau) {
-    double result = 0.0;
-    double tau_power = 1.0;
-    for (const auto& terms : powers) {
-        double sum = 0.0;
-        for (const auto& term : terms) sum += term.a * std::cos(term.b + term.c * tau);
-        result += sum * tau_power;
-        tau_power *= tau;
-    }
-    return result / 1e8;
-}
-
-double millennia_from_j2000(double jde) { return (jde - kJ2000_jd) / 365250.0; }
-
+using vsop87::millennia_from_j2000;
+using vsop87::series_value;
 
 } // namespace
 
 EarthPosition earth_heliocentric(double jde) {
     const double tau = millennia_from_j2000(jde);
-    return {vsop_sum(vsop87::kLongitude, tau), vsop_sum(vsop87::kLatitude, tau),
-            vsop_sum(vsop87::kRadius, tau)};
+    return {series_value(vsop87::kLongitude, tau), series_value(vsop87::kLatitude, tau),
+            series_value(vsop87::kRadius, tau)};
 }
 
-double sun_distance_au(double jde) { return vsop_sum(vsop87::kRadius, millennia_from_j2000(jde)); }
+double sun_distance_au(double jde) { return series_value(vsop87::kRadius, millennia_from_j2000(jde)); }
 
 ApparentSun apparent_sun(double jde) {
     // Aberration as light time: the Earth where it was when the light left the Sun.
     const double radius_au = sun_distance_au(jde);
     const double tau_emitted = millennia_from_j2000(jde - kLightTime_days_per_au * radius_au);
-    const double earth_longitude_rad = vsop_sum(vsop87::kLongitude, tau_emitted);
-    const double earth_latitude_rad = vsop_sum(vsop87::kLatitude, tau_emitted);
+    const double earth_longitude_rad = series_value(vsop87::kLongitude, tau_emitted);
+    const double earth_latitude_rad = series_value(vsop87::kLatitude, tau_emitted);
 
     const double T = (jde - kJ2000_jd) / 36525.0;
     double longitude_deg = reduce_degrees(earth_longitude_rad / kRadPerDeg + 180.0);
     double latitude_deg = -earth_latitude_rad / kRadPerDeg;
 
-    // Meeus, ch. 25: from the VSOP87 frame to FK5.
-    const double lambda_prime = longitude_deg - 1.397 * T - 0.00031 * T * T;
-    longitude_deg += (-0.09033 + 0.03916 * (cos_deg(lambda_prime) + sin_deg(lambda_prime)) *
-                                     std::tan(latitude_deg * kRadPerDeg)) *
-                     kDegPerArcsec;
-    latitude_deg += 0.03916 * (cos_deg(lambda_prime) - sin_deg(lambda_prime)) * kDegPerArcsec;
+    vsop87::to_fk5(longitude_deg, latitude_deg, T);
 
     const Nutation n = nutation(T);
     const double nutation_longitude_deg = n.longitude_deg;

@@ -5,6 +5,8 @@
 namespace vespera {
 
 inline constexpr double kAstronomicalUnit_km = 149597870.691;
+// Light time for one AU (Meeus 33.3).
+inline constexpr double kLightTime_days_per_au = 0.0057755183;
 
 // Heliocentric ecliptic coordinates of the Earth (mean equinox of date, VSOP87
 // frame); the longitude is not reduced to one turn.

@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cmath>
-#include <initializer_list>
 
 #include "ephemeris/angles.h"
+#include "ephemeris/polynomial.h"
 
 namespace vespera {
 namespace {
@@ -12,16 +12,6 @@ namespace {
 // Delta T 1900-1997: the ninth-degree fit to the observed values, t in centuries from 1900.
 constexpr std::array<double, 10> kDeltaT1900 = {
     -2.44, 87.24, 815.2, -2637.8, -18756.33, 124906.15, -303191.19, 372919.88, -232424.66, 58353.42};
-
-double polynomial(double x, std::initializer_list<double> coefficients) {
-    double sum = 0.0;
-    double power = 1.0;
-    for (const double c : coefficients) {
-        sum += c * power;
-        power *= x;
-    }
-    return sum;
-}
 
 // Espenak & Meeus, Five Millennium Canon of Solar Eclipses (NASA/TP-2006-214141),
 // the polynomial expressions for Delta T; the pieces meet within a fraction of a second.

@@ -7,13 +7,9 @@
 #include <array>
 #include <span>
 
-namespace vespera::vsop87 {
+#include "ephemeris/vsop87.h"
 
-struct Term {
-    double a;
-    double b;
-    double c;
-};
+namespace vespera::vsop87 {
 
 // Series L0.
 inline constexpr std::array<Term, 64> kL0 = {{

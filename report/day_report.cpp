@@ -9,7 +9,9 @@
 #include "report/day_events.h"
 #include "report/number_display.h"
 #include "report/restore_day.h"
+#include "report/planet_rows.h"
 #include "report/row_writer.h"
+#include "report/twilight_rows.h"
 #include "report/eclipses.h"
 #include "sky/phases.h"
 
@@ -143,13 +145,19 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     cal.Sonnenstrahlung();
     const char separator = cal.DecimalSeparator();
     // "05:31 Uhr - 20:24 Uhr": the second time is asked for only when the
-    // first came without a fault.
+    // first came without a fault, so that a failing row shows one message.
+    // The days without the pair in words: a white night, polar day and night.
     const auto span_row = [&](const char* label, std::int16_t first_code, std::int16_t second_code) {
         const clsCalendar::ClockEvent first = cal.sun_event(first_code);
         if (!rows.fine()) return false;
         const clsCalendar::ClockEvent second = cal.sun_event(second_code);
-        return rows.entry(label, event_text(first, " Uhr") + " - " + event_text(second, " Uhr"),
-                          span_value(typed_event(first), typed_event(second)));
+        const Event begin = typed_event(first);
+        const Event end = typed_event(second);
+        const bool twilight = first_code == 2;
+        return rows.entry(label,
+                          twilight ? twilight_text(begin, end, kCivilTwilightAltitude_deg)
+                                   : sun_rise_set_text(begin, end),
+                          span_value(begin, end));
     };
     const auto count = [](double value) { return number_value(value, 0); };
 
@@ -158,16 +166,18 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(jd)));
     // Each value is asked for once the row before it stands, so that a
     // failing call shows one message.
-    if (!rows.entry("Julianisches Datum", general(jd, separator), number_value(jd, 0))) return report;
+    if (!rows.entry("Julianisches Datum", general(jd, separator), number_value(jd, jd == std::floor(jd) ? 0 : 1))) return report;
     const std::int32_t day_of_year = cal.TagesZahl();
     if (!rows.entry("Tag im Jahr", std::to_string(day_of_year), count(day_of_year))) return report;
     const std::int32_t week = cal.Woche();
     if (!rows.entry("Woche im Jahr", std::to_string(week), count(week)) ||
         !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal, sunset_before) ||
         !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
-        !rows.entry("Sternzeichen", cal.Sternzeichen()) || !span_row("Dämmerung", 2, -2) || !span_row("Sonne", 1, -1)) {
+        !rows.entry("Sternzeichen", cal.Sternzeichen()) || !span_row("Dämmerung", 2, -2)) {
         return report;
     }
+    report.rows.back().tooltip = kCivilTwilightTooltip;
+    if (!add_twilight_rows(rows, cal, zone) || !span_row("Sonne", 1, -1)) return report;
     const clsCalendar::ClockEvent culmination = cal.sun_event(11);
     if (!rows.fine()) return report;
     TypedValue culmination_value = instant_value(typed_event(culmination));
@@ -207,7 +217,8 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.entry("Mondentfernung", grouped(moon_km, 0, separator) + " km", number_value(moon_km, 0, "km"))) {
         return report;
     }
-    (void)add_eclipse_rows(rows, cal, zone);
+    if (!add_eclipse_rows(rows, cal, zone)) return report;
+    (void)add_planet_rows(rows, cal, zone);
     return report;
 }
 

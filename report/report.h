@@ -47,6 +47,7 @@ struct Row {
     std::string category; // a third column: the holiday list's "gesetzlich", "Ferien" …; empty otherwise
     TypedValue typed;     // what `value` says, as values; empty where it says nothing countable
     std::optional<CalendarParts> calendar; // the other-calendars report's rows
+    std::string tooltip;  // what the window shows over the row; empty for none
 
     bool is_heading() const { return kind == RowKind::Heading; }
 };

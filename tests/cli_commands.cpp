@@ -61,9 +61,11 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
     EXPECT_EQ(lines[0], "8. April 2024 \u00b7 Berlin");
     EXPECT_EQ(lines[1], "Julianisches Datum\t2460409");
     EXPECT_EQ(lines[2], "Tag im Jahr\t99");
-    EXPECT_EQ(lines[15], "Mondphase\tNeumond um 20:21 Uhr"); // 18:21 UT (Meeus ch. 49), CEST
-    // The total eclipse crossed America; Berlin's Sun had set.
-    EXPECT_EQ(lines.back(), "Sichtbarkeit\tam Ort nicht sichtbar (Sonne unter dem Horizont)");
+    EXPECT_EQ(lines[19], "Mondphase\tNeumond um 20:21 Uhr"); // 18:21 UT (Meeus ch. 49), CEST
+    // The total eclipse crossed America; Berlin's Sun had set. The planets follow.
+    constexpr std::size_t kPlanetLines = 8;
+    EXPECT_EQ(lines[lines.size() - 1 - kPlanetLines], "Sichtbarkeit\tam Ort nicht sichtbar (Sonne unter dem Horizont)");
+    EXPECT_EQ(lines[lines.size() - kPlanetLines], "Planeten");
 
     // The same report in ISO form gives the same output.
     EXPECT_EQ(cli({"tag", "2024-04-08"}).out, text.out);
@@ -77,8 +79,8 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
                        "dauer_minuten,zahl,einheit");
     EXPECT_EQ(rows[1], "ueberschrift,8. April 2024 \u00b7 Berlin,,2024-04-08,,,,,,,,,");
     EXPECT_EQ(rows[2], "eintrag,Julianisches Datum,2460409,,,,,,,,,2460409,");
-    EXPECT_EQ(rows[12], "eintrag,Tageslänge,13:30 Stunden,,,,,,,,810,,");
-    EXPECT_EQ(rows[rows.size() - 2], "eintrag,Art,totale Sonnenfinsternis,,,,,,,,,,");
+    EXPECT_EQ(rows[16], "eintrag,Tageslänge,13:30 Stunden,,,,,,,,810,,");
+    EXPECT_EQ(rows[rows.size() - 2 - kPlanetLines], "eintrag,Art,totale Sonnenfinsternis,,,,,,,,,,");
 
     const Outcome json = cli({"--format=json", "tag", "8.4.2024"});
     ASSERT_EQ(json.exit_code, 0);
@@ -133,7 +135,7 @@ TEST(CliCommands, TypedValuesBesideTheText) {
           "\"zeit_lokal\":\"2024-03-25T08:00:00+01:00\",\"zeit_utc\":\"2024-03-25T07:00:00Z\"");
     // Polar day in Tromsø: no sunrise, and why, as values.
     holds({"tag", "21.6.2024", "--ort", "Troms\u00f8", "--format", "json"},
-          "\"wert\":\"**** - ****\",\"datum\":null,\"zeit_lokal\":null,\"zeit_utc\":null,\"zustand\":\"immer_oben\","
+          "\"wert\":\"Polartag: die Sonne geht nicht unter (Mitternachtssonne)\",\"datum\":null,\"zeit_lokal\":null,\"zeit_utc\":null,\"zustand\":\"immer_oben\","
           "\"ende_lokal\":null,\"ende_utc\":null,\"ende_zustand\":\"immer_oben\"");
     // The night summer time began: the Moon rose on winter time and set on summer time.
     holds({"tag", "31.3.2024", "--ort", "Berlin", "--format", "json"},
@@ -192,7 +194,7 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
          "2024-04-08)."},
         {{"tag", "2024-4-8"}, 2, nullptr},
         {{"foo"}, 2, "vespera-cli: Unbekannter Befehl \u201efoo\u201c."},
-        {{}, 2, "vespera-cli: Kein Befehl angegeben (tag, kalender, liste, sonne, differenz oder ical)."},
+        {{}, 2, "vespera-cli: Kein Befehl angegeben (tag, kalender, planeten, liste, sonne, differenz oder ical)."},
         {{"tag", "--farbe", "rot"}, 2, "vespera-cli: Unbekannte Option \u201e--farbe\u201c."},
         {{"tag", "1.1.2024", "2.1.2024"}, 2, "vespera-cli: Unerwartetes Argument \u201e2.1.2024\u201c."},
         {{"tag", "--ort"}, 2, nullptr},
@@ -274,7 +276,7 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
     const Outcome help = cli({"--help"});
     EXPECT_EQ(help.exit_code, 0);
     EXPECT_NE(help.out.find("Aufruf: vespera-cli [OPTIONEN] BEFEHL"), std::string::npos);
-    EXPECT_NE(cli({"liste", "--help"}).out.find("feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse"),
+    EXPECT_NE(cli({"liste", "--help"}).out.find("feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse"),
               std::string::npos);
     // The rules CLI11 checks are the ones --help shows.
     EXPECT_NE(help.out.find("--format FORMAT:{text,csv,json}"), std::string::npos) << help.out;
@@ -504,6 +506,25 @@ TEST_F(CliFiles, IcalNeverReplacesOrFollowsALinkUnlessAsked) {
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_)) ++files;
     EXPECT_EQ(files, 3u); // f.ics, target, link.ics: no temporary file left behind
+}
+
+// The planets' columns for scripts; a wrong list kind names the new one.
+TEST(CliCommands, PlanetsAndSkyEventsForScripts) {
+    const Cli cli;
+    const Outcome csv = cli({"planeten", "16.1.2025", "--format", "csv"});
+    ASSERT_EQ(csv.exit_code, 0) << csv.err;
+    const std::vector<std::string> rows = lines_of(csv.out);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows[0], "planet,aufgang,kulmination,untergang,helligkeit,elongation_grad,sternbild,sichtbarkeit");
+    // Mars at opposition: up the whole night, near 180 degrees from the Sun.
+    EXPECT_TRUE(rows[3].starts_with("Mars,")) << rows[3];
+    EXPECT_NE(rows[3].find(",die ganze Nacht"), std::string::npos) << rows[3];
+    const Outcome json = cli({"liste", "himmelsereignisse", "2025", "--format", "json"});
+    ASSERT_EQ(json.exit_code, 0) << json.err;
+    EXPECT_NE(json.out.find("\"koerper\":\"Mars\",\"ereignis\":\"opposition\""), std::string::npos);
+    // Far beyond the series' years no planet is guessed.
+    EXPECT_NE(cli({"planeten", "1.1.27968"}).out.find("Planeten\tnur von 2001 v. Chr. bis 6000 berechnet"),
+              std::string::npos);
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 
 #include "engine/clsCalendar.h"
 #include "ephemeris/calendar.h"
+#include "report/day_report.h"
 #include "report/month_grid.h"
+#include "report/sky_event_list.h"
 #include "report/sky_samples.h"
 #include "engine_fixture.h"
 
@@ -14,6 +16,7 @@ namespace {
 
 // Berlin's row of the city table on its tz zone; no engine call may fault.
 struct Berlin : EngineForTest {
+    vespera::Zone zone = *vespera::Zone::named("Europe/Berlin");
     Berlin(int year, int month, int day) {
         in_berlin();
         cal.setZeitzone("Europe/Berlin");
@@ -138,6 +141,53 @@ TEST(ReportSky, IsoWeeksAtTheTurnOfTheYear) {
         EXPECT_EQ(vespera::report::iso_week(vespera::day_number(c.year, c.month, c.day)), c.week)
             << c.year << '-' << c.month << '-' << c.day;
     }
+}
+
+// The day report says in words what a day does not have: polar day and night
+// at Longyearbyen (78.2 N), no astronomical night at Berlin in June.
+TEST(ReportSky, DaysWithoutTwilightOrSunsetInWords) {
+    struct Case {
+        double latitude_deg, longitude_deg;
+        int month;
+        const char* label;
+        const char* value;
+    };
+    const Case cases[] = {
+        {78.2, 15.6, 6, "Sonne", "Polartag: die Sonne geht nicht unter (Mitternachtssonne)"},
+        {78.2, 15.6, 12, "Sonne", "Polarnacht: die Sonne geht nicht auf"},
+        {78.2, 15.6, 6, "Dämmerung", "keine: die Sonne bleibt weniger als 6° unter dem Horizont"},
+        {78.2, 15.6, 12, "Goldene Stunde", "keine: die Sonne bleibt mehr als 4° unter dem Horizont"},
+        {52.52, 13.405, 6, "Astronomische Dämmerung", "keine: die Sonne bleibt weniger als 18° unter dem Horizont"},
+    };
+    for (const Case& c : cases) {
+        Berlin place(2025, c.month, 21);
+        place.cal.setLatitude(c.latitude_deg);
+        place.cal.setLongitude(c.longitude_deg);
+        const vespera::report::Report report =
+            vespera::report::day_report(place.cal, place.zone, "", vespera::report::ClockTime{12, 0, 0});
+        const auto row = std::find_if(report.rows.begin(), report.rows.end(),
+                                      [&](const vespera::report::Row& r) { return r.label == c.label; });
+        ASSERT_NE(row, report.rows.end()) << c.label;
+        EXPECT_EQ(row->value, c.value) << c.label << " " << c.month;
+        if (std::string_view(c.label) == "Dämmerung") {
+            EXPECT_NE(row->tooltip.find("Bürgerliche"), std::string::npos);
+        }
+    }
+}
+
+// The Mars opposition of 2025 January 16, 02:38 UT (USNO, Astronomical
+// Phenomena for 2025), in the list with its ids and both clocks.
+TEST(ReportSky, SkyEventListCarriesIdsAndBothClocks) {
+    Berlin berlin(2025, 1, 1);
+    const vespera::report::SkyEventTable table = vespera::report::sky_event_table(berlin.cal, berlin.zone);
+    const auto mars = std::find_if(table.lines.begin(), table.lines.end(), [](const auto& line) {
+        return line.koerper == "Mars" && line.ereignis == "opposition";
+    });
+    ASSERT_NE(mars, table.lines.end());
+    EXPECT_EQ(mars->zeit_utc.substr(0, 16), "2025-01-16T02:38");
+    EXPECT_EQ(mars->zeit_lokal.substr(0, 16), "2025-01-16T03:38");
+    EXPECT_EQ(table.lines.size(), table.report.rows.size());
+    for (const auto& line : table.lines) EXPECT_TRUE(line.zeit_utc.ends_with("Z")) << line.text;
 }
 
 } // namespace

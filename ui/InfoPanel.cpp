@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -172,17 +173,45 @@ void InfoPanel::clear() {
 }
 
 int InfoPanel::AddHeading(const QString& text) {
-    rows_.push_back({true, text, {}, {}});
+    rows_.push_back({true, text, {}, {}, {}});
     update();
     rowsChanged();
     return static_cast<int>(rows_.size()) - 1;
 }
 
 int InfoPanel::AddLine(const QString& label, const QString& value, const QString& note) {
-    rows_.push_back({false, label, value, note});
+    rows_.push_back({false, label, value, note, {}});
     update();
     rowsChanged();
     return static_cast<int>(rows_.size()) - 1;
+}
+
+void InfoPanel::setRowTooltip(int index, const QString& tooltip) {
+    if (index < 0 || index >= static_cast<int>(rows_.size())) return;
+    rows_[static_cast<std::size_t>(index)].tooltip = tooltip;
+}
+
+bool InfoPanel::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+    const int index = (at.y() - kMargin) / rowHeight();
+    QString text;
+    if (at.y() >= kMargin && rowRect(index).contains(at)) {
+        const Row& row = rows_[static_cast<std::size_t>(index)];
+        text = row.tooltip;
+        // The long rows (a planet's day) are cut at the panel's edge.
+        if (text.isEmpty() && !row.heading &&
+            QFontMetrics(text_font_).horizontalAdvance(row.value) > width() - valueColumn() - kMargin) {
+            text = row.value;
+        }
+    }
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this);
+    }
+    return true;
 }
 
 void InfoPanel::setRowValue(int index, const QString& value) {

@@ -20,6 +20,7 @@ public:
         QString label; // the heading's text for a heading
         QString value;
         QString note; // a third column at the right (the holiday list's category)
+        QString tooltip; // shown over the row; without one, a value cut short is shown whole
     };
 
     // Every colour the panel paints text in, and its ground; taken from the
@@ -43,6 +44,7 @@ public:
     int AddHeading(const QString& text);
     int AddLine(const QString& label, const QString& value, const QString& note = {});
     void setRowValue(int index, const QString& value);
+    void setRowTooltip(int index, const QString& tooltip);
 
     const std::vector<Row>& rows() const { return rows_; }
     // One row per line, label and value (and a note) separated by tabs.
@@ -67,6 +69,7 @@ signals:
     void wheelNotches(int direction);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -41,7 +41,7 @@ namespace {
 // The captions carry their Alt key ("&Daten": Alt+D).
 const char* const kReportCaptions[frmKalender::kReportCount] = {
     "&Daten",     "andere &Kalender", "Da&tumsdifferenz", "&Feiertage",     "&Vollmonde",
-    "&Neumonde",  "&Jahreszeiten",    "&Info über...",    "Fin&sternisse"};
+    "&Neumonde",  "&Jahreszeiten",    "&Info über...",    "Fin&sternisse",  "Himme&lsereignisse"};
 const char* const kReportTips[frmKalender::kReportCount] = {
     "Sonne, Mond und Kalenderdaten des gewählten Tages",
     "Der gewählte Tag in anderen Kalendern",
@@ -51,9 +51,10 @@ const char* const kReportTips[frmKalender::kReportCount] = {
     "Die Neumonde des Jahres",
     "Jahreszeiten, ihre Dauer und die Zeitumstellung",
     "Version und Datenquellen",
-    "Die Sonnen- und Mondfinsternisse des Jahres"};
+    "Die Sonnen- und Mondfinsternisse des Jahres",
+    "Oppositionen, Konjunktionen, Elongationen, Erdnähe und Erdferne des Mondes, Perihel und Meteorströme des Jahres"};
 // The year lists together, "Info über..." last.
-constexpr int kButtonOrder[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 8, 7};
+constexpr int kButtonOrder[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 7};
 const char* const kArrowNames[4] = {"Voriger Monat", "Nächster Monat", "Voriges Jahr", "Nächstes Jahr"};
 const char* const kArrowTips[4] = {"Voriger Monat (Bild auf)", "Nächster Monat (Bild ab)", "Voriges Jahr",
                                    "Nächstes Jahr"};

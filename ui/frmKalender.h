@@ -61,8 +61,8 @@ public:
     // The .ics file to import; empty when cancelled.
     using FileChooser = std::function<QString()>;
 
-    enum Report { DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About, Eclipses };
-    static constexpr int kReportCount = 9;
+    enum Report { DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About, Eclipses, SkyEvents };
+    static constexpr int kReportCount = 10;
 
     explicit frmKalender(Now now = {}, MessageSink messages = {}, QWidget* parent = nullptr);
     ~frmKalender() override;
@@ -92,6 +92,7 @@ public:
     // The month grid and the report, as the user's actions trigger them.
     void ZeichneMonat(std::int32_t month, std::int32_t year);
     void ZeigeInfo();
+    void drawInfo();
 
     // One tick of the live display (Timer1 calls it every second).
     void Timer1_Timer();
@@ -265,6 +266,11 @@ private:
     bool wheel_supported_ = false;
     std::int32_t list_scroll_position_ = 0;
     std::int32_t list_rows_ = 0;        // rows of the shown report, its heading left out
+    // Showing or hiding the scroll bar resizes the panel, whose handler asks
+    // for the report again while it is being drawn: that asks once more
+    // afterwards instead of drawing the rows twice.
+    bool drawing_report_ = false;
+    bool report_asked_again_ = false;
     std::int32_t list_year_ = INT32_MIN; // the year the list was scrolled in
     vespera::report::CategorySet list_categories_ = vespera::report::kStatutoryDays;
     Report report_ = DayReport;

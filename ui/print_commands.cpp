@@ -88,7 +88,8 @@ void frmKalender::updatePrintMenu() {
     clsCalendar& cal = *engine_;
     const QString year = text_of(vespera::report::year_text(cal.Jahr()));
     print_submenus_[0]->setTitle(QStringLiteral("&Monat %1 %2").arg(text_of(cal.MonatsName(cal.Monat())), year));
-    const bool list = report_ == Holidays || report_ == FullMoons || report_ == NewMoons || report_ == Seasons;
+    const bool list = report_ == Holidays || report_ == FullMoons || report_ == NewMoons || report_ == Seasons ||
+                      report_ == Eclipses || report_ == SkyEvents;
     const bool report = list || report_ == DayReport || report_ == OtherCalendars;
     // The caption without its Alt key's "&".
     const QString shown = report ? cmdDaten[static_cast<std::size_t>(report_)]->text().remove(u'&') : QString();

@@ -7,6 +7,7 @@
 #include "places/city_table.h"
 #include "report/day_report.h"
 #include "report/holiday_list.h"
+#include "report/sky_event_list.h"
 #include "report/year_lists.h"
 #include "ui/InfoPanel.h"
 #include "ui/frmKalender.h"
@@ -37,6 +38,7 @@ void frmKalender::showReport(const vespera::report::Report& report, std::size_t 
             continue;
         }
         const int drawn = picInfo->AddLine(text_of(row.label), text_of(row.value), text_of(row.category));
+        if (!row.tooltip.empty()) picInfo->setRowTooltip(drawn, text_of(row.tooltip));
         if (row.kind == vespera::report::RowKind::SunAltitude) sun_altitude_row_ = drawn;
         if (row.kind == vespera::report::RowKind::MoonPhase) moon_phase_row_ = drawn;
     }
@@ -44,6 +46,24 @@ void frmKalender::showReport(const vespera::report::Report& report, std::size_t 
 
 void frmKalender::ZeigeInfo() {
     if (!engine_) return;
+    if (drawing_report_) {
+        report_asked_again_ = true;
+        return;
+    }
+    drawing_report_ = true;
+    report_asked_again_ = false;
+    drawInfo();
+    drawing_report_ = false;
+    // Once: the second drawing finds the bar as the first left it.
+    if (report_asked_again_) {
+        report_asked_again_ = false;
+        drawing_report_ = true;
+        drawInfo();
+        drawing_report_ = false;
+    }
+}
+
+void frmKalender::drawInfo() {
     showSky();
     namespace report = vespera::report;
     picInfo->clear();
@@ -90,6 +110,7 @@ std::optional<vespera::report::Report> frmKalender::shownReport() {
     case NewMoons: return report::year_list(cal, report::YearList::NewMoons);
     case Seasons: return report::year_list(cal, report::YearList::Seasons);
     case Eclipses: return report::year_list(cal, report::YearList::Eclipses);
+    case SkyEvents: return report::sky_event_table(cal, zone).report;
     case DateDifference:
     case About: break;
     }

@@ -13,42 +13,12 @@
 #include "ephemeris/coordinates.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/sun.h"
+#include "published_values.h"
 
 namespace {
 
 constexpr double kArcsec = 1.0 / 3600.0;
 constexpr double kExample47aJde = 2448724.5; // 1992 April 12, 0h TD
-
-double dms(double degrees, double minutes, double seconds) {
-    const double magnitude = std::fabs(degrees) + minutes / 60.0 + seconds / 3600.0;
-    return degrees < 0.0 ? -magnitude : magnitude;
-}
-double hms_deg(double hours, double minutes, double seconds) { return 15.0 * dms(hours, minutes, seconds); }
-
-struct Published {
-    const char* what;
-    double computed;
-    double published;
-    double tolerance;
-};
-
-// Every row within its tolerance; the worst error, as a share of its
-// tolerance, goes into the test's record so that a drift shows as a number.
-void expect_published(std::initializer_list<Published> rows) {
-    double worst_share = 0.0;
-    std::string worst_row;
-    for (const Published& row : rows) {
-        const double error = std::fabs(row.computed - row.published);
-        EXPECT_LE(error, row.tolerance) << row.what << ": " << row.computed << " against " << row.published;
-        if (error / row.tolerance >= worst_share) {
-            worst_share = error / row.tolerance;
-            std::ostringstream text;
-            text << row.what << " off by " << std::setprecision(3) << error << " (tolerance " << row.tolerance << ")";
-            worst_row = text.str();
-        }
-    }
-    ::testing::Test::RecordProperty("worst", worst_row);
-}
 
 TEST(EphemerisMoon, MeeusExample47a) {
     const vespera::MoonPosition geometric = vespera::moon_geocentric(kExample47aJde);
