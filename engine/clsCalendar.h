@@ -329,7 +329,7 @@ private:
         vespera::HolidayYear holidays;
         vespera::SummerTimeDays summer_time; // days 0: no clock change this year
         std::array<double, 4> season_jd_ut{}; // March, June, September, December
-        vespera::PhaseYear phases;
+        std::optional<vespera::PhaseYear> phases; // on first use: a holiday list never reads them
         // What the whole set was built from, so that a change of region or
         // place redoes only the holidays, and the same year again nothing:
         // the clock changes, seasons and phases depend on the year and the
@@ -350,6 +350,9 @@ private:
     // After a change of region or place: the holidays again, the rest kept
     // when it is current.
     void rebuild_holidays();
+    // The year's phases, built when first read. Call it under a member's
+    // guard: a fault is the rebuild's, as if it had been raised there.
+    const vespera::PhaseYear& phases();
 
     // Members that call other members (the Jahr Let rebuilding the year's
     // tables, the rise and set texts calling sunevent): a fault below the

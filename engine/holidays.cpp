@@ -1,5 +1,5 @@
-// The year's tables: named days, clock changes, seasons and lunar phases,
-// rebuilt in one pass whenever the engine's year or region changes; and the
+// The year's tables: named days, clock changes, seasons and lunar phases
+// (these on first use), rebuilt in one pass whenever the engine's year or region changes; and the
 // region with its school holidays.
 #include "engine/clsCalendar.h"
 #include "base/regions.h"
@@ -21,7 +21,6 @@ void clsCalendar::Feiertage_Einlesen() {
                                                            : vespera::season_instants_ut(f_.Jahr);
         next.season_year = f_.Jahr;
         next.holidays = vespera::holiday_year(f_.Jahr, region_, place_name_, season_days(next.season_jd_ut));
-        next.phases = vespera::phase_year(f_.Jahr, zone());
         next.built_year = f_.Jahr;
         next.built_zone_offset_hours = f_.Zeitzone_Offset;
         tables_ = std::move(next);

@@ -32,16 +32,38 @@ std::string clsCalendar::MondPhase(bool from_clock) {
     });
 }
 
-bool clsCalendar::IstVollmond(std::int32_t mjd) { return vespera::phase_on_day(tables_.phases.full_moon_local, mjd) >= 0; }
+// Built from the tables' own year and zone, so that they are what the
+// rebuild would have made: the offset may have changed since without one.
+const vespera::PhaseYear& clsCalendar::phases() {
+    if (!tables_.phases) {
+        if (!tables_.built_year) return tables_.phases.emplace();
+        try {
+            tables_.phases =
+                vespera::phase_year(*tables_.built_year, zone_choice_.zone(tables_.built_zone_offset_hours));
+        } catch (vespera::EngineFault& fault) {
+            if (fault.procedure == nullptr) fault.procedure = "Feiertage_Einlesen";
+            throw;
+        }
+    }
+    return *tables_.phases;
+}
 
-bool clsCalendar::IstNeumond(std::int32_t mjd) { return vespera::phase_on_day(tables_.phases.new_moon_local, mjd) >= 0; }
+bool clsCalendar::IstVollmond(std::int32_t mjd) {
+    return guarded("IstVollmond", false, [&] { return vespera::phase_on_day(phases().full_moon_local, mjd) >= 0; });
+}
+
+bool clsCalendar::IstNeumond(std::int32_t mjd) {
+    return guarded("IstNeumond", false, [&] { return vespera::phase_on_day(phases().new_moon_local, mjd) >= 0; });
+}
 
 bool clsCalendar::IstBluemoon(std::int32_t mjd) {
-    const vespera::PhaseList& full_moons = tables_.phases.full_moon_local;
-    for (std::size_t i = 0; i < full_moons.size(); ++i) {
-        if (full_moons[i].day_number == mjd && tables_.phases.blue_moon[i]) return true;
-    }
-    return false;
+    return guarded("IstBluemoon", false, [&] {
+        const vespera::PhaseYear& year = phases();
+        for (std::size_t i = 0; i < year.full_moon_local.size(); ++i) {
+            if (year.full_moon_local[i].day_number == mjd && year.blue_moon[i]) return true;
+        }
+        return false;
+    });
 }
 
 std::string clsCalendar::phase_info(const vespera::PhaseList& phases, std::int32_t mjd) {
@@ -50,11 +72,11 @@ std::string clsCalendar::phase_info(const vespera::PhaseList& phases, std::int32
 }
 
 std::string clsCalendar::IstVollmond_Info(std::int32_t mjd) {
-    return guarded("IstVollmond_Info", std::string{}, [&] { return phase_info(tables_.phases.full_moon_local, mjd); });
+    return guarded("IstVollmond_Info", std::string{}, [&] { return phase_info(phases().full_moon_local, mjd); });
 }
 
 std::string clsCalendar::IstNeumond_Info(std::int32_t mjd) {
-    return guarded("IstNeumond_Info", std::string{}, [&] { return phase_info(tables_.phases.new_moon_local, mjd); });
+    return guarded("IstNeumond_Info", std::string{}, [&] { return phase_info(phases().new_moon_local, mjd); });
 }
 
 namespace {
@@ -67,22 +89,22 @@ const vespera::LocalInstant& phase(const vespera::PhaseList& phases, std::int32_
 
 std::string clsCalendar::Vollmond_Datum(std::int32_t Index) {
     return guarded("Vollmond_Datum", std::string{},
-                   [&] { return day_and_weekday(phase(tables_.phases.full_moon_local, Index).day_number); });
+                   [&] { return day_and_weekday(phase(phases().full_moon_local, Index).day_number); });
 }
 
 std::string clsCalendar::Neumond_Datum(std::int32_t Index) {
     return guarded("Neumond_Datum", std::string{},
-                   [&] { return day_and_weekday(phase(tables_.phases.new_moon_local, Index).day_number); });
+                   [&] { return day_and_weekday(phase(phases().new_moon_local, Index).day_number); });
 }
 
 std::string clsCalendar::Vollmond_Info(std::int32_t Index) {
     return guarded("Vollmond_Info", std::string{},
-                   [&] { return "um " + hrsmin(phase(tables_.phases.full_moon_local, Index).hours(), true); });
+                   [&] { return "um " + hrsmin(phase(phases().full_moon_local, Index).hours(), true); });
 }
 
 std::string clsCalendar::Neumond_Info(std::int32_t Index) {
     return guarded("Neumond_Info", std::string{}, [&] {
-        const vespera::LocalInstant& new_moon = phase(tables_.phases.new_moon_local, Index);
+        const vespera::LocalInstant& new_moon = phase(phases().new_moon_local, Index);
         std::string text = "um " + hrsmin(new_moon.hours(), true);
         const vespera::CivilDate date = vespera::civil_date(new_moon.day_number);
         const auto day = static_cast<double>(date.day);
@@ -110,10 +132,10 @@ clsCalendar::ClockEvent clsCalendar::phase_event(bool full_moon, std::int32_t In
 
 std::int32_t clsCalendar::full_moon_day(std::int32_t Index) {
     return guarded("full_moon_day", std::int32_t{0},
-                   [&] { return phase(tables_.phases.full_moon_local, Index).day_number; });
+                   [&] { return phase(phases().full_moon_local, Index).day_number; });
 }
 
 std::int32_t clsCalendar::new_moon_day(std::int32_t Index) {
     return guarded("new_moon_day", std::int32_t{0},
-                   [&] { return phase(tables_.phases.new_moon_local, Index).day_number; });
+                   [&] { return phase(phases().new_moon_local, Index).day_number; });
 }

@@ -127,138 +127,167 @@ QString MonthView::dayDescription(int day) const {
     return parts.join(QStringLiteral(", "));
 }
 
+struct MonthView::DayLook {
+    QFont day_font;
+    QFont holiday_font;
+    QFont regional_font;
+    QFont name_font;
+    double pad = 0.0;
+    double moon_radius = 0.0;
+    double dot_radius = 0.0;
+};
+
+QFont MonthView::headingFont() const { return pixel_font(font(), scaled(0.6, headingHeight(), 11.0, 22.0)); }
+
 void MonthView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const MonthColours colours = month_colours_of(palette());
     painter.fillRect(rect(), colours.background);
-    const double w = columnWidth();
-    const double r = rowHeight();
-    const int heading = headingHeight();
-    const int week_width = weekColumnWidth();
-    const double cell = std::min(w, r);
+    paintHeadings(painter, colours);
+    paintWeekColumn(painter, colours);
+    paintGrid(painter, colours);
 
-    // Weekday headings, full names where they fit.
+    const double cell = std::min(columnWidth(), rowHeight());
+    DayLook look;
+    look.day_font = pixel_font(font(), scaled(0.3, cell, 11.0, 44.0));
+    look.holiday_font = look.day_font;
+    look.holiday_font.setBold(true);
+    look.regional_font = look.day_font;
+    look.regional_font.setItalic(true);
+    look.name_font = pixel_font(font(), scaled(0.14, cell, 9.0, 16.0));
+    look.pad = scaled(0.06, cell, 2.0, 8.0);
+    look.moon_radius = scaled(0.12, cell, 4.0, 16.0);
+    look.dot_radius = scaled(0.025, cell, 1.5, 4.0);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (int day = 1; day <= model_.days; ++day) paintDay(painter, colours, look, day);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    paintFrames(painter, colours);
+}
+
+// Weekday headings, full names where they fit.
+void MonthView::paintHeadings(QPainter& painter, const MonthColours& colours) const {
+    const double w = columnWidth();
     painter.setPen(colours.heading_text);
-    const QFont heading_font = pixel_font(font(), scaled(0.6, heading, 11.0, 22.0));
-    painter.setFont(heading_font);
+    painter.setFont(headingFont());
     bool full_names_fit = true;
     for (const QString& name : model_.weekday_names) {
         if (painter.fontMetrics().horizontalAdvance(name) + 4 > w) full_names_fit = false;
     }
     for (int column = 0; column < 7; ++column) {
         const QString& name = model_.weekday_names[static_cast<std::size_t>(column)];
-        const QRectF box(week_width + column * w, 0, w, heading);
+        const QRectF box(weekColumnWidth() + column * w, 0, w, headingHeight());
         painter.drawText(box, Qt::AlignCenter, full_names_fit ? name : name.left(2));
     }
+}
 
-    // The ISO week of each row in a column of its own.
+// The ISO week of each row in a column of its own.
+void MonthView::paintWeekColumn(QPainter& painter, const MonthColours& colours) const {
+    const double r = rowHeight();
+    const int heading = headingHeight();
+    const int week_width = weekColumnWidth();
     painter.fillRect(QRect(0, heading, week_width, height() - heading), colours.week_ground);
     painter.setPen(colours.week_text);
+    painter.setFont(headingFont());
     painter.drawText(QRect(0, 0, week_width, heading), Qt::AlignCenter, QStringLiteral("KW"));
     const int rows = (model_.first_weekday + model_.days + 6) / 7;
-    painter.setFont(pixel_font(font(), scaled(0.2, cell, 10.0, 20.0)));
+    painter.setFont(pixel_font(font(), scaled(0.2, std::min(columnWidth(), r), 10.0, 20.0)));
     for (int row = 0; row < rows && row < 6; ++row) {
         const int week = model_.week_numbers[static_cast<std::size_t>(row)];
         if (week > 0) {
             painter.drawText(QRectF(0, heading + row * r, week_width, r), Qt::AlignCenter, QString::number(week));
         }
     }
+}
 
-    // School holidays tint their cells beneath the grid lines.
+// School holidays tint their cells beneath the grid lines.
+void MonthView::paintGrid(QPainter& painter, const MonthColours& colours) const {
     for (int day = 1; day <= model_.days; ++day) {
         if (model_.marks[static_cast<std::size_t>(day)].school_holiday) {
             painter.fillRect(cellRect(day), colours.school_holiday);
         }
     }
-
+    const int heading = headingHeight();
     painter.setPen(colours.grid_line);
     for (int column = 0; column < 7; ++column) {
-        const int x = week_width + static_cast<int>(std::lround(column * w));
+        const int x = weekColumnWidth() + static_cast<int>(std::lround(column * columnWidth()));
         painter.drawLine(x, heading, x, height());
     }
     for (int row = 0; row < 6; ++row) {
-        const int y = heading + static_cast<int>(std::lround(row * r));
+        const int y = heading + static_cast<int>(std::lround(row * rowHeight()));
         painter.drawLine(0, y, width(), y);
     }
+}
 
-    const double number_px = scaled(0.3, cell, 11.0, 44.0);
-    const QFont day_font = pixel_font(font(), number_px);
-    QFont holiday_font = day_font;
-    holiday_font.setBold(true);
-    QFont regional_font = day_font;
-    regional_font.setItalic(true);
-    const QFont name_font = pixel_font(font(), scaled(0.14, cell, 9.0, 16.0));
-    const double pad = scaled(0.06, cell, 2.0, 8.0);
-    const double moon_radius = scaled(0.12, cell, 4.0, 16.0);
-    const double dot_radius = scaled(0.025, cell, 1.5, 4.0);
-
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    for (int day = 1; day <= model_.days; ++day) {
-        const QRectF box = cellRect(day);
-        const std::size_t d = static_cast<std::size_t>(day);
-        const MonthMarks& marks = model_.marks[d];
-        // Red as in German wall calendars: Sundays and the region's statutory
-        // holidays; regional ones italic; other named days keep the day's
-        // colour with a quiet dot.
-        painter.setFont(marks.statutory ? holiday_font : marks.regional ? regional_font : day_font);
-        painter.setPen(marks.statutory || marks.sunday ? colours.statutory
-                       : marks.regional               ? colours.regional
-                                                      : colours.day_text);
-        const QFontMetricsF number_metrics(painter.font());
-        const QRectF number_box(box.left() + pad, box.top() + pad / 2.0, number_metrics.horizontalAdvance("00") + 2,
-                                number_metrics.height());
-        painter.drawText(number_box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(day));
-        if (marks.holiday && !marks.statutory && !marks.regional) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(colours.named_day);
-            // Under the number: beside it, it would read as an ordinal's full stop.
-            const double number_width = number_metrics.horizontalAdvance(QString::number(day));
-            painter.drawEllipse(QPointF(number_box.left() + number_width / 2.0, number_box.bottom() + dot_radius),
-                                dot_radius, dot_radius);
-        }
-
-        // The day's first name along the foot of the cell, when there is room.
-        const QString& name = model_.names[d];
-        const QFontMetricsF name_metrics(name_font);
-        if (!name.isEmpty() && box.height() >= number_box.height() + name_metrics.height() + pad) {
-            painter.setFont(name_font);
-            painter.setPen(marks.statutory ? colours.statutory
-                           : marks.regional ? colours.regional
-                                            : colours.name_text);
-            const QRectF name_box(box.left() + pad, box.bottom() - name_metrics.height() - pad / 2.0,
-                                  box.width() - 2.0 * pad, name_metrics.height());
-            painter.drawText(name_box, Qt::AlignLeft | Qt::AlignVCenter,
-                             name_metrics.elidedText(name, Qt::ElideRight, name_box.width()));
-        }
-
-        const QPointF moon(box.right() - pad - moon_radius, box.top() + pad + moon_radius);
-        if (marks.moon != MoonDisc::None) {
-            const bool lit_right = marks.moon_waxing != model_.southern_sky;
-            draw_moon_disc(painter, moon, moon_radius, marks.moon_lit_fraction, lit_right, colours);
-        } else if (marks.full_moon || marks.new_moon) {
-            draw_moon_disc(painter, moon, moon_radius, marks.full_moon ? 1.0 : 0.0, true, colours);
-        }
-        if (marks.blue_moon) {
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(colours.blue_moon, std::max(1.5, moon_radius / 4.0)));
-            painter.drawEllipse(moon, moon_radius + moon_radius / 3.0, moon_radius + moon_radius / 3.0);
-        }
-        const QPointF eclipse(moon.x() - 2.6 * moon_radius, moon.y());
-        const double eclipse_radius = moon_radius * 0.8;
-        if (marks.solar_eclipse) {
-            painter.setPen(QPen(colours.corona, std::max(1.5, eclipse_radius / 4.0)));
-            painter.setBrush(colours.eclipsed_sun);
-            painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
-        }
-        if (marks.lunar_eclipse) {
-            painter.setPen(QPen(colours.moon_outline, 1.0));
-            painter.setBrush(colours.eclipsed_moon);
-            painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
-        }
+void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const DayLook& look, int day) const {
+    const QRectF box = cellRect(day);
+    const std::size_t d = static_cast<std::size_t>(day);
+    const MonthMarks& marks = model_.marks[d];
+    const double pad = look.pad;
+    // Red as in German wall calendars: Sundays and the region's statutory
+    // holidays; regional ones italic; other named days keep the day's
+    // colour with a quiet dot.
+    painter.setFont(marks.statutory ? look.holiday_font : marks.regional ? look.regional_font : look.day_font);
+    painter.setPen(marks.statutory || marks.sunday ? colours.statutory
+                   : marks.regional               ? colours.regional
+                                                  : colours.day_text);
+    const QFontMetricsF number_metrics(painter.font());
+    const QRectF number_box(box.left() + pad, box.top() + pad / 2.0, number_metrics.horizontalAdvance("00") + 2,
+                            number_metrics.height());
+    painter.drawText(number_box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(day));
+    if (marks.holiday && !marks.statutory && !marks.regional) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours.named_day);
+        // Under the number: beside it, it would read as an ordinal's full stop.
+        const double number_width = number_metrics.horizontalAdvance(QString::number(day));
+        painter.drawEllipse(QPointF(number_box.left() + number_width / 2.0, number_box.bottom() + look.dot_radius),
+                            look.dot_radius, look.dot_radius);
     }
-    painter.setRenderHint(QPainter::Antialiasing, false);
 
+    // The day's first name along the foot of the cell, when there is room.
+    const QString& name = model_.names[d];
+    const QFontMetricsF name_metrics(look.name_font);
+    if (!name.isEmpty() && box.height() >= number_box.height() + name_metrics.height() + pad) {
+        painter.setFont(look.name_font);
+        painter.setPen(marks.statutory ? colours.statutory
+                       : marks.regional ? colours.regional
+                                        : colours.name_text);
+        const QRectF name_box(box.left() + pad, box.bottom() - name_metrics.height() - pad / 2.0,
+                              box.width() - 2.0 * pad, name_metrics.height());
+        painter.drawText(name_box, Qt::AlignLeft | Qt::AlignVCenter,
+                         name_metrics.elidedText(name, Qt::ElideRight, name_box.width()));
+    }
+
+    const double moon_radius = look.moon_radius;
+    const QPointF moon(box.right() - pad - moon_radius, box.top() + pad + moon_radius);
+    if (marks.moon != MoonDisc::None) {
+        const bool lit_right = marks.moon_waxing != model_.southern_sky;
+        draw_moon_disc(painter, moon, moon_radius, marks.moon_lit_fraction, lit_right, colours);
+    } else if (marks.full_moon || marks.new_moon) {
+        draw_moon_disc(painter, moon, moon_radius, marks.full_moon ? 1.0 : 0.0, true, colours);
+    }
+    if (marks.blue_moon) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colours.blue_moon, std::max(1.5, moon_radius / 4.0)));
+        painter.drawEllipse(moon, moon_radius + moon_radius / 3.0, moon_radius + moon_radius / 3.0);
+    }
+    const QPointF eclipse(moon.x() - 2.6 * moon_radius, moon.y());
+    const double eclipse_radius = moon_radius * 0.8;
+    if (marks.solar_eclipse) {
+        painter.setPen(QPen(colours.corona, std::max(1.5, eclipse_radius / 4.0)));
+        painter.setBrush(colours.eclipsed_sun);
+        painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+    }
+    if (marks.lunar_eclipse) {
+        painter.setPen(QPen(colours.moon_outline, 1.0));
+        painter.setBrush(colours.eclipsed_moon);
+        painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+    }
+}
+
+void MonthView::paintFrames(QPainter& painter, const MonthColours& colours) const {
     painter.setBrush(Qt::NoBrush);
+    const double cell = std::min(columnWidth(), rowHeight());
     const int frame_width = static_cast<int>(std::lround(scaled(0.03, cell, 2.0, 4.0)));
     auto frame = [&](int day, const QColor& colour, int inset) {
         if (day < 1 || day > model_.days) return;

@@ -82,8 +82,18 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    struct DayLook; // the fonts and sizes every cell shares
+
     double columnWidth() const;
     double rowHeight() const;
+    QFont headingFont() const;
+
+    // The picture's layers, bottom to top.
+    void paintHeadings(QPainter& painter, const MonthColours& colours) const;
+    void paintWeekColumn(QPainter& painter, const MonthColours& colours) const;
+    void paintGrid(QPainter& painter, const MonthColours& colours) const;
+    void paintDay(QPainter& painter, const MonthColours& colours, const DayLook& look, int day) const;
+    void paintFrames(QPainter& painter, const MonthColours& colours) const;
 
     MonthModel model_;
     int wheel_angle_ = 0; // eighths of a degree not yet turned into months

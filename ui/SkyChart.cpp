@@ -31,6 +31,120 @@ QString clock_text(double hours) {
     return QStringLiteral("%1:%2 Uhr").arg(minutes / 60, 2, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
 }
 
+// Altitude upwards, the day's hours to the right, in the plot's pixels.
+struct Axes {
+    QRectF plot;
+    double lo_deg = 0.0;
+    double hi_deg = 0.0;
+    double span_hours = 24.0;
+
+    double y_of(double deg) const {
+        return plot.bottom() - (std::clamp(deg, lo_deg, hi_deg) - lo_deg) / (hi_deg - lo_deg) * plot.height();
+    }
+    double x_of(double hours) const { return plot.left() + hours / span_hours * plot.width(); }
+};
+
+struct SkyColours {
+    QColor day_sky;
+    QColor night;
+    QColor moon;
+    QColor sun;
+};
+
+SkyColours sky_colours_of(const MonthColours& colours) {
+    SkyColours sky;
+    sky.day_sky = colours.dark ? mix(colours.background, QColor(70, 120, 200), 0.35)
+                               : mix(colours.background, QColor(120, 180, 240), 0.30);
+    sky.night = colours.dark ? mix(colours.background, QColor(0, 0, 0), 0.5)
+                             : mix(colours.background, QColor(20, 30, 70), 0.45);
+    sky.moon = with_contrast(colours.dark ? QColor(200, 200, 215) : QColor(90, 90, 110), sky.day_sky, kMarkContrast);
+    sky.sun = with_contrast(colours.dark ? QColor(255, 200, 60) : QColor(215, 120, 0), sky.day_sky, kMarkContrast);
+    return sky;
+}
+
+// Day above the horizon, then deepening twilight down to night.
+void paint_sky(QPainter& painter, const Axes& axes, const SkyColours& sky) {
+    const QRectF& plot = axes.plot;
+    painter.fillRect(QRectF(plot.left(), plot.top(), plot.width(), axes.y_of(0.0) - plot.top()), sky.day_sky);
+    for (int band = 0; band < 3; ++band) {
+        const double share = (band + 1) / 4.0;
+        painter.fillRect(QRectF(plot.left(), axes.y_of(kTwilight_deg[band]), plot.width(),
+                                axes.y_of(kTwilight_deg[band + 1]) - axes.y_of(kTwilight_deg[band])),
+                         mix(sky.day_sky, sky.night, share));
+    }
+    painter.fillRect(QRectF(plot.left(), axes.y_of(-18.0), plot.width(), plot.bottom() - axes.y_of(-18.0)), sky.night);
+}
+
+// Hour ticks with the clock's hours every three hours, degrees at the side,
+// the horizon.
+void paint_scales(QPainter& painter, const Axes& axes, const vespera::report::SkyDay& day,
+                  const MonthColours& colours, const QFont& font, double chart_width) {
+    const QRectF& plot = axes.plot;
+    painter.setPen(colours.grid_line);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    for (std::size_t hour = 0; hour < day.clock_hour_labels.size(); ++hour) {
+        const double x = axes.x_of(static_cast<double>(hour));
+        painter.setPen(colours.grid_line);
+        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + (hour % 3 == 0 ? 4.0 : 2.0)));
+        if (hour % 6 == 0 || (hour % 3 == 0 && plot.width() > 300.0)) {
+            painter.setPen(colours.heading_text);
+            const QString label = QString::number(day.clock_hour_labels[hour]);
+            const double half = metrics.horizontalAdvance(label) / 2.0;
+            const QPointF at(std::clamp(x - half, 0.0, chart_width - 2.0 * half),
+                             plot.bottom() + 4.0 + metrics.ascent());
+            painter.drawText(at, label);
+        }
+    }
+    for (double deg = 0.0; deg <= axes.hi_deg; deg += 30.0) {
+        painter.setPen(colours.heading_text);
+        const QString label = degrees_text(deg);
+        painter.drawText(QRectF(0, axes.y_of(deg) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, label);
+    }
+    // The end of astronomical twilight, where its label clears the horizon's.
+    if (axes.y_of(-18.0) - axes.y_of(0.0) >= metrics.height()) {
+        painter.setPen(colours.heading_text);
+        painter.drawText(QRectF(0, axes.y_of(-18.0) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, degrees_text(-18.0));
+    }
+    painter.setPen(QPen(colours.day_text, 1.0));
+    painter.drawLine(QPointF(plot.left(), axes.y_of(0.0)), QPointF(plot.right(), axes.y_of(0.0)));
+}
+
+QPainterPath altitude_curve(const Axes& axes, const std::vector<double>& altitudes) {
+    QPainterPath path;
+    const double step = axes.span_hours / static_cast<double>(altitudes.size() - 1);
+    for (std::size_t i = 0; i < altitudes.size(); ++i) {
+        const QPointF point(axes.x_of(step * static_cast<double>(i)), axes.y_of(altitudes[i]));
+        if (i == 0) {
+            path.moveTo(point);
+        } else {
+            path.lineTo(point);
+        }
+    }
+    return path;
+}
+
+// Which line is which, in the top left corner.
+void paint_key(QPainter& painter, const QRectF& plot, const SkyColours& sky, const MonthColours& colours,
+               const QFont& font) {
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    const double key_y = plot.top() + metrics.ascent() + 1.0;
+    double key_x = plot.left() + 4.0;
+    const auto key = [&](const QString& text, const QPen& pen) {
+        painter.setPen(pen);
+        const double line_y = key_y - metrics.ascent() / 3.0;
+        painter.drawLine(QPointF(key_x, line_y), QPointF(key_x + 12.0, line_y));
+        painter.setPen(colours.day_text);
+        painter.drawText(QPointF(key_x + 15.0, key_y), text);
+        key_x += 15.0 + metrics.horizontalAdvance(text) + 10.0;
+    };
+    key(QStringLiteral("Sonne"), QPen(sky.sun, 2.2));
+    key(QStringLiteral("Mond"), QPen(sky.moon, 1.6, Qt::DashLine));
+}
+
 } // namespace
 
 SkyChart::SkyChart(QWidget* parent) : QWidget(parent) {
@@ -85,106 +199,26 @@ void SkyChart::paintEvent(QPaintEvent*) {
     const MonthColours colours = month_colours_of(palette());
     painter.fillRect(rect(), colours.background);
     if (day_.sun_altitude_deg.size() < 2) return;
-    const QRectF plot = plotRect();
-    if (plot.width() < 10.0 || plot.height() < 10.0) return;
-    const double lo = lowest_deg();
-    const double hi = highest_deg();
-    const auto y_of = [&](double deg) {
-        return plot.bottom() - (std::clamp(deg, lo, hi) - lo) / (hi - lo) * plot.height();
-    };
-    const auto x_of = [&](double hours) { return plot.left() + hours / day_.span_hours * plot.width(); };
-
-    // Day above the horizon, then deepening twilight down to night.
-    const QColor day_sky = colours.dark ? mix(colours.background, QColor(70, 120, 200), 0.35)
-                                        : mix(colours.background, QColor(120, 180, 240), 0.30);
-    const QColor night = colours.dark ? mix(colours.background, QColor(0, 0, 0), 0.5)
-                                      : mix(colours.background, QColor(20, 30, 70), 0.45);
-    painter.fillRect(QRectF(plot.left(), plot.top(), plot.width(), y_of(0.0) - plot.top()), day_sky);
-    for (int band = 0; band < 3; ++band) {
-        const double share = (band + 1) / 4.0;
-        painter.fillRect(QRectF(plot.left(), y_of(kTwilight_deg[band]), plot.width(),
-                                y_of(kTwilight_deg[band + 1]) - y_of(kTwilight_deg[band])),
-                         mix(day_sky, night, share));
-    }
-    painter.fillRect(QRectF(plot.left(), y_of(-18.0), plot.width(), plot.bottom() - y_of(-18.0)), night);
-
-    // Hour ticks with the clock's hours every three hours, degrees at the side.
-    painter.setPen(colours.grid_line);
-    painter.setFont(font());
-    const QFontMetricsF metrics(font());
-    for (std::size_t hour = 0; hour < day_.clock_hour_labels.size(); ++hour) {
-        const double x = x_of(static_cast<double>(hour));
-        painter.setPen(colours.grid_line);
-        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + (hour % 3 == 0 ? 4.0 : 2.0)));
-        if (hour % 6 == 0 || (hour % 3 == 0 && plot.width() > 300.0)) {
-            painter.setPen(colours.heading_text);
-            const QString label = QString::number(day_.clock_hour_labels[hour]);
-            const double half = metrics.horizontalAdvance(label) / 2.0;
-            const QPointF at(std::clamp(x - half, 0.0, width() - 2.0 * half), plot.bottom() + 4.0 + metrics.ascent());
-            painter.drawText(at, label);
-        }
-    }
-    for (double deg = 0.0; deg <= hi; deg += 30.0) {
-        painter.setPen(colours.heading_text);
-        const QString label = degrees_text(deg);
-        painter.drawText(QRectF(0, y_of(deg) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, label);
-    }
-    // The end of astronomical twilight, where its label clears the horizon's.
-    if (y_of(-18.0) - y_of(0.0) >= metrics.height()) {
-        painter.setPen(colours.heading_text);
-        painter.drawText(QRectF(0, y_of(-18.0) - metrics.height() / 2.0, plot.left() - 4.0, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, degrees_text(-18.0));
-    }
-    // The horizon.
-    painter.setPen(QPen(colours.day_text, 1.0));
-    painter.drawLine(QPointF(plot.left(), y_of(0.0)), QPointF(plot.right(), y_of(0.0)));
+    const Axes axes{plotRect(), lowest_deg(), highest_deg(), day_.span_hours};
+    if (axes.plot.width() < 10.0 || axes.plot.height() < 10.0) return;
+    const SkyColours sky = sky_colours_of(colours);
+    paint_sky(painter, axes, sky);
+    paint_scales(painter, axes, day_, colours, font(), width());
 
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(plot);
-    const auto curve = [&](const std::vector<double>& altitudes) {
-        QPainterPath path;
-        const double step = day_.span_hours / static_cast<double>(altitudes.size() - 1);
-        for (std::size_t i = 0; i < altitudes.size(); ++i) {
-            const QPointF point(x_of(step * static_cast<double>(i)), y_of(altitudes[i]));
-            if (i == 0) {
-                path.moveTo(point);
-            } else {
-                path.lineTo(point);
-            }
-        }
-        return path;
-    };
-    const QColor moon_colour =
-        with_contrast(colours.dark ? QColor(200, 200, 215) : QColor(90, 90, 110), day_sky, kMarkContrast);
-    painter.setPen(QPen(moon_colour, 1.6, Qt::DashLine));
+    painter.setClipRect(axes.plot);
+    painter.setPen(QPen(sky.moon, 1.6, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(curve(day_.moon_altitude_deg));
-    const QColor sun_colour =
-        with_contrast(colours.dark ? QColor(255, 200, 60) : QColor(215, 120, 0), day_sky, kMarkContrast);
-    painter.setPen(QPen(sun_colour, 2.2));
-    painter.drawPath(curve(day_.sun_altitude_deg));
-
+    painter.drawPath(altitude_curve(axes, day_.moon_altitude_deg));
+    painter.setPen(QPen(sky.sun, 2.2));
+    painter.drawPath(altitude_curve(axes, day_.sun_altitude_deg));
     if (now_hours_) {
-        const double x = x_of(*now_hours_);
+        const double x = axes.x_of(*now_hours_);
         painter.setPen(QPen(colours.today, 1.5));
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        painter.drawLine(QPointF(x, axes.plot.top()), QPointF(x, axes.plot.bottom()));
     }
     painter.setClipping(false);
-    // Which line is which, in the top left corner.
-    painter.setFont(font());
-    const double key_y = plot.top() + metrics.ascent() + 1.0;
-    double key_x = plot.left() + 4.0;
-    const auto key = [&](const QString& text, const QPen& pen) {
-        painter.setPen(pen);
-        const double line_y = key_y - metrics.ascent() / 3.0;
-        painter.drawLine(QPointF(key_x, line_y), QPointF(key_x + 12.0, line_y));
-        painter.setPen(colours.day_text);
-        painter.drawText(QPointF(key_x + 15.0, key_y), text);
-        key_x += 15.0 + metrics.horizontalAdvance(text) + 10.0;
-    };
-    key(QStringLiteral("Sonne"), QPen(sun_colour, 2.2));
-    key(QStringLiteral("Mond"), QPen(moon_colour, 1.6, Qt::DashLine));
+    paint_key(painter, axes.plot, sky, colours, font());
 }
 
 bool SkyChart::event(QEvent* event) {

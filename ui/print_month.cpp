@@ -49,105 +49,128 @@ QString moon_text(const report::MonthGridDay& day) {
     return time.isEmpty() ? phase : phase + ' ' + time;
 }
 
+struct Fonts {
+    QFont title = Sheet::font(kTitlePoints, true);
+    QFont weekday = Sheet::font(kWeekdayPoints, true);
+    QFont day = Sheet::font(kDayPoints, true);
+    QFont name = Sheet::font(kNamePoints);
+    QFont moon = Sheet::font(kMoonPoints, false, true);
+};
+
+// The grid of the month's weeks below the title and the weekday names.
+struct Grid {
+    double top = 0.0;
+    double bottom = 0.0;
+    int days = 0;
+    int first = 0; // the weekday of the 1st, 0 = Monday
+    int weeks = 1;
+    double column_width = 0.0;
+    double row_height = 0.0;
+
+    QRectF box(int cell) const {
+        return QRectF((cell % 7) * column_width, top + (cell / 7) * row_height, column_width, row_height);
+    }
+};
+
+// Grounds first, lines over them.
+void draw_grid(Sheet& sheet, const Grid& grid) {
+    QPainter& painter = sheet.painter();
+    for (int cell = 0; cell < grid.weeks * 7; ++cell) {
+        const int day = cell - grid.first + 1;
+        if (day < 1 || day > grid.days) {
+            painter.fillRect(grid.box(cell), kOutsideMonth);
+        } else if (cell % 7 == 6) {
+            painter.fillRect(grid.box(cell), kSunday);
+        }
+    }
+    painter.setPen(QPen(kGridLine, sheet.mm(0.25)));
+    for (int column = 0; column <= 7; ++column) {
+        painter.drawLine(QPointF(column * grid.column_width, grid.top),
+                         QPointF(column * grid.column_width, grid.bottom));
+    }
+    for (int row = 0; row <= grid.weeks; ++row) {
+        painter.drawLine(QPointF(0, grid.top + row * grid.row_height),
+                         QPointF(sheet.width(), grid.top + row * grid.row_height));
+    }
+}
+
+// The number, and below it the moon's phase with its time, then the names.
+// A name that does not fit gets one shortened line, if there is room.
+void draw_day(Sheet& sheet, QPagedPaintDevice& device, const Fonts& fonts, const QRectF& box, int day,
+              const report::MonthGridDay& entry) {
+    QPainter& painter = sheet.painter();
+    const double day_line = sheet.line_height(fonts.day);
+    painter.setFont(fonts.day);
+    painter.setPen(entry.named_days.empty() ? kDayText : kNamedDayText);
+    painter.drawText(QRectF(box.left(), box.top(), box.width(), day_line), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::number(day));
+    const bool moon = entry.full_moon || entry.new_moon;
+    if (moon) {
+        const double radius = sheet.mm(kMoonRadius_mm);
+        draw_moon(painter, QPointF(box.right() - radius - sheet.mm(0.3), box.top() + day_line / 2), radius, entry);
+    }
+
+    double top = box.top() + day_line + sheet.mm(0.5);
+    if (moon) {
+        painter.setFont(fonts.moon);
+        painter.setPen(kDayText);
+        const QString text = moon_text(entry);
+        const double height =
+            std::min(sheet.wrapped_height(fonts.moon, box.width(), text), 2 * sheet.line_height(fonts.moon));
+        painter.drawText(QRectF(box.left(), top, box.width(), height),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        top += height + sheet.mm(0.5);
+    }
+    painter.setFont(fonts.name);
+    painter.setPen(kNameText);
+    const double name_line = sheet.line_height(fonts.name);
+    const QFontMetricsF name_metrics(fonts.name, &device);
+    for (const std::string& named_day : entry.named_days) {
+        const QString name = text_of(named_day);
+        const double height = sheet.wrapped_height(fonts.name, box.width(), name);
+        if (top + height > box.bottom()) {
+            if (top + name_line <= box.bottom()) {
+                painter.drawText(QRectF(box.left(), top, box.width(), name_line), Qt::AlignLeft | Qt::AlignTop,
+                                 name_metrics.elidedText(name + QStringLiteral(" …"), Qt::ElideRight, box.width()));
+            }
+            break;
+        }
+        painter.drawText(QRectF(box.left(), top, box.width(), height),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, name);
+        top += height;
+    }
+}
+
 } // namespace
 
 int draw_month(QPagedPaintDevice& device, const report::MonthGrid& grid, const QString& heading) {
     Sheet sheet(device);
     if (!sheet.ready()) return 0;
     QPainter& painter = sheet.painter();
-    const QFont title_font = Sheet::font(kTitlePoints, true);
-    const QFont weekday_font = Sheet::font(kWeekdayPoints, true);
-    const QFont day_font = Sheet::font(kDayPoints, true);
-    const QFont name_font = Sheet::font(kNamePoints);
-    const QFont moon_font = Sheet::font(kMoonPoints, false, true);
+    const Fonts fonts;
+    const double title_height = sheet.line_height(fonts.title) + sheet.mm(3);
+    const double weekday_height = sheet.line_height(fonts.weekday) + sheet.mm(2);
+    Grid cells;
+    cells.top = title_height + weekday_height;
+    cells.bottom = sheet.height() - sheet.mm(kFooterHeight_mm);
+    cells.days = static_cast<int>(grid.days.size());
+    cells.first = std::clamp(grid.first_weekday, 0, 6);
+    cells.weeks = std::max(1, (cells.first + cells.days + 6) / 7);
+    cells.column_width = sheet.width() / 7.0;
+    cells.row_height = (cells.bottom - cells.top) / cells.weeks;
 
-    const double title_height = sheet.line_height(title_font) + sheet.mm(3);
-    const double weekday_height = sheet.line_height(weekday_font) + sheet.mm(2);
-    const double grid_top = title_height + weekday_height;
-    const double grid_bottom = sheet.height() - sheet.mm(kFooterHeight_mm);
-    const int days = static_cast<int>(grid.days.size());
-    const int first = std::clamp(grid.first_weekday, 0, 6);
-    const int weeks = std::max(1, (first + days + 6) / 7);
-    const double column_width = sheet.width() / 7.0;
-    const double row_height = (grid_bottom - grid_top) / weeks;
-    const double pad = sheet.mm(kCellPadding_mm);
-
-    sheet.title(title_font, heading, title_height - sheet.mm(2));
-
-    painter.setFont(weekday_font);
+    sheet.title(fonts.title, heading, title_height - sheet.mm(2));
+    painter.setFont(fonts.weekday);
     painter.setPen(kWeekdayText);
     for (int column = 0; column < 7; ++column) {
-        painter.drawText(QRectF(column * column_width, title_height, column_width, weekday_height),
+        painter.drawText(QRectF(column * cells.column_width, title_height, cells.column_width, weekday_height),
                          Qt::AlignCenter, text_of(grid.weekday_names[static_cast<std::size_t>(column)]));
     }
-
-    // Grounds first, lines over them.
-    for (int cell = 0; cell < weeks * 7; ++cell) {
-        const QRectF box((cell % 7) * column_width, grid_top + (cell / 7) * row_height, column_width, row_height);
-        const int day = cell - first + 1;
-        if (day < 1 || day > days) {
-            painter.fillRect(box, kOutsideMonth);
-        } else if (cell % 7 == 6) {
-            painter.fillRect(box, kSunday);
-        }
-    }
-    painter.setPen(QPen(kGridLine, sheet.mm(0.25)));
-    for (int column = 0; column <= 7; ++column) {
-        painter.drawLine(QPointF(column * column_width, grid_top), QPointF(column * column_width, grid_bottom));
-    }
-    for (int row = 0; row <= weeks; ++row) {
-        painter.drawLine(QPointF(0, grid_top + row * row_height), QPointF(sheet.width(), grid_top + row * row_height));
-    }
-
-    const double day_line = sheet.line_height(day_font);
-    const double name_line = sheet.line_height(name_font);
-    const double moon_line = sheet.line_height(moon_font);
-    const QFontMetricsF name_metrics(name_font, &device);
-    for (int day = 1; day <= days; ++day) {
-        const report::MonthGridDay& entry = grid.days[static_cast<std::size_t>(day - 1)];
-        const int cell = first + day - 1;
-        const QRectF box = QRectF((cell % 7) * column_width, grid_top + (cell / 7) * row_height, column_width,
-                                  row_height)
-                               .adjusted(pad, pad * 0.6, -pad, -pad * 0.6);
-
-        painter.setFont(day_font);
-        painter.setPen(entry.named_days.empty() ? kDayText : kNamedDayText);
-        painter.drawText(QRectF(box.left(), box.top(), box.width(), day_line), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::number(day));
-        const bool moon = entry.full_moon || entry.new_moon;
-        if (moon) {
-            const double radius = sheet.mm(kMoonRadius_mm);
-            draw_moon(painter, QPointF(box.right() - radius - sheet.mm(0.3), box.top() + day_line / 2), radius, entry);
-        }
-
-        // Below the number the moon's phase with its time, then the names. A
-        // name that does not fit gets one shortened line, if there is room.
-        double top = box.top() + day_line + sheet.mm(0.5);
-        if (moon) {
-            painter.setFont(moon_font);
-            painter.setPen(kDayText);
-            const QString text = moon_text(entry);
-            const double height = std::min(sheet.wrapped_height(moon_font, box.width(), text), 2 * moon_line);
-            painter.drawText(QRectF(box.left(), top, box.width(), height),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-            top += height + sheet.mm(0.5);
-        }
-        painter.setFont(name_font);
-        painter.setPen(kNameText);
-        for (const std::string& named_day : entry.named_days) {
-            const QString name = text_of(named_day);
-            const double height = sheet.wrapped_height(name_font, box.width(), name);
-            if (top + height > box.bottom()) {
-                if (top + name_line <= box.bottom()) {
-                    painter.drawText(QRectF(box.left(), top, box.width(), name_line), Qt::AlignLeft | Qt::AlignTop,
-                                     name_metrics.elidedText(name + QStringLiteral(" …"), Qt::ElideRight, box.width()));
-                }
-                break;
-            }
-            painter.drawText(QRectF(box.left(), top, box.width(), height),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, name);
-            top += height;
-        }
+    draw_grid(sheet, cells);
+    const double pad = sheet.mm(kCellPadding_mm);
+    for (int day = 1; day <= cells.days; ++day) {
+        const QRectF box = cells.box(cells.first + day - 1).adjusted(pad, pad * 0.6, -pad, -pad * 0.6);
+        draw_day(sheet, device, fonts, box, day, grid.days[static_cast<std::size_t>(day - 1)]);
     }
 
     sheet.footer(QStringLiteral("Vespera · Rote Tageszahl: ein Feiertag oder benannter Tag · "

@@ -33,101 +33,128 @@ struct Placed {
 
 QString text_of(const std::string& text) { return QString::fromStdString(text); }
 
-} // namespace
+struct Fonts {
+    QFont title = Sheet::font(kTitlePoints, true);
+    QFont heading = Sheet::font(kRowPoints, true);
+    QFont row = Sheet::font(kRowPoints);
+    QFont note = Sheet::font(kRowPoints, false, true);
+};
 
-int draw_report(QPagedPaintDevice& device, const report::Report& report) {
-    Sheet sheet(device);
-    if (!sheet.ready()) return 0;
-    QPainter& painter = sheet.painter();
-    const QFont title_font = Sheet::font(kTitlePoints, true);
-    const QFont heading_font = Sheet::font(kRowPoints, true);
-    const QFont row_font = Sheet::font(kRowPoints);
-    const QFont note_font = Sheet::font(kRowPoints, false, true);
-
-    const double title_height = sheet.line_height(title_font) + sheet.mm(4);
-    const double body_top = title_height;
-    const double body_bottom = sheet.height() - sheet.mm(kFooterHeight_mm);
-    const double gap = sheet.mm(kColumnGap_mm);
-    const double padding = sheet.mm(kRowPadding_mm);
-
+// The page's body and its two columns, label and value.
+struct Body {
+    double top = 0.0;
+    double bottom = 0.0;
+    double padding = 0.0;
     double label_width = 0.0;
-    const QFontMetricsF row_metrics(row_font, &device);
-    for (const report::Row& row : report.rows) {
-        if (!row.is_heading()) label_width = std::max(label_width, row_metrics.horizontalAdvance(text_of(row.label)));
-    }
-    label_width = std::min(label_width + sheet.mm(1), sheet.width() * kLabelShare);
-    const double value_left = label_width + gap;
-    const double value_width = sheet.width() - value_left;
+    double value_left = 0.0;
+    double value_width = 0.0;
+};
 
-    // Where every row goes, before anything is drawn: the footer names the
-    // number of pages.
+Body body_of(const Sheet& sheet, QPagedPaintDevice& device, const report::Report& report, const Fonts& fonts,
+             double title_height) {
+    Body body;
+    body.top = title_height;
+    body.bottom = sheet.height() - sheet.mm(kFooterHeight_mm);
+    body.padding = sheet.mm(kRowPadding_mm);
+    const QFontMetricsF row_metrics(fonts.row, &device);
+    for (const report::Row& row : report.rows) {
+        if (!row.is_heading()) {
+            body.label_width = std::max(body.label_width, row_metrics.horizontalAdvance(text_of(row.label)));
+        }
+    }
+    body.label_width = std::min(body.label_width + sheet.mm(1), sheet.width() * kLabelShare);
+    body.value_left = body.label_width + sheet.mm(kColumnGap_mm);
+    body.value_width = sheet.width() - body.value_left;
+    return body;
+}
+
+// Where every row goes, before anything is drawn: the footer names the
+// number of pages.
+std::vector<Placed> place_rows(const Sheet& sheet, const report::Report& report, const Fonts& fonts,
+                               const Body& body) {
     std::vector<Placed> placed;
     int page = 1;
-    double top = body_top;
+    double top = body.top;
     auto row_height = [&](const report::Row& row) {
-        if (row.is_heading()) return sheet.line_height(heading_font) + padding * 2;
-        return std::max(sheet.wrapped_height(row_font, label_width, text_of(row.label)),
-                        sheet.wrapped_height(row_font, value_width, text_of(row.value))) +
-               padding * 2;
+        if (row.is_heading()) return sheet.line_height(fonts.heading) + body.padding * 2;
+        return std::max(sheet.wrapped_height(fonts.row, body.label_width, text_of(row.label)),
+                        sheet.wrapped_height(fonts.row, body.value_width, text_of(row.value))) +
+               body.padding * 2;
     };
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
         const report::Row& row = report.rows[i];
         double height = row_height(row);
         double needed = height;
         if (row.is_heading()) {
-            if (top > body_top) top += sheet.mm(kHeadingSpace_mm);
+            if (top > body.top) top += sheet.mm(kHeadingSpace_mm);
             if (i + 1 < report.rows.size()) needed += row_height(report.rows[i + 1]);
         }
-        if (top + needed > body_bottom && top > body_top) {
+        if (top + needed > body.bottom && top > body.top) {
             ++page;
-            top = body_top;
+            top = body.top;
         }
         placed.push_back({&row, page, top, height});
         top += height;
     }
-    if (report.stopped) placed.push_back({nullptr, page, top, sheet.line_height(note_font) + padding * 2});
-    const int pages = page;
+    if (report.stopped) placed.push_back({nullptr, page, top, sheet.line_height(fonts.note) + body.padding * 2});
+    return placed;
+}
+
+// `stripe` counts the rows since the last heading.
+void draw_placed(Sheet& sheet, const Placed& at, const Fonts& fonts, const Body& body, int& stripe) {
+    QPainter& painter = sheet.painter();
+    const double padding = body.padding;
+    const QRectF line(0, at.top, sheet.width(), at.height);
+    if (at.row == nullptr) {
+        painter.setFont(fonts.note);
+        painter.setPen(kLabelText);
+        painter.drawText(line.adjusted(0, padding, 0, -padding), Qt::AlignLeft | Qt::AlignTop,
+                         QStringLiteral("Der Bericht bricht hier ab: die Rechnung meldete einen Fehler."));
+        return;
+    }
+    const report::Row& row = *at.row;
+    if (row.is_heading()) {
+        stripe = 0;
+        painter.setFont(fonts.heading);
+        painter.setPen(kTitleText);
+        painter.drawText(line.adjusted(0, padding, 0, -padding), Qt::AlignLeft | Qt::AlignVCenter,
+                         text_of(row.label));
+        painter.setPen(QPen(kRule, sheet.mm(0.2)));
+        painter.drawLine(line.bottomLeft(), line.bottomRight());
+        return;
+    }
+    // Every other row on a light ground, so that a long list reads across.
+    if (stripe++ % 2 == 1) painter.fillRect(line, kStripe);
+    painter.setFont(fonts.row);
+    painter.setPen(kLabelText);
+    painter.drawText(QRectF(sheet.mm(1), at.top + padding, body.label_width, at.height - 2 * padding),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_of(row.label));
+    painter.setPen(kValueText);
+    painter.drawText(QRectF(body.value_left, at.top + padding, body.value_width, at.height - 2 * padding),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_of(row.value));
+}
+
+} // namespace
+
+int draw_report(QPagedPaintDevice& device, const report::Report& report) {
+    Sheet sheet(device);
+    if (!sheet.ready()) return 0;
+    QPainter& painter = sheet.painter();
+    const Fonts fonts;
+    const double title_height = sheet.line_height(fonts.title) + sheet.mm(4);
+    const Body body = body_of(sheet, device, report, fonts, title_height);
+    const std::vector<Placed> placed = place_rows(sheet, report, fonts, body);
+    const int pages = placed.empty() ? 1 : placed.back().page;
 
     const QString title = text_of(report.heading);
     std::size_t next = 0;
-    for (page = 1; page <= pages; ++page) {
+    for (int page = 1; page <= pages; ++page) {
         if (page > 1 && !sheet.next_page()) return 0;
-        sheet.title(title_font, title, title_height - sheet.mm(2));
+        sheet.title(fonts.title, title, title_height - sheet.mm(2));
         painter.setPen(QPen(kRule, sheet.mm(0.3)));
         painter.drawLine(QPointF(0, title_height - sheet.mm(1.5)), QPointF(sheet.width(), title_height - sheet.mm(1.5)));
-
         int stripe = 0;
-        for (; next < placed.size() && placed[next].page == page; ++next) {
-            const Placed& at = placed[next];
-            const QRectF line(0, at.top, sheet.width(), at.height);
-            if (at.row == nullptr) {
-                painter.setFont(note_font);
-                painter.setPen(kLabelText);
-                painter.drawText(line.adjusted(0, padding, 0, -padding), Qt::AlignLeft | Qt::AlignTop,
-                                 QStringLiteral("Der Bericht bricht hier ab: die Rechnung meldete einen Fehler."));
-                continue;
-            }
-            const report::Row& row = *at.row;
-            if (row.is_heading()) {
-                stripe = 0;
-                painter.setFont(heading_font);
-                painter.setPen(kTitleText);
-                painter.drawText(line.adjusted(0, padding, 0, -padding), Qt::AlignLeft | Qt::AlignVCenter,
-                                 text_of(row.label));
-                painter.setPen(QPen(kRule, sheet.mm(0.2)));
-                painter.drawLine(line.bottomLeft(), line.bottomRight());
-                continue;
-            }
-            // Every other row on a light ground, so that a long list reads across.
-            if (stripe++ % 2 == 1) painter.fillRect(line, kStripe);
-            painter.setFont(row_font);
-            painter.setPen(kLabelText);
-            painter.drawText(QRectF(sheet.mm(1), at.top + padding, label_width, at.height - 2 * padding),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_of(row.label));
-            painter.setPen(kValueText);
-            painter.drawText(QRectF(value_left, at.top + padding, value_width, at.height - 2 * padding),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_of(row.value));
-        }
+        for (; next < placed.size() && placed[next].page == page; ++next) draw_placed(sheet, placed[next], fonts, body, stripe);
         sheet.footer(QStringLiteral("Vespera"), page, pages);
     }
     return pages;

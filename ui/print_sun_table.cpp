@@ -64,41 +64,51 @@ bool is_full_or_new_moon(const report::SunTableDay& day) {
     return day.moon_phase.starts_with("Vollmond") || day.moon_phase.starts_with("Neumond");
 }
 
-} // namespace
+using Quarters = std::array<std::vector<const report::SunTableDay*>, kQuarters>;
 
-int draw_sun_table(QPagedPaintDevice& device, const report::SunTable& table) {
-    // The days of each quarter, by their civil month.
-    std::array<std::vector<const report::SunTableDay*>, kQuarters> quarters;
+// The days of each quarter, by their civil month.
+Quarters quarters_of(const report::SunTable& table) {
+    Quarters quarters;
     for (const report::SunTableDay& day : table.days) {
         const int month = civil_date(day.day_number).month;
         quarters[static_cast<std::size_t>(std::clamp((month - 1) / 3, 0, kQuarters - 1))].push_back(&day);
     }
-    int pages = 0;
-    for (const auto& quarter : quarters) pages += quarter.empty() ? 0 : 1;
-    if (pages == 0) pages = 1; // an empty table still prints its heading
+    return quarters;
+}
 
-    Sheet sheet(device);
-    if (!sheet.ready()) return 0;
-    QPainter& painter = sheet.painter();
-    const QFont title_font = Sheet::font(kTitlePoints, true);
-    const QFont subtitle_font = Sheet::font(kTitlePoints - 3.0);
-    const QFont header_font = Sheet::font(kHeaderPoints, true);
+// Where everything stands on a page; the same on every page.
+struct Layout {
+    QFont title_font;
+    QFont subtitle_font;
+    QFont header_font;
+    QFont row_font;
+    QFont event_font;
+    double title_height = 0.0;
+    double header_line = 0.0;
+    double header_top = 0.0;
+    double body_top = 0.0;
+    double row_height = 0.0;
+    double cell_pad = 0.0;
+    std::vector<double> left; // of each column, and the right edge of the last
 
-    const double title_height = sheet.line_height(title_font) + sheet.mm(2);
-    const double header_line = sheet.line_height(header_font);
-    const double header_top = title_height;
-    const double body_top = header_top + 2 * header_line + sheet.mm(1.5);
-    const double body_bottom = sheet.height() - sheet.mm(kFooterHeight_mm);
-    const double row_height = (body_bottom - body_top) / kRowsPerPage;
-    const QFont row_font = Sheet::font(row_height / sheet.mm(1) * kPointsPerMillimetre * kRowFontShare);
-    const QFont event_font = Sheet::font(row_font.pointSizeF(), true);
+    QRectF cell(std::size_t index, double top, double height) const {
+        return QRectF(left[index] + cell_pad, top, left[index + 1] - left[index] - 2 * cell_pad, height);
+    }
+};
 
-    // Column widths: the widest entry or heading, then each group wide enough
-    // for its name, then what is left shared out evenly.
-    const double cell_pad = sheet.mm(1.0);
-    const QFontMetricsF header_metrics(header_font, &device);
-    const QFontMetricsF row_metrics(row_font, &device);
-    const QFontMetricsF event_metrics(event_font, &device);
+// Times stand centred under their heading; the date and the phase read from the left.
+Qt::Alignment alignment(std::size_t index) {
+    return (index == 0 || index == kColumns.size() ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
+}
+
+// Column widths: the widest entry or heading, then each group wide enough
+// for its name, then what is left shared out evenly.
+std::vector<double> column_lefts(const Sheet& sheet, QPagedPaintDevice& device, const report::SunTable& table,
+                                 const Layout& layout) {
+    const double cell_pad = layout.cell_pad;
+    const QFontMetricsF header_metrics(layout.header_font, &device);
+    const QFontMetricsF row_metrics(layout.row_font, &device);
+    const QFontMetricsF event_metrics(layout.event_font, &device);
     std::vector<double> width(kColumns.size() + 1, 0.0);
     width[0] = header_metrics.horizontalAdvance(QStringLiteral("Datum"));
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
@@ -128,70 +138,106 @@ int draw_sun_table(QPagedPaintDevice& device, const report::SunTable& table) {
     for (double& w : width) w += (sheet.width() - used) / static_cast<double>(width.size());
     std::vector<double> left = {0.0};
     for (const double w : width) left.push_back(left.back() + w);
+    return left;
+}
 
-    auto cell = [&](std::size_t index, double top, double height) {
-        return QRectF(left[index] + cell_pad, top, left[index + 1] - left[index] - 2 * cell_pad, height);
-    };
-    // Times stand centred under their heading; the date and the phase read from the left.
-    auto alignment = [](std::size_t index) {
-        return (index == 0 || index == kColumns.size() ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
-    };
+Layout layout_of(const Sheet& sheet, QPagedPaintDevice& device, const report::SunTable& table) {
+    Layout layout;
+    layout.title_font = Sheet::font(kTitlePoints, true);
+    layout.subtitle_font = Sheet::font(kTitlePoints - 3.0);
+    layout.header_font = Sheet::font(kHeaderPoints, true);
+    layout.title_height = sheet.line_height(layout.title_font) + sheet.mm(2);
+    layout.header_line = sheet.line_height(layout.header_font);
+    layout.header_top = layout.title_height;
+    layout.body_top = layout.header_top + 2 * layout.header_line + sheet.mm(1.5);
+    const double body_bottom = sheet.height() - sheet.mm(kFooterHeight_mm);
+    layout.row_height = (body_bottom - layout.body_top) / kRowsPerPage;
+    layout.row_font = Sheet::font(layout.row_height / sheet.mm(1) * kPointsPerMillimetre * kRowFontShare);
+    layout.event_font = Sheet::font(layout.row_font.pointSizeF(), true);
+    layout.cell_pad = sheet.mm(1.0);
+    layout.left = column_lefts(sheet, device, table, layout);
+    return layout;
+}
 
+// The title with the quarter's name, then two header lines: the groups
+// (Sonne, Dämmerung, Mond) over their columns.
+void draw_page_heading(Sheet& sheet, const Layout& layout, const report::SunTable& table, int quarter) {
+    QPainter& painter = sheet.painter();
+    const std::vector<double>& left = layout.left;
+    sheet.title(layout.title_font, text_of(table.heading), layout.title_height);
+    painter.setFont(layout.subtitle_font);
+    painter.drawText(QRectF(0, 0, sheet.width(), layout.title_height), Qt::AlignRight | Qt::AlignVCenter,
+                     QString::fromUtf8(kQuarterNames[quarter]));
+
+    painter.setFont(layout.header_font);
+    painter.setPen(kHeaderText);
+    for (std::size_t i = 0; i < kColumns.size();) {
+        std::size_t end = i + 1;
+        while (end < kColumns.size() && kColumns[end].group == kColumns[i].group) ++end;
+        const QRectF span(left[i + 1], layout.header_top, left[end + 1] - left[i + 1], layout.header_line);
+        painter.drawText(span, Qt::AlignHCenter | Qt::AlignVCenter, QString::fromUtf8(kColumns[i].group));
+        painter.setPen(QPen(kMonthRule, sheet.mm(0.2)));
+        painter.drawLine(QPointF(span.left() + layout.cell_pad, span.bottom()),
+                         QPointF(span.right() - layout.cell_pad, span.bottom()));
+        painter.setPen(kHeaderText);
+        i = end;
+    }
+    const double second_line = layout.header_top + layout.header_line + sheet.mm(0.5);
+    painter.drawText(layout.cell(0, second_line, layout.header_line), alignment(0), QStringLiteral("Datum"));
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        painter.drawText(layout.cell(i + 1, second_line, layout.header_line), alignment(i + 1),
+                         QString::fromUtf8(kColumns[i].heading));
+    }
+    painter.setPen(QPen(kRule, sheet.mm(0.35)));
+    painter.drawLine(QPointF(0, layout.body_top - sheet.mm(0.5)),
+                     QPointF(sheet.width(), layout.body_top - sheet.mm(0.5)));
+}
+
+void draw_days(Sheet& sheet, const Layout& layout, const std::vector<const report::SunTableDay*>& days) {
+    QPainter& painter = sheet.painter();
+    double top = layout.body_top;
+    int previous_month = 0;
+    for (const report::SunTableDay* day : days) {
+        const QRectF line(0, top, sheet.width(), layout.row_height);
+        if (weekday_index(day->day_number) == kSundayIndex) painter.fillRect(line, kSunday);
+        const int month = civil_date(day->day_number).month;
+        if (previous_month != 0 && month != previous_month) {
+            painter.setPen(QPen(kMonthRule, sheet.mm(0.3)));
+            painter.drawLine(line.topLeft(), line.topRight());
+        }
+        previous_month = month;
+        painter.setPen(kText);
+        painter.setFont(layout.row_font);
+        painter.drawText(layout.cell(0, top, layout.row_height), alignment(0), short_date(*day));
+        for (std::size_t i = 0; i < kColumns.size(); ++i) {
+            const bool event = i + 1 == kColumns.size() && is_full_or_new_moon(*day);
+            painter.setFont(event ? layout.event_font : layout.row_font);
+            painter.drawText(layout.cell(i + 1, top, layout.row_height), alignment(i + 1),
+                             text_of(day->*kColumns[i].field));
+        }
+        top += layout.row_height;
+    }
+}
+
+} // namespace
+
+int draw_sun_table(QPagedPaintDevice& device, const report::SunTable& table) {
+    const Quarters quarters = quarters_of(table);
+    int pages = 0;
+    for (const auto& quarter : quarters) pages += quarter.empty() ? 0 : 1;
+    if (pages == 0) pages = 1; // an empty table still prints its heading
+
+    Sheet sheet(device);
+    if (!sheet.ready()) return 0;
+    const Layout layout = layout_of(sheet, device, table);
     int page = 0;
     for (int q = 0; q < kQuarters; ++q) {
         const auto& days = quarters[static_cast<std::size_t>(q)];
         if (days.empty() && !(page == 0 && q == kQuarters - 1)) continue;
         if (page > 0 && !sheet.next_page()) return 0;
         ++page;
-
-        sheet.title(title_font, text_of(table.heading), title_height);
-        painter.setFont(subtitle_font);
-        painter.drawText(QRectF(0, 0, sheet.width(), title_height), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromUtf8(kQuarterNames[q]));
-
-        // Two header lines: the groups (Sonne, Dämmerung, Mond) over their columns.
-        painter.setFont(header_font);
-        painter.setPen(kHeaderText);
-        for (std::size_t i = 0; i < kColumns.size();) {
-            std::size_t end = i + 1;
-            while (end < kColumns.size() && kColumns[end].group == kColumns[i].group) ++end;
-            const QRectF span(left[i + 1], header_top, left[end + 1] - left[i + 1], header_line);
-            painter.drawText(span, Qt::AlignHCenter | Qt::AlignVCenter, QString::fromUtf8(kColumns[i].group));
-            painter.setPen(QPen(kMonthRule, sheet.mm(0.2)));
-            painter.drawLine(QPointF(span.left() + cell_pad, span.bottom()), QPointF(span.right() - cell_pad, span.bottom()));
-            painter.setPen(kHeaderText);
-            i = end;
-        }
-        const double second_line = header_top + header_line + sheet.mm(0.5);
-        painter.drawText(cell(0, second_line, header_line), alignment(0), QStringLiteral("Datum"));
-        for (std::size_t i = 0; i < kColumns.size(); ++i) {
-            painter.drawText(cell(i + 1, second_line, header_line), alignment(i + 1),
-                             QString::fromUtf8(kColumns[i].heading));
-        }
-        painter.setPen(QPen(kRule, sheet.mm(0.35)));
-        painter.drawLine(QPointF(0, body_top - sheet.mm(0.5)), QPointF(sheet.width(), body_top - sheet.mm(0.5)));
-
-        double top = body_top;
-        int previous_month = 0;
-        for (const report::SunTableDay* day : days) {
-            const QRectF line(0, top, sheet.width(), row_height);
-            if (weekday_index(day->day_number) == kSundayIndex) painter.fillRect(line, kSunday);
-            const int month = civil_date(day->day_number).month;
-            if (previous_month != 0 && month != previous_month) {
-                painter.setPen(QPen(kMonthRule, sheet.mm(0.3)));
-                painter.drawLine(line.topLeft(), line.topRight());
-            }
-            previous_month = month;
-            painter.setPen(kText);
-            painter.setFont(row_font);
-            painter.drawText(cell(0, top, row_height), alignment(0), short_date(*day));
-            for (std::size_t i = 0; i < kColumns.size(); ++i) {
-                const bool event = i + 1 == kColumns.size() && is_full_or_new_moon(*day);
-                painter.setFont(event ? event_font : row_font);
-                painter.drawText(cell(i + 1, top, row_height), alignment(i + 1), text_of(day->*kColumns[i].field));
-            }
-            top += row_height;
-        }
+        draw_page_heading(sheet, layout, table, q);
+        draw_days(sheet, layout, days);
         sheet.footer(QStringLiteral("Zeiten in Ortszeit · **** ganztags über dem Horizont · "
                                     ".... ganztags darunter · ---- kein Auf- bzw. Untergang"),
                      page, pages);

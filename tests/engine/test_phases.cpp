@@ -157,6 +157,16 @@ TEST(Phases, MidnightBelongsToTheNextDay) {
     EXPECT_TRUE(std::regex_match(info, std::regex(R"(um 23:(4[7-9]|5[0-2]) Uhr)"))) << info;
 }
 
+TEST(Phases, FirstReadAfterAnOffsetChangeKeepsTheYearsZone) {
+    // Until the year is rebuilt, its phases stay on the clock of its other
+    // tables, however late they are first read.
+    EngineForTest t;
+    t.in_berlin();
+    t.at(2024, 4, 1);
+    t.cal.setZeitzone_Offset(-1);
+    EXPECT_TRUE(t.cal.IstVollmond(day_of(2024, 4, 24)));
+}
+
 TEST(Phases, ListTextsLeaveTheDateAlone) {
     EngineForTest t;
     t.in_berlin();
