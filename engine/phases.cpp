@@ -122,9 +122,10 @@ std::string clsCalendar::Neumond_Info(std::int32_t Index) {
 // data beside the text.
 clsCalendar::ClockEvent clsCalendar::phase_event(bool full_moon, std::int32_t Index) {
     return guarded(full_moon ? "Vollmond_Info" : "Neumond_Info", ClockEvent{}, [&] {
-        const std::size_t i = vespera::checked_index(Index, tables_.phases.full_moon_local.size());
-        const vespera::LocalInstant local = full_moon ? tables_.phases.full_moon_local[i] : tables_.phases.new_moon_local[i];
-        const double local_jd = full_moon ? tables_.phases.full_moon_jd[i] : tables_.phases.new_moon_jd[i];
+        const auto& year = phases();
+        const std::size_t i = vespera::checked_index(Index, year.full_moon_local.size());
+        const vespera::LocalInstant local = full_moon ? year.full_moon_local[i] : year.new_moon_local[i];
+        const double local_jd = full_moon ? year.full_moon_jd[i] : year.new_moon_jd[i];
         return ClockEvent{ClockEvent::Status::Happens, local.day_number, local.minute_of_day,
                           zone().at_local(local_jd).hours};
     });
