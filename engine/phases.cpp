@@ -123,7 +123,9 @@ std::string clsCalendar::Neumond_Info(std::int32_t Index) {
 clsCalendar::ClockEvent clsCalendar::phase_event(bool full_moon, std::int32_t Index) {
     return guarded(full_moon ? "Vollmond_Info" : "Neumond_Info", ClockEvent{}, [&] {
         const auto& year = phases();
-        const std::size_t i = vespera::checked_index(Index, year.full_moon_local.size());
+        // A year has 12 or 13 of each, not always as many full as new moons.
+        const std::size_t i = vespera::checked_index(
+            Index, full_moon ? year.full_moon_local.size() : year.new_moon_local.size());
         const vespera::LocalInstant local = full_moon ? year.full_moon_local[i] : year.new_moon_local[i];
         const double local_jd = full_moon ? year.full_moon_jd[i] : year.new_moon_jd[i];
         return ClockEvent{ClockEvent::Status::Happens, local.day_number, local.minute_of_day,
