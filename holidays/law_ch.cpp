@@ -11,6 +11,12 @@
 //     protect it keep it as a Sunday of special quiet, not as an added day off, so it is
 //     listed everywhere and statutory nowhere (Basel-Stadt's Ruhetagsgesetz lists nine
 //     public holidays besides the Sundays, the Bettag not among them).
+//   - Wallis: Berchtoldstag, Ostermontag, Pfingstmontag and Stephanstag are no public
+//     holidays (the canton's eight days besides 1 August are Neujahr, Josefstag, Auffahrt,
+//     Fronleichnam, Mariä Himmelfahrt, Allerheiligen, Mariä Empfängnis, Weihnachten).
+//   - Neuenburg: Ostermontag and Pfingstmontag are no public holidays; Fronleichnam only in
+//     Le Landeron and Le Cerneux-Péquignot; 2 January and 26 December only after a Sunday.
+//   - Appenzell: Stephanstag not when it would be the third day of rest in a row.
 // Customs: Basler Fasnacht from the Monday after Ash Wednesday (Morgenstreich);
 // Sechseläuten on the third Monday in April, a week later while that is Easter Monday or
 // in Holy Week (Zentralkomitee der Zünfte Zürichs); Knabenschiessen on the Monday after
@@ -62,15 +68,18 @@ constexpr Statute parts(Parts canton, std::string_view where) {
     return {canton, {}, Status::Statutory, Scope::Parts, nullptr, where};
 }
 
+// Neuenburg: 2 January and 26 December only after a Sunday (1 January, Christmas Day).
+constexpr Statute kNeuchatelAfterSunday = only_on(whole(in("NE")), weekday_bit(kMonday));
 constexpr Statute kEveryCanton[] = {whole(in("AG AI AR BE BL BS FR GE GL GR JU LU NE NW OW SG SH SO SZ TG TI UR VD VS ZG ZH"))};
 constexpr Statute kFederalDay[] = {{kEverywhere, {1994}, Status::Statutory, Scope::Whole, nullptr, {}, kFederal},
                                    // Zürich kept 1 August as a cantonal holiday before the federal one.
                                    whole(in("ZH"))};
 constexpr Statute kBerchtold[] = {
-    whole(in("BE GL JU LU NW OW SG SH SO TG VD VS ZG")),
+    whole(in("BE GL JU LU NW OW SG SH SO TG VD ZG")),
     parts(in("AG"), "in den Bezirken Aarau, Brugg, Kulm, Lenzburg, Zofingen und Zurzach und in Bergdietikon"),
     parts(in("FR"), "im Seebezirk: Fräschels, Greng, Kerzers, Merlach, Muntelier, Mont-Vully, Murten, Ried bei "
                     "Kerzers, Ulmiz"),
+    kNeuchatelAfterSunday,
 };
 constexpr Statute kEpiphany[] = {whole(in("SZ TI UR"))};
 constexpr Statute kNeuchatelRepublic[] = {whole(in("NE"))};
@@ -80,14 +89,15 @@ constexpr std::string_view kAargauEasterDistricts =
     "in den Bezirken Aarau, Baden, Brugg, Kulm, Lenzburg und Zofingen und in Kaiseraugst, Magden, Möhlin, Olsberg, "
     "Rheinfelden, Wallbach, Zeiningen und Zuzgen";
 constexpr Statute kEasterAndWhitMonday[] = {
-    whole(in("AI AR BE BL BS FR GE GL GR JU LU NE NW OW SG SH SO SZ TG TI UR VD VS ZG ZH")),
+    whole(in("AI AR BE BL BS FR GE GL GR JU LU NW OW SG SH SO SZ TG TI UR VD ZG ZH")),
     parts(in("AG"), kAargauEasterDistricts)};
 constexpr Statute kGlarusFahrt[] = {whole(in("GL"))};
 constexpr Statute kLabourDay[] = {
     whole(in("AG BL BS JU NE SH TG TI ZH")),
     parts(in("SO"), "ab 12 Uhr in den meisten Gemeinden, ganztags in Aedermannsdorf")};
 constexpr Statute kCorpusChristi[] = {
-    whole(in("AI FR JU LU NE NW OW SZ TI UR VS ZG")),
+    whole(in("AI FR JU LU NW OW SZ TI UR VS ZG")),
+    parts(in("NE"), "in Le Landeron und Le Cerneux-Péquignot"),
     parts(in("AG"), "in den Bezirken Bremgarten, Laufenburg, Muri und Zurzach, im Bezirk Baden ausser in Baden "
                     "selbst nicht überall, und in einigen Gemeinden des Bezirks Rheinfelden"),
     parts(in("SO"), "in den Bezirken Dorneck, Gäu, Gösgen, Lebern, Olten, Solothurn, Thal, Thierstein und Wasseramt")};
@@ -109,8 +119,13 @@ constexpr Statute kAllSaints[] = {
 constexpr Statute kImmaculateConception[] = {
     whole(in("AI FR LU NW OW SZ TI UR VS ZG")),
     parts(in("AG"), "in den Bezirken Laufenburg und Muri und in einigen Gemeinden des Bezirks Rheinfelden")};
+// Appenzell: not when it would make three days of rest in a row (Christmas Day on a
+// Monday or a Friday): Ruhetagsgesetz AI (GS 822.200) Art. 2 lit. b, the same in AR.
+constexpr std::uint8_t kNotTuesdayOrSaturday = kAnyWeekday & ~weekday_bit(1) & ~weekday_bit(5);
 constexpr Statute kStephen[] = {
-    whole(in("AR BE BL BS FR GL GR LU NW OW SG SH SO SZ TG TI UR VS ZG ZH")),
+    whole(in("BE BL BS FR GL GR LU NW OW SG SH SO SZ TG TI UR ZG ZH")),
+    only_on(whole(in("AI AR")), kNotTuesdayOrSaturday),
+    kNeuchatelAfterSunday,
     parts(in("AG"), "in den Bezirken Aarau, Baden, Bremgarten, Brugg, Kulm, Lenzburg, Zofingen und Zurzach und in "
                     "einigen Gemeinden des Bezirks Rheinfelden")};
 constexpr Statute kGenevaRestoration[] = {whole(in("GE"))};

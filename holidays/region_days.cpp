@@ -69,10 +69,11 @@ bool is_listed(const DayRow& row, const Region& region, std::int64_t year) {
 } // namespace
 
 RowStatus row_status(const CountryLaw& law, const DayRow& row, const Region& region, const Locality& place,
-                     std::int64_t year) {
+                     std::int64_t year, std::int64_t day_number) {
     RowStatus best{};
+    const std::uint8_t weekday = weekday_bit(static_cast<int>(((day_number % 7) + 7) % 7));
     for (const Statute& statute : row.statutes) {
-        if (!statute.years.contain(year)) continue;
+        if (!statute.years.contain(year) || (statute.on_weekdays & weekday) == 0) continue;
         RowStatus here{};
         if (region.subdivision < 0) here = in_country(law, statute);
         else if (statute.where.meets(region.parts())) here = in_subdivision(law, statute, region, place);
@@ -91,10 +92,10 @@ std::vector<NamedDay> year_days(const Region& region, const Locality& place, std
         const DayRow& row = law.days[i];
         if (region.law != nullptr && !is_listed(row, region, year)) continue;
         if (region.law == nullptr && (!row.listed.contain(year) || !row.listed_in.covers(kEverywhere))) continue;
-        const RowStatus status = region.law != nullptr ? row_status(law, row, region, place, year) : RowStatus{};
-        if (row.category == Category::Gesetzlich && status.status == Status::None) continue;
         const std::optional<std::int64_t> day = day_of(row.date, anchors, seasons);
         if (!day) continue;
+        const RowStatus status = region.law != nullptr ? row_status(law, row, region, place, year, *day) : RowStatus{};
+        if (row.category == Category::Gesetzlich && status.status == Status::None) continue;
         days.push_back({*day, row.name, row.category, status.status, status.note, status.law,
                         static_cast<std::int16_t>(i), !row.statutes.empty()});
     }

@@ -33,7 +33,7 @@ std::vector<NamedDay> year_days(const Region& region, const Locality& place, std
 std::vector<NamedDay> year_days(std::string_view region_code, const Locality& place, std::int64_t year,
                                 const std::optional<SeasonDays>& seasons = std::nullopt);
 
-// What one row is in a region, place and year (Status::None where it is
+// What one row, falling on `day_number`, is in a region, place and year (Status::None where it is
 // only its category), with the note and the law.
 struct RowStatus {
     Status status = Status::None;
@@ -41,7 +41,7 @@ struct RowStatus {
     std::string_view law;
 };
 RowStatus row_status(const CountryLaw& law, const DayRow& row, const Region& region, const Locality& place,
-                     std::int64_t year);
+                     std::int64_t year, std::int64_t day_number);
 
 // Short ids for lists and the command line: "gesetzlich", "regional",
 // "schulfrei", and the categories "kirchlich", "Gedenktag", "Brauchtum",

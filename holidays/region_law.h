@@ -48,6 +48,8 @@ struct Parts {
     constexpr bool covers(Parts other) const { return (bits & other.bits) == other.bits; }
 };
 inline constexpr Parts kEverywhere{0xFFFFFFFFu};
+inline constexpr std::uint8_t kAnyWeekday = 0x7F;
+constexpr std::uint8_t weekday_bit(int weekday) { return static_cast<std::uint8_t>(1u << weekday); }
 
 // Where inside `where` the day holds.
 enum class Scope : std::uint8_t {
@@ -64,7 +66,15 @@ struct Statute {
     const CommuneList* communes = nullptr; // Scope::Communes
     std::string_view note = {};            // German, for a tooltip: where it holds
     std::string_view law = {};             // when not the subdivision's own holiday law
+    std::uint8_t on_weekdays = kAnyWeekday;  // bit 0 Monday .. bit 6 Sunday: the weekdays it holds on
 };
+
+// A statute that holds only when its day falls on one of `weekdays` (bit 0
+// Monday .. bit 6 Sunday).
+constexpr Statute only_on(Statute statute, std::uint8_t weekdays) {
+    statute.on_weekdays = weekdays;
+    return statute;
+}
 
 struct DayRow {
     std::string_view name;
