@@ -2,6 +2,7 @@
 // lines, so that a table row reads like the law's list.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
