@@ -1,6 +1,7 @@
 #include "holidays/communes.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vespera::holidays {
 namespace {
@@ -40,33 +41,62 @@ CommuneAnswer answer(const Commune& commune) {
     return {Status::Statutory, {}};
 }
 
+CommuneAnswer answer(const District& district) {
+    if (!district.holds) return {Status::None, {}};
+    if (!district.note.empty()) return {Status::Regional, district.note};
+    return {Status::Statutory, {}};
+}
+
+CommuneAnswer answer_for_others(const CommuneList& list) {
+    switch (list.others) {
+    case Others::Without: return {Status::None, {}};
+    case Others::With: return {Status::Statutory, {}};
+    case Others::Unknown: break;
+    }
+    return {Status::Regional, list.unresolved};
+}
+
+// The one commune of that name among `communes`; two of that name that
+// answer differently leave the place unresolved.
+std::optional<CommuneAnswer> by_name(std::span<const Commune> communes, std::string_view name,
+                                     const CommuneAnswer& unknown) {
+    const Commune* found = nullptr;
+    for (const Commune& commune : communes) {
+        if (!same_name(commune.name, name)) continue;
+        if (found && (found->holds != commune.holds || found->note != commune.note)) return unknown;
+        found = &commune;
+    }
+    if (found == nullptr) return std::nullopt;
+    return answer(*found);
+}
+
 } // namespace
 
 CommuneAnswer resolve(const CommuneList& list, const Locality& place) {
     const CommuneAnswer unknown{Status::Regional, list.unresolved};
     const std::string_view key = trimmed(place.commune_key);
+    const std::string_view name = trimmed(place.name);
+    const auto keyed_end = std::find_if(list.communes.begin(), list.communes.end(),
+                                        [](const Commune& c) { return c.key.empty(); });
     if (!key.empty()) {
         if (!key.starts_with(list.key_prefix)) return unknown;
-        const auto keyed_end = std::find_if(list.communes.begin(), list.communes.end(),
-                                            [](const Commune& c) { return c.key.empty(); });
         const auto hit = std::lower_bound(list.communes.begin(), keyed_end, key,
                                           [](const Commune& c, std::string_view k) { return c.key < k; });
         if (hit != keyed_end && hit->key == key) return answer(*hit);
-        for (const District& district : list.districts) {
-            if (key.starts_with(district.prefix)) return {district.holds ? Status::Statutory : Status::None, {}};
+        // A commune the source names without its key is still met by its name.
+        if (!name.empty()) {
+            const std::span<const Commune> keyless(keyed_end, list.communes.end());
+            if (const auto found = by_name(keyless, name, unknown)) return *found;
         }
-        return list.complete ? CommuneAnswer{Status::None, {}} : unknown;
+        for (const District& district : list.districts) {
+            if (key.starts_with(district.prefix)) return answer(district);
+        }
+        return answer_for_others(list);
     }
-    const std::string_view name = trimmed(place.name);
     if (name.empty()) return unknown;
-    const Commune* found = nullptr;
-    for (const Commune& commune : list.communes) {
-        if (!same_name(commune.name, name)) continue;
-        if (found && (found->holds != commune.holds || found->note != commune.note)) return unknown; // two communes of that name
-        found = &commune;
-    }
-    if (found) return answer(*found);
-    return list.complete && list.districts.empty() ? CommuneAnswer{Status::None, {}} : unknown;
+    if (const auto found = by_name(list.communes, name, unknown)) return *found;
+    // By its name alone a place's district is not known.
+    return list.districts.empty() ? answer_for_others(list) : unknown;
 }
 
 } // namespace vespera::holidays

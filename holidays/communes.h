@@ -4,6 +4,7 @@
 // lists; a place is matched by its commune key, or else by its name.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -23,13 +24,21 @@ struct District {
     std::string_view prefix;
     std::string_view name;
     bool holds;
+    std::string_view note = {}; // the source leaves its communes open: regional there
+};
+
+// What a commune of the state that the list does not name keeps.
+enum class Others : std::uint8_t {
+    Without, // the list names every commune that keeps the day
+    With,    // the list names every commune that does not
+    Unknown, // the list is a part: such a place stays "regional"
 };
 
 struct CommuneList {
-    std::string_view key_prefix;         // keys of the state ("09": Bayern)
+    std::string_view key_prefix;         // keys of the state ("09": Bayern); empty for Swiss BFS numbers
     std::span<const District> districts; // whole districts
     std::span<const Commune> communes;   // sorted by key, keyless ones last
-    bool complete;                       // a commune of the state not named here does not keep the day
+    Others others;
     std::string_view unresolved;         // German: why a place stays "regional"
 };
 
@@ -52,5 +61,7 @@ extern const CommuneList kBavariaAssumption;  // Mariä Himmelfahrt, DE-BY
 extern const CommuneList kAugsburgPeace;      // Augsburger Friedensfest, DE-BY
 extern const CommuneList kSaxonyCorpusChristi;    // Fronleichnam, DE-SN
 extern const CommuneList kThuringiaCorpusChristi; // Fronleichnam, DE-TH
+extern const CommuneList kFribourgReformed; // the reformed communes' days, CH-FR
+extern const CommuneList kFribourgCatholic; // the catholic part's days, CH-FR
 
 } // namespace vespera::holidays

@@ -9,21 +9,31 @@
 // law decides (see the decisions in the research notes):
 //   - The Eidgenössischer Dank-, Buss- und Bettag is always a Sunday: the cantons that
 //     protect it keep it as a Sunday of special quiet, not as an added day off, so it is
-//     listed everywhere and statutory nowhere (Basel-Stadt's Ruhetagsgesetz lists nine
-//     public holidays besides the Sundays, the Bettag not among them).
+//     listed everywhere and statutory nowhere (Basel-Stadt names nine public holidays besides
+//     the Sundays, the Bettag not among them).
 //   - Wallis: Berchtoldstag, Ostermontag, Pfingstmontag and Stephanstag are no public
 //     holidays (the canton's eight days besides 1 August are Neujahr, Josefstag, Auffahrt,
 //     Fronleichnam, Mariä Himmelfahrt, Allerheiligen, Mariä Empfängnis, Weihnachten).
 //   - Neuenburg: Ostermontag and Pfingstmontag are no public holidays; Fronleichnam only in
 //     Le Landeron and Le Cerneux-Péquignot; 2 January and 26 December only after a Sunday.
-//   - Appenzell: Stephanstag not when it would be the third day of rest in a row.
+//   - Appenzell: Stephanstag not when it would be the third day of rest in a row (AI
+//     Ruhetagsgesetz Art. 2 lit. b, ai.ch; AR: hallo-ar.ch, fm1today.ch 2017).
+//   - Freiburg: nine days, different in the catholic and the reformed communes (the canton's
+//     Amt für den Arbeitsmarkt, fr.ch); no Ostermontag, Pfingstmontag, Stephanstag or
+//     Berchtoldstag in the catholic part.
+//   - Glarus, Luzern, Nidwalden, Obwalden, St. Gallen, Schaffhausen and Zug do not name the
+//     Berchtoldstag, and Nidwalden, Obwalden and Zug not Ostermontag, Pfingstmontag and
+//     Stephanstag: days off by custom there, no public holidays (Zug's Amt für Wirtschaft und
+//     Arbeit, Feiertage 2026/2027; the counts of legal days per cantonal capital,
+//     feiertagskalender.ch via watson.ch 2014, agree).
 // Customs: Basler Fasnacht from the Monday after Ash Wednesday (Morgenstreich);
 // Sechseläuten on the third Monday in April, a week later while that is Easter Monday or
 // in Holy Week (Zentralkomitee der Zünfte Zürichs); Knabenschiessen on the Monday after
 // the second Sunday in September; the Luzerner Fasnacht from the Schmutziger Donnerstag.
-// Näfelser Fahrt: the first Thursday in April, a week later when it is Maundy Thursday
-// (Glarus, Gesetz über die öffentlichen Ruhetage).
+// Näfelser Fahrt: the first Thursday in April, a week later when that is in Holy Week
+// (Regierungsrat des Kantons Glarus, gl.ch; a public holiday by the Ruhetagsgesetz Art. 2).
 #include "holidays/church_year.h"
+#include "holidays/communes.h"
 #include "holidays/region.h"
 #include "holidays/shared_days.h"
 
@@ -32,33 +42,36 @@ namespace {
 
 constexpr std::string_view kFederal = "Bundesverfassung Art. 110 Abs. 3";
 
+// Each canton's law that names its public holidays, by its title and number in the canton's
+// systematic collection. Where the days equal to Sundays (Arbeitsgesetz Art. 20a) and the
+// canton's public rest days stand in two acts, the act that names the rest days.
 constexpr Subdivision kCantons[] = {
-    {"CH-AG", "Gesetz über die öffentlichen Ruhetage (Aargau)"},
-    {"CH-AI", "Verordnung über die öffentlichen Ruhetage (Appenzell Innerrhoden)"},
-    {"CH-AR", "Gesetz über die öffentlichen Ruhetage (Appenzell Ausserrhoden)"},
-    {"CH-BE", "Gesetz über die Ruhe an öffentlichen Feiertagen (Bern) Art. 2"},
-    {"CH-BL", "Gesetz über die öffentlichen Ruhetage (Basel-Landschaft)"},
-    {"CH-BS", "Gesetz über öffentliche Ruhetage und Ladenöffnung (Basel-Stadt)"},
-    {"CH-FR", "Gesetz über die öffentlichen Ruhetage (Freiburg)"},
-    {"CH-GE", "Loi sur les jours fériés (Genf)"},
-    {"CH-GL", "Gesetz über die öffentlichen Ruhetage (Glarus)"},
-    {"CH-GR", "Gesetz über die öffentlichen Ruhetage (Graubünden)"},
-    {"CH-JU", "Loi sur les jours fériés officiels (Jura)"},
-    {"CH-LU", "Gesetz über die öffentlichen Ruhetage (Luzern)"},
-    {"CH-NE", "Loi sur le repos hebdomadaire et les jours fériés (Neuenburg)"},
-    {"CH-NW", "Gesetz über die öffentlichen Ruhetage (Nidwalden)"},
-    {"CH-OW", "Gesetz über die öffentlichen Ruhetage (Obwalden)"},
-    {"CH-SG", "Ruhetagsgesetz (St. Gallen)"},
-    {"CH-SH", "Gesetz über die öffentlichen Ruhetage (Schaffhausen)"},
-    {"CH-SO", "Gesetz über die öffentlichen Ruhetage (Solothurn)"},
-    {"CH-SZ", "Verordnung über die öffentlichen Ruhetage (Schwyz)"},
-    {"CH-TG", "Gesetz über die öffentlichen Ruhetage (Thurgau)"},
-    {"CH-TI", "Legge sul riposo domenicale e dei giorni festivi (Tessin)"},
-    {"CH-UR", "Gesetz über die öffentlichen Ruhetage (Uri)"},
-    {"CH-VD", "Loi sur les jours fériés (Waadt)"},
-    {"CH-VS", "Gesetz über die öffentlichen Ruhetage (Wallis)"},
-    {"CH-ZG", "Gesetz über die öffentlichen Ruhetage (Zug)"},
-    {"CH-ZH", "Ruhetags- und Ladenöffnungsgesetz (Zürich) § 1"},
+    {"CH-AG", "Einführungsgesetz zum Arbeitsrecht (EG ArR), SAR 961.200, § 6"},
+    {"CH-AI", "Gesetz über die öffentlichen Ruhetage (Ruhetagsgesetz), GS 822.200, Art. 2"},
+    {"CH-AR", "Verordnung zum Arbeitsgesetz, bGS 822.11, Art. 7"},
+    {"CH-BE", "Gesetz über die Ruhe an öffentlichen Feiertagen (FRG), BSG 555.1, Art. 2"},
+    {"CH-BL", "Ruhetagsgesetz (RTG), SGS 547, § 2"},
+    {"CH-BS", "Einführungsgesetz zum Arbeitsgesetz, SG 812.100, § 9"},
+    {"CH-FR", "Gesetz über die Beschäftigung und den Arbeitsmarkt (BAMG), SGF 866.1.1, Art. 49"},
+    {"CH-GE", "Loi sur les jours fériés (LJF), rsGE J 1 45, art. 1"},
+    {"CH-GL", "Gesetz über die öffentlichen Ruhetage (Ruhetagsgesetz), GS IX B/21/1, Art. 2"},
+    {"CH-GR", "Gesetz über die öffentlichen Ruhetage (Ruhetagsgesetz), BR 520.100, Art. 2"},
+    {"CH-JU", "Loi sur les jours fériés officiels, RSJU 555.1"},
+    {"CH-LU", "Ruhetagsgesetz, SRL Nr. 855, § 1a"},
+    {"CH-NE", "Loi sur le dimanche et les jours fériés, RSN 941.02, art. 3"},
+    {"CH-NW", "Gesetz über die öffentlichen Ruhetage (RTG), NG 921.1, Art. 2"},
+    {"CH-OW", "Gesetz über die öffentlichen Ruhetage (Ruhetagsgesetz), GDB 975.2, Art. 2"},
+    {"CH-SG", "Gesetz über Ruhetag und Ladenöffnung, sGS 552.1, Art. 2"},
+    {"CH-SH", "Gesetz betreffend die öffentlichen Ruhetage, SHR 900.200"},
+    {"CH-SO", "Gesetz über die öffentlichen Ruhetage (Ruhetagsgesetz), BGS 512.41, § 1"},
+    {"CH-SZ", "Ruhetagsgesetz, SRSZ 545.110, § 2"},
+    {"CH-TG", "Ruhetagsgesetz, RB 822.9, § 1"},
+    {"CH-TI", "Legge concernente i giorni festivi ufficiali, RL 843.200, art. 1"},
+    {"CH-UR", "Gesetz über den Ladenschluss und die Sonntagsruhe (LSG), RB 70.1421, Art. 9"},
+    {"CH-VD", "Loi sur l'emploi (LEmp), BLV 822.11, art. 47"},
+    {"CH-VS", "Ordonnance cantonale sur le travail (OcTr), RS 822.100, art. 7"},
+    {"CH-ZG", "Ruhetags- und Ladenöffnungsgesetz, BGS 942.31, § 1"},
+    {"CH-ZH", "Ruhetags- und Ladenöffnungsgesetz, LS 822.4, § 1"},
 };
 
 constexpr Parts in(std::string_view cantons) { return parts_of(kCantons, cantons); }
@@ -67,6 +80,9 @@ constexpr Statute whole(Parts cantons) { return {cantons}; }
 constexpr Statute parts(Parts canton, std::string_view where) {
     return {canton, {}, Status::Statutory, Scope::Parts, nullptr, where};
 }
+// Freiburg's two parts, decided by the place's commune.
+constexpr Statute kFribourgReformedPart{in("FR"), {}, Status::Statutory, Scope::Communes, &kFribourgReformed};
+constexpr Statute kFribourgCatholicPart{in("FR"), {}, Status::Statutory, Scope::Communes, &kFribourgCatholic};
 
 // Neuenburg: 2 January and 26 December only after a Sunday (1 January, Christmas Day).
 constexpr Statute kNeuchatelAfterSunday = only_on(whole(in("NE")), weekday_bit(kMonday));
@@ -75,10 +91,9 @@ constexpr Statute kFederalDay[] = {{kEverywhere, {1994}, Status::Statutory, Scop
                                    // Zürich kept 1 August as a cantonal holiday before the federal one.
                                    whole(in("ZH"))};
 constexpr Statute kBerchtold[] = {
-    whole(in("BE GL JU LU NW OW SG SH SO TG VD ZG")),
+    whole(in("BE JU SO TG VD")),
     parts(in("AG"), "in den Bezirken Aarau, Brugg, Kulm, Lenzburg, Zofingen und Zurzach und in Bergdietikon"),
-    parts(in("FR"), "im Seebezirk: Fräschels, Greng, Kerzers, Merlach, Muntelier, Mont-Vully, Murten, Ried bei "
-                    "Kerzers, Ulmiz"),
+    kFribourgReformedPart,
     kNeuchatelAfterSunday,
 };
 constexpr Statute kEpiphany[] = {whole(in("SZ TI UR"))};
@@ -89,14 +104,16 @@ constexpr std::string_view kAargauEasterDistricts =
     "in den Bezirken Aarau, Baden, Brugg, Kulm, Lenzburg und Zofingen und in Kaiseraugst, Magden, Möhlin, Olsberg, "
     "Rheinfelden, Wallbach, Zeiningen und Zuzgen";
 constexpr Statute kEasterAndWhitMonday[] = {
-    whole(in("AI AR BE BL BS FR GE GL GR JU LU NW OW SG SH SO SZ TG TI UR VD ZG ZH")),
-    parts(in("AG"), kAargauEasterDistricts)};
+    whole(in("AI AR BE BL BS GE GL GR JU LU SG SH SO SZ TG TI UR VD ZH")),
+    parts(in("AG"), kAargauEasterDistricts),
+    kFribourgReformedPart};
 constexpr Statute kGlarusFahrt[] = {whole(in("GL"))};
 constexpr Statute kLabourDay[] = {
     whole(in("AG BL BS JU NE SH TG TI ZH")),
     parts(in("SO"), "ab 12 Uhr in den meisten Gemeinden, ganztags in Aedermannsdorf")};
 constexpr Statute kCorpusChristi[] = {
-    whole(in("AI FR JU LU NW OW SZ TI UR VS ZG")),
+    whole(in("AI JU LU NW OW SZ TI UR VS ZG")),
+    kFribourgCatholicPart,
     parts(in("NE"), "in Le Landeron und Le Cerneux-Péquignot"),
     parts(in("AG"), "in den Bezirken Bremgarten, Laufenburg, Muri und Zurzach, im Bezirk Baden ausser in Baden "
                     "selbst nicht überall, und in einigen Gemeinden des Bezirks Rheinfelden"),
@@ -104,7 +121,8 @@ constexpr Statute kCorpusChristi[] = {
 constexpr Statute kJuraIndependence[] = {whole(in("JU"))};
 constexpr Statute kPeterAndPaul[] = {whole(in("TI"))};
 constexpr Statute kAssumption[] = {
-    whole(in("AI FR JU LU NW OW SZ TI UR VS ZG")),
+    whole(in("AI JU LU NW OW SZ TI UR VS ZG")),
+    kFribourgCatholicPart,
     parts(in("AG"), "in den Bezirken Bremgarten, Laufenburg und Muri und in einigen Gemeinden des Bezirks "
                     "Rheinfelden"),
     parts(in("SO"), "in den Bezirken Dorneck, Gäu, Gösgen, Lebern, Olten, Solothurn, Thal, Thierstein und Wasseramt")};
@@ -113,19 +131,22 @@ constexpr Statute kFastMonday[] = {whole(in("VD"))};
 constexpr Statute kBrotherKlaus[] = {whole(in("OW"))};
 constexpr Statute kMaurice[] = {parts(in("AI"), "in Appenzell, Gonten, Schlatt-Haslen und Schwende-Rüte")};
 constexpr Statute kAllSaints[] = {
-    whole(in("AI FR GL GR JU LU NW OW SG SZ TI UR VS ZG")),
+    whole(in("AI GL GR JU LU NW OW SG SZ TI UR VS ZG")),
+    kFribourgCatholicPart,
     parts(in("AG"), "in den Bezirken Bremgarten, Laufenburg, Muri, Rheinfelden und Zurzach"),
     parts(in("SO"), "in den Bezirken Dorneck, Gäu, Gösgen, Lebern, Olten, Solothurn, Thal, Thierstein und Wasseramt")};
 constexpr Statute kImmaculateConception[] = {
-    whole(in("AI FR LU NW OW SZ TI UR VS ZG")),
+    whole(in("AI LU NW OW SZ TI UR VS ZG")),
+    kFribourgCatholicPart,
     parts(in("AG"), "in den Bezirken Laufenburg und Muri und in einigen Gemeinden des Bezirks Rheinfelden")};
 // Appenzell: not when it would make three days of rest in a row (Christmas Day on a
-// Monday or a Friday): Ruhetagsgesetz AI (GS 822.200) Art. 2 lit. b, the same in AR.
+// Monday or a Friday): AI Ruhetagsgesetz Art. 2 lit. b; AR the same.
 constexpr std::uint8_t kNotTuesdayOrSaturday = kAnyWeekday & ~weekday_bit(1) & ~weekday_bit(5);
 constexpr Statute kStephen[] = {
-    whole(in("BE BL BS FR GL GR LU NW OW SG SH SO SZ TG TI UR ZG ZH")),
+    whole(in("BE BL BS GL GR LU SG SH SO SZ TG TI UR ZH")),
     only_on(whole(in("AI AR")), kNotTuesdayOrSaturday),
     kNeuchatelAfterSunday,
+    kFribourgReformedPart,
     parts(in("AG"), "in den Bezirken Aarau, Baden, Bremgarten, Brugg, Kulm, Lenzburg, Zofingen und Zurzach und in "
                     "einigen Gemeinden des Bezirks Rheinfelden")};
 constexpr Statute kGenevaRestoration[] = {whole(in("GE"))};

@@ -3,18 +3,22 @@
 // order; the state's own days and the observances follow.
 //
 // Sources, one per state (where each day is statutory):
-//   BW Feiertagsgesetz (FTG) § 1; BY Feiertagsgesetz (FTG) Art. 1 (Mariä Himmelfahrt in
-//   Gemeinden mit überwiegend katholischer Bevölkerung, Art. 1 Abs. 3; Friedensfest im
-//   Stadtgebiet Augsburg) and Art. 4 Nr. 3 (Buß- und Bettag: an den Schulen entfällt der
-//   Unterricht); BE Gesetz über die Sonn- und Feiertage § 1 (Frauentag from 2019; 8 May 2020
-//   and 2025, 17 June 2028 once); BB Feiertagsgesetz § 2; HB Gesetz über die Sonn- und
+//   BW Feiertagsgesetz (FTG) § 1; BY Gesetz über den Schutz der Sonn- und Feiertage
+//   (Feiertagsgesetz – FTG) Art. 1 (gesetze-bayern.de: Mariä Himmelfahrt in Gemeinden mit
+//   überwiegend katholischer Bevölkerung, Art. 1 Abs. 1 Nr. 2 and Abs. 3; Friedensfest in der
+//   Stadt Augsburg, Abs. 2) and Art. 4 (protects Mariä Himmelfahrt where it is no public
+//   holiday, and the Buß- und Bettag; Nr. 3: an den Schulen entfällt der Unterricht);
+//   BE Gesetz über die Sonn- und Feiertage § 1 (Frauentag from 2019; 8 May 2020 and 2025,
+//   17 June 2028 once); BB Feiertagsgesetz § 2; HB Gesetz über die Sonn- und
 //   Feiertage § 1; HH Feiertagsgesetz § 1; HE Hessisches Feiertagsgesetz § 1; MV
 //   Feiertagsgesetz M-V § 2 (Frauentag from 2023); NI Niedersächsisches Gesetz über die
 //   Feiertage § 2; NW Feiertagsgesetz NW § 2; RP Landesgesetz über den Schutz der Sonn- und
 //   Feiertage § 2; SL Feiertagsgesetz § 2; SN Gesetz über Sonn- und Feiertage im Freistaat
-//   Sachsen § 1 with the Fronleichnamsverordnung of 4 May 1993; ST Gesetz über die Sonn- und
+//   Sachsen § 1 with the FronleichnamsVO of 4 May 1993 (revosax); ST Gesetz über die Sonn- und
 //   Feiertage § 2; SH Gesetz über Sonn- und Feiertage § 2; TH Thüringer Feier- und
-//   Gedenktagsgesetz § 2 (Weltkindertag from 2019; Fronleichnam by Rechtsverordnung).
+//   Gedenktagsgesetz § 2 (Weltkindertag from 2019; Fronleichnam in Gemeinden mit überwiegend
+//   katholischer Wohnbevölkerung, Abs. 2, kept by the transitional § 10 Abs. 1 where it was a
+//   holiday in 1994, no regulation naming the communes having been found).
 //   All states: Einigungsvertrag Art. 2 Abs. 2 (3 October from 1990); Gesetz über den Tag
 //   der deutschen Einheit of 4 August 1953 (17 June 1954-1990 in the western states, the
 //   Saarland from 1957); Reformationstag 2017 once everywhere, from 2018 in HB, HH, NI, SH;
@@ -31,7 +35,7 @@ namespace {
 
 constexpr Subdivision kStates[] = {
     {"DE-BW", "Feiertagsgesetz Baden-Württemberg (FTG) § 1"},
-    {"DE-BY", "Bayerisches Feiertagsgesetz (FTG) Art. 1"},
+    {"DE-BY", "Gesetz über den Schutz der Sonn- und Feiertage (Feiertagsgesetz – FTG) Art. 1"},
     {"DE-BE", "Gesetz über die Sonn- und Feiertage (Berlin) § 1"},
     {"DE-BB", "Feiertagsgesetz Brandenburg (FTG) § 2"},
     {"DE-HB", "Gesetz über die Sonn- und Feiertage (Bremen) § 1"},
@@ -39,12 +43,12 @@ constexpr Subdivision kStates[] = {
     {"DE-HE", "Hessisches Feiertagsgesetz (HFeiertagsG) § 1"},
     {"DE-MV", "Feiertagsgesetz Mecklenburg-Vorpommern (FTG M-V) § 2"},
     {"DE-NI", "Niedersächsisches Gesetz über die Feiertage (NFeiertagsG) § 2"},
-    {"DE-NW", "Feiertagsgesetz Nordrhein-Westfalen (FTG NW) § 2"},
-    {"DE-RP", "Landesgesetz über den Schutz der Sonn- und Feiertage (Rheinland-Pfalz) § 2"},
-    {"DE-SL", "Gesetz über die Sonn- und Feiertage (Saarland) § 2"},
+    {"DE-NW", "Gesetz über die Sonn- und Feiertage (Feiertagsgesetz NW) § 2"},
+    {"DE-RP", "Landesgesetz über den Schutz der Sonn- und Feiertage (LFtG) § 2"},
+    {"DE-SL", "Feiertagsgesetz des Saarlandes (SFG) § 2"},
     {"DE-SN", "Gesetz über Sonn- und Feiertage im Freistaat Sachsen (SächsSFG) § 1"},
-    {"DE-ST", "Gesetz über die Sonn- und Feiertage (Sachsen-Anhalt) § 2"},
-    {"DE-SH", "Gesetz über Sonn- und Feiertage (Schleswig-Holstein) § 2"},
+    {"DE-ST", "Gesetz über die Sonn- und Feiertage (FeiertG LSA) § 2"},
+    {"DE-SH", "Gesetz über Sonn- und Feiertage (SFTG) § 2"},
     {"DE-TH", "Thüringer Feier- und Gedenktagsgesetz (ThürFGtG) § 2"},
 };
 
@@ -64,8 +68,11 @@ constexpr Statute kCorpusChristi[] = {
     {in("SN"), {1993}, Status::Statutory, Scope::Communes, &kSaxonyCorpusChristi},
     {in("TH"), {1990}, Status::Statutory, Scope::Communes, &kThuringiaCorpusChristi},
 };
+constexpr std::string_view kBavarianArticle4 = "Feiertagsgesetz (FTG) Art. 4";
 constexpr Statute kAssumption[] = {
     {in("SL")},
+    // Where it is no public holiday the day is protected and the schools close (Art. 4 Nr. 3).
+    {in("BY"), {}, Status::SchoolFree, Scope::Whole, nullptr, {}, kBavarianArticle4},
     // The Landesamt's lists by census are kept from the 2011 census on (valid from 2014).
     {in("BY"), {-32768, 2013}, Status::Statutory, Scope::Parts, nullptr,
      "in Gemeinden mit überwiegend katholischer Bevölkerung (nach der Volkszählung 1987)"},
@@ -75,7 +82,7 @@ constexpr Statute kAllSaints[] = {{in("BW BY NW RP SL")}};
 constexpr Statute kRepentance[] = {
     {kEverywhere, {-32768, 1994}},
     {in("SN"), {1995}},
-    {in("BY"), {1995}, Status::SchoolFree, Scope::Whole, nullptr, {}, "Bayerisches Feiertagsgesetz (FTG) Art. 4 Nr. 3"},
+    {in("BY"), {1995}, Status::SchoolFree, Scope::Whole, nullptr, {}, kBavarianArticle4},
 };
 constexpr Statute kReformation[] = {
     {in("BB MV SN ST TH"), {1990}}, {kEverywhere, {2017, 2017}}, {in("HB HH NI SH"), {2018}}};

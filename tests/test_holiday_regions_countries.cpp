@@ -24,11 +24,11 @@ TEST(HolidayRegionsAT, FederalDaysInEveryState) {
     const Lines y2026 = {"01-01 Neujahr", "01-06 Heilige Drei Könige", "04-06 Ostermontag", "05-01 Staatsfeiertag",
                          "05-14 Christi Himmelfahrt", "05-25 Pfingstmontag", "06-04 Fronleichnam",
                          "08-15 Mariä Himmelfahrt", "10-26 Nationalfeiertag", "11-01 Allerheiligen",
-                         "12-08 Mariä Empfängnis", "12-25 Christtag", "12-26 Stefanitag"};
+                         "12-08 Mariä Empfängnis", "12-25 Christtag", "12-26 Stephanstag"};
     const Lines y2027 = {"01-01 Neujahr", "01-06 Heilige Drei Könige", "03-29 Ostermontag", "05-01 Staatsfeiertag",
                          "05-06 Christi Himmelfahrt", "05-17 Pfingstmontag", "05-27 Fronleichnam",
                          "08-15 Mariä Himmelfahrt", "10-26 Nationalfeiertag", "11-01 Allerheiligen",
-                         "12-08 Mariä Empfängnis", "12-25 Christtag", "12-26 Stefanitag"};
+                         "12-08 Mariä Empfängnis", "12-25 Christtag", "12-26 Stephanstag"};
     for (const char* region : {"AT", "AT-1", "AT-2", "AT-3", "AT-4", "AT-5", "AT-6", "AT-7", "AT-8", "AT-9"}) {
         EXPECT_EQ(statutory(region, 2026), y2026) << region;
         EXPECT_EQ(statutory(region, 2027), y2027) << region;
@@ -36,19 +36,20 @@ TEST(HolidayRegionsAT, FederalDaysInEveryState) {
     EXPECT_EQ(statutory("AT", 1966).size(), 12u); // the Nationalfeiertag a day of rest from 1967
 }
 
-// The patron days: school-free in their state, no day off elsewhere.
+// The patron days (the Bildungsministerium's list): school-free in their
+// state, no day off elsewhere; Allerseelen school-free everywhere.
 TEST(HolidayRegionsAT, PatronDays) {
     const std::pair<const char*, Lines> cases[] = {
-        {"AT-1", {"11-11 Martini"}},
-        {"AT-2", {"03-19 Josefitag", "10-10 Tag der Volksabstimmung"}},
-        {"AT-3", {"11-15 Leopolditag"}},
-        {"AT-4", {"05-04 Florianitag"}},
-        {"AT-5", {"09-24 Rupertitag"}},
-        {"AT-6", {"03-19 Josefitag"}},
-        {"AT-7", {"03-19 Josefitag"}},
-        {"AT-8", {"03-19 Josefitag"}},
-        {"AT-9", {"11-15 Leopolditag"}},
-        {"AT", {}},
+        {"AT-1", {"11-02 Allerseelen", "11-11 Martini"}},
+        {"AT-2", {"03-19 Josefitag", "10-10 Tag der Volksabstimmung", "11-02 Allerseelen"}},
+        {"AT-3", {"11-02 Allerseelen", "11-15 Leopolditag"}},
+        {"AT-4", {"05-04 Florianitag", "11-02 Allerseelen"}},
+        {"AT-5", {"09-24 Rupertitag", "11-02 Allerseelen"}},
+        {"AT-6", {"03-19 Josefitag", "11-02 Allerseelen"}},
+        {"AT-7", {"03-19 Josefitag", "11-02 Allerseelen"}},
+        {"AT-8", {"03-19 Josefitag", "11-02 Allerseelen"}},
+        {"AT-9", {"11-02 Allerseelen", "11-15 Leopolditag"}},
+        {"AT", {"11-02 Allerseelen"}},
     };
     for (const auto& [region, expected] : cases) {
         EXPECT_EQ(days_with(Status::SchoolFree, region, 2026), expected) << region;
@@ -76,17 +77,17 @@ TEST(HolidayRegionsCH, EveryCanton2026) {
         {"CH-BE", "01-01 01-02 04-03 04-06 05-14 05-25 08-01 12-25 12-26"},
         {"CH-BL", "01-01 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26"},
         {"CH-BS", "01-01 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26"},
-        {"CH-FR", "01-01 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25 12-26"},
+        {"CH-FR", "01-01 04-03 05-14 08-01 12-25"}, // the rest by commune, below
         {"CH-GE", "01-01 04-03 04-06 05-14 05-25 08-01 09-10 12-25 12-31"},
-        {"CH-GL", "01-01 01-02 04-03 04-06 04-09 05-14 05-25 08-01 11-01 12-25 12-26"},
+        {"CH-GL", "01-01 04-03 04-06 04-09 05-14 05-25 08-01 11-01 12-25 12-26"},
         {"CH-GR", "01-01 04-03 04-06 05-14 05-25 08-01 11-01 12-25 12-26"},
         {"CH-JU", "01-01 01-02 04-03 04-06 05-01 05-14 05-25 06-04 06-23 08-01 08-15 11-01 12-25"},
-        {"CH-LU", "01-01 01-02 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25 12-26"},
+        {"CH-LU", "01-01 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25 12-26"},
         {"CH-NE", "01-01 03-01 04-03 05-01 05-14 08-01 12-25"},
-        {"CH-NW", "01-01 01-02 03-19 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25 12-26"},
-        {"CH-OW", "01-01 01-02 04-03 04-06 05-14 05-25 06-04 08-01 08-15 09-25 11-01 12-08 12-25 12-26"},
-        {"CH-SG", "01-01 01-02 04-03 04-06 05-14 05-25 08-01 11-01 12-25 12-26"},
-        {"CH-SH", "01-01 01-02 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26"},
+        {"CH-NW", "01-01 03-19 04-03 05-14 06-04 08-01 08-15 11-01 12-08 12-25"},
+        {"CH-OW", "01-01 04-03 05-14 06-04 08-01 08-15 09-25 11-01 12-08 12-25"},
+        {"CH-SG", "01-01 04-03 04-06 05-14 05-25 08-01 11-01 12-25 12-26"},
+        {"CH-SH", "01-01 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26"},
         {"CH-SO", "01-01 01-02 04-03 04-06 05-14 05-25 08-01 12-25 12-26"},
         {"CH-SZ", "01-01 01-06 03-19 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25 12-26"},
         {"CH-TG", "01-01 01-02 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26"},
@@ -94,7 +95,7 @@ TEST(HolidayRegionsCH, EveryCanton2026) {
         {"CH-UR", "01-01 01-06 03-19 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25 12-26"},
         {"CH-VD", "01-01 01-02 04-03 04-06 05-14 05-25 08-01 09-21 12-25"},
         {"CH-VS", "01-01 03-19 05-14 06-04 08-01 08-15 11-01 12-08 12-25"},
-        {"CH-ZG", "01-01 01-02 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25 12-26"},
+        {"CH-ZG", "01-01 04-03 05-14 06-04 08-01 08-15 11-01 12-08 12-25"},
         {"CH-ZH", "01-01 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26"},
         {"CH", "01-01 05-14 08-01 12-25"},
     };
@@ -103,6 +104,27 @@ TEST(HolidayRegionsCH, EveryCanton2026) {
         for (const std::string& line : statutory(canton, 2026)) got += (got.empty() ? "" : " ") + line.substr(0, 5);
         EXPECT_EQ(got, dates) << canton;
     }
+}
+
+// Freiburg's catholic and reformed parts (the canton's list of 2024), by the
+// place's commune: by its number, by its name, or only in some localities.
+TEST(HolidayRegionsCH, FribourgByCommune) {
+    const std::string catholic = "01-01 04-03 05-14 06-04 08-01 08-15 11-01 12-08 12-25";
+    const std::string reformed = "01-01 01-02 04-03 04-06 05-14 05-25 08-01 12-25 12-26";
+    const std::pair<Locality, std::string> cases[] = {
+        {{"", "Freiburg"}, catholic},
+        {{"2196", "Fribourg"}, catholic},
+        {{"2275", "Murten"}, reformed},
+        {{"", "Kerzers"}, reformed},
+        {{"2999", "Greng"}, reformed}, // a number the list lacks: met by the name it lists
+        {{"2309", "Wünnewil-Flamatt"}, "01-01 04-03 05-14 08-01 12-25"},
+    };
+    for (const auto& [place, dates] : cases) {
+        std::string got;
+        for (const std::string& line : statutory("CH-FR", 2026, place)) got += (got.empty() ? "" : " ") + line.substr(0, 5);
+        EXPECT_EQ(got, dates) << place.name;
+    }
+    EXPECT_EQ(days_with(Status::Regional, "CH-FR", 2026, {"2309", "Wünnewil-Flamatt"}).size(), 8u);
 }
 
 TEST(HolidayRegionsCH, DatesOf2027AndMovableRules) {

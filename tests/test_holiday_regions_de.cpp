@@ -11,6 +11,7 @@
 #include "engine/holiday_law.h"
 #include "engine/named_days.h"
 #include "holiday_regions_support.h"
+#include "holidays/communes.h"
 #include "holidays/region.h"
 
 namespace {
@@ -133,8 +134,17 @@ TEST(HolidayRegionsDE, Communes) {
     const Case cases[] = {
         {"DE-BY", {"09162000", "München"}, 8, 15, Status::Statutory},
         {"DE-BY", {"", "München"}, 8, 15, Status::Statutory},
-        {"DE-BY", {"09564000", "Nürnberg"}, 8, 15, Status::None}, // evangelical majority, Zensus 2022
-        {"DE-BY", {"", "Nürnberg"}, 8, 15, Status::None},
+        // Evangelical majority (Zensus 2022): no holiday, but the schools close (FTG Art. 4).
+        {"DE-BY", {"09564000", "Nürnberg"}, 8, 15, Status::SchoolFree},
+        {"DE-BY", {"", "Nürnberg"}, 8, 15, Status::SchoolFree},
+        {"DE-BY", {"09476183", "Marktrodach"}, 8, 15, Status::Statutory}, // gained in 2025
+        {"DE-BY", {"09473165", "Seßlach"}, 8, 15, Status::SchoolFree},    // lost in 2025
+        {"DE-BY", {"09779197", ""}, 8, 15, Status::Statutory},            // Oettingen, gained in 2025
+        {"DE-BY", {"09779194", ""}, 8, 15, Status::SchoolFree},           // Nördlingen
+        {"DE-BY", {"09374140", ""}, 8, 15, Status::SchoolFree},           // Neustadt am Kulm, Oberpfalz
+        {"DE-BY", {"", "Pegnitz"}, 8, 15, Status::Statutory},             // Landkreis Bayreuth
+        {"DE-BY", {"09462000", "Bayreuth"}, 8, 15, Status::SchoolFree},
+        {"DE-BY", {"09561000", "Ansbach"}, 8, 15, Status::Regional},      // not decided by the sources here
         {"DE-BY", {"09163000", ""}, 8, 15, Status::Statutory}, // Rosenheim: every commune of Oberbayern
         {"DE-BY", {"", "Dinkelsbühl"}, 8, 15, Status::Regional},          // not in the list kept here
         {"DE-BY", {}, 8, 15, Status::Regional},
@@ -148,6 +158,7 @@ TEST(HolidayRegionsDE, Communes) {
         {"DE-TH", {"16061115", "Leinefelde-Worbis"}, 6, 4, Status::Statutory}, // Landkreis Eichsfeld
         {"DE-TH", {"16063032", "Geisa"}, 6, 4, Status::Statutory},
         {"DE-TH", {"16051000", "Erfurt"}, 6, 4, Status::None},
+        {"DE-TH", {"16064046", "Mühlhausen"}, 6, 4, Status::Regional}, // Unstrut-Hainich-Kreis: no list
     };
     for (const Case& c : cases) {
         const std::int64_t day = vespera::day_number(2026, c.month, c.day);
@@ -164,6 +175,21 @@ TEST(HolidayRegionsDE, Communes) {
             EXPECT_FALSE(note.empty()) << c.place.name; // the tooltip says why
         }
     }
+}
+
+// Every Bavarian commune is in the list, and no more of them keep or lose
+// the day than the Landesamt counts (1 708 and 348 of 2 056, Zensus 2022).
+TEST(HolidayRegionsDE, BavarianCommunesWithinThePublishedCounts) {
+    std::size_t with = 0, without = 0, open = 0;
+    for (const Commune& commune : kBavariaAssumption.communes) {
+        ASSERT_EQ(commune.key.size(), 8u) << commune.name;
+        if (!commune.holds) ++without;
+        else if (commune.note.empty()) ++with;
+        else ++open;
+    }
+    EXPECT_EQ(with + without + open, 2056u);
+    EXPECT_LE(with, 1708u);
+    EXPECT_LE(without, 348u);
 }
 
 // The engine's 73 described slots are the first rows of the German table, with
