@@ -28,6 +28,7 @@ std::string_view trimmed(std::string_view text) {
 }
 
 bool same_name(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false; // folding keeps each letter's length
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         if (folded_at(a, i) != folded_at(b, j)) return false;
@@ -76,8 +77,8 @@ CommuneAnswer resolve(const CommuneList& list, const Locality& place) {
     const CommuneAnswer unknown{Status::Regional, list.unresolved};
     const std::string_view key = trimmed(place.commune_key);
     const std::string_view name = trimmed(place.name);
-    const auto keyed_end = std::find_if(list.communes.begin(), list.communes.end(),
-                                        [](const Commune& c) { return c.key.empty(); });
+    const auto keyed_end = std::partition_point(list.communes.begin(), list.communes.end(),
+                                                [](const Commune& c) { return !c.key.empty(); });
     if (!key.empty()) {
         if (!key.starts_with(list.key_prefix)) return unknown;
         const auto hit = std::lower_bound(list.communes.begin(), keyed_end, key,
