@@ -1,8 +1,9 @@
 // Liechtenstein: the public holidays of the Arbeitsgesetz, the same in every commune.
 //
-// Sources: Gesetz über die Arbeit in Industrie, Gewerbe und Handel (Arbeitsgesetz,
-// LGBl. 1967 Nr. 6) Art. 18 Abs. 2 as amended by LGBl. 1970 Nr. 10 (1 May from 1970, Mariä
-// Geburt dropped) and LGBl. 1986 Nr. 85 (Mariä Geburt again, from 1987); Staatsfeiertag on
+// Sources: Gesetz vom 29. Dezember 1966 über die Arbeit in Industrie, Gewerbe und Handel
+// (Arbeitsgesetz, LGBl. 1967 Nr. 6, LR 822.10) Art. 18 Abs. 2 as amended by LGBl. 1970 Nr. 10
+// (1 May from 1970, Mariä Geburt dropped) and LGBl. 1986 Nr. 85 (Mariä Geburt again, in force
+// 18 December 1986; gesetze.li, and the government's report BuA 1986/14); Staatsfeiertag on
 // 15 August since 1940 (Historisches Lexikon des Fürstentums Liechtenstein, "Feiertage").
 // The law's list from 1967 on; earlier years have no statutory days here.
 // Lichtmess and Josefstag are days off by collective agreements only; Berchtoldstag,
@@ -15,7 +16,7 @@
 namespace vespera::holidays {
 namespace {
 
-constexpr std::string_view kLaw = "Arbeitsgesetz Art. 18 Abs. 2 (LGBl. 1986 Nr. 85)";
+constexpr std::string_view kLaw = "Arbeitsgesetz (LR 822.10) Art. 18 Abs. 2 in der Fassung LGBl. 1986 Nr. 85";
 
 constexpr Statute kLawDay[] = {{kEverywhere, {1967}}};
 constexpr Statute kLabourDay[] = {{kEverywhere, {1970}}};
