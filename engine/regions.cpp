@@ -7,7 +7,9 @@ namespace {
 
 // Codes from ISO 3166-2:DE, ISO 3166-2:AT and ISO 3166-2:CH; for the cantons
 // the German names the Swiss federal administration uses (Genf, Waadt, Tessin).
-constexpr std::array<Region, 51> kRegions = {{
+// South Tyrol, the autonomous province of Bozen in Trentino-Südtirol (IT-32),
+// is "IT-32-BZ".
+constexpr std::array<Region, 52> kRegions = {{
     {"DE-BB", "Brandenburg"},
     {"DE-BE", "Berlin"},
     {"DE-BW", "Baden-Württemberg"},
@@ -59,12 +61,15 @@ constexpr std::array<Region, 51> kRegions = {{
     {"CH-VS", "Wallis"},
     {"CH-ZG", "Zug"},
     {"CH-ZH", "Zürich"},
+    {"IT-32-BZ", "Südtirol"},
 }};
 
-constexpr std::array<Region, 3> kCountries = {{
+constexpr std::array<Region, 5> kCountries = {{
     {"DE", "Deutschland"},
     {"AT", "Österreich"},
     {"CH", "Schweiz"},
+    {"LI", "Liechtenstein"},
+    {"LU", "Luxemburg"},
 }};
 
 constexpr std::array<std::string_view, 20> kHolidayRegionCodes = {
