@@ -39,11 +39,11 @@ public:
     // every row, so they are inline.
     std::string_view folded_name(std::size_t index) const {
         const Row& row = rows_.at(index);
-        return {folded_.data() + row.folded_at, row.folded_size};
+        return folded_text(row.folded_at, row.folded_size);
     }
     std::string_view loose_name(std::size_t index) const {
         const Row& row = rows_.at(index);
-        return {folded_.data() + row.folded_at + row.folded_size, row.loose_size};
+        return folded_text(row.folded_at + row.folded_size, row.loose_size);
     }
     std::uint32_t population(std::size_t index) const { return rows_.at(index).population; }
     // word_initials of the folded name; kept apart from the rows so that a
@@ -60,11 +60,11 @@ public:
     std::string_view alias_name(std::size_t index) const { return text(aliases_.at(index).name); }
     std::string_view alias_folded(std::size_t index) const {
         const Alias& alias = aliases_.at(index);
-        return {folded_.data() + alias.folded_at, alias.folded_size};
+        return folded_text(alias.folded_at, alias.folded_size);
     }
     std::string_view alias_loose(std::size_t index) const {
         const Alias& alias = aliases_.at(index);
-        return {folded_.data() + alias.folded_at + alias.folded_size, alias.loose_size};
+        return folded_text(alias.folded_at + alias.folded_size, alias.loose_size);
     }
     const std::vector<std::uint32_t>& alias_initials() const { return alias_initials_; }
 
@@ -114,6 +114,7 @@ private:
     };
 
     std::string_view text(Span span) const { return std::string_view(text_).substr(span.at, span.size); }
+    std::string_view folded_text(std::size_t at, std::size_t size) const { return {folded_.data() + at, size}; }
     void skip_line(std::size_t line_number);
     void mark_namesakes();
 

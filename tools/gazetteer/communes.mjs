@@ -4,7 +4,7 @@
 // its name: its namesake place renamed, or a row of its own at its seat.
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
-import { fold, usableName } from './fold.mjs';
+import { fold, tableRows, usableName } from './fold.mjs';
 import { namesPlace } from './geonames500.mjs';
 
 // How many communes each official list has; a list that reads otherwise
@@ -15,13 +15,10 @@ export const kSouthTyrolProvince = '021';
 
 export function readCommuneTable(file, fail) {
   const communes = [];
-  for (const [index, line] of readFileSync(file, 'utf8').split('\n').entries()) {
-    if (!line || line.startsWith('#')) continue;
-    const f = line.split('\t');
-    const [country, key, name, others, id, kind] = f;
-    if (f.length !== 6 || !usableName(name) || !/^\d+$/.test(id) || !['Ort', 'Sitz'].includes(kind) ||
-        (key && !/^\d{1,8}$/.test(key))) {
-      fail(`${file}:${index + 1}: unbrauchbare Zeile ${JSON.stringify(line)}`);
+  for (const { fields, where } of tableRows(file, 6, fail)) {
+    const [country, key, name, others, id, kind] = fields;
+    if (!usableName(name) || !/^\d+$/.test(id) || !['Ort', 'Sitz'].includes(kind) || (key && !/^\d{1,8}$/.test(key))) {
+      fail(`unbrauchbare Zeile ${where}`);
     }
     communes.push({ country, key, name, others: others ? others.split('|') : [], id: Number(id), kind });
   }

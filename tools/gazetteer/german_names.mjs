@@ -1,19 +1,16 @@
 // German names from german_names.tsv: the place is shown under its German
 // name and found under that, its own names, the further names the table
 // gives and GeoNames' name.
-import { readFileSync } from 'node:fs';
-import { fold, usableName } from './fold.mjs';
+import { fold, tableRows, usableName } from './fold.mjs';
 import { namesPlace } from './geonames500.mjs';
 
 export function readGermanNames(file, fail) {
   const entries = [];
-  for (const [index, line] of readFileSync(file, 'utf8').split('\n').entries()) {
-    if (!line || line.startsWith('#')) continue;
-    const f = line.split('\t');
-    const [german, country, own, id, geonamesName, source] = f;
-    if (f.length !== 6 || !usableName(german) || !/^[A-Z]{2}$/.test(country) || !/^\d+$/.test(id) ||
-        !own || !own.split('|').every(usableName) || !['StAGN', 'amtlich'].includes(source)) {
-      fail(`${file}:${index + 1}: unbrauchbare Zeile ${JSON.stringify(line)}`);
+  for (const { fields, where } of tableRows(file, 6, fail)) {
+    const [german, country, own, id, geonamesName, source] = fields;
+    if (!usableName(german) || !/^[A-Z]{2}$/.test(country) || !/^\d+$/.test(id) || !own ||
+        !own.split('|').every(usableName) || !['StAGN', 'amtlich'].includes(source)) {
+      fail(`unbrauchbare Zeile ${where}`);
     }
     entries.push({ german, country, own: own.split('|'), id: Number(id), geonamesName, source });
   }
