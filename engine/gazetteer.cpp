@@ -118,7 +118,7 @@ bool gazetteer_region_fits(std::string_view country, std::string_view region) {
                              !region_name(region).empty();
     switch (region_rule(country)) {
     case RegionRule::subdivision: return subdivision;
-    case RegionRule::country_itself: return region == country && !region_name(region).empty();
+    case RegionRule::country_itself: return region.empty() || (region == country && !region_name(region).empty());
     case RegionRule::optional_subdivision: return region.empty() || subdivision;
     case RegionRule::none: break;
     }
@@ -229,10 +229,13 @@ private:
     // not fit the country. Rows come sorted by region, so the last one found
     // is tried first.
     int region_number(std::string_view code, std::string_view country) {
-        if (!gazetteer_region_fits(country, code)) return -1;
-        if (code.empty()) return 0;
+        if (code.empty()) return gazetteer_region_fits(country, code) ? 0 : -1;
+        // A code fits the country its first two letters name, or none.
         auto& codes = g_.region_codes_;
-        if (last_region_ < codes.size() && codes[last_region_] == code) return static_cast<int>(last_region_) + 1;
+        if (last_region_ < codes.size() && codes[last_region_] == code && code.starts_with(country)) {
+            return static_cast<int>(last_region_) + 1;
+        }
+        if (!gazetteer_region_fits(country, code)) return -1;
         const auto known = std::find(codes.begin(), codes.end(), code);
         if (known == codes.end() && codes.size() >= kMaxRegions) return -1;
         last_region_ = static_cast<std::size_t>(known - codes.begin());

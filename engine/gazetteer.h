@@ -146,8 +146,9 @@ inline constexpr std::size_t kMaxGazetteerRows = 200'000;
 inline constexpr std::size_t kMaxGazetteerAliases = 200'000;
 
 // Whether a row of `country` may carry `region`: a state or canton in DE, AT
-// and CH (required), the country itself in LI and LU (required), South Tyrol
-// or none in Italy, none elsewhere.
+// and CH (required), the country itself or none in LI and LU (files of the
+// first format have none there), South Tyrol or none in Italy, none
+// elsewhere.
 bool gazetteer_region_fits(std::string_view country, std::string_view region);
 
 // data_file("gazetteer.tsv").
