@@ -202,29 +202,24 @@ void PlaceSearch::add_alias_matches(std::string_view folded, std::string_view lo
     const std::uint32_t initial = initial_bit(folded.front());
     const std::vector<std::uint32_t>& initials = gazetteer_->alias_initials();
     const std::size_t rows_end = candidates.size();
+    // Positions, not iterators: a push_back moves the candidates.
+    const auto at = [&candidates](std::size_t i) { return candidates.begin() + static_cast<std::ptrdiff_t>(i); };
     for (std::size_t alias = 0; alias < initials.size(); ++alias) {
         if ((initials[alias] & initial) == 0) continue;
         const Match found = match(gazetteer_->alias_folded(alias), gazetteer_->alias_loose(alias), folded, loose);
         if (found == Match::none) continue;
         const auto row = static_cast<std::uint32_t>(gazetteer_->alias_row(alias));
-        const auto rows_begin = candidates.begin() + static_cast<std::ptrdiff_t>(first_row_candidate);
-        const auto own = std::lower_bound(rows_begin, candidates.begin() + static_cast<std::ptrdiff_t>(rows_end), row,
-                                          [](const Candidate& c, std::uint32_t r) { return c.index < r; });
         const auto alias_number = static_cast<std::uint32_t>(alias + 1);
-        if (own != candidates.begin() + static_cast<std::ptrdiff_t>(rows_end) && own->index == row) {
-            if (found < own->match) {
-                own->match = found;
-                own->alias = alias_number;
-            }
-            continue;
+        auto same_row = std::lower_bound(at(first_row_candidate), at(rows_end), row,
+                                         [](const Candidate& c, std::uint32_t r) { return c.index < r; });
+        if (same_row == at(rows_end) || same_row->index != row) {
+            same_row = std::find_if(at(rows_end), candidates.end(), [row](const Candidate& c) { return c.index == row; });
         }
-        const auto earlier = std::find_if(candidates.begin() + static_cast<std::ptrdiff_t>(rows_end), candidates.end(),
-                                          [row](const Candidate& c) { return c.index == row; });
-        if (earlier == candidates.end()) {
+        if (same_row == candidates.end()) {
             candidates.push_back({found, false, gazetteer_->population(row), row, alias_number});
-        } else if (found < earlier->match) {
-            earlier->match = found;
-            earlier->alias = alias_number;
+        } else if (found < same_row->match) {
+            same_row->match = found;
+            same_row->alias = alias_number;
         }
     }
 }
