@@ -255,6 +255,16 @@ private:
         return {};
     }
 
+    // Names of at most 255 bytes fold to at most 255 and loosen to at most
+    // 640 ("st" -> "sankt"), well within 16 bits.
+    Gazetteer::Folded append_folded(const std::string& folded, const std::string& loose) {
+        const Gazetteer::Folded at{static_cast<std::uint32_t>(g_.folded_.size()),
+                                   static_cast<std::uint16_t>(folded.size()), static_cast<std::uint16_t>(loose.size())};
+        g_.folded_ += folded;
+        g_.folded_ += loose;
+        return at;
+    }
+
     // "a|b": each name printable UTF-8, 1 to 255 bytes.
     bool read_aliases(std::string_view text, std::uint32_t row) {
         if (text.empty()) return true;
@@ -270,12 +280,8 @@ private:
                 return false;
             }
             const std::string folded = fold_name(name);
-            const std::string loose = loosen_folded_name(folded);
-            g_.aliases_.push_back({row, span_of(name), static_cast<std::uint32_t>(g_.folded_.size()),
-                                   static_cast<std::uint16_t>(folded.size()), static_cast<std::uint16_t>(loose.size())});
+            g_.aliases_.push_back({row, span_of(name), append_folded(folded, loosen_folded_name(folded))});
             g_.alias_initials_.push_back(word_initials(folded));
-            g_.folded_ += folded;
-            g_.folded_ += loose;
             if (bar == std::string_view::npos) return true;
             text.remove_prefix(bar + 1);
         }
@@ -312,15 +318,9 @@ private:
         row.country[1] = country[1];
         row.name_at = offset_of(name);
         row.name_size = static_cast<std::uint8_t>(name.size());
-        // Names of at most 255 bytes fold to at most 255 and loosen to at most
-        // 640 ("st" -> "sankt"), well within 16 bits.
         const std::string folded = fold_name(name);
         const std::string loose = loosen_folded_name(folded);
-        row.folded_at = static_cast<std::uint32_t>(g_.folded_.size());
-        row.folded_size = static_cast<std::uint16_t>(folded.size());
-        row.loose_size = static_cast<std::uint16_t>(loose.size());
-        g_.folded_ += folded;
-        g_.folded_ += loose;
+        row.folded = append_folded(folded, loose);
         g_.rows_.push_back(row);
         g_.word_initials_.push_back(word_initials(folded));
         return true;

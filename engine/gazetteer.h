@@ -37,14 +37,8 @@ public:
     // The name folded for search (fold_name) and loosened
     // (loosen_folded_name), and the population: what every search reads for
     // every row, so they are inline.
-    std::string_view folded_name(std::size_t index) const {
-        const Row& row = rows_.at(index);
-        return folded_text(row.folded_at, row.folded_size);
-    }
-    std::string_view loose_name(std::size_t index) const {
-        const Row& row = rows_.at(index);
-        return folded_text(row.folded_at + row.folded_size, row.loose_size);
-    }
+    std::string_view folded_name(std::size_t index) const { return folded_of(rows_.at(index).folded); }
+    std::string_view loose_name(std::size_t index) const { return loose_of(rows_.at(index).folded); }
     std::uint32_t population(std::size_t index) const { return rows_.at(index).population; }
     // word_initials of the folded name; kept apart from the rows so that a
     // search can pass over most of them reading 4 bytes each.
@@ -58,14 +52,8 @@ public:
     std::size_t alias_count() const { return aliases_.size(); }
     std::size_t alias_row(std::size_t index) const { return aliases_.at(index).row; }
     std::string_view alias_name(std::size_t index) const { return text(aliases_.at(index).name); }
-    std::string_view alias_folded(std::size_t index) const {
-        const Alias& alias = aliases_.at(index);
-        return folded_text(alias.folded_at, alias.folded_size);
-    }
-    std::string_view alias_loose(std::size_t index) const {
-        const Alias& alias = aliases_.at(index);
-        return folded_text(alias.folded_at + alias.folded_size, alias.loose_size);
-    }
+    std::string_view alias_folded(std::size_t index) const { return folded_of(aliases_.at(index).folded); }
+    std::string_view alias_loose(std::size_t index) const { return loose_of(aliases_.at(index).folded); }
     const std::vector<std::uint32_t>& alias_initials() const { return alias_initials_; }
 
     // Whether another row has the same name in the same region and country,
@@ -85,14 +73,18 @@ private:
         std::uint32_t at = 0;
         std::uint32_t size = 0;
     };
+    // A name's folded and loose forms in folded_, the loose one right after.
+    struct Folded {
+        std::uint32_t at;
+        std::uint16_t size;
+        std::uint16_t loose_size;
+    };
     struct Row {
         double latitude_deg;
         double longitude_deg;
         std::uint32_t population;
         std::uint32_t name_at;
-        std::uint32_t folded_at;
-        std::uint16_t folded_size;
-        std::uint16_t loose_size; // the loose name follows the folded one
+        Folded folded;
         std::uint32_t key_at;
         std::uint16_t zone;
         std::uint8_t name_size;
@@ -104,9 +96,7 @@ private:
     struct Alias {
         std::uint32_t row;
         Span name;
-        std::uint32_t folded_at;
-        std::uint16_t folded_size;
-        std::uint16_t loose_size; // the loose form follows the folded one
+        Folded folded;
     };
     struct Country {
         char code[2];
@@ -114,7 +104,8 @@ private:
     };
 
     std::string_view text(Span span) const { return std::string_view(text_).substr(span.at, span.size); }
-    std::string_view folded_text(std::size_t at, std::size_t size) const { return {folded_.data() + at, size}; }
+    std::string_view folded_of(Folded f) const { return {folded_.data() + f.at, f.size}; }
+    std::string_view loose_of(Folded f) const { return {folded_.data() + f.at + f.size, f.loose_size}; }
     void skip_line(std::size_t line_number);
     void mark_namesakes();
 
