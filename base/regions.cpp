@@ -6,10 +6,12 @@
 namespace vespera {
 namespace {
 
-constexpr std::array<Region, 3> kCountries = {{
+constexpr std::array<Region, 5> kCountries = {{
     {"DE", "Deutschland"},
     {"AT", "Österreich"},
     {"CH", "Schweiz"},
+    {"LI", "Liechtenstein"},
+    {"LU", "Luxemburg"},
 }};
 
 // The German states by name ("Baden-Württemberg" .. "Thüringen"), then

@@ -257,7 +257,20 @@ TEST(CliCommands, PlacesBuiltInFirstThenTheGazetteer) {
     // Two built-in cities begin with "Frankfurt": the first is taken and named.
     const Outcome frankfurt = cli({"liste", "feiertage", "--ort", "Frankfurt"});
     EXPECT_EQ(frankfurt.exit_code, 0);
-    EXPECT_EQ(frankfurt.err, "vespera-cli: \u201eFrankfurt\u201c ist mehrdeutig; gew\u00e4hlt: Frankfurt/Main, Hessen\n");
+    EXPECT_EQ(frankfurt.err, "vespera-cli: \u201eFrankfurt\u201c ist mehrdeutig; gew\u00e4hlt: Frankfurt/Main, Hessen; "
+                             "au\u00dferdem: Frankfurt/Oder, Brandenburg\n");
+    // An English name: the town of that name first, and the word says which
+    // other place carries it; the German name finds Geneva alone.
+    const Outcome geneva = cli({"tag", "8.4.2024", "--ort", "Geneva"});
+    EXPECT_EQ(geneva.err, "vespera-cli: \u201eGeneva\u201c ist mehrdeutig; gew\u00e4hlt: Geneva, Vereinigte Staaten; "
+                          "au\u00dferdem: Genf, Schweiz\n");
+    EXPECT_TRUE(geneva.out.starts_with("8. April 2024 \u00b7 Geneva\n")) << geneva.out;
+    const Outcome genf = cli({"tag", "8.4.2024", "--ort", "Genf"});
+    EXPECT_TRUE(genf.err.empty()) << genf.err;
+    EXPECT_TRUE(genf.out.starts_with("8. April 2024 \u00b7 Genf\n")) << genf.out;
+    const Outcome bozen = cli({"tag", "8.4.2024", "--ort", "Bolzano"});
+    EXPECT_TRUE(bozen.err.empty()) << bozen.err;
+    EXPECT_TRUE(bozen.out.starts_with("8. April 2024 \u00b7 Bozen (S\u00fcdtirol)\n")) << bozen.out;
     // Coordinates with a zone: the place is named by them.
     const Outcome cape = cli({"tag", "21.6.2024", "--koordinaten", "-33.92,18.42", "--zone", "Africa/Johannesburg"});
     ASSERT_EQ(cape.exit_code, 0) << cape.err;

