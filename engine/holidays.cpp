@@ -17,7 +17,8 @@ void clsCalendar::Feiertage_Einlesen() {
         // phases depend on them.
         next.summer_time = zone().summer_time_days(f_.Jahr);
         next.season_jd_ut = vespera::season_instants_ut(f_.Jahr);
-        next.holidays = vespera::holiday_year(f_.Jahr, region_, place_name_, season_days(next.season_jd_ut));
+        next.holidays = vespera::holiday_year(f_.Jahr, region_, {commune_key_, place_name_},
+                                              season_days(next.season_jd_ut));
         next.phases = vespera::phase_year(f_.Jahr, zone());
         tables_ = next;
     });
@@ -100,6 +101,20 @@ void clsCalendar::setPlaceName(const std::string& name) {
             Feiertage_Einlesen();
         } catch (const vespera::EngineFault&) {
             place_name_ = std::move(previous);
+            throw;
+        }
+    });
+}
+
+void clsCalendar::setCommuneKey(const std::string& key) {
+    guarded_void("setCommuneKey", [&] {
+        if (key == commune_key_) return;
+        std::string previous = commune_key_;
+        commune_key_ = key;
+        try {
+            Feiertage_Einlesen();
+        } catch (const vespera::EngineFault&) {
+            commune_key_ = std::move(previous);
             throw;
         }
     });

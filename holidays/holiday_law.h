@@ -13,7 +13,8 @@ namespace vespera {
 enum class StatutoryStatus : std::uint8_t {
     No,
     Yes,
-    Regional, // in some communes of the region only
+    Regional,   // in some communes of the region only
+    SchoolFree, // schools closed or a state day, without a general day off
 };
 
 // The statute bits a region code stands for: "DE-BY" its state, "AT" and
@@ -55,6 +56,8 @@ struct NamedDayEntry {
     StatutoryStatus status = StatutoryStatus::No;  // in the region, year and place
     bool one_place = false; // statutory in the named place only (Augsburg), not the region
     bool has_statutes = false; // statutory somewhere, some time: "kein gesetzlicher Feiertag" says something
+    std::string_view note;     // German: where it holds, or why the place stays regional
+    std::string_view law;      // the law behind the status
 };
 
 } // namespace vespera

@@ -31,6 +31,7 @@ enum class DayCategory : std::uint8_t {
     Brauchtum,
     Astronomisch,
     Ferien,
+    Jahreskreisfest, // the Celtic year festivals: listed, never marked in the month view
 };
 
 // Whole region, some of its communes ("regional"), or one named place.

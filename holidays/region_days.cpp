@@ -41,6 +41,7 @@ RowStatus in_subdivision(const CountryLaw& law, const Statute& statute, const Re
         if (answer.status == Status::None) return {};
         result.status = answer.status == Status::Statutory ? statute.status : Status::Regional;
         result.note = answer.note;
+        result.by_commune = result.status == Status::Statutory;
         break;
     }
     }
@@ -97,7 +98,7 @@ std::vector<NamedDay> year_days(const Region& region, const Locality& place, std
         const RowStatus status = region.law != nullptr ? row_status(law, row, region, place, year, *day) : RowStatus{};
         if (row.category == Category::Gesetzlich && status.status == Status::None) continue;
         days.push_back({*day, row.name, row.category, status.status, status.note, status.law,
-                        static_cast<std::int16_t>(i), !row.statutes.empty()});
+                        static_cast<std::int16_t>(i), !row.statutes.empty(), status.by_commune});
     }
     std::stable_sort(days.begin(), days.end(),
                      [](const NamedDay& a, const NamedDay& b) { return a.day_number < b.day_number; });

@@ -24,6 +24,7 @@ struct NamedDay {
     std::string_view law;  // the law behind the status; empty when None
     std::int16_t row = 0;  // index in the country's table: the order of days of one date
     bool has_statutes = false; // a public holiday somewhere in the country at some time
+    bool by_commune = false;   // statutory because the place's commune is on the law's list
 };
 
 // Sorted by day, days of one date in table order. Season rows need the
@@ -39,6 +40,7 @@ struct RowStatus {
     Status status = Status::None;
     std::string_view note;
     std::string_view law;
+    bool by_commune = false;
 };
 RowStatus row_status(const CountryLaw& law, const DayRow& row, const Region& region, const Locality& place,
                      std::int64_t year, std::int64_t day_number);

@@ -233,7 +233,7 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
         const std::int32_t last = c.Feiertage_Anzahl();
         fuzz::check(c.Region().empty() ? last == clsCalendar::kHolidayCount - 1
                                        : last >= clsCalendar::kHolidayCount - 1 &&
-                                             last < static_cast<std::int32_t>(clsCalendar::kMaxHolidayEntries),
+                                             last < static_cast<std::int32_t>(vespera::largest_holiday_table()),
                     h.last_call);
         break;
     }
