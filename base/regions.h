@@ -84,8 +84,8 @@ constexpr std::span<const Region> german_states() { return std::span<const Regio
 bool is_german_state(std::string_view code);
 
 // The regions whose holiday laws are kept, in the order a choice lists them:
-// the 16 German states, Austria, Switzerland (federal days only) and the
-// cantons Bern and Zürich.
+// the 16 German states and Germany, Austria and its 9 states, Switzerland and
+// its 26 cantons, Liechtenstein, Luxemburg and South Tyrol.
 std::span<const std::string_view> holiday_region_codes();
 
 // The German name of a region code, or of the country codes "DE", "AT",

@@ -97,6 +97,7 @@ PlaceOutcome choose_place(const PlaceRequest& request, const GazetteerSource& ga
         place.heading = report::place_heading(berlin->name, berlin->region);
         place.name = std::string(berlin->name);
         place.region = std::string(berlin->region);
+        place.commune_key = std::string(berlin->commune_key);
         place.latitude_deg = berlin->latitude_deg;
         place.longitude_deg = berlin->longitude_deg;
         place.zone_offset_hours = static_cast<float>(berlin->zone_offset_hours);

@@ -28,7 +28,8 @@ constexpr const char* kHelpHint = "Aufruf und Befehle: vespera-cli --help\n";
 constexpr const char* kListKinds = "feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse";
 constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
 constexpr const char* kCategoryNames =
-    "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
+    "gesetzlich, regional, schulfrei, kirchlich, Gedenktag, Brauchtum, astronomisch, Jahreskreisfest, "
+    "Br\u00fcckentag, Ferien oder alle";
 
 std::string in_quotes(std::string_view text) { return "\u201e" + std::string(text) + "\u201c"; }
 
@@ -111,8 +112,9 @@ void build_app(CLI::App& app, Choices& choices) {
                                 ->type_name("CODE");
     choices.kategorie_option =
         app.add_option("--kategorie", choices.kategorie,
-                       "liste feiertage und ical: gesetzlich (Vorgabe), regional, kirchlich, Gedenktag, Brauchtum, "
-                       "astronomisch, Ferien oder alle, mehrere mit Komma")
+                       "liste feiertage und ical: gesetzlich (Vorgabe; die Liste auch Br\u00fcckentag), regional, "
+                       "schulfrei, kirchlich, Gedenktag, Brauchtum, astronomisch, Jahreskreisfest, Br\u00fcckentag, "
+                       "Ferien oder alle, mehrere mit Komma")
             ->type_name("LISTE");
     choices.format_option =
         app.add_option("--format", choices.format, "Ausgabe als text (Vorgabe), csv oder json")->type_name("FORMAT");
@@ -252,11 +254,11 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
             code.clear();
         } else if (region_name(code).empty()) {
             return usage_error("Unbekannte Region " + in_quotes(choices.region) +
-                               " (ISO 3166-2 wie DE-BY, AT oder CH-ZH, oder keine).");
+                               " (ISO 3166-2 wie DE-BY, AT-9, CH-BS, LI, LU oder IT-32-BZ, oder keine).");
         }
         region_request = code;
     }
-    report::CategorySet categories = report::kStatutoryDays;
+    report::CategorySet categories = command == "liste" ? report::kStatutoryAndBridgeDays : report::kStatutoryDays;
     if (choices.kategorie_option->count() > 0) {
         const bool holiday_list = command == "ical" || (command == "liste" && choices.first == "feiertage");
         if (!holiday_list) return usage_error("--kategorie gilt nur f\u00fcr liste feiertage und ical.");
@@ -305,8 +307,14 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     const ChosenPlace& place = *chosen.place;
 
     if (command == "differenz") {
-        const report::Report difference = report::difference_report(*day, *second_day, ',');
-        outcome.out = format == Format::Text ? difference.heading + "\n" : written(difference, format, false);
+        const bool own_region = !region_request || *region_request == place.region;
+        const report::WorkingDayPlace where{own_region ? place.region : *region_request,
+                                            own_region ? place.name : std::string{},
+                                            own_region ? place.commune_key : std::string{}};
+        const report::Report difference = report::difference_report(*day, *second_day, ',', where);
+        outcome.out = format == Format::Text ? difference.heading + "\nZeitspanne: " + report::span_text(*day, *second_day) +
+                                                   "\n" + report::working_days_text(*day, *second_day, where) + "\n"
+                                             : written(difference, format, false);
         if (difference.stopped) return failure("Die Differenz lie\u00df sich nicht berechnen.", std::move(outcome));
         return outcome;
     }
@@ -326,7 +334,12 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     cal.setZeitzone_Offset(place.zone_offset_hours);
     cal.setZeitzone(place.zone_name);
     cal.setRegion(region_request ? *region_request : place.region);
-    cal.setPlaceName(place.name);
+    // The place decides the days of communes only in its own region; in a
+    // region asked for by hand it is no commune of that region's lists.
+    if (!region_request || *region_request == place.region) {
+        cal.setPlaceName(place.name);
+        cal.setCommuneKey(place.commune_key);
+    }
     const std::int64_t today_year = civil_date(now.day_number).year;
     if (yearly) {
         set_day(cal, day_number(year ? *year : today_year, 1, 1));

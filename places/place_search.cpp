@@ -162,6 +162,7 @@ Place PlaceSearch::built_in_place(const BuiltIn& built_in) const {
     place.longitude_deg = city.longitude_deg;
     place.zone = std::string(city.zone);
     place.region = std::string(city.region);
+    place.commune_key = std::string(city.commune_key);
     place.country = built_in.country;
     place.built_in = true;
     return place;

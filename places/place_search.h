@@ -23,7 +23,7 @@ struct Place {
     std::string zone;    // IANA name
     std::string region;  // holiday region: ISO 3166-2 in DE, AT, CH and South Tyrol, "LI", "LU"; empty elsewhere
     std::string country; // ISO 3166-1 alpha-2; empty for a built-in city whose zone names no country
-    std::string commune_key; // the gazetteer's official commune code; empty for the built-in cities
+    std::string commune_key; // official commune code (the gazetteer's or the city table's); empty where unknown
     // The further name the query matched when it was not the shown one:
     // "Geneva" for Genf, "Bolzano" for Bozen; empty otherwise.
     std::string found_as;

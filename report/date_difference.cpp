@@ -8,6 +8,8 @@
 #include "base/number_text.h"
 #include "base/text.h"
 #include "ephemeris/calendar.h"
+#include "holidays/working_days.h"
+#include "report/holiday_categories.h"
 
 namespace vespera::report {
 namespace {
@@ -137,7 +139,39 @@ std::string difference_message(std::string_view first, std::string_view second, 
     return difference_sentence(one.day, two.day, decimal_separator);
 }
 
-Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator) {
+namespace {
+
+std::string counted(std::int64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+} // namespace
+
+std::string span_text(std::int32_t first, std::int32_t second) {
+    const holidays::CalendarSpan span = holidays::calendar_span(first, second);
+    std::vector<std::string> parts;
+    if (span.years != 0) parts.push_back(counted(span.years, "Jahr", "Jahre"));
+    if (span.months != 0) parts.push_back(counted(span.months, "Monat", "Monate"));
+    if (span.days != 0 || parts.empty()) parts.push_back(counted(span.days, "Tag", "Tage"));
+    std::string text = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i) text += (i + 1 == parts.size() ? " und " : ", ") + parts[i];
+    return text;
+}
+
+std::string working_days_text(std::int32_t first, std::int32_t second, const WorkingDayPlace& where) {
+    const holidays::Region region = holidays::region_of(where.region_code);
+    const holidays::Locality place{where.commune_key, where.place_name};
+    const std::int64_t count = holidays::working_days(region, place, first, second);
+    const std::string days = counted(count, "Arbeitstag", "Arbeitstage");
+    if (region.law == nullptr) {
+        return days + " (Montag bis Freitag, ohne Feiertage: keine Feiertagsregion; beide Endtage z\u00e4hlen mit)";
+    }
+    return days + " " + in_region(where.region_code) +
+           " (Montag bis Freitag ohne die gesetzlichen Feiertage; beide Endtage z\u00e4hlen mit)";
+}
+
+Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator,
+                         const WorkingDayPlace& where) {
     Report report;
     report.heading = difference_sentence(first, second, decimal_separator);
     report.rows.push_back({"Erstes Datum", date_text(first), RowKind::Entry, iso_date(first)});
@@ -148,6 +182,8 @@ Report difference_report(std::int32_t first, std::int32_t second, char decimal_s
         return report;
     }
     report.rows.push_back({"Tage", general(*days, decimal_separator), RowKind::Entry, {}});
+    report.rows.push_back({"Zeitspanne", span_text(first, second), RowKind::Entry, {}});
+    report.rows.push_back({"Arbeitstage", working_days_text(first, second, where), RowKind::Entry, {}});
     return report;
 }
 

@@ -13,7 +13,10 @@
 namespace vespera::report {
 
 // An entry's category in its region: statutory there, statutory in part of
-// it, or the row's own category. Ferien are the school-holiday periods.
+// it, school-free (or a state day without a general day off), or the row's
+// own category. Ferien are the school-holiday periods; Brückentag a single
+// working day between a statutory holiday and a weekend. New categories go
+// last: a stored choice keeps its bits.
 enum class HolidayCategory : std::uint8_t {
     Gesetzlich,
     Regional,
@@ -22,15 +25,22 @@ enum class HolidayCategory : std::uint8_t {
     Brauchtum,
     Astronomisch,
     Ferien,
+    Schulfrei,
+    Jahreskreisfest,
+    Brueckentag,
 };
-inline constexpr int kHolidayCategoryCount = 7;
+inline constexpr int kHolidayCategoryCount = 10;
 
 // A choice of categories, one bit each.
-using CategorySet = std::uint8_t;
+using CategorySet = std::uint16_t;
 constexpr CategorySet category_bit(HolidayCategory category) {
     return static_cast<CategorySet>(1u << static_cast<unsigned>(category));
 }
 inline constexpr CategorySet kStatutoryDays = category_bit(HolidayCategory::Gesetzlich);
+// What the holiday list shows unless told otherwise: the statutory days and
+// the bridge days they leave.
+inline constexpr CategorySet kStatutoryAndBridgeDays =
+    static_cast<CategorySet>(kStatutoryDays | category_bit(HolidayCategory::Brueckentag));
 // "alle": every named day of the year's table, as the list always showed it.
 inline constexpr CategorySet kAllNamedDays =
     static_cast<CategorySet>((1u << kHolidayCategoryCount) - 1u) & ~category_bit(HolidayCategory::Ferien);
@@ -39,7 +49,8 @@ inline constexpr CategorySet kEveryCategory = static_cast<CategorySet>((1u << kH
 HolidayCategory category_of(const NamedDayEntry& entry);
 
 // "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum",
-// "astronomisch", "Ferien": the list's column, CATEGORIES and --kategorie.
+// "astronomisch", "Ferien", "schulfrei", "Jahreskreisfest", "Brückentag":
+// the list's column, CATEGORIES and --kategorie.
 std::string_view category_label(HolidayCategory category);
 
 // "gesetzlich,regional" or "alle" (case ignored, blanks around a name
@@ -58,7 +69,9 @@ std::string in_region(std::string_view region_code);
 std::string status_text(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
 
 // The same with the category also where the status leaves it out, for a
-// tooltip: "Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin".
+// tooltip: "Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin"; a
+// regional or school-free day adds where it holds or why the place stays
+// undecided.
 std::string day_description(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
 
 } // namespace vespera::report

@@ -24,6 +24,9 @@ constexpr std::array<const char*, vespera::report::kHolidayCategoryCount> kChoic
     "Brauchtum",
     "astronomische Tage (Jahreszeiten)",
     "Schulferien",
+    "schulfreie Tage (ohne allgemeinen Ruhetag)",
+    "Jahreskreisfeste",
+    "Br\u00fcckentage",
 };
 
 } // namespace
