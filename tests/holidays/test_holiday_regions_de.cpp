@@ -8,7 +8,6 @@
 #include <map>
 #include <set>
 
-#include "holidays/holiday_law.h"
 #include "holidays/easter.h"
 #include "holidays/named_days.h"
 #include "holiday_regions_support.h"
@@ -191,22 +190,6 @@ TEST(HolidayRegionsDE, BavarianCommunesWithinThePublishedCounts) {
     EXPECT_EQ(with + without + open, 2056u);
     EXPECT_LE(with, 1708u);
     EXPECT_LE(without, 348u);
-}
-
-// The engine's 73 described slots are the first rows of the German table, with
-// the engine's names and dates: the table can fill the engine's slots.
-TEST(HolidayRegionsDE, DescribedSlotsFirst) {
-    const CountryLaw& de = law_de();
-    ASSERT_GE(de.days.size(), vespera::kDescribedDayCount);
-    for (const int year : {1582, 2024, 2025}) {
-        const YearAnchors anchors = year_anchors(year);
-        for (std::size_t slot = 0; slot < vespera::kDescribedDayCount; ++slot) {
-            const vespera::NamedDayRule& rule = vespera::kNamedDays[slot];
-            EXPECT_EQ(de.days[slot].name, rule.name) << slot;
-            EXPECT_EQ(day_of(de.days[slot].date, anchors, std::nullopt), vespera::rule_day_number(rule, year))
-                << rule.name << " " << year;
-        }
-    }
 }
 
 TEST(HolidayRegionsDE, GermanyAsAWholeAndPlacesElsewhere) {
