@@ -6,24 +6,43 @@
 namespace vespera {
 namespace {
 
-constexpr std::array<Region, 3> kCountries = {{
+constexpr std::array<Region, 5> kCountries = {{
     {"DE", "Deutschland"},
     {"AT", "Österreich"},
     {"CH", "Schweiz"},
+    {"LI", "Liechtenstein"},
+    {"LU", "Luxemburg"},
 }};
 
-// The German states by name ("Baden-Württemberg" .. "Thüringen"), then
-// Austria, Switzerland and its two cantons.
-constexpr std::array<std::string_view, kGermanStateCount + 4> holiday_region_order() {
-    std::array<Region, kGermanStateCount> states{};
-    std::copy(german_states().begin(), german_states().end(), states.begin());
-    std::sort(states.begin(), states.end(), [](const Region& a, const Region& b) { return a.name < b.name; });
-    std::array<std::string_view, kGermanStateCount + 4> codes{};
-    for (std::size_t i = 0; i < kGermanStateCount; ++i) codes[i] = states[i].code;
-    codes[kGermanStateCount] = "AT";
-    codes[kGermanStateCount + 1] = "CH";
-    codes[kGermanStateCount + 2] = "CH-BE";
-    codes[kGermanStateCount + 3] = "CH-ZH";
+// Each country, then its subdivisions by name: the German states
+// ("Baden-Württemberg" .. "Thüringen"), Austria and its states, Switzerland
+// (federal days) and its cantons, then Liechtenstein, Luxemburg and South
+// Tyrol. Germany as a whole comes last among its states, as before.
+constexpr std::size_t kHolidayRegionCount = kRegions.size() + 5;
+
+constexpr std::array<std::string_view, kHolidayRegionCount> holiday_region_order() {
+    std::array<std::string_view, kHolidayRegionCount> codes{};
+    std::size_t at = 0;
+    const auto add_subdivisions = [&](std::string_view prefix) {
+        std::array<Region, kRegions.size()> part{};
+        std::size_t count = 0;
+        for (const Region& region : kRegions) {
+            if (region.code.starts_with(prefix)) part[count++] = region;
+        }
+        std::sort(part.begin(), part.begin() + static_cast<std::ptrdiff_t>(count),
+                  [](const Region& a, const Region& b) { return a.name < b.name; });
+        for (std::size_t i = 0; i < count; ++i) codes[at++] = part[i].code;
+    };
+    add_subdivisions("DE-");
+    codes[at++] = "DE";
+    codes[at++] = "AT";
+    add_subdivisions("AT-");
+    codes[at++] = "CH";
+    add_subdivisions("CH-");
+    codes[at++] = "LI";
+    codes[at++] = "LU";
+    codes[at++] = "IT-32-BZ";
+    if (at != codes.size()) throw "a region is missing from the choice"; // not constant: a compile error
     return codes;
 }
 

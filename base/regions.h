@@ -1,6 +1,6 @@
-// The states of Germany and Austria and the cantons of Switzerland: their
-// ISO 3166-2 codes, which holiday rules and the gazetteer key on, and their
-// German names.
+// The states of Germany and Austria, the cantons of Switzerland and South
+// Tyrol: their ISO 3166-2 codes, which holiday rules and the gazetteer key
+// on, and their German names.
 #pragma once
 
 #include <array>
@@ -15,12 +15,14 @@ struct Region {
     std::string_view name; // "Bayern", "Wien", "Zürich"
 };
 
-// The 16 German states, the 9 Austrian states and the 26 cantons, in that
-// order, each country's alphabetically by code. The gazetteer's file counts
+// The 16 German states, the 9 Austrian states, the 26 cantons and South
+// Tyrol (IT-32-BZ), in that order, each country's alphabetically by code. The gazetteer's file counts
 // its regions in this order.
 // Codes from ISO 3166-2:DE, ISO 3166-2:AT and ISO 3166-2:CH; for the cantons
 // the German names the Swiss federal administration uses (Genf, Waadt, Tessin).
-inline constexpr std::array<Region, 51> kRegions = {{
+// South Tyrol, the autonomous province of Bozen in Trentino-Südtirol (IT-32),
+// is "IT-32-BZ".
+inline constexpr std::array<Region, 52> kRegions = {{
     {"DE-BB", "Brandenburg"},
     {"DE-BE", "Berlin"},
     {"DE-BW", "Baden-Württemberg"},
@@ -72,6 +74,7 @@ inline constexpr std::array<Region, 51> kRegions = {{
     {"CH-VS", "Wallis"},
     {"CH-ZG", "Zug"},
     {"CH-ZH", "Zürich"},
+    {"IT-32-BZ", "Südtirol"},
 }};
 
 std::span<const Region> regions();
@@ -81,12 +84,12 @@ constexpr std::span<const Region> german_states() { return std::span<const Regio
 bool is_german_state(std::string_view code);
 
 // The regions whose holiday laws are kept, in the order a choice lists them:
-// the 16 German states, Austria, Switzerland (federal days only) and the
-// cantons Bern and Zürich.
+// the 16 German states and Germany, Austria and its 9 states, Switzerland and
+// its 26 cantons, Liechtenstein, Luxemburg and South Tyrol.
 std::span<const std::string_view> holiday_region_codes();
 
-// The German name of a region code, or of the country codes "DE", "AT" and
-// "CH" themselves; empty for any other text.
+// The German name of a region code, or of the country codes "DE", "AT",
+// "CH", "LI" and "LU" themselves; empty for any other text.
 std::string_view region_name(std::string_view code);
 
 } // namespace vespera

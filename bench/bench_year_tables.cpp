@@ -42,4 +42,28 @@ void BM_FeiertageEinlesenRegion(benchmark::State& state) {
 }
 BENCHMARK(BM_FeiertageEinlesenRegion)->Unit(benchmark::kMicrosecond);
 
+// The whole rebuild for a Swiss canton (its own table) and for a Bavarian
+// commune decided by its key.
+void rebuild_in(benchmark::State& state, const char* region, const char* place, const char* commune_key) {
+    clsCalendar cal;
+    cal.setLongitude(8.0);
+    cal.setLatitude(47.5);
+    cal.setZeitzone_Offset(1.0f);
+    cal.setKalender(1);
+    cal.setJahr(2026);
+    cal.setMonat(5);
+    cal.setTag(3);
+    cal.setRegion(region);
+    cal.setPlaceName(place);
+    cal.setCommuneKey(commune_key);
+    for (auto _ : state) {
+        cal.Feiertage_Einlesen();
+        benchmark::ClobberMemory();
+    }
+}
+void BM_FeiertageEinlesenKanton(benchmark::State& state) { rebuild_in(state, "CH-BS", "Basel", ""); }
+BENCHMARK(BM_FeiertageEinlesenKanton)->Unit(benchmark::kMicrosecond);
+void BM_FeiertageEinlesenGemeinde(benchmark::State& state) { rebuild_in(state, "DE-BY", "München", "09162000"); }
+BENCHMARK(BM_FeiertageEinlesenGemeinde)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -21,10 +21,19 @@ public:
         Outcome outcome;
         outcome.err = chosen.note;
         if (!chosen.place) return failure(chosen.error, std::move(outcome));
-        const report::Report difference = report::difference_report(*report::read_typed_date(first_).day,
-                                                                     *report::read_typed_date(second_).day, ',');
-        outcome.out = invocation.format == Format::Text ? difference.heading + "\n"
-                                                        : written(difference, invocation.format, false);
+        const ChosenPlace& place = *chosen.place;
+        // Working days count the place's communes only in its own region.
+        const bool own_region = !invocation.region || *invocation.region == place.region;
+        const report::WorkingDayPlace where{own_region ? place.region : *invocation.region,
+                                            own_region ? place.name : std::string{},
+                                            own_region ? place.commune_key : std::string{}};
+        const std::int32_t first = *report::read_typed_date(first_).day;
+        const std::int32_t second = *report::read_typed_date(second_).day;
+        const report::Report difference = report::difference_report(first, second, ',', where);
+        outcome.out = invocation.format == Format::Text
+                          ? difference.heading + "\nZeitspanne: " + report::span_text(first, second) + "\n" +
+                                report::working_days_text(first, second, where) + "\n"
+                          : written(difference, invocation.format, false);
         if (difference.stopped) return failure("Die Differenz lie\u00df sich nicht berechnen.", std::move(outcome));
         return outcome;
     }

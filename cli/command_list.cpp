@@ -27,6 +27,9 @@ public:
     }
     bool takes_categories() const override { return kind_ == "feiertage"; }
     Outcome run(const Invocation& invocation) const override {
+        // Unless told otherwise the list shows the bridge days beside the statutory ones.
+        const report::CategorySet categories =
+            invocation.categories_chosen ? invocation.categories : report::kStatutoryAndBridgeDays;
         return run_at_place(invocation, ReportDay{true, {}, parse_year(year_)}, [&](Session& session, Outcome& outcome) {
             if (kind_ == "himmelsereignisse") {
                 const report::SkyEventTable table = report::sky_event_table(session.cal, *session.place.zone);
@@ -37,7 +40,7 @@ public:
             }
             const report::YearList list = list_kind(kind_);
             const report::Report report = list == report::YearList::Holidays
-                                              ? report::holiday_list(session.cal, invocation.categories)
+                                              ? report::holiday_list(session.cal, categories)
                                               : report::year_list(session.cal, list);
             outcome.out = written(report, invocation.format, true);
             return Ending{report.stopped, {}};

@@ -1,5 +1,6 @@
 #include "cli/place_choice.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -14,6 +15,7 @@ namespace vespera::cli {
 namespace {
 
 constexpr std::size_t kCandidates = 8;
+constexpr std::size_t kNamedOthers = 3; // in the note on an ambiguous name
 constexpr double kSamePlace_deg = 0.1; // about 10 km: two rows of one town
 
 // "Rom (I)" -> "Rom": the built-in list tags foreign cities with their country.
@@ -25,9 +27,11 @@ std::string_view without_tag(std::string_view name) {
     return name;
 }
 
+// Whether the query is the place's whole name, shown or further ("Geneva").
 bool names_it(const Place& place, std::string_view folded_query) {
     const std::string loose_query = loosen_folded_name(folded_query);
-    for (const std::string& folded : {fold_name(place.name), fold_name(without_tag(place.name))}) {
+    for (const std::string& folded :
+         {fold_name(place.name), fold_name(without_tag(place.name)), fold_name(place.found_as)}) {
         if (folded == folded_query || loosen_folded_name(folded) == loose_query) return true;
     }
     return false;
@@ -64,6 +68,7 @@ ChosenPlace from_place(const Place& found) {
     place.heading = report::place_heading(found.name, found.region);
     place.name = std::string(without_tag(found.name));
     place.region = found.region;
+    place.commune_key = found.commune_key;
     place.latitude_deg = found.latitude_deg;
     place.longitude_deg = found.longitude_deg;
     place.zone_name = found.zone;
@@ -93,6 +98,7 @@ PlaceOutcome choose_place(const PlaceRequest& request, const GazetteerSource& ga
         place.heading = report::place_heading(berlin->name, berlin->region);
         place.name = std::string(berlin->name);
         place.region = std::string(berlin->region);
+        place.commune_key = std::string(berlin->commune_key);
         place.latitude_deg = berlin->latitude_deg;
         place.longitude_deg = berlin->longitude_deg;
         place.zone_offset_hours = static_cast<float>(berlin->zone_offset_hours);
@@ -120,16 +126,25 @@ PlaceOutcome choose_place(const PlaceRequest& request, const GazetteerSource& ga
         return outcome;
     }
     // The search ranks exact names first. The name is ambiguous when a
-    // second place as good as the first lies elsewhere.
+    // second place as good as the first lies elsewhere; the note names the
+    // first few of them.
     const Place& chosen = found.front();
     const bool exact = names_it(chosen, folded_query);
-    bool ambiguous = false;
+    std::vector<const Place*> others;
     for (std::size_t i = 1; i < found.size(); ++i) {
-        if (names_it(found[i], folded_query) == exact && !same_spot(found[i], chosen)) ambiguous = true;
+        if (names_it(found[i], folded_query) != exact || same_spot(found[i], chosen)) continue;
+        const bool repeated = std::any_of(others.begin(), others.end(),
+                                          [&](const Place* other) { return same_spot(*other, found[i]); });
+        if (!repeated) others.push_back(&found[i]);
     }
-    if (ambiguous) {
-        outcome.note = "vespera-cli: \u201e" + printable(query) + "\u201c ist mehrdeutig; gew\u00e4hlt: " +
-                       printable(chosen.label) + "\n";
+    if (!others.empty()) {
+        outcome.note = "vespera-cli: \u201e" + printable(query) + "\u201c ist mehrdeutig; gew\u00e4hlt: " + printable(chosen.label) +
+                       "; au\u00dferdem: ";
+        for (std::size_t i = 0; i < std::min(others.size(), kNamedOthers); ++i) {
+            outcome.note += (i == 0 ? "" : "; ") + printable(others[i]->label);
+        }
+        if (others.size() > kNamedOthers) outcome.note += " und weitere";
+        outcome.note += "\n";
     }
     return with_zone(from_place(chosen), request.zone, std::move(outcome));
 }

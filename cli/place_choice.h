@@ -21,7 +21,8 @@ struct PlaceRequest {
 struct ChosenPlace {
     std::string heading; // "Landshut (Bayern)", for the reports' headings
     std::string name;    // "Landshut", for the days of one city
-    std::string region;  // ISO 3166-2 as the place brings it; empty outside DE, AT and CH
+    std::string region;  // the holiday region as the place brings it ("DE-BY", "LI"); empty abroad
+    std::string commune_key; // the gazetteer's official commune code ("09162000"); empty otherwise
     double latitude_deg = 0.0;
     double longitude_deg = 0.0;
     float zone_offset_hours = 0.0f; // a built-in city's standard offset, as the window sets it

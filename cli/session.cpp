@@ -41,7 +41,12 @@ Session::Session(const ChosenPlace& chosen, const Invocation& invocation, const 
     }
     cal.setZeitzone(place.zone_name);
     cal.setRegion(invocation.region ? *invocation.region : place.region);
-    cal.setPlaceName(place.name);
+    // The place decides the days of communes only in its own region; in a
+    // region asked for by hand it is no commune of that region's lists.
+    if (!invocation.region || *invocation.region == place.region) {
+        cal.setPlaceName(place.name);
+        cal.setCommuneKey(place.commune_key);
+    }
 }
 
 Outcome run_at_place(const Invocation& invocation, const ReportDay& day,

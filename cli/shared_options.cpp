@@ -16,7 +16,8 @@ namespace {
 constexpr std::size_t kLongestPlaceName_bytes = 255;
 constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
 constexpr const char* kCategoryNames =
-    "gesetzlich, regional, kirchlich, Gedenktag, Brauchtum, astronomisch, Ferien oder alle";
+    "gesetzlich, regional, schulfrei, kirchlich, Gedenktag, Brauchtum, astronomisch, Jahreskreisfest, "
+    "Br\u00fcckentag, Ferien, j\u00fcdisch, islamisch, orthodox, chinesisch, persisch oder alle";
 
 // A CLI11 rule whose broken form reads in German: `rule` decides (and may
 // normalise the text), `message` words the refusal of the text as given.
@@ -80,7 +81,7 @@ std::string unknown_region_message(std::string_view given) {
             meant += (meant.empty() ? "" : " oder ") + std::string(region.code);
         }
     }
-    const std::string forms = "ISO 3166-2 wie DE-BY, AT oder CH-ZH, oder keine";
+    const std::string forms = "ISO 3166-2 wie DE-BY, AT-9, CH-BS, LI, LU oder IT-32-BZ, oder keine";
     if (meant.empty()) return "Unbekannte Region " + in_quotes(given) + " (" + forms + ").";
     return "Unbekannte Region " + in_quotes(given) + ": gemeint ist wohl " + meant +
            " (das Land vorn, " + forms + ").";
@@ -120,8 +121,9 @@ void declare_shared_options(CLI::App& app, SharedOptions& options) {
                                 ->transform(region_rule());
     options.kategorie_option =
         app.add_option("--kategorie", options.kategorie,
-                       "liste feiertage und ical: gesetzlich (Vorgabe), regional, kirchlich, Gedenktag, Brauchtum, "
-                       "astronomisch, Ferien, alle (ohne Ferien und Feste), die Feste jüdisch, islamisch, orthodox, "
+                       "liste feiertage und ical: gesetzlich (Vorgabe; die Liste auch Br\u00fcckentag), regional, "
+                       "schulfrei, kirchlich, Gedenktag, Brauchtum, astronomisch, Jahreskreisfest, Br\u00fcckentag, "
+                       "Ferien, alle (ohne Ferien und Feste), die Feste j\u00fcdisch, islamisch, orthodox, "
                        "chinesisch, persisch; mehrere mit Komma")
             ->type_name("LISTE")
             ->check(rule_of(

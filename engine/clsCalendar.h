@@ -42,7 +42,6 @@ public:
     // Entries of the holiday table without a region; Feiertage_Anzahl() is
     // the highest index. A region adds its own days after these.
     static constexpr std::int32_t kHolidayCount = vespera::kDescribedDayCount;
-    static constexpr std::size_t kMaxHolidayEntries = vespera::kDayRows.size(); // every row of the rule table
     static constexpr int kPhaseCount = vespera::kPhaseCount;
 
     clsCalendar();
@@ -104,9 +103,14 @@ public:
     // call. Rebuilds the year's tables.
     void setRegion(const std::string& iso);
     std::string Region() const { return region_; }
-    // The place's name, for the days of one city (Augsburger Friedensfest).
+    // The place's name and its official commune key (AGS, BFS, ISTAT number;
+    // empty where unknown), for the days a law gives to communes (Mariä
+    // Himmelfahrt in Bayern, the Augsburger Friedensfest). Without a key the
+    // name is looked up in the law's list.
     void setPlaceName(const std::string& name);
     std::string PlaceName() const { return place_name_; }
+    void setCommuneKey(const std::string& key);
+    std::string CommuneKey() const { return commune_key_; }
     // School-holiday periods the user imported for the region: they take
     // precedence over the shipped dates within their span.
     void setImportedSchoolHolidays(std::vector<vespera::SchoolHolidayPeriod> periods);
@@ -419,6 +423,7 @@ private:
     std::string special_info_;
     std::string region_;
     std::string place_name_;
+    std::string commune_key_;
     vespera::RegionSchoolHolidays school_holidays_;
     std::optional<vespera::AstronomicalCalendarYears> astronomical_years_;
     std::optional<vespera::YearFestivals> festivals_;

@@ -20,7 +20,8 @@ void clsCalendar::Feiertage_Einlesen() {
         next.season_jd_ut = tables_.season_year == f_.Jahr ? tables_.season_jd_ut
                                                            : vespera::season_instants_ut(f_.Jahr);
         next.season_year = f_.Jahr;
-        next.holidays = vespera::holiday_year(f_.Jahr, region_, place_name_, season_days(next.season_jd_ut));
+        next.holidays = vespera::holiday_year(f_.Jahr, region_, {commune_key_, place_name_},
+                                              season_days(next.season_jd_ut));
         next.built_year = f_.Jahr;
         next.built_zone_offset_hours = f_.Zeitzone_Offset;
         tables_ = std::move(next);
@@ -38,7 +39,8 @@ void clsCalendar::rebuild_holidays() {
     }
     guarded_void("Feiertage_Einlesen", [&] {
         YearTables next = tables_;
-        next.holidays = vespera::holiday_year(f_.Jahr, region_, place_name_, season_days(next.season_jd_ut));
+        next.holidays = vespera::holiday_year(f_.Jahr, region_, {commune_key_, place_name_},
+                                              season_days(next.season_jd_ut));
         tables_ = std::move(next);
     });
 }
@@ -120,6 +122,20 @@ void clsCalendar::setPlaceName(const std::string& name) {
             rebuild_holidays();
         } catch (const vespera::EngineFault&) {
             place_name_ = std::move(previous);
+            throw;
+        }
+    });
+}
+
+void clsCalendar::setCommuneKey(const std::string& key) {
+    guarded_void("setCommuneKey", [&] {
+        if (key == commune_key_) return;
+        std::string previous = commune_key_;
+        commune_key_ = key;
+        try {
+            rebuild_holidays();
+        } catch (const vespera::EngineFault&) {
+            commune_key_ = std::move(previous);
             throw;
         }
     });

@@ -15,6 +15,7 @@ struct City {
     double zone_offset_hours;  // standard time, as stored by older settings
     std::string_view zone;     // IANA name
     std::string_view region;   // "DE-BY", "AT-9", "CH-ZH"; empty elsewhere
+    std::string_view commune_key; // official commune code ("09162000"); empty elsewhere
 };
 
 std::span<const City> cities();

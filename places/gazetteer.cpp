@@ -1,6 +1,7 @@
 #include "places/gazetteer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -17,13 +18,38 @@
 namespace vespera {
 namespace {
 
-constexpr std::string_view kHeader = "# vespera-gazetteer 1";
+// Version 1 rows: name, country, region, population, latitude, longitude,
+// zone. Version 2 adds the commune code and the further names ("a|b").
+constexpr std::string_view kHeader = "# vespera-gazetteer 2";
+constexpr std::string_view kHeaderVersion1 = "# vespera-gazetteer 1";
+constexpr std::size_t kPlaceFieldsVersion1 = 7;
+constexpr std::size_t kPlaceFields = 9;
 constexpr std::size_t kMaxNameBytes = 255;         // fits Row::name_size
 constexpr std::size_t kMaxCountries = 400;         // ISO 3166-1 has 249 codes
 constexpr std::size_t kMaxZones = 2000;            // the tz database has about 600 names
 constexpr std::size_t kMaxCountryNameBytes = 100;
 constexpr std::size_t kMaxZoneNameBytes = 64;
-constexpr std::size_t kPlaceFields = 7; // name, country, region, population, latitude, longitude, zone
+constexpr std::size_t kMaxCommuneKeyDigits = 8;    // the German AGS is the longest
+constexpr std::size_t kMaxAliasesPerRow = 64;
+constexpr std::size_t kMaxRegions = 255;           // fits Row::region
+
+// Where a row's holiday region comes from, by country.
+enum class RegionRule : std::uint8_t { none, subdivision, country_itself, optional_subdivision };
+constexpr std::array<std::pair<std::string_view, RegionRule>, 6> kRegionRules = {{
+    {"DE", RegionRule::subdivision},
+    {"AT", RegionRule::subdivision},
+    {"CH", RegionRule::subdivision},
+    {"LI", RegionRule::country_itself},
+    {"LU", RegionRule::country_itself},
+    {"IT", RegionRule::optional_subdivision}, // South Tyrol
+}};
+
+RegionRule region_rule(std::string_view country) {
+    for (const auto& [code, rule] : kRegionRules) {
+        if (code == country) return rule;
+    }
+    return RegionRule::none;
+}
 
 // Splits at tabs; false when there are more than `fields.size()` fields.
 bool split_fields(std::string_view line, std::span<std::string_view> fields, std::size_t& count) {
@@ -79,9 +105,26 @@ bool parse_degrees(std::string_view text, double limit_deg, double& value) {
            std::fabs(value) <= limit_deg;
 }
 
+bool is_commune_key(std::string_view text) {
+    return text.size() <= kMaxCommuneKeyDigits &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::string in_quotes(std::string_view text) { return "„" + std::string(text) + "“"; }
 
 } // namespace
+
+bool gazetteer_region_fits(std::string_view country, std::string_view region) {
+    const bool subdivision = region.size() > 3 && region.substr(0, 2) == country && region[2] == '-' &&
+                             !region_name(region).empty();
+    switch (region_rule(country)) {
+    case RegionRule::subdivision: return subdivision;
+    case RegionRule::country_itself: return region.empty() || (region == country && !region_name(region).empty());
+    case RegionRule::optional_subdivision: return region.empty() || subdivision;
+    case RegionRule::none: break;
+    }
+    return region.empty();
+}
 
 class GazetteerParser {
 public:
@@ -109,6 +152,8 @@ public:
         gazetteer.folded_.shrink_to_fit();
         gazetteer.rows_.shrink_to_fit();
         gazetteer.word_initials_.shrink_to_fit();
+        gazetteer.aliases_.shrink_to_fit();
+        gazetteer.alias_initials_.shrink_to_fit();
         result.gazetteer = std::move(gazetteer);
         return result;
     }
@@ -124,7 +169,11 @@ private:
             const std::string_view line = take_line(rest);
             ++number;
             if (number == 1) {
-                if (line != kHeader) return false;
+                if (line == kHeaderVersion1) {
+                    place_fields_ = kPlaceFieldsVersion1;
+                } else if (line != kHeader) {
+                    return false;
+                }
                 continue;
             }
             if (!read_line(line)) g_.skip_line(number);
@@ -147,7 +196,7 @@ private:
         if (fields[0] == "@land") return count == 3 && read_country(fields[1], fields[2]);
         if (fields[0] == "@zone") return read_zone(count == 2 ? fields[1] : std::string_view());
         if (fields[0].starts_with('@')) return false;
-        return count == kPlaceFields && read_place(fields);
+        return count == place_fields_ && read_place(std::span<const std::string_view>(fields, count));
     }
 
     bool read_country(std::string_view code, std::string_view name) {
@@ -173,22 +222,66 @@ private:
         return good;
     }
 
-    // 1 + the index in regions(), 0 for none; -1 when unknown or when it does
-    // not belong to the country. Rows come sorted by region, so the last one
-    // found is tried first.
+    // 1 + the index in region_codes_, 0 for none; -1 when the region does
+    // not fit the country. Rows come sorted by region, so the last one found
+    // is tried first.
     int region_number(std::string_view code, std::string_view country) {
-        const bool home = country == "DE" || country == "AT" || country == "CH";
-        if (code.empty()) return home ? -1 : 0;
-        if (!home || code.size() < 4 || code.substr(0, 2) != country || code[2] != '-') return -1;
-        const auto all = regions();
-        if (last_region_ < all.size() && all[last_region_].code == code) return static_cast<int>(last_region_) + 1;
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            if (all[i].code == code) {
-                last_region_ = i;
-                return static_cast<int>(i) + 1;
-            }
+        if (code.empty()) return gazetteer_region_fits(country, code) ? 0 : -1;
+        // A code fits the country its first two letters name, or none.
+        auto& codes = g_.region_codes_;
+        if (last_region_ < codes.size() && codes[last_region_] == code && code.starts_with(country)) {
+            return static_cast<int>(last_region_) + 1;
         }
-        return -1;
+        if (!gazetteer_region_fits(country, code)) return -1;
+        const auto known = std::find(codes.begin(), codes.end(), code);
+        if (known == codes.end() && codes.size() >= kMaxRegions) return -1;
+        last_region_ = static_cast<std::size_t>(known - codes.begin());
+        if (known == codes.end()) codes.push_back(region_name_view(code));
+        return static_cast<int>(last_region_) + 1;
+    }
+
+    // The code as regions() or the country table spells it, so that the view
+    // outlives nothing but the program.
+    static std::string_view region_name_view(std::string_view code) {
+        for (const Region& region : regions()) {
+            if (region.code == code) return region.code;
+        }
+        for (const auto& [country, rule] : kRegionRules) {
+            if (country == code) return country;
+        }
+        return {};
+    }
+
+    // Names of at most 255 bytes fold to at most 255 and loosen to at most
+    // 640 ("st" -> "sankt"), well within 16 bits.
+    Gazetteer::Folded append_folded(const std::string& folded, const std::string& loose) {
+        const Gazetteer::Folded at{static_cast<std::uint32_t>(g_.folded_.size()),
+                                   static_cast<std::uint16_t>(folded.size()), static_cast<std::uint16_t>(loose.size())};
+        g_.folded_ += folded;
+        g_.folded_ += loose;
+        return at;
+    }
+
+    // "a|b": each name printable UTF-8, 1 to 255 bytes.
+    bool read_aliases(std::string_view text, std::uint32_t row) {
+        if (text.empty()) return true;
+        std::size_t count = 0;
+        const std::size_t first = g_.aliases_.size();
+        while (true) {
+            const std::size_t bar = text.find('|');
+            const std::string_view name = text.substr(0, bar);
+            if (name.empty() || name.size() > kMaxNameBytes || !is_printable_utf8(name) ||
+                ++count > kMaxAliasesPerRow || g_.aliases_.size() >= kMaxGazetteerAliases) {
+                g_.aliases_.resize(first);
+                g_.alias_initials_.resize(first);
+                return false;
+            }
+            const std::string folded = fold_name(name);
+            g_.aliases_.push_back({row, span_of(name), append_folded(folded, loosen_folded_name(folded))});
+            g_.alias_initials_.push_back(word_initials(folded));
+            if (bar == std::string_view::npos) return true;
+            text.remove_prefix(bar + 1);
+        }
     }
 
     bool read_place(std::span<const std::string_view> fields) {
@@ -206,27 +299,32 @@ private:
             zone >= g_.zones_.size() || g_.zones_[zone].size == 0) {
             return false;
         }
+        const std::string_view key = fields.size() > kPlaceFieldsVersion1 ? fields[7] : std::string_view();
+        if (!is_commune_key(key)) return false;
+        const std::size_t folded_before = g_.folded_.size();
+        if (fields.size() > kPlaceFieldsVersion1 &&
+            !read_aliases(fields[8], static_cast<std::uint32_t>(g_.rows_.size()))) {
+            g_.folded_.resize(folded_before);
+            return false;
+        }
+        row.key_at = offset_of(key.empty() ? name : key);
+        row.key_size = static_cast<std::uint8_t>(key.size());
         row.zone = zone;
         row.region = static_cast<std::uint8_t>(region);
         row.country[0] = country[0];
         row.country[1] = country[1];
         row.name_at = offset_of(name);
         row.name_size = static_cast<std::uint8_t>(name.size());
-        // Names of at most 255 bytes fold to at most 255 and loosen to at most
-        // 640 ("st" -> "sankt"), well within 16 bits.
         const std::string folded = fold_name(name);
         const std::string loose = loosen_folded_name(folded);
-        row.folded_at = static_cast<std::uint32_t>(g_.folded_.size());
-        row.folded_size = static_cast<std::uint16_t>(folded.size());
-        row.loose_size = static_cast<std::uint16_t>(loose.size());
-        g_.folded_ += folded;
-        g_.folded_ += loose;
+        row.folded = append_folded(folded, loose);
         g_.rows_.push_back(row);
         g_.word_initials_.push_back(word_initials(folded));
         return true;
     }
 
     Gazetteer& g_;
+    std::size_t place_fields_ = kPlaceFields;
     std::size_t last_region_ = 0;
 };
 
@@ -235,8 +333,9 @@ GazetteerEntry Gazetteer::entry(std::size_t index) const {
     GazetteerEntry entry{};
     entry.name = std::string_view(text_).substr(row.name_at, row.name_size);
     entry.country = std::string_view(row.country, 2);
-    entry.region = row.region == 0 ? std::string_view() : regions()[row.region - 1u].code;
+    entry.region = row.region == 0 ? std::string_view() : region_codes_.at(row.region - 1u);
     entry.zone = text(zones_.at(row.zone));
+    entry.commune_key = std::string_view(text_).substr(row.key_at, row.key_size);
     entry.population = row.population;
     entry.latitude_deg = row.latitude_deg;
     entry.longitude_deg = row.longitude_deg;

@@ -119,7 +119,8 @@ struct PlaceSearch::Candidate {
     Match match;
     bool built_in;
     std::uint32_t population;
-    std::uint32_t index; // into built_ins_ or the gazetteer
+    std::uint32_t index; // into built_ins_ or the gazetteer's rows
+    std::uint32_t alias; // 1 + the gazetteer's alias that matched; 0: the name did
 };
 
 PlaceSearch::PlaceSearch(std::shared_ptr<const Gazetteer> gazetteer) : gazetteer_(std::move(gazetteer)) {
@@ -161,6 +162,7 @@ Place PlaceSearch::built_in_place(const BuiltIn& built_in) const {
     place.longitude_deg = city.longitude_deg;
     place.zone = std::string(city.zone);
     place.region = std::string(city.region);
+    place.commune_key = std::string(city.commune_key);
     place.country = built_in.country;
     place.built_in = true;
     return place;
@@ -183,8 +185,39 @@ Place PlaceSearch::gazetteer_place(std::size_t row) const {
     place.zone = std::string(entry.zone);
     place.region = std::string(entry.region);
     place.country = std::string(entry.country);
+    place.commune_key = std::string(entry.commune_key);
     place.population = entry.population;
     return place;
+}
+
+// A row found by a further name as well as by its own keeps the better of
+// the two matches. The rows' candidates follow the built-in ones in row
+// order, so a row's own candidate is found by bisection.
+void PlaceSearch::add_alias_matches(std::string_view folded, std::string_view loose, std::size_t first_row_candidate,
+                                    std::vector<Candidate>& candidates) const {
+    const std::uint32_t initial = initial_bit(folded.front());
+    const std::vector<std::uint32_t>& initials = gazetteer_->alias_initials();
+    const std::size_t rows_end = candidates.size();
+    // Positions, not iterators: a push_back moves the candidates.
+    const auto at = [&candidates](std::size_t i) { return candidates.begin() + static_cast<std::ptrdiff_t>(i); };
+    for (std::size_t alias = 0; alias < initials.size(); ++alias) {
+        if ((initials[alias] & initial) == 0) continue;
+        const Match found = match(gazetteer_->alias_folded(alias), gazetteer_->alias_loose(alias), folded, loose);
+        if (found == Match::none) continue;
+        const auto row = static_cast<std::uint32_t>(gazetteer_->alias_row(alias));
+        const auto alias_number = static_cast<std::uint32_t>(alias + 1);
+        auto same_row = std::lower_bound(at(first_row_candidate), at(rows_end), row,
+                                         [](const Candidate& c, std::uint32_t r) { return c.index < r; });
+        if (same_row == at(rows_end) || same_row->index != row) {
+            same_row = std::find_if(at(rows_end), candidates.end(), [row](const Candidate& c) { return c.index == row; });
+        }
+        if (same_row == candidates.end()) {
+            candidates.push_back({found, false, gazetteer_->population(row), row, alias_number});
+        } else if (found < same_row->match) {
+            same_row->match = found;
+            same_row->alias = alias_number;
+        }
+    }
 }
 
 std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit) const {
@@ -197,7 +230,7 @@ std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit
         const BuiltIn& b = built_ins_[i];
         const Match found = std::min(match(b.folded, b.loose, folded, loose),
                                      match(b.base_folded, b.base_loose, folded, loose));
-        if (found != Match::none) built_in_matches.push_back({found, true, 0, static_cast<std::uint32_t>(i)});
+        if (found != Match::none) built_in_matches.push_back({found, true, 0, static_cast<std::uint32_t>(i), 0});
     }
 
     std::vector<Candidate> candidates = built_in_matches;
@@ -208,13 +241,15 @@ std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit
             if ((initials[row] & initial) == 0) continue;
             const Match found = match(gazetteer_->folded_name(row), gazetteer_->loose_name(row), folded, loose);
             if (found != Match::none) {
-                candidates.push_back({found, false, gazetteer_->population(row), static_cast<std::uint32_t>(row)});
+                candidates.push_back({found, false, gazetteer_->population(row), static_cast<std::uint32_t>(row), 0});
             }
         }
+        add_alias_matches(folded, loose, built_in_matches.size(), candidates);
     }
 
     const auto ranks_before = [](const Candidate& a, const Candidate& b) {
         if (a.match != b.match) return a.match < b.match;
+        if ((a.alias == 0) != (b.alias == 0)) return a.alias == 0;
         if (a.built_in != b.built_in) return a.built_in;
         if (a.population != b.population) return a.population > b.population;
         return a.index < b.index;
@@ -244,6 +279,7 @@ std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit
     for (const Candidate* candidate : chosen) {
         places.push_back(candidate->built_in ? built_in_place(built_ins_[candidate->index])
                                              : gazetteer_place(candidate->index));
+        if (candidate->alias != 0) places.back().found_as = gazetteer_->alias_name(candidate->alias - 1u);
     }
     // A gazetteer place that reads like a built-in city beside it shows where it is.
     for (std::size_t i = 0; i < places.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "report/date_difference.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "base/number_text.h"
 #include "base/text.h"
 #include "ephemeris/calendar.h"
+#include "holidays/working_days.h"
+#include "report/holiday_categories.h"
 
 namespace vespera::report {
 namespace {
@@ -137,7 +140,50 @@ std::string difference_message(std::string_view first, std::string_view second, 
     return difference_sentence(one.day, two.day, decimal_separator);
 }
 
-Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator) {
+namespace {
+
+std::string counted(std::int64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+} // namespace
+
+std::string span_text(std::int32_t first, std::int32_t second) {
+    const holidays::CalendarSpan span = holidays::calendar_span(first, second);
+    std::vector<std::string> parts;
+    if (span.years != 0) parts.push_back(counted(span.years, "Jahr", "Jahre"));
+    if (span.months != 0) parts.push_back(counted(span.months, "Monat", "Monate"));
+    if (span.days != 0 || parts.empty()) parts.push_back(counted(span.days, "Tag", "Tage"));
+    std::string text = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i) text += (i + 1 == parts.size() ? " und " : ", ") + parts[i];
+    return text;
+}
+
+namespace {
+
+std::string working_days_phrase(std::int64_t count, const holidays::Region& region, std::string_view region_code) {
+    const std::string days = counted(count, "Arbeitstag", "Arbeitstage");
+    if (region.law == nullptr) {
+        return days + " (Montag bis Freitag, ohne Feiertage: keine Feiertagsregion; beide Endtage z\u00e4hlen mit)";
+    }
+    return days + " " + in_region(region_code) +
+           " (Montag bis Freitag ohne die gesetzlichen Feiertage; beide Endtage z\u00e4hlen mit)";
+}
+
+std::int64_t working_day_count(std::int32_t first, std::int32_t second, const holidays::Region& region,
+                               const WorkingDayPlace& where) {
+    return holidays::working_days(region, holidays::Locality{where.commune_key, where.place_name}, first, second);
+}
+
+} // namespace
+
+std::string working_days_text(std::int32_t first, std::int32_t second, const WorkingDayPlace& where) {
+    const holidays::Region region = holidays::region_of(where.region_code);
+    return working_days_phrase(working_day_count(first, second, region, where), region, where.region_code);
+}
+
+Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator,
+                         const WorkingDayPlace& where) {
     Report report;
     report.heading = difference_sentence(first, second, decimal_separator);
     report.rows.push_back({"Erstes Datum", date_text(first), RowKind::Entry, iso_date(first)});
@@ -149,6 +195,13 @@ Report difference_report(std::int32_t first, std::int32_t second, char decimal_s
     }
     report.rows.push_back(
         {"Tage", general(*days, decimal_separator), RowKind::Entry, {}, {}, number_value(*days, 0, "Tage")});
+    // The span as its two days, the earlier first: years and months have no fixed length.
+    report.rows.push_back({"Zeitspanne", span_text(first, second), RowKind::Entry, {}, {},
+                           range_value(std::min(first, second), std::max(first, second))});
+    const holidays::Region region = holidays::region_of(where.region_code);
+    const std::int64_t working = working_day_count(first, second, region, where);
+    report.rows.push_back({"Arbeitstage", working_days_phrase(working, region, where.region_code), RowKind::Entry,
+                           {}, {}, number_value(static_cast<double>(working), 0, "Arbeitstage")});
     return report;
 }
 

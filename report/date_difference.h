@@ -37,8 +37,25 @@ std::string difference_sentence(std::optional<std::int32_t> first, std::optional
 // second: "Erstes Datum: 31.2.2024 gibt es nicht".
 std::string difference_message(std::string_view first, std::string_view second, char decimal_separator);
 
-// The same as a report: the sentence as its heading, then the two dates and
-// the difference in days.
-Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator);
+// Where working days are counted: a holiday region code ("DE-BY"; empty or
+// unknown: Monday to Friday without holidays) and the place in it.
+struct WorkingDayPlace {
+    std::string region_code;
+    std::string place_name;
+    std::string commune_key;
+};
+
+// "1 Jahr, 2 Monate und 3 Tage", "1 Monat", "0 Tage": the calendar span
+// between the two days, whichever comes first.
+std::string span_text(std::int32_t first, std::int32_t second);
+
+// "22 Arbeitstage in Bayern (Montag bis Freitag ohne die gesetzlichen
+// Feiertage; beide Endtage zählen mit)".
+std::string working_days_text(std::int32_t first, std::int32_t second, const WorkingDayPlace& where);
+
+// The same as a report: the sentence as its heading, then the two dates, the
+// difference in days, the calendar span and the working days.
+Report difference_report(std::int32_t first, std::int32_t second, char decimal_separator,
+                         const WorkingDayPlace& where = {});
 
 } // namespace vespera::report

@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::array<std::string_view, kHolidayCategoryCount> kLabels = {
     "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum",  "astronomisch",
-    "Ferien",     "jüdisch",  "islamisch", "orthodox", "chinesisch", "persisch"};
+    "Ferien",     "jüdisch",  "islamisch", "orthodox", "chinesisch", "persisch",
+    "schulfrei",  "Jahreskreisfest", "Brückentag"};
 
 constexpr std::array<std::string_view, kTraditionCount> kFestivalStatus = {
     "jüdisches Fest, beginnt am Vorabend", "islamisches Fest (Umm al-Qura), beginnt am Vorabend",
@@ -24,6 +25,7 @@ std::string_view category_phrase(DayCategory category) {
     case DayCategory::Brauchtum: return "Brauchtum";
     case DayCategory::Astronomisch: return "Beginn einer Jahreszeit";
     case DayCategory::Ferien: return "Schulferien";
+    case DayCategory::Jahreskreisfest: return "Jahreskreisfest";
     case DayCategory::Gesetzlich: break;
     }
     return "Feiertag";
@@ -34,12 +36,14 @@ std::string_view category_phrase(DayCategory category) {
 HolidayCategory category_of(const NamedDayEntry& entry) {
     if (entry.status == StatutoryStatus::Yes) return HolidayCategory::Gesetzlich;
     if (entry.status == StatutoryStatus::Regional) return HolidayCategory::Regional;
+    if (entry.status == StatutoryStatus::SchoolFree) return HolidayCategory::Schulfrei;
     switch (entry.category) {
     case DayCategory::Kirchlich: return HolidayCategory::Kirchlich;
     case DayCategory::Gedenktag: return HolidayCategory::Gedenktag;
     case DayCategory::Brauchtum: return HolidayCategory::Brauchtum;
     case DayCategory::Astronomisch: return HolidayCategory::Astronomisch;
     case DayCategory::Ferien: return HolidayCategory::Ferien;
+    case DayCategory::Jahreskreisfest: return HolidayCategory::Jahreskreisfest;
     // A statutory-only row is listed only where it holds.
     case DayCategory::Gesetzlich: return HolidayCategory::Gesetzlich;
     }
@@ -70,9 +74,13 @@ std::optional<CategorySet> parse_categories(std::string_view text) {
                 set |= category_bit(static_cast<HolidayCategory>(i));
                 known = true;
             }
-            // The one label with an umlaut, as a shell without one types it.
+            // The labels with an umlaut, as a shell without one types them.
             if (!known && equal_ignoring_ascii_case(name, "juedisch")) {
                 set |= category_bit(HolidayCategory::Juedisch);
+                known = true;
+            }
+            if (!known && equal_ignoring_ascii_case(name, "Brueckentag")) {
+                set |= category_bit(HolidayCategory::Brueckentag);
                 known = true;
             }
             if (!known) return std::nullopt;
@@ -102,6 +110,7 @@ std::string status_text(const NamedDayEntry& entry, std::string_view region_code
         return "gesetzlicher Feiertag " + where;
     case StatutoryStatus::Regional:
         return "gesetzlicher Feiertag in Teilen von " + std::string(region_name(region_code));
+    case StatutoryStatus::SchoolFree: return "schulfrei " + where + ", kein gesetzlicher Feiertag";
     case StatutoryStatus::No: break;
     }
     if (entry.has_statutes && !where.empty()) return "kein gesetzlicher Feiertag " + where;
@@ -110,6 +119,9 @@ std::string status_text(const NamedDayEntry& entry, std::string_view region_code
 
 std::string day_description(const NamedDayEntry& entry, std::string_view region_code, std::string_view place) {
     const std::string status = status_text(entry, region_code, place);
+    if (entry.status == StatutoryStatus::Regional || entry.status == StatutoryStatus::SchoolFree) {
+        return entry.note.empty() ? status : status + " (" + std::string(entry.note) + ")";
+    }
     if (entry.status != StatutoryStatus::No || !status.starts_with("kein ")) return status;
     return std::string(category_phrase(entry.category)) + ", " + status;
 }

@@ -14,7 +14,10 @@
 namespace vespera::report {
 
 // An entry's category in its region: statutory there, statutory in part of
-// it, or the row's own category. Ferien are the school-holiday periods.
+// it, school-free (or a state day without a general day off), or the row's
+// own category. Ferien are the school-holiday periods; Brückentag a single
+// working day between a statutory holiday and a weekend. New categories go
+// last: a stored choice keeps its bits.
 enum class HolidayCategory : std::uint8_t {
     Gesetzlich,
     Regional,
@@ -29,8 +32,11 @@ enum class HolidayCategory : std::uint8_t {
     Orthodox,
     Chinesisch,
     Persisch,
+    Schulfrei,
+    Jahreskreisfest,
+    Brueckentag,
 };
-inline constexpr int kHolidayCategoryCount = 12;
+inline constexpr int kHolidayCategoryCount = 15;
 
 // A choice of categories, one bit each.
 using CategorySet = std::uint16_t;
@@ -38,11 +44,20 @@ constexpr CategorySet category_bit(HolidayCategory category) {
     return static_cast<CategorySet>(1u << static_cast<unsigned>(category));
 }
 inline constexpr CategorySet kStatutoryDays = category_bit(HolidayCategory::Gesetzlich);
-// "alle": every named day of the year's table, as the list always showed it.
-// The other calendars' festivals are chosen by their own names.
-inline constexpr CategorySet kAllNamedDays = static_cast<CategorySet>((1u << 6u) - 1u);
+// What the holiday list shows unless told otherwise: the statutory days and
+// the bridge days they leave.
+inline constexpr CategorySet kStatutoryAndBridgeDays =
+    static_cast<CategorySet>(kStatutoryDays | category_bit(HolidayCategory::Brueckentag));
+inline constexpr CategorySet kFestivalCategories = static_cast<CategorySet>(
+    category_bit(HolidayCategory::Juedisch) | category_bit(HolidayCategory::Islamisch) |
+    category_bit(HolidayCategory::Orthodox) | category_bit(HolidayCategory::Chinesisch) |
+    category_bit(HolidayCategory::Persisch));
+// "alle": every named day of the year's table, as the list always showed it,
+// with the school-free, Jahreskreis and bridge days. The other calendars'
+// festivals are chosen by their own names.
+inline constexpr CategorySet kAllNamedDays = static_cast<CategorySet>(
+    ((1u << kHolidayCategoryCount) - 1u) & ~category_bit(HolidayCategory::Ferien) & ~kFestivalCategories);
 inline constexpr CategorySet kEveryCategory = kAllNamedDays | category_bit(HolidayCategory::Ferien);
-inline constexpr CategorySet kFestivalCategories = static_cast<CategorySet>(((1u << 5u) - 1u) << 7u);
 
 HolidayCategory category_of(Tradition tradition);
 
@@ -50,7 +65,8 @@ HolidayCategory category_of(const NamedDayEntry& entry);
 
 // "gesetzlich", "regional", "kirchlich", "Gedenktag", "Brauchtum",
 // "astronomisch", "Ferien", "jüdisch", "islamisch", "orthodox", "chinesisch",
-// "persisch": the list's column, CATEGORIES and --kategorie.
+// "persisch", "schulfrei", "Jahreskreisfest", "Brückentag": the list's
+// column, CATEGORIES and --kategorie.
 std::string_view category_label(HolidayCategory category);
 
 // "gesetzlich,regional" or "alle" (case ignored, blanks around a name
@@ -73,7 +89,9 @@ std::string status_text(const NamedDayEntry& entry, std::string_view region_code
 std::string_view festival_status(Tradition tradition);
 
 // The same with the category also where the status leaves it out, for a
-// tooltip: "Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin".
+// tooltip: "Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin"; a
+// regional or school-free day adds where it holds or why the place stays
+// undecided.
 std::string day_description(const NamedDayEntry& entry, std::string_view region_code, std::string_view place);
 
 } // namespace vespera::report

@@ -8,7 +8,9 @@
 #include "base/german_names.h"
 #include "base/regions.h"
 #include "calendars/umm_al_qura.h"
+#include "ephemeris/calendar.h"
 #include "ephemeris/time_scales.h"
+#include "holidays/working_days.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
 #include "report/report.h"
@@ -124,10 +126,20 @@ std::vector<HolidayItem> holiday_items(clsCalendar& cal, CategorySet categories)
         items.push_back({entry.day_number, entry.day_number, std::string(entry.name), category, cal.Format_Datum(0),
                          weekday_name + ", " + std::string(entry.name), status_text(entry, region, place)});
     }
+    const holidays::Region law_region = holidays::region_of(region);
+    if (chosen(categories, HolidayCategory::Brueckentag) && law_region.law != nullptr) {
+        const std::string commune_key = cal.CommuneKey();
+        const std::string where = in_region(region);
+        for (const std::int64_t day : holidays::bridge_days(law_region, {commune_key, place}, cal.Jahr())) {
+            items.push_back({day, day, "Br\u00fcckentag", HolidayCategory::Brueckentag, date_text(day),
+                             std::string(weekday_name(weekday_index(day))) + ", Br\u00fcckentag",
+                             "Arbeitstag zwischen Feiertag und Wochenende " + where});
+        }
+    }
     add_festival_items(cal, categories, items);
     const SchoolHolidayTable* table = cal.school_holiday_table();
     if (chosen(categories, HolidayCategory::Ferien) && table != nullptr) add_period_items(*table, cal.Jahr(), items);
-    // Named days first, then the festivals, on a day shared with the start of a period.
+    // Named days first, then the bridge days and the festivals, on a day shared with the start of a period.
     std::stable_sort(items.begin(), items.end(),
                      [](const HolidayItem& a, const HolidayItem& b) { return a.first_day < b.first_day; });
     return items;

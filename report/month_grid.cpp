@@ -32,6 +32,8 @@ void add_holiday_marks(const clsCalendar& cal, MonthGridDay& entry) {
     for (const NamedDayEntry& named : cal.named_days_on(entry.day_number)) {
         entry.statutory = entry.statutory || named.status == StatutoryStatus::Yes;
         entry.regional = entry.regional || named.status == StatutoryStatus::Regional;
+        // The Celtic year festivals are listed, never marked.
+        if (named.category == DayCategory::Jahreskreisfest) continue;
         entry.named_day_texts.push_back(std::string(named.name) + " \u2013 " +
                                         day_description(named, cal.Region(), cal.PlaceName()));
     }

@@ -106,6 +106,12 @@ TEST(FestivalCategories, ChosenByNameAndListedWithTheirDays) {
     EXPECT_EQ(vespera::report::parse_categories("juedisch"), vespera::report::category_bit(HolidayCategory::Juedisch));
     // "alle" keeps the named days of the year's table.
     EXPECT_EQ(*vespera::report::parse_categories("alle") & vespera::report::kFestivalCategories, 0);
+    // ... with the school-free, Jahreskreis and bridge days, without Ferien.
+    EXPECT_EQ(vespera::report::parse_categories("alle"), vespera::report::parse_categories(
+                  "gesetzlich,regional,kirchlich,Gedenktag,Brauchtum,astronomisch,schulfrei,Jahreskreisfest,Brückentag"));
+    // A stored choice keeps its bits: Ferien 6, the festivals 7 to 11, the later categories after them.
+    EXPECT_EQ(vespera::report::parse_categories("Ferien,persisch,Brueckentag"),
+              static_cast<vespera::report::CategorySet>((1u << 6) | (1u << 11) | (1u << 14)));
 
     Place t(2027, 6, 1);
     const Report list = vespera::report::holiday_list(t.cal, vespera::report::kFestivalCategories);

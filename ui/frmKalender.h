@@ -249,6 +249,7 @@ private:
     QString zone_name_; // IANA; empty: the offset with the German summer-time rules
     QString city_;
     QString region_;
+    QString commune_key_; // the place's official commune code, for the days communes keep
     std::optional<QString> holiday_region_choice_; // nullopt: the place's region
     std::optional<vespera::Zone> place_zone_;
     QString place_note_;

@@ -42,6 +42,7 @@ const ListChoice kListChoices[] = {
     {"Brauchtum", category_bit(HolidayCategory::Brauchtum)},
     {"astronomische Tage", category_bit(HolidayCategory::Astronomisch)},
     {"Schulferien", category_bit(HolidayCategory::Ferien)},
+    {"Br\u00fcckentage", category_bit(HolidayCategory::Brueckentag)},
     {"Feste anderer Kalender", vespera::report::kFestivalCategories},
     {"jüdische Feste", category_bit(HolidayCategory::Juedisch)},
     {"islamische Feste (Umm al-Qura)", category_bit(HolidayCategory::Islamisch)},
@@ -91,7 +92,10 @@ void frmKalender::fillRegionBox() {
 void frmKalender::applyHolidayRegion() {
     const QString region = holidayRegion();
     engine_->setRegion(region.toStdString());
-    engine_->setPlaceName(bare_place_name(city_).toStdString());
+    // The place decides the days of communes only in its own region.
+    const bool own_region = region == region_;
+    engine_->setPlaceName(own_region ? bare_place_name(city_).toStdString() : std::string{});
+    engine_->setCommuneKey(own_region ? commune_key_.toStdString() : std::string{});
     std::vector<vespera::SchoolHolidayPeriod> imported;
     const QString stored = imported_file(region);
     if (is_german_state(region) && QFileInfo(stored).isFile()) {

@@ -80,9 +80,13 @@ TEST(Regions, HolidayChoicesByName) {
     const auto codes = vespera::holiday_region_codes();
     const std::string_view expected[] = {"DE-BW", "DE-BY", "DE-BE", "DE-BB", "DE-HB", "DE-HH", "DE-HE",
                                          "DE-MV", "DE-NI", "DE-NW", "DE-RP", "DE-SL", "DE-SN", "DE-ST",
-                                         "DE-SH", "DE-TH", "AT",    "CH",    "CH-BE", "CH-ZH"};
-    ASSERT_EQ(codes.size(), std::size(expected));
-    for (std::size_t i = 0; i < codes.size(); ++i) EXPECT_EQ(codes[i], expected[i]) << i;
+                                         "DE-SH", "DE-TH", "DE",    "AT",    "AT-1",  "AT-2"};
+    ASSERT_EQ(codes.size(), 16u + 1 + 1 + 9 + 1 + 26 + 3);
+    for (std::size_t i = 0; i < std::size(expected); ++i) EXPECT_EQ(codes[i], expected[i]) << i;
+    EXPECT_EQ(codes[27], "CH");
+    EXPECT_EQ(codes[28], "CH-AG");         // Aargau
+    EXPECT_EQ(codes[54], "LI");
+    EXPECT_EQ(codes.back(), "IT-32-BZ");
     EXPECT_TRUE(vespera::is_german_state("DE-TH"));
     EXPECT_FALSE(vespera::is_german_state("DE"));
     EXPECT_FALSE(vespera::is_german_state("de-by"));

@@ -37,6 +37,7 @@ bool same(const T& a, const T& b) {
     } else if constexpr (std::is_same_v<T, float>) {
         return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
     } else if constexpr (requires { a.size(); a[0]; }) {
+        if (a.size() != b.size()) return false;
         for (std::size_t i = 0; i < a.size(); ++i) {
             if (!same(a[i], b[i])) return false;
         }
@@ -45,7 +46,7 @@ bool same(const T& a, const T& b) {
         return a.day_number == b.day_number && a.minute_of_day == b.minute_of_day;
     } else if constexpr (requires { a.slot; }) {
         return a.day == b.day && a.slot == b.slot && a.name.data() == b.name.data() && a.status == b.status &&
-               a.one_place == b.one_place;
+               a.one_place == b.one_place && a.note.data() == b.note.data();
     } else {
         return a == b;
     }
@@ -236,7 +237,7 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
         const std::int32_t last = c.Feiertage_Anzahl();
         fuzz::check(c.Region().empty() ? last == clsCalendar::kHolidayCount - 1
                                        : last >= clsCalendar::kHolidayCount - 1 &&
-                                             last < static_cast<std::int32_t>(clsCalendar::kMaxHolidayEntries),
+                                             last < static_cast<std::int32_t>(vespera::largest_holiday_table()),
                     h.last_call);
         break;
     }
@@ -410,7 +411,7 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
     case 47: {
         // Regions by code: the kept ones, other codes, and whatever bytes
         // follow; or the place of the one-city days.
-        static constexpr const char* kRegions[] = {"", "DE-BY", "DE-BE", "DE-SN", "AT", "CH-ZH", "AT-9", "DE"};
+        static constexpr const char* kRegions[] = {"", "DE-BY", "CH-BS", "DE-SN", "AT", "CH-FR", "AT-9", "LI"};
         const std::uint8_t pick = in.byte();
         if (in.flag()) {
             const std::string region = pick < 8 * 30 ? kRegions[pick % 8] : in.text(12);
@@ -419,10 +420,15 @@ void run_call(Harness& h, fuzz::Reader& in, std::uint8_t op) {
             const std::size_t faults = h.faults.size();
             c.setRegion(region);
             if (h.faults.size() > faults) fuzz::check(c.Region() == before, "a refused region changed the region");
-        } else {
+        } else if (in.flag()) {
             const std::string place = pick % 2 == 0 ? "Augsburg" : in.text(12);
             h.last_call = "setPlaceName(" + place + ")";
             c.setPlaceName(place);
+        } else {
+            // Commune keys: München, a Freiburg commune, or any bytes.
+            const std::string key = pick % 3 == 0 ? "09162000" : pick % 3 == 1 ? "2275" : in.text(10);
+            h.last_call = "setCommuneKey(" + key + ")";
+            c.setCommuneKey(key);
         }
         for (std::int32_t i = 0; i <= c.Feiertage_Anzahl(); ++i) {
             const vespera::NamedDayEntry entry = c.named_day(i);

@@ -1,9 +1,9 @@
 // The gazetteer file from arbitrary bytes, then a search with a query from
-// the same input: loading either gives rows that keep every promise of
-// GazetteerEntry or a German message, and no search crashes, hangs or
-// returns more than it was asked for.
+// the same input: loading either gives rows and further names that keep
+// every promise of GazetteerEntry or a German message, and no search
+// crashes, hangs or returns more than it was asked for.
 //
-// Layout: one byte of flags (bit 0: put the real header line in front, so
+// Layout: one byte of flags (bit 0: put the present header line in front, so
 // that the rows are reached; bits 1..6: the query's length), one byte for the
 // limit, then the file, and the query as the input's last bytes.
 #include <cmath>
@@ -23,8 +23,12 @@ void check_entry(const vespera::GazetteerEntry& entry) {
     fuzz::check(!entry.name.empty() && entry.name.size() <= 255 && vespera::is_printable_utf8(entry.name),
                 "name: " + std::string(entry.name));
     fuzz::check(entry.country.size() == 2, "country: " + std::string(entry.country));
-    const bool home = entry.country == "DE" || entry.country == "AT" || entry.country == "CH";
-    fuzz::check(home == !vespera::region_name(entry.region).empty(), "region: " + std::string(entry.region));
+    fuzz::check(vespera::gazetteer_region_fits(entry.country, entry.region) &&
+                    (entry.region.empty() || !vespera::region_name(entry.region).empty()),
+                "region: " + std::string(entry.region));
+    fuzz::check(entry.commune_key.size() <= 8 &&
+                    entry.commune_key.find_first_not_of("0123456789") == std::string_view::npos,
+                "commune key: " + std::string(entry.commune_key));
     fuzz::check(!entry.zone.empty() && entry.zone.find("..") == std::string_view::npos && entry.zone.front() != '/',
                 "zone: " + std::string(entry.zone));
     fuzz::check(std::isfinite(entry.latitude_deg) && std::fabs(entry.latitude_deg) <= 90.0 &&
@@ -37,6 +41,7 @@ void check_places(const std::vector<vespera::Place>& places, std::size_t limit) 
     for (const vespera::Place& place : places) {
         fuzz::check(!place.label.empty() && fuzz::valid_utf8(place.label), "label: " + place.label);
         fuzz::check(!place.zone.empty(), "place without zone: " + place.label);
+        fuzz::check(fuzz::valid_utf8(place.found_as), "found as: " + place.found_as);
     }
 }
 
@@ -49,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t rest = in.remaining();
     const std::size_t query_size = std::min<std::size_t>((flags >> 1) & 0x3Fu, rest);
     const char* body = reinterpret_cast<const char*>(data) + (size - rest);
-    std::string file((flags & 1u) != 0 ? "# vespera-gazetteer 1\n" : "");
+    std::string file((flags & 1u) != 0 ? "# vespera-gazetteer 2\n" : "");
     file.append(body, rest - query_size);
     const std::string query(body + rest - query_size, query_size);
 
@@ -68,6 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto gazetteer = std::make_shared<const vespera::Gazetteer>(std::move(*load.gazetteer));
     fuzz::check(gazetteer->size() > 0 && gazetteer->size() <= vespera::kMaxGazetteerRows, "row count");
     for (std::size_t i = 0; i < gazetteer->size(); ++i) check_entry(gazetteer->entry(i));
+    fuzz::check(gazetteer->alias_initials().size() == gazetteer->alias_count(), "alias index");
+    for (std::size_t i = 0; i < gazetteer->alias_count(); ++i) {
+        const std::string_view alias = gazetteer->alias_name(i);
+        fuzz::check(gazetteer->alias_row(i) < gazetteer->size(), "alias of no row");
+        fuzz::check(!alias.empty() && alias.size() <= 255 && vespera::is_printable_utf8(alias),
+                    "alias: " + std::string(alias));
+        fuzz::check(gazetteer->alias_folded(i) == vespera::fold_name(alias), "alias folding");
+    }
     check_places(vespera::PlaceSearch(gazetteer).search(query, limit), limit);
     return 0;
 }

@@ -213,8 +213,9 @@ PLACE_DIALOG = [
     ("a" * 61 + "\n0\n0\nUTC").encode(),
 ]
 
-# Gazetteer: a flags byte (bit 0 puts the header in front, bits 1..6 give the
-# query's length), a limit byte, the file, then the query.
+# Gazetteer: a flags byte (bit 0 puts the present header in front, bits 1..6
+# give the query's length), a limit byte, the file, then the query. The rows
+# of the first format (7 fields) bring their own header.
 def gazetteer(file, query, header=False, limit=10):
     query = query.encode() if isinstance(query, str) else query
     return bytes([(len(query) << 1) | int(header), limit]) + file + query
@@ -232,18 +233,35 @@ GAZETTEER_ROWS = ("M\u00fcnchen\tDE\tDE-BY\t1260391\t48.1374\t11.5755\t0\n"
 GAZETTEER_HOSTILE = (b"Nu\x00ll\tDE\tDE-BY\t1\t48\t12\t0\nBig\tDE\tDE-BY\t99999999999\t48\t12\t0\n"
                      b"Far\tDE\tDE-BY\t1\t1e308\t12\t0\nShort\tDE\tDE-BY\t1\n@zone\t../../etc/passwd\n"
                      b"Evil\tDE\tDE-BY\t1\t48\t12\t3\nBad\xc3\tDE\tDE-BY\t1\t48\t12\t0\r\nHalb\tDE\tDE-B")
+GAZETTEER_1 = b"# vespera-gazetteer 1\n"
+GAZETTEER_TABLES_2 = (b"@land\tLI\tLiechtenstein\n@land\tLU\tLuxemburg\n@land\tIT\tItalien\n@land\tCH\tSchweiz\n"
+                      b"@land\tUS\tVereinigte Staaten\n@zone\tEurope/Vaduz\n@zone\tEurope/Luxembourg\n"
+                      b"@zone\tEurope/Rome\n@zone\tEurope/Zurich\n@zone\tAmerica/Chicago\n")
+GAZETTEER_ROWS_2 = ("Vaduz\tLI\tLI\t5197\t47.1415\t9.5215\t0\t\t\n"
+                    "Luxemburg\tLU\tLU\t76684\t49.6117\t6.1300\t1\t\tLuxembourg\n"
+                    "Bozen\tIT\tIT-32-BZ\t107436\t46.4907\t11.3398\t2\t021008\tBolzano\n"
+                    "Mailand\tIT\t\t1236837\t45.4643\t9.1895\t2\t\tMilan|Milano\n"
+                    "Genf\tCH\tCH-GE\t183981\t46.2022\t6.1457\t3\t6621\tGen\u00e8ve|Geneva\n"
+                    "Geneva\tUS\t\t21806\t41.8875\t-88.3054\t4\t\t\n").encode()
+GAZETTEER_HOSTILE_2 = (b"Wrong\tIT\tLI\t1\t46\t11\t2\t\t\nKey\tCH\tCH-ZH\t1\t47\t8\t3\t12a\t\n"
+                       b"Bar\tCH\tCH-ZH\t1\t47\t8\t3\t\ta||b\nBad\tCH\tCH-ZH\t1\t47\t8\t3\t\tx\xc3\n"
+                       b"Many\tCH\tCH-ZH\t1\t47\t8\t3\t1\t" + b"|".join([b"a"] * 70) + b"\n"
+                       b"Alt\tCH\tCH-ZH\t1\t47\t8\t3\n")
 REAL_GAZETTEER = (HERE.parent.parent.parent / "data" / "gazetteer.tsv").read_bytes()
 REAL_GAZETTEER_HEAD = b"\n".join(REAL_GAZETTEER.split(b"\n")[:600]) + b"\n"
 
 GAZETTEER = [
-    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS, "berg", header=True),
-    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS + GAZETTEER_HOSTILE, "muenchen", header=True, limit=3),
-    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS, "St. P\u00f6lten", header=True),
-    gazetteer(GAZETTEER_TABLES + GAZETTEER_ROWS, "Frankfurt (Oder)", header=True, limit=1),
+    gazetteer(GAZETTEER_1 + GAZETTEER_TABLES + GAZETTEER_ROWS, "berg"),
+    gazetteer(GAZETTEER_1 + GAZETTEER_TABLES + GAZETTEER_ROWS + GAZETTEER_HOSTILE, "muenchen", limit=3),
+    gazetteer(GAZETTEER_1 + GAZETTEER_TABLES + GAZETTEER_ROWS, "St. P\u00f6lten"),
+    gazetteer(GAZETTEER_1 + GAZETTEER_TABLES + GAZETTEER_ROWS, "Frankfurt (Oder)", limit=1),
     gazetteer(REAL_GAZETTEER_HEAD, "A"),
-    gazetteer(b"# vespera-gazetteer 1\n" + GAZETTEER_HOSTILE, b"K\xc3"),
+    gazetteer(GAZETTEER_1 + GAZETTEER_HOSTILE, b"K\xc3"),
     gazetteer(b"", ""),
     gazetteer(bytes((i * 131 + 7) % 256 for i in range(512)), "x", header=True),
+    gazetteer(GAZETTEER_TABLES_2 + GAZETTEER_ROWS_2, "geneva", header=True),
+    gazetteer(GAZETTEER_TABLES_2 + GAZETTEER_ROWS_2 + GAZETTEER_HOSTILE_2, "Bolz", header=True, limit=2),
+    gazetteer(GAZETTEER_TABLES_2 + GAZETTEER_HOSTILE_2 + GAZETTEER_ROWS_2, "mil", header=True),
 ]
 
 

@@ -41,30 +41,76 @@ TEST(PlaceSearch, FindsPlacesWithTheirGeoNamesFacts) {
     struct Case {
         const char* query;
         const char* name;
-        const char* region; // or the country outside DE, AT, CH
+        const char* region; // or the country where the place has no holiday region
         double latitude_deg, longitude_deg; // GeoNames, to 0.02°
+        const char* commune_key; // AGS, Gemeindekennziffer, BFS, ISTAT, NIS; nullptr: not checked
     };
     const Case cases[] = {
-        {"Landshut", "Landshut", "DE-BY", 48.54, 12.15},
-        {"Görlitz", "Görlitz", "DE-SN", 51.16, 14.99},
-        {"goerlitz", "Görlitz", "DE-SN", 51.16, 14.99},
-        {"Innsbruck", "Innsbruck", "AT-7", 47.26, 11.39},
-        {"Zermatt", "Zermatt", "CH-VS", 46.02, 7.75},
-        {"Kues", "Bernkastel-Kues", "DE-RP", 49.92, 7.08},
-        {"St. Gallen", "Sankt Gallen", "CH-SG", 47.42, 9.37},
-        {"Neustadt an der W", "Neustadt an der Weinstraße", "DE-RP", 49.35, 8.14},
-        {"Sydney", "Sydney", "AU", -33.87, 151.21},
-        {"tokyo", "Tokyo", "JP", 35.69, 139.69},
-        {kCapeTownQuery, "Kapstadt (SA)", "ZA", -33.92, 18.42},
+        {"Landshut", "Landshut", "DE-BY", 48.54, 12.15, "09261000"},
+        {"Görlitz", "Görlitz", "DE-SN", 51.16, 14.99, "14626110"},
+        {"goerlitz", "Görlitz", "DE-SN", 51.16, 14.99, "14626110"},
+        {"Innsbruck", "Innsbruck", "AT-7", 47.26, 11.39, "70101"},
+        {"Zermatt", "Zermatt", "CH-VS", 46.02, 7.75, "6300"},
+        {"Kues", "Bernkastel-Kues", "DE-RP", 49.92, 7.08, nullptr},
+        {"St. Gallen", "Sankt Gallen", "CH-SG", 47.42, 9.37, "3203"},
+        {"Neustadt an der W", "Neustadt an der Weinstraße", "DE-RP", 49.35, 8.14, "07316000"},
+        {"Sydney", "Sydney", "AU", -33.87, 151.21, ""},
+        {"tokyo", "Tokio", "JP", 35.69, 139.69, ""},
+        {kCapeTownQuery, "Kapstadt (SA)", "ZA", -33.92, 18.42, ""},
+        // Liechtenstein, Luxembourg, South Tyrol, East Belgium; German names.
+        {"Vaduz", "Vaduz", "LI", 47.14, 9.52, ""},
+        {"Schaan", "Schaan", "LI", 47.16, 9.51, ""},
+        {"Planken", "Planken", "LI", 47.19, 9.54, ""},
+        {"Luxemburg", "Luxemburg", "LU", 49.61, 6.13, ""},
+        {"Bozen", "Bozen", "IT-32-BZ", 46.49, 11.34, "021008"},
+        {"Bolzano", "Bozen", "IT-32-BZ", 46.49, 11.34, "021008"},
+        {"Meran", "Meran", "IT-32-BZ", 46.67, 11.16, "021051"},
+        {"Brixen", "Brixen", "IT-32-BZ", 46.72, 11.66, "021011"},
+        {"Eupen", "Eupen", "BE", 50.63, 6.04, "63023"},
+        {"Saint-Vith", "Sankt Vith", "BE", 50.28, 6.13, "63067"},
+        {"Genf", "Genf", "CH-GE", 46.20, 6.15, "6621"},
+        {"Genève", "Genf", "CH-GE", 46.20, 6.15, "6621"},
+        {"Mailand", "Mailand", "IT", 45.46, 9.19, ""},
+        {"Brussels", "Brüssel", "BE", 50.85, 4.35, ""},
+        {"Lisboa", "Lissabon", "PT", 38.72, -9.13, ""},
+        // An exact German name beats a village of that name and a longer one.
+        {"Straßburg", "Straßburg", "FR", 48.58, 7.75, ""},
+        {"Krakau", "Krakau", "PL", 50.06, 19.94, ""},
+        {"Neuenburg", "Neuenburg", "CH-NE", 46.99, 6.93, "6458"},
     };
     for (const Case& c : cases) {
         const std::vector<Place> found = real_search().search(c.query, 10);
         ASSERT_FALSE(found.empty()) << c.query;
         const Place& first = found.front();
         EXPECT_EQ(first.name, c.name) << c.query;
-        EXPECT_EQ(home_country(first.country) ? first.region : first.country, c.region) << c.query;
+        EXPECT_EQ(first.region.empty() ? first.country : first.region, c.region) << c.query;
         EXPECT_NEAR(first.latitude_deg, c.latitude_deg, 0.02) << c.query;
         EXPECT_NEAR(first.longitude_deg, c.longitude_deg, 0.02) << c.query;
+        if (c.commune_key) {
+            EXPECT_EQ(first.commune_key, c.commune_key) << c.query;
+        }
+    }
+}
+
+// The generator fails without them; a file made otherwise shows here.
+TEST(PlaceSearch, EveryCommuneOfTheSmallGermanSpeakingAreas) {
+    const auto gazetteer = real_gazetteer();
+    ASSERT_TRUE(gazetteer);
+    std::set<std::string_view> south_tyrol_keys;
+    std::size_t liechtenstein = 0, luxembourg = 0;
+    for (std::size_t i = 0; i < gazetteer->size(); ++i) {
+        const vespera::GazetteerEntry entry = gazetteer->entry(i);
+        if (entry.region == "IT-32-BZ") south_tyrol_keys.insert(entry.commune_key);
+        liechtenstein += entry.region == "LI";
+        luxembourg += entry.region == "LU";
+    }
+    EXPECT_EQ(south_tyrol_keys.size(), 116u); // ISTAT: the province's 116 communes
+    EXPECT_GE(liechtenstein, 11u);
+    EXPECT_GE(luxembourg, 100u);
+    for (const char* commune : {"Käerjeng", "Groussbus-Wal", "Bous-Waldbredimus", "Vintl", "Burg-Reuland", "Kelmis"}) {
+        const std::vector<Place> found = real_search().search(commune, 1);
+        ASSERT_EQ(found.size(), 1u) << commune;
+        EXPECT_EQ(found[0].name, commune);
     }
 }
 
@@ -136,10 +182,10 @@ TEST(PlaceSearch, ABuiltInCityHidesOnlyItsOwnGazetteerRow) {
 
 TEST(PlaceSearch, EveryResultHasAKnownZoneAndAHomeRegion) {
     std::set<std::string> seen;
-    for (const char* query : {"Neustadt", "San", "Sankt", "Frankfurt", "Wien", "a", "Zürich", kCapeTownQuery}) {
+    for (const char* query : {"Neustadt", "San", "Sankt", "Frankfurt", "Wien", "a", "Zürich", kCapeTownQuery, "Vaduz"}) {
         for (const Place& place : real_search().search(query, 50)) {
             EXPECT_TRUE(zone_exists(place.zone)) << place.label << ": " << place.zone;
-            if (home_country(place.country)) {
+            if (home_country(place.country) || place.country == "LI" || place.country == "LU") {
                 EXPECT_FALSE(vespera::region_name(place.region).empty()) << place.label;
             }
         }
@@ -159,10 +205,41 @@ TEST(PlaceSearch, EveryResultHasAKnownZoneAndAHomeRegion) {
     EXPECT_EQ(gazetteer->skipped_lines(), 0u);
 }
 
-// A small gazetteer in the file's format.
+// A small gazetteer in the file's first format, which still loads.
 std::string small_file(const std::string& rows) {
     return "# vespera-gazetteer 1\n@land\tDE\tDeutschland\n@land\tUS\tVereinigte Staaten\n"
            "@zone\tEurope/Berlin\n@zone\tAmerica/Chicago\n" + rows;
+}
+
+// The same in the present format: commune code and further names.
+std::string small_file_2(const std::string& rows) {
+    return "# vespera-gazetteer 2\n@land\tCH\tSchweiz\n@land\tUS\tVereinigte Staaten\n"
+           "@zone\tEurope/Zurich\n@zone\tAmerica/Chicago\n" + rows;
+}
+
+TEST(PlaceSearch, AFurtherNameFindsThePlaceAfterOneWhoseOwnNameMatches) {
+    vespera::GazetteerLoad load = vespera::parse_gazetteer(small_file_2(
+        "Genf\tCH\tCH-GE\t183981\t46.2022\t6.1457\t0\t6621\tGenève|Geneva\n"
+        "Geneva\tUS\t\t21806\t41.8875\t-88.3054\t1\t\t\n"), "Test");
+    ASSERT_TRUE(load.gazetteer) << load.error;
+    EXPECT_EQ(load.gazetteer->skipped_lines(), 0u);
+    EXPECT_EQ(load.gazetteer->entry(0).commune_key, "6621");
+    const vespera::PlaceSearch search(std::make_shared<const vespera::Gazetteer>(std::move(*load.gazetteer)));
+    struct Case { const char* query; std::vector<std::string> labels; const char* found_as; };
+    const Case cases[] = {
+        {"geneva", {"Geneva, Vereinigte Staaten", "Genf, Schweiz"}, ""},
+        {"Geneve", {"Genf, Schweiz"}, "Genève"},
+        // An own name's prefix beats a further name's; Genf comes once.
+        {"genev", {"Geneva, Vereinigte Staaten", "Genf, Schweiz"}, ""},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Place> found = search.search(c.query, 10);
+        std::vector<std::string> labels;
+        for (const Place& place : found) labels.push_back(place.label);
+        EXPECT_EQ(labels, c.labels) << c.query;
+        ASSERT_FALSE(found.empty()) << c.query;
+        EXPECT_EQ(found[0].found_as, c.found_as) << c.query;
+    }
 }
 
 TEST(PlaceSearch, RanksExactBeforePrefixBeforeWordThenLargerPlaces) {
@@ -191,7 +268,11 @@ TEST(PlaceSearch, HostileFilesLoadTheirGoodRowsOrFailInGerman) {
         std::string content;
         std::size_t rows; // 0: no gazetteer, a German message instead
         std::size_t skipped;
+        std::size_t aliases = 0; // further names kept: the good rows' only
     };
+    // The present format: the commune code is digits, each further name is
+    // printable UTF-8 and not empty.
+    const std::string good_2 = "Gut\tCH\tCH-ZH\t100\t47.4\t8.5\t0\t261\tZurigo|Zurich\n";
     const Case cases[] = {
         {"good rows only", small_file(good), 1, 0},
         {"CRLF line ends", small_file("Gut\tDE\tDE-BY\t100\t48.5\t12.1\t0\r\n"), 1, 0},
@@ -209,6 +290,17 @@ TEST(PlaceSearch, HostileFilesLoadTheirGoodRowsOrFailInGerman) {
         {"zone leaving the zone folder",
          small_file("@zone\t../../etc/passwd\n" + good + "Evil\tDE\tDE-BY\t1\t48\t12\t2\n"), 1, 2},
         {"unknown table", small_file("@was\tx\n" + good), 1, 1},
+        {"region that is not the country's", small_file(good + "Wrong\tDE\tLI\t1\t48\t12\t0\n"), 1, 1},
+        {"unknown region abroad", small_file(good + "Far\tUS\tUS-TX\t1\t30\t-97\t1\n"), 1, 1},
+        {"present format in a first-format file", small_file(good + "Neu\tDE\tDE-BY\t1\t48\t12\t0\t1\t\n"), 1, 1},
+        {"present format", small_file_2(good_2), 1, 0, 2},
+        {"no commune code or further name", small_file_2(good_2 + "Ohne\tCH\tCH-ZH\t1\t47\t8\t0\t\t\n"), 2, 0, 2},
+        {"commune code with letters", small_file_2(good_2 + "Key\tCH\tCH-ZH\t1\t47\t8\t0\t26a\t\n"), 1, 1, 2},
+        {"commune code too long", small_file_2(good_2 + "Key\tCH\tCH-ZH\t1\t47\t8\t0\t123456789\t\n"), 1, 1, 2},
+        {"empty further name", small_file_2(good_2 + "Bar\tCH\tCH-ZH\t1\t47\t8\t0\t\ta||b\n"), 1, 1, 2},
+        {"broken further name", small_file_2(good_2 + "Bad\tCH\tCH-ZH\t1\t47\t8\t0\t\tx\xC3\n"), 1, 1, 2},
+        {"first-format row", small_file_2(good_2 + "Alt\tCH\tCH-ZH\t1\t47\t8\t0\n"), 1, 1, 2},
+        {"extra column", small_file_2(good_2 + "Long\tCH\tCH-ZH\t1\t47\t8\t0\t\t\tx\n"), 1, 1, 2},
         {"no header", good, 0, 0},
         {"empty file", "", 0, 0},
         {"header only", small_file(""), 0, 0},
@@ -225,6 +317,7 @@ TEST(PlaceSearch, HostileFilesLoadTheirGoodRowsOrFailInGerman) {
         EXPECT_EQ(load.gazetteer->size(), c.rows) << c.what;
         EXPECT_EQ(load.gazetteer->skipped_lines(), c.skipped) << c.what;
         EXPECT_EQ(load.gazetteer->entry(0).name, "Gut") << c.what;
+        EXPECT_EQ(load.gazetteer->alias_count(), c.aliases) << c.what;
     }
     const vespera::GazetteerLoad missing = vespera::load_gazetteer("/nonexistent/gazetteer.tsv");
     EXPECT_FALSE(missing.gazetteer);
@@ -252,11 +345,12 @@ TEST(NameFolding, FoldsAndLoosens) {
 }
 
 TEST(Regions, CodesAndGermanNames) {
-    EXPECT_EQ(vespera::regions().size(), 16u + 9u + 26u);
+    EXPECT_EQ(vespera::regions().size(), 16u + 9u + 26u + 1u);
     struct Case { const char* code; const char* name; };
     const Case cases[] = {
         {"DE-BY", "Bayern"}, {"DE-NW", "Nordrhein-Westfalen"}, {"DE-TH", "Thüringen"}, {"AT-7", "Tirol"},
         {"AT-9", "Wien"},    {"CH-ZH", "Zürich"},              {"CH-VS", "Wallis"},    {"AT", "Österreich"},
+        {"IT-32-BZ", "Südtirol"}, {"LI", "Liechtenstein"},     {"LU", "Luxemburg"},    {"IT", ""},
         {"DE-XX", ""},       {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(vespera::region_name(c.code), c.name) << c.code;

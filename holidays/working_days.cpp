@@ -1,0 +1,113 @@
+#include "holidays/working_days.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ephemeris/calendar.h"
+#include "holidays/region_days.h"
+
+namespace vespera::holidays {
+namespace {
+
+bool is_weekend(std::int64_t day) { return weekday_index(day) >= 5; }
+
+// The statutory days of the years a span touches, found year by year.
+class HolidayYears {
+public:
+    HolidayYears(const Region& region, const Locality& place) : region_(region), place_(place) {}
+
+    bool is_holiday(std::int64_t day) {
+        const std::int64_t year = civil_date(day).year;
+        if (year != year_) {
+            days_ = statutory_days(region_, place_, year);
+            year_ = year;
+        }
+        return std::binary_search(days_.begin(), days_.end(), day);
+    }
+
+    bool is_working_day(std::int64_t day) { return !is_weekend(day) && !is_holiday(day); }
+
+private:
+    Region region_;
+    Locality place_;
+    std::int64_t year_ = INT64_MIN;
+    std::vector<std::int64_t> days_;
+};
+
+std::int64_t days_in_month(std::int64_t year, std::int32_t month) {
+    const std::int64_t next_year = month == 12 ? year + 1 : year;
+    const std::int32_t next_month = month == 12 ? 1 : month + 1;
+    return day_number(next_year, next_month, 1) - day_number(year, month, 1);
+}
+
+} // namespace
+
+std::vector<std::int64_t> statutory_days(const Region& region, const Locality& place, std::int64_t year) {
+    std::vector<std::int64_t> days;
+    for (const NamedDay& day : year_days(region, place, year)) {
+        if (day.status == Status::Statutory) days.push_back(day.day_number);
+    }
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+std::int64_t working_days(const Region& region, const Locality& place, std::int64_t first_day,
+                          std::int64_t last_day) {
+    if (last_day < first_day) std::swap(first_day, last_day);
+    // Monday to Friday by whole weeks, then the statutory days on them year
+    // by year: a span of millennia costs one table per year, not per day.
+    const std::int64_t length = last_day - first_day + 1;
+    std::int64_t count = length / 7 * 5;
+    for (std::int64_t day = first_day + length / 7 * 7; day <= last_day; ++day) {
+        if (!is_weekend(day)) ++count;
+    }
+    for (std::int64_t year = civil_date(first_day).year; year <= civil_date(last_day).year; ++year) {
+        for (const std::int64_t day : statutory_days(region, place, year)) {
+            if (day >= first_day && day <= last_day && !is_weekend(day)) --count;
+        }
+    }
+    return count;
+}
+
+std::vector<std::int64_t> bridge_days(const Region& region, const Locality& place, std::int64_t year) {
+    HolidayYears holidays(region, place);
+    std::vector<std::int64_t> bridges;
+    const std::int64_t first = day_number(year, 1, 1);
+    const std::int64_t end = day_number(year + 1, 1, 1);
+    for (std::int64_t day = first; day < end; ++day) {
+        if (!holidays.is_working_day(day)) continue;
+        const bool before_free = is_weekend(day - 1) || holidays.is_holiday(day - 1);
+        const bool after_free = is_weekend(day + 1) || holidays.is_holiday(day + 1);
+        // A weekend on both sides cannot happen; at least one side is a holiday.
+        if (before_free && after_free) bridges.push_back(day);
+    }
+    return bridges;
+}
+
+CalendarSpan calendar_span(std::int64_t from_day, std::int64_t to_day) {
+    CalendarSpan span;
+    if (to_day < from_day) {
+        std::swap(from_day, to_day);
+        span.earlier_first = false;
+    }
+    const CivilDate a = civil_date(from_day);
+    const CivilDate b = civil_date(to_day);
+    std::int64_t months = (b.year - a.year) * 12 + (std::int64_t{b.month} - a.month);
+    if (b.day < a.day) --months;
+    // The earlier date moved on by the whole months, its day kept or, past
+    // the month's end, its last day (31 January + 1 month: 28 February).
+    const std::int64_t month_index = a.year * 12 + (a.month - 1) + months;
+    const std::int64_t year = floor_div(month_index, 12);
+    const auto month = static_cast<std::int32_t>(floor_mod(month_index, 12) + 1);
+    const std::int64_t day = std::min<std::int64_t>(a.day, days_in_month(year, month));
+    const std::int64_t days = to_day - day_number(year, month, day);
+    const std::int64_t years = months / 12;
+    months %= 12;
+    span.years = years;
+    span.months = months;
+    span.days = days;
+    return span;
+}
+
+} // namespace vespera::holidays
