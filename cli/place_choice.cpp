@@ -138,7 +138,8 @@ PlaceOutcome choose_place(const PlaceRequest& request, const GazetteerSource& ga
         if (!repeated) others.push_back(&found[i]);
     }
     if (!others.empty()) {
-        outcome.note = "vespera-cli: \u201e" + printable(query) + "\u201c ist mehrdeutig; gew\u00e4hlt: " + printable(chosen.label) +
+        outcome.note = "vespera-cli: \u201e" + printable(query) + "\u201c ist mehrdeutig; gew\u00e4hlt: " +
+                       printable(chosen.label) +
                        "; au\u00dferdem: ";
         for (std::size_t i = 0; i < std::min(others.size(), kNamedOthers); ++i) {
             outcome.note += (i == 0 ? "" : "; ") + printable(others[i]->label);
