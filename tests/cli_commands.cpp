@@ -209,10 +209,10 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
         {{"tag", "--ort"}, 2, nullptr},
         {{"tag", "--ort", ""}, 2, "vespera-cli: --ort braucht einen Ortsnamen."},
         {{"liste"}, 2,
-         "vespera-cli: liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten oder finsternisse."},
+         "vespera-cli: liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse."},
         {{"liste", "geburtstage"}, 2,
-         "vespera-cli: Unbekannte Liste \u201egeburtstage\u201c (feiertage, vollmonde, neumonde, jahreszeiten oder "
-         "finsternisse)."},
+         "vespera-cli: Unbekannte Liste \u201egeburtstage\u201c (feiertage, vollmonde, neumonde, jahreszeiten, "
+         "finsternisse oder himmelsereignisse)."},
         {{"liste", "feiertage", "30000"}, 2,
          "vespera-cli: Ung\u00fcltiges Jahr \u201e30000\u201c (eine ganze Zahl von -27968 bis 27968)."},
         {{"sonne", "--format", "xml"}, 2, "vespera-cli: Unbekanntes Format \u201exml\u201c (text, csv oder json)."},
