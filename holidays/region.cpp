@@ -2,26 +2,9 @@
 
 #include <array>
 
+#include "base/text.h"
+
 namespace vespera::holidays {
-namespace {
-
-char upper_ascii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upper_ascii(a[i]) != upper_ascii(b[i])) return false;
-    }
-    return true;
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 std::span<const CountryLaw* const> country_laws() {
     static const std::array<const CountryLaw*, 6> laws{&law_de(), &law_at(), &law_ch(),
