@@ -38,7 +38,7 @@ public:
     virtual Outcome run(const Invocation& invocation) const = 0;
 };
 
-struct CommandSpec {
+struct CommandEntry {
     std::string_view name;
     std::string_view help;     // one line in the list of commands
     std::string_view examples; // the footer of its --help, one call a line
@@ -47,7 +47,7 @@ struct CommandSpec {
 };
 
 // Every command, in the order --help lists them.
-std::span<const CommandSpec> command_table();
+std::span<const CommandEntry> command_table();
 
 std::unique_ptr<Command> make_day_command();
 std::unique_ptr<Command> make_calendars_command();

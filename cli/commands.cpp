@@ -4,7 +4,7 @@ namespace vespera::cli {
 
 namespace {
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {"tag", "Tagesbericht: Julianisches Datum, Sonne, Mond, Finsternis",
      "  vespera-cli tag 8.4.2024 --ort Landshut\n"
      "  vespera-cli tag 2024-04-08 --ort Berlin --format json\n"
@@ -41,6 +41,6 @@ constexpr CommandSpec kCommands[] = {
 
 } // namespace
 
-std::span<const CommandSpec> command_table() { return kCommands; }
+std::span<const CommandEntry> command_table() { return kCommands; }
 
 } // namespace vespera::cli

@@ -47,10 +47,10 @@ void set_up_program(CLI::App& app) {
 }
 
 // A command's --help: its arguments, its own examples, the way to the shared options.
-void set_up_command(CLI::App& sub, const CommandSpec& spec) {
+void set_up_command(CLI::App& sub, const CommandEntry& entry) {
     sub.group("Befehle");
     sub.get_help_ptr()->group("Optionen");
-    sub.footer("Beispiele:\n" + std::string(spec.examples) +
+    sub.footer("Beispiele:\n" + std::string(entry.examples) +
                "\nOrt, Zeitzone, Region und Format (--ort, --koordinaten, --zone, --region, --format): "
                "vespera-cli --help");
 }
@@ -64,10 +64,10 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     declare_shared_options(app, shared);
     std::vector<std::unique_ptr<Command>> commands;
     std::vector<const CLI::App*> subcommands;
-    for (const CommandSpec& spec : command_table()) {
-        CLI::App* sub = app.add_subcommand(std::string(spec.name), std::string(spec.help));
-        set_up_command(*sub, spec);
-        commands.push_back(spec.make());
+    for (const CommandEntry& entry : command_table()) {
+        CLI::App* sub = app.add_subcommand(std::string(entry.name), std::string(entry.help));
+        set_up_command(*sub, entry);
+        commands.push_back(entry.make());
         commands.back()->declare(*sub);
         subcommands.push_back(sub);
     }

@@ -76,8 +76,8 @@ std::string usage_message(const CLI::ParseError& error, const CLI::App& app) {
         return first + " braucht " + second + hint + ".";
     }
     if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr && !chosen.empty()) {
-        for (const CommandSpec& spec : command_table()) {
-            if (spec.name == chosen.front()->get_name() && !spec.missing.empty()) return std::string(spec.missing);
+        for (const CommandEntry& entry : command_table()) {
+            if (entry.name == chosen.front()->get_name() && !entry.missing.empty()) return std::string(entry.missing);
         }
     }
     return "Ung\u00fcltiger Aufruf.";
