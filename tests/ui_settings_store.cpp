@@ -306,6 +306,8 @@ TEST(SettingsStore, ManySectionsLoadQuicklyAndGoAtTheNextSave) {
     ASSERT_LT(file.size(), static_cast<qsizetype>(vespera::ui::kMaxSettingsBytes));
     write_file(t.settingsPath(), file);
     // The processor time of this thread: the machine may be busy with others.
+    // A quadratic reader takes seconds here; the sanitizer build alone takes
+    // some 50 ms, so the bound leaves room for it.
     const auto cpu_ms = [] {
         timespec now{};
         ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
@@ -313,7 +315,7 @@ TEST(SettingsStore, ManySectionsLoadQuicklyAndGoAtTheNextSave) {
     };
     const double start_ms = cpu_ms();
     const vespera::ui::StoredPlace stored = vespera::ui::read_stored_place();
-    EXPECT_LT(cpu_ms() - start_ms, 50.0);
+    EXPECT_LT(cpu_ms() - start_ms, 500.0);
     EXPECT_EQ(stored.city, "Bonn");
     EXPECT_TRUE(stored.note.contains("7000 Abschnitte anderer Programme")) << stored.note.toStdString();
     ASSERT_EQ(vespera::ui::write_stored_place({7.1, 50.73, "Bonn", "Europe/Berlin", "DE-NW"}, ','), "");
