@@ -1,6 +1,8 @@
 #include "holidays/working_days.h"
 
 #include <algorithm>
+#include <climits>
+#include <unordered_map>
 #include <utility>
 
 #include "ephemeris/calendar.h"
@@ -40,6 +42,31 @@ std::int64_t days_in_month(std::int64_t year, std::int32_t month) {
     return day_number(next_year, next_month, 1) - day_number(year, month, 1);
 }
 
+// The first and the last year in which a row or a statute of the law begins
+// or ends; before and after them every year reads the law alike.
+struct LawYears {
+    std::int64_t first = 0;
+    std::int64_t last = -1;
+};
+
+LawYears changing_years(const CountryLaw& law) {
+    std::int64_t first = INT64_MAX;
+    std::int64_t last = INT64_MIN;
+    const auto note = [&](Years years) {
+        for (const std::int64_t bound : {std::int64_t{years.first}, std::int64_t{years.last}}) {
+            if (bound == Years{}.first || bound == Years{}.last) continue;
+            first = std::min(first, bound);
+            last = std::max(last, bound);
+        }
+    };
+    for (const DayRow& row : law.days) {
+        note(row.listed);
+        for (const Statute& statute : row.statutes) note(statute.years);
+    }
+    if (first > last) return {};
+    return {first, last};
+}
+
 } // namespace
 
 std::vector<std::int64_t> statutory_days(const Region& region, const Locality& place, std::int64_t year) {
@@ -52,20 +79,51 @@ std::vector<std::int64_t> statutory_days(const Region& region, const Locality& p
     return days;
 }
 
+namespace {
+
+// The statutory days of a whole year that fall on Monday to Friday.
+std::int64_t weekday_holidays(const Region& region, const Locality& place, std::int64_t year) {
+    const std::vector<std::int64_t> days = statutory_days(region, place, year);
+    return std::count_if(days.begin(), days.end(), [](std::int64_t day) { return !is_weekend(day); });
+}
+
+} // namespace
+
 std::int64_t working_days(const Region& region, const Locality& place, std::int64_t first_day,
                           std::int64_t last_day) {
     if (last_day < first_day) std::swap(first_day, last_day);
-    // Monday to Friday by whole weeks, then the statutory days on them year
-    // by year: a span of millennia costs one table per year, not per day.
+    // Monday to Friday by whole weeks, then the statutory days on them.
     const std::int64_t length = last_day - first_day + 1;
     std::int64_t count = length / 7 * 5;
     for (std::int64_t day = first_day + length / 7 * 7; day <= last_day; ++day) {
         if (!is_weekend(day)) ++count;
     }
-    for (std::int64_t year = civil_date(first_day).year; year <= civil_date(last_day).year; ++year) {
+    const std::int64_t first_year = civil_date(first_day).year;
+    const std::int64_t last_year = civil_date(last_day).year;
+    for (const std::int64_t year : {first_year, last_year}) {
         for (const std::int64_t day : statutory_days(region, place, year)) {
             if (day >= first_day && day <= last_day && !is_weekend(day)) --count;
         }
+        if (first_year == last_year) break;
+    }
+    // The whole years between. Outside the years in which the law changes, a
+    // year's holidays follow from its place in the calendar's cycle of
+    // weekdays and leap days (Gregorian: 400 years, 146,097 days; Julian,
+    // before 1582: 28 years, 10,227 days; both whole weeks) and from its
+    // Easter, so a span of millennia counts each such pair once.
+    const LawYears changes = changing_years(region.law != nullptr ? *region.law : law_de());
+    std::unordered_map<std::int64_t, std::int64_t> by_cycle_and_easter;
+    for (std::int64_t year = first_year + 1; year < last_year; ++year) {
+        if ((year >= changes.first && year <= changes.last) || year == 1582) {
+            count -= weekday_holidays(region, place, year);
+            continue;
+        }
+        const std::int64_t cycle = year < 1582 ? floor_mod(year, 28) : 28 + floor_mod(year, 400);
+        const std::int64_t key = ((year > changes.last ? 428 : 0) + cycle) * 512 +
+                                 (year_anchors(year).easter_day - day_number(year, 1, 1));
+        const auto [at, added] = by_cycle_and_easter.try_emplace(key, 0);
+        if (added) at->second = weekday_holidays(region, place, year);
+        count -= at->second;
     }
     return count;
 }

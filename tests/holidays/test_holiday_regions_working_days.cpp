@@ -1,6 +1,8 @@
 // Working days, bridge days and the calendar span.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ephemeris/calendar.h"
 #include "holidays/working_days.h"
 
@@ -19,6 +21,23 @@ TEST(WorkingDays, DecemberInBayern) {
     EXPECT_EQ(working_days(bayern, {}, day_number(2026, 12, 31), day_number(2027, 1, 6)), 3);
     // A place elsewhere has no holidays: Monday to Friday only.
     EXPECT_EQ(working_days(region_of("US-NY"), {}, day_number(2026, 12, 1), day_number(2026, 12, 31)), 23);
+}
+
+// Millennia are counted by the Gregorian cycle and Easter; the count must be
+// the one a year-by-year walk gives, across the years in which laws change.
+TEST(WorkingDays, LongSpansAgreeWithAYearByYearCount) {
+    for (const char* code : {"DE-BE", "DE-BY", "DE-SN", "AT-9", "CH-ZH", "LI"}) {
+        const Region region = region_of(code);
+        const std::int64_t first = day_number(1003, 3, 7);
+        const std::int64_t last = day_number(2915, 10, 30);
+        std::int64_t expected = 0;
+        for (std::int64_t year = 1003; year <= 2915; ++year) {
+            const std::int64_t from = std::max(first, day_number(year, 1, 1));
+            const std::int64_t to = std::min(last, day_number(year, 12, 31));
+            expected += working_days(region, {}, from, to);
+        }
+        EXPECT_EQ(working_days(region, {}, first, last), expected) << code;
+    }
 }
 
 TEST(WorkingDays, BridgeDays) {
