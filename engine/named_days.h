@@ -10,6 +10,8 @@
 #include <span>
 #include <string_view>
 
+#include "holidays/easter.h"
+
 namespace vespera {
 
 enum class DayRule : std::uint8_t {
@@ -232,13 +234,5 @@ inline constexpr auto kDayRows = std::to_array<NamedDayRule>({
 
 // The engine's holiday table: the described rows, one per slot.
 inline constexpr std::span<const NamedDayRule, kDescribedDayCount> kNamedDays{kDayRows.data(), kDescribedDayCount};
-
-// Easter Sunday of a year as (month, day): Gauss's rule in its supplemented
-// form, Gregorian after 1582 and Julian up to it.
-struct MonthDay {
-    std::int32_t month;
-    std::int32_t day;
-};
-MonthDay easter_sunday(std::int64_t year);
 
 } // namespace vespera
