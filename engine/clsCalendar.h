@@ -107,8 +107,9 @@ public:
     // status in the region; the named days of one day in table order.
     vespera::NamedDayEntry named_day(std::int32_t Index);
     std::vector<vespera::NamedDayEntry> named_days_on(std::int32_t mjd) const;
-    // The region's school holidays (shipped and imported), or nullptr with
-    // the reason in school_holiday_problem() (empty outside German states).
+    // The region's school holidays (shipped or computed, and imported), or
+    // nullptr with the reason in school_holiday_problem() (empty where the
+    // region has none).
     const vespera::SchoolHolidayTable* school_holiday_table() const {
         return school_table_ ? &*school_table_ : nullptr;
     }
@@ -337,6 +338,7 @@ private:
     std::string changeover_text(std::int32_t day_number, bool with_duration);
     void fill_named_days(YearTables& tables);
     void add_region_days(YearTables& tables) const;
+    void load_region_school_holidays();
     void merge_school_holidays();
     static void sort_holidays(YearTables& tables);
 
@@ -421,6 +423,7 @@ private:
     std::vector<vespera::SchoolHolidayPeriod> school_imported_;
     std::optional<vespera::SchoolHolidayTable> school_table_;      // both merged
     std::string school_problem_;
+    std::int32_t school_year_loaded_ = 0; // the year load_region_school_holidays() ran for
     char decimal_separator_ = ',';
     Clock clock_;
     ErrorReporter reporter_;

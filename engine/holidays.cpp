@@ -7,6 +7,7 @@
 #include "engine/date_math.h"
 #include "engine/local_instant.h"
 #include "engine/named_days.h"
+#include "engine/region_school_holidays.h"
 #include "engine/regions.h"
 #include "engine/seasons.h"
 
@@ -94,6 +95,11 @@ void clsCalendar::Feiertage_Einlesen() {
         fill_phase_lists(next);
         sort_holidays(next);
         tables_ = next;
+        // Austria's school holidays are computed for the years around the engine's.
+        if (vespera::school_holidays_by_law(region_) && school_year_loaded_ != f_.Jahr) {
+            load_region_school_holidays();
+            merge_school_holidays();
+        }
     });
 }
 
@@ -173,16 +179,9 @@ void clsCalendar::setRegion(const std::string& iso) {
             region_ = std::move(previous);
             throw;
         }
-        // The shipped school holidays of a German state; the imports were
-        // the previous region's.
+        // The region's own school holidays; the imports were the previous region's.
         school_imported_.clear();
-        school_file_table_.reset();
-        school_problem_.clear();
-        if (iso.starts_with("DE-")) {
-            vespera::SchoolHolidayLoad load = vespera::load_school_holidays(iso);
-            school_file_table_ = std::move(load.table);
-            school_problem_ = std::move(load.error);
-        }
+        load_region_school_holidays();
         merge_school_holidays();
     });
 }
@@ -204,6 +203,13 @@ void clsCalendar::setPlaceName(const std::string& name) {
 void clsCalendar::setImportedSchoolHolidays(std::vector<vespera::SchoolHolidayPeriod> periods) {
     school_imported_ = std::move(periods);
     merge_school_holidays();
+}
+
+void clsCalendar::load_region_school_holidays() {
+    vespera::SchoolHolidayLoad load = vespera::load_region_school_holidays(region_, f_.Jahr);
+    school_file_table_ = std::move(load.table);
+    school_problem_ = std::move(load.error);
+    school_year_loaded_ = f_.Jahr;
 }
 
 void clsCalendar::merge_school_holidays() {
