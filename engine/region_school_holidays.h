@@ -1,6 +1,6 @@
 // The school holidays of any region: a shipped file (German states, Swiss
-// cantons), Austria's law with its deviations, or none; and up to when they
-// are known.
+// cantons, Liechtenstein), Austria's law with its deviations, or none; and up
+// to when they are known.
 #pragma once
 
 #include <cstdint>

@@ -161,7 +161,10 @@ std::span<const std::string_view> school_holiday_files() {
     // deviated from the law.
     static constexpr std::string_view kFiles[] = {
         "DE-BW", "DE-BY", "DE-BE", "DE-BB", "DE-HB", "DE-HH", "DE-HE", "DE-MV", "DE-NI", "DE-NW", "DE-RP",
-        "DE-SL", "DE-SN", "DE-ST", "DE-SH", "DE-TH", "CH-BL", "AT-4",  "AT-5",  "AT-6",  "AT-7",  "AT-8"};
+        "DE-SL", "DE-SN", "DE-ST", "DE-SH", "DE-TH", "CH-AG", "CH-AI", "CH-AR", "CH-BE", "CH-BL", "CH-BS",
+        "CH-FR", "CH-GE", "CH-GL", "CH-JU", "CH-LU", "CH-NE", "CH-NW", "CH-OW", "CH-SG", "CH-SH", "CH-SZ",
+        "CH-TG", "CH-TI", "CH-UR", "CH-VD", "CH-VS", "CH-ZG", "CH-ZH", "LI",    "AT-4",  "AT-5",  "AT-6",
+        "AT-7",  "AT-8"};
     return kFiles;
 }
 

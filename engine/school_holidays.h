@@ -45,8 +45,8 @@ inline constexpr std::size_t kMaxSchoolHolidayNameBytes = 120;
 SchoolHolidayLoad parse_school_holidays(std::string_view text);
 
 // Reads data_file("ferien/<region_code>.tsv") for a region that ships one
-// (the German states, the Swiss cantons and the Austrian deviations listed in
-// school_holiday_files()); "DE-BY" etc.
+// (the German states, the Swiss cantons, Liechtenstein and the Austrian
+// deviations listed in school_holiday_files()); "DE-BY", "LI" etc.
 SchoolHolidayLoad load_school_holidays(std::string_view region_code);
 std::span<const std::string_view> school_holiday_files();
 

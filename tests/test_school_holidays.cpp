@@ -135,10 +135,21 @@ TEST(SchoolHolidays, Sommerferien2027And2030Of16States) {
                     {"DE-TH", 7, 13, 2030, 8, 23}});
 }
 
-// Basel-Landschaft (OpenHolidays; Primarschule Reigoldswil).
-TEST(SchoolHolidays, BaselLandschaftFasnacht2027) {
+// The neighbours, where OpenHolidays and the EDK's list agree (Basel-Landschaft
+// also the Primarschule Reigoldswil). Bern: the EDK starts the Winterferien on
+// 24 December, OpenHolidays and the city's week calendar after it. Zürich's
+// Sportferien: the city's weeks 7 and 8.
+TEST(SchoolHolidays, NeighboursWhereTwoSourcesAgree) {
     expect_periods(2027, "Fasnachtsferien", {{"CH-BL", 2, 6, 2027, 2, 21}});
-    EXPECT_EQ(vespera::school_holiday_coverage("CH-ZH", day(2027, 1, 1)).last_known_day, std::nullopt);
+    expect_periods(2026, "Winterferien", {{"CH-BE", 12, 25, 2027, 1, 10}});
+    expect_periods(2027, "Sportferien", {{"CH-ZH", 2, 13, 2027, 2, 28}});
+    expect_periods(2026, "Herbstferien", {{"LI", 10, 3, 2026, 10, 18}});
+    // Sechseläuten 2027 rests on one source: the stretch ends the day before.
+    EXPECT_EQ(vespera::school_holiday_coverage("CH-ZH", day(2027, 1, 4)).complete_until, day(2027, 4, 18));
+    // No second source: Solothurn's Volksschule, Luxembourg, South Tyrol.
+    for (const char* region : {"CH-SO", "LU", "IT-32-BZ"}) {
+        EXPECT_EQ(vespera::school_holiday_coverage(region, day(2027, 1, 1)).last_known_day, std::nullopt) << region;
+    }
 }
 
 TEST(SchoolHolidays, UnknownStateAndBrokenFilesGiveGermanErrors) {
