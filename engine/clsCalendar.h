@@ -118,8 +118,9 @@ public:
     // status in the region; the named days of one day in table order.
     vespera::NamedDayEntry named_day(std::int32_t Index);
     std::vector<vespera::NamedDayEntry> named_days_on(std::int32_t mjd) const;
-    // The region's school holidays (shipped and imported), or nullptr with
-    // the reason in school_holiday_problem() (empty outside German states).
+    // The region's school holidays (shipped or computed, and imported), or
+    // nullptr with the reason in school_holiday_problem() (empty where the
+    // region has none).
     const vespera::SchoolHolidayTable* school_holiday_table() const { return school_holidays_.table(); }
     const std::string& school_holiday_problem() const { return school_holidays_.problem(); }
 

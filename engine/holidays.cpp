@@ -25,6 +25,7 @@ void clsCalendar::Feiertage_Einlesen() {
         next.built_year = f_.Jahr;
         next.built_zone_offset_hours = f_.Zeitzone_Offset;
         tables_ = std::move(next);
+        school_holidays_.set_year(f_.Jahr);
     });
 }
 
@@ -109,7 +110,7 @@ void clsCalendar::setRegion(const std::string& iso) {
             region_ = std::move(previous);
             throw;
         }
-        school_holidays_.set_region(iso);
+        school_holidays_.set_region(iso, f_.Jahr);
     });
 }
 

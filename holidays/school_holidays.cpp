@@ -127,12 +127,25 @@ SchoolHolidayLoad parse_school_holidays(std::string_view text) {
     return {std::move(table), {}};
 }
 
-SchoolHolidayLoad load_school_holidays(std::string_view state_code) {
-    // Only the sixteen codes make a file name: nothing else reaches the path.
-    if (!is_german_state(state_code)) {
+std::span<const std::string_view> school_holiday_files() {
+    // The files in data/ferien/; the Austrian ones hold only the years a state
+    // deviated from the law.
+    static constexpr std::string_view kFiles[] = {
+        "DE-BW", "DE-BY", "DE-BE", "DE-BB", "DE-HB", "DE-HH", "DE-HE", "DE-MV", "DE-NI", "DE-NW", "DE-RP",
+        "DE-SL", "DE-SN", "DE-ST", "DE-SH", "DE-TH", "CH-AG", "CH-AI", "CH-AR", "CH-BE", "CH-BL", "CH-BS",
+        "CH-FR", "CH-GE", "CH-GL", "CH-JU", "CH-LU", "CH-NE", "CH-NW", "CH-OW", "CH-SG", "CH-SH", "CH-SZ",
+        "CH-TG", "CH-TI", "CH-UR", "CH-VD", "CH-VS", "CH-ZG", "CH-ZH", "LI",    "AT-4",  "AT-5",  "AT-6",
+        "AT-7",  "AT-8"};
+    return kFiles;
+}
+
+SchoolHolidayLoad load_school_holidays(std::string_view region_code) {
+    // Only the listed codes make a file name: nothing else reaches the path.
+    const std::span<const std::string_view> files = school_holiday_files();
+    if (std::find(files.begin(), files.end(), region_code) == files.end()) {
         return {std::nullopt, "Für diese Region gibt es keine Schulferien-Datei."};
     }
-    const std::string name = "ferien/" + std::string(state_code) + ".tsv";
+    const std::string name = "ferien/" + std::string(region_code) + ".tsv";
     const std::filesystem::path path = data_file(name);
     if (path.empty()) return {std::nullopt, "Die Datei " + name + " fehlt."};
     const std::optional<std::string> content = read_regular_file(path, kMaxSchoolHolidayFileBytes);
@@ -169,6 +182,11 @@ void merge_imported(SchoolHolidayTable& table, std::span<const SchoolHolidayPeri
         span_first = std::min(span_first, period.first_day);
         span_last = std::max(span_last, period.last_day);
     }
+    replace_span(table, span_first, span_last, imported);
+}
+
+void replace_span(SchoolHolidayTable& table, std::int64_t span_first, std::int64_t span_last,
+                  std::span<const SchoolHolidayPeriod> imported) {
     std::vector<SchoolHolidayPeriod> kept;
     for (SchoolHolidayPeriod& period : table.periods) {
         if (period.last_day < span_first || period.first_day > span_last) {

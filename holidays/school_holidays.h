@@ -44,8 +44,11 @@ inline constexpr std::size_t kMaxSchoolHolidayNameBytes = 120;
 
 SchoolHolidayLoad parse_school_holidays(std::string_view text);
 
-// Reads data_file("ferien/<state_code>.tsv"); state_code is "DE-BY" etc.
-SchoolHolidayLoad load_school_holidays(std::string_view state_code);
+// Reads data_file("ferien/<region_code>.tsv") for a region that ships one
+// (the German states, the Swiss cantons, Liechtenstein and the Austrian
+// deviations listed in school_holiday_files()); "DE-BY", "LI" etc.
+SchoolHolidayLoad load_school_holidays(std::string_view region_code);
+std::span<const std::string_view> school_holiday_files();
 
 // The name of the period that holds `day`, empty when none does; it lives
 // as long as the table.
@@ -57,9 +60,14 @@ const SchoolHolidayPeriod* school_holiday_period(const SchoolHolidayTable& table
 // show "keine Ferientermine für <Jahr> hinterlegt" otherwise.
 bool covers_year(const SchoolHolidayTable& table, std::int64_t year);
 
+// `periods` replace the table's between `first_day` and `last_day` (both
+// inclusive; periods reaching past that span keep their outer days), and that
+// span counts as covered.
+void replace_span(SchoolHolidayTable& table, std::int64_t first_day, std::int64_t last_day,
+                  std::span<const SchoolHolidayPeriod> periods);
+
 // Periods read from an .ics replace the file's between the first and the last
-// imported day (file periods reaching past that span keep their outer days),
-// and that span counts as covered.
+// imported day, as replace_span does.
 void merge_imported(SchoolHolidayTable& table, std::span<const SchoolHolidayPeriod> imported);
 
 // A period name made safe for display: valid UTF-8 (broken sequences become

@@ -5,6 +5,7 @@
 
 #include "base/date_math.h"
 #include "holidays/ical_import.h"
+#include "holidays/region_school_holidays.h"
 #include "holidays/school_holidays.h"
 
 namespace {
@@ -54,19 +55,100 @@ TEST(SchoolHolidays, NordrheinWestfalen2025) {
                            {2025, 12, 22, "Weihnachtsferien"}});
 }
 
-TEST(SchoolHolidays, EveryStateFileIsCleanAndCovers2025Only) {
-    for (const char* state : {"DE-BW", "DE-BY", "DE-BE", "DE-BB", "DE-HB", "DE-HH", "DE-HE", "DE-MV", "DE-NI",
-                              "DE-NW", "DE-RP", "DE-SL", "DE-SN", "DE-ST", "DE-SH", "DE-TH"}) {
-        const vespera::SchoolHolidayTable table = load(state);
-        EXPECT_EQ(table.skipped_rows, 0u) << state;
-        EXPECT_TRUE(vespera::covers_year(table, 2025)) << state;
+TEST(SchoolHolidays, EveryShippedFileIsCleanAndHonestAboutItsEnd) {
+    for (const std::string_view code : vespera::school_holiday_files()) {
+        const std::string region(code);
+        const vespera::SchoolHolidayTable table = load(region.c_str());
+        EXPECT_EQ(table.skipped_rows, 0u) << region;
         // A year without data: the caller says "keine Ferientermine für 2031 hinterlegt".
-        EXPECT_FALSE(vespera::covers_year(table, 2024)) << state;
-        EXPECT_FALSE(vespera::covers_year(table, 2031)) << state;
-        EXPECT_EQ(vespera::school_holiday_name(table, day(2031, 8, 1)), "") << state;
+        EXPECT_FALSE(vespera::covers_year(table, 2031)) << region;
+        EXPECT_EQ(vespera::school_holiday_name(table, day(2031, 8, 1)), "") << region;
         for (std::size_t i = 1; i < table.periods.size(); ++i) {
-            EXPECT_GT(table.periods[i].first_day, table.periods[i - 1].last_day) << state << " overlapping periods";
+            EXPECT_GT(table.periods[i].first_day, table.periods[i - 1].last_day) << region << " overlapping periods";
         }
+        if (!region.starts_with("DE-")) continue;
+        EXPECT_FALSE(vespera::covers_year(table, 2024)) << region;
+        EXPECT_TRUE(vespera::covers_year(table, 2025)) << region;
+        EXPECT_TRUE(vespera::covers_year(table, 2026)) << region;
+        // Seen from 9 December 2026: complete through the school year 2027/28,
+        // except where the sources disagree (Mecklenburg-Vorpommern's
+        // Osterferien 2027); then only the KMK's Sommerferien 2029 and 2030.
+        const vespera::SchoolHolidayCoverage coverage = vespera::school_holiday_coverage(region, day(2026, 12, 9));
+        ASSERT_TRUE(coverage.complete_until && coverage.last_known_day) << region;
+        if (region == "DE-MV") {
+            EXPECT_EQ(*coverage.complete_until, day(2027, 3, 21));
+        } else {
+            EXPECT_GE(*coverage.complete_until, day(2028, 8, 4)) << region;
+        }
+        EXPECT_EQ(vespera::school_holiday_coverage(region, day(2029, 4, 15)).complete_until, std::nullopt) << region;
+        EXPECT_TRUE(day(2030, 8, 6) <= *coverage.last_known_day && *coverage.last_known_day <= day(2030, 9, 9))
+            << region;
+    }
+}
+
+struct StatePeriod {
+    const char* state;
+    int first_month, first_day, last_year, last_month, last_day;
+};
+
+void expect_periods(int first_year, const char* name, std::initializer_list<StatePeriod> periods) {
+    for (const StatePeriod& p : periods) {
+        const vespera::SchoolHolidayTable table = load(p.state);
+        const std::int64_t first = day(first_year, p.first_month, p.first_day);
+        const std::int64_t last = day(p.last_year, p.last_month, p.last_day);
+        const std::string where = std::string(p.state) + " " + name + " " + std::to_string(first_year);
+        EXPECT_EQ(vespera::school_holiday_name(table, first), name) << where;
+        EXPECT_EQ(vespera::school_holiday_name(table, last), name) << where;
+        EXPECT_NE(vespera::school_holiday_name(table, first - 1), name) << where;
+        EXPECT_NE(vespera::school_holiday_name(table, last + 1), name) << where;
+    }
+}
+
+// kalenderpedia.de, "Weihnachtsferien 2026/27" (all states), as the states
+// report them to the KMK.
+TEST(SchoolHolidays, Weihnachtsferien2026Of16States) {
+    expect_periods(2026, "Weihnachtsferien",
+                   {{"DE-BW", 12, 23, 2027, 1, 9},  {"DE-BY", 12, 24, 2027, 1, 8},  {"DE-BE", 12, 23, 2027, 1, 2},
+                    {"DE-BB", 12, 23, 2027, 1, 2},  {"DE-HB", 12, 23, 2027, 1, 9},  {"DE-HH", 12, 21, 2027, 1, 1},
+                    {"DE-HE", 12, 23, 2027, 1, 12}, {"DE-MV", 12, 19, 2027, 1, 2},  {"DE-NI", 12, 23, 2027, 1, 9},
+                    {"DE-NW", 12, 23, 2027, 1, 6},  {"DE-RP", 12, 23, 2027, 1, 8},  {"DE-SL", 12, 21, 2026, 12, 31},
+                    {"DE-SN", 12, 23, 2027, 1, 2},  {"DE-ST", 12, 21, 2027, 1, 2},  {"DE-SH", 12, 21, 2027, 1, 6},
+                    {"DE-TH", 12, 23, 2027, 1, 2}});
+}
+
+// KMK, "Langfristige Sommerferienregelungen bis 2030" (09.12.2021).
+// Schleswig-Holstein's decree counts the Saturday before: 3 July 2027.
+TEST(SchoolHolidays, Sommerferien2027And2030Of16States) {
+    expect_periods(2027, "Sommerferien",
+                   {{"DE-BW", 7, 29, 2027, 9, 11}, {"DE-BY", 8, 2, 2027, 9, 13},  {"DE-BE", 7, 1, 2027, 8, 14},
+                    {"DE-BB", 7, 1, 2027, 8, 14},  {"DE-HB", 7, 8, 2027, 8, 18},  {"DE-HH", 7, 1, 2027, 8, 11},
+                    {"DE-HE", 6, 28, 2027, 8, 6},  {"DE-MV", 7, 5, 2027, 8, 14},  {"DE-NI", 7, 8, 2027, 8, 18},
+                    {"DE-NW", 7, 19, 2027, 8, 31}, {"DE-RP", 6, 28, 2027, 8, 6},  {"DE-SL", 6, 28, 2027, 8, 6},
+                    {"DE-SN", 7, 10, 2027, 8, 20}, {"DE-ST", 7, 10, 2027, 8, 20}, {"DE-SH", 7, 3, 2027, 8, 14},
+                    {"DE-TH", 7, 10, 2027, 8, 20}});
+    expect_periods(2030, "Sommerferien",
+                   {{"DE-BW", 7, 25, 2030, 9, 7},  {"DE-BY", 7, 29, 2030, 9, 9},  {"DE-BE", 7, 4, 2030, 8, 17},
+                    {"DE-BB", 7, 4, 2030, 8, 17},  {"DE-HB", 7, 11, 2030, 8, 21}, {"DE-HH", 7, 4, 2030, 8, 14},
+                    {"DE-HE", 7, 22, 2030, 8, 30}, {"DE-MV", 7, 1, 2030, 8, 10},  {"DE-NI", 7, 11, 2030, 8, 21},
+                    {"DE-NW", 6, 24, 2030, 8, 6},  {"DE-RP", 7, 22, 2030, 8, 30}, {"DE-SL", 7, 22, 2030, 8, 30},
+                    {"DE-SN", 7, 13, 2030, 8, 23}, {"DE-ST", 7, 13, 2030, 8, 23}, {"DE-SH", 7, 8, 2030, 8, 17},
+                    {"DE-TH", 7, 13, 2030, 8, 23}});
+}
+
+// The neighbours, where OpenHolidays and the EDK's list agree (Basel-Landschaft
+// also the Primarschule Reigoldswil). Bern: the EDK starts the Winterferien on
+// 24 December, OpenHolidays and the city's week calendar after it. Zürich's
+// Sportferien: the city's weeks 7 and 8.
+TEST(SchoolHolidays, NeighboursWhereTwoSourcesAgree) {
+    expect_periods(2027, "Fasnachtsferien", {{"CH-BL", 2, 6, 2027, 2, 21}});
+    expect_periods(2026, "Winterferien", {{"CH-BE", 12, 25, 2027, 1, 10}});
+    expect_periods(2027, "Sportferien", {{"CH-ZH", 2, 13, 2027, 2, 28}});
+    expect_periods(2026, "Herbstferien", {{"LI", 10, 3, 2026, 10, 18}});
+    // Sechseläuten 2027 rests on one source: the stretch ends the day before.
+    EXPECT_EQ(vespera::school_holiday_coverage("CH-ZH", day(2027, 1, 4)).complete_until, day(2027, 4, 18));
+    // No second source: Solothurn's Volksschule, Luxembourg, South Tyrol.
+    for (const char* region : {"CH-SO", "LU", "IT-32-BZ"}) {
+        EXPECT_EQ(vespera::school_holiday_coverage(region, day(2027, 1, 1)).last_known_day, std::nullopt) << region;
     }
 }
 
