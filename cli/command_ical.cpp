@@ -24,6 +24,7 @@ public:
         return run_at_place(invocation, ReportDay{true, {}, parse_year(year_)}, [&](Session& session, Outcome& outcome) {
             const report::HolidayCalendar calendar = report::holiday_calendar(session.cal, invocation.categories);
             if (!calendar.error.empty()) return Ending{false, calendar.error};
+            if (!calendar.note.empty()) outcome.err += "vespera-cli: " + calendar.note + "\n";
             const Environment& environment = *invocation.environment;
             const std::string document =
                 report::ical_document(calendar, report::ical_stamp(environment.now_unix_seconds));

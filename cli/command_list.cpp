@@ -43,6 +43,10 @@ public:
                                               ? report::holiday_list(session.cal, categories)
                                               : report::year_list(session.cal, list);
             outcome.out = written(report, invocation.format, true);
+            if (list == report::YearList::Holidays && report::chosen(categories, report::HolidayCategory::Ferien)) {
+                const std::string gap = report::school_holiday_gap(session.cal);
+                if (!gap.empty()) outcome.err += "vespera-cli: Schulferien: " + gap + "\n";
+            }
             return Ending{report.stopped, {}};
         });
     }

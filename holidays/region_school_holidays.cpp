@@ -73,6 +73,9 @@ SchoolHolidayCoverage school_holiday_coverage(const SchoolHolidayTable& table, s
         if (!coverage.last_known_day || range.last_day > *coverage.last_known_day) {
             coverage.last_known_day = range.last_day;
         }
+        if (range.first_day > from_day && (!coverage.next_stretch || range.first_day < coverage.next_stretch->first_day)) {
+            coverage.next_stretch = range;
+        }
     }
     return coverage;
 }

@@ -26,6 +26,7 @@ struct SchoolHolidayCoverage {
     bool by_law = false;                        // Austria: no last day
     std::optional<std::int64_t> complete_until; // last day of the covered stretch that holds from_day
     std::optional<std::int64_t> last_known_day; // last covered day at all, a summer alone included
+    std::optional<DayRange> next_stretch;       // the first covered stretch after from_day
     std::string problem;                        // why the data could not be read
 };
 

@@ -43,6 +43,9 @@ using CategorySet = std::uint16_t;
 constexpr CategorySet category_bit(HolidayCategory category) {
     return static_cast<CategorySet>(1u << static_cast<unsigned>(category));
 }
+constexpr bool chosen(CategorySet categories, HolidayCategory category) {
+    return (categories & category_bit(category)) != 0;
+}
 inline constexpr CategorySet kStatutoryDays = category_bit(HolidayCategory::Gesetzlich);
 // What the holiday list shows unless told otherwise: the statutory days and
 // the bridge days they leave.

@@ -13,12 +13,11 @@
 #include "holidays/working_days.h"
 #include "report/restore_day.h"
 #include "report/row_writer.h"
+#include "report/school_holiday_coverage.h"
 #include "report/report.h"
 
 namespace vespera::report {
 namespace {
-
-bool chosen(CategorySet categories, HolidayCategory category) { return (categories & category_bit(category)) != 0; }
 
 struct YearSpan {
     std::int64_t first_day;
@@ -179,8 +178,12 @@ Report holiday_list(clsCalendar& cal, CategorySet categories) {
     if (!region.empty()) heading += " \u00b7 " + std::string(region);
     if (!rows.heading(std::move(heading))) return report;
     if (chosen(categories, HolidayCategory::Ferien)) {
+        // What the year lacks, and up to when the region's dates reach.
         const std::string gap = school_holiday_gap(cal);
-        if (!gap.empty() && !rows.add({"Schulferien", gap, RowKind::Entry, {}, "Ferien"})) return report;
+        const std::string known = school_holidays_known(cal, year_span(cal.Jahr()).first_day);
+        std::string value = gap;
+        if (!known.empty() && known != gap) value += (value.empty() ? "" : "; ") + known;
+        if (!value.empty() && !rows.add({"Schulferien", value, RowKind::Entry, {}, "Ferien"})) return report;
     }
     if (!add_festival_notes(rows, cal, categories)) return report;
     const std::vector<HolidayItem> items = holiday_items(cal, categories);

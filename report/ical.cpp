@@ -123,6 +123,10 @@ HolidayCalendar holiday_calendar(clsCalendar& cal, CategorySet categories) {
         calendar.events.push_back(
             {item.first_day, item.last_day, std::move(item.name), std::string(category_label(item.category))});
     }
+    if (chosen(categories, HolidayCategory::Ferien)) {
+        const std::string gap = school_holiday_gap(cal);
+        if (!gap.empty()) calendar.note = "Schulferien: " + gap;
+    }
     return calendar;
 }
 

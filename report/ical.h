@@ -31,6 +31,9 @@ struct HolidayCalendar {
     // German, naming the year and what to do, when the year cannot be
     // written; the calendar is then empty.
     std::string error;
+    // German: what the calendar lacks of what was asked, such as school
+    // holidays that are not known for the year; empty when nothing.
+    std::string note;
 };
 
 // The engine's year and region with the chosen categories; the engine stays

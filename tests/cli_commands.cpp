@@ -359,7 +359,7 @@ TEST(CliCommands, HolidaysOfTheRegionByCategory) {
         {{"--ort", "New York", "--kategorie", "alle"}, 73, "1.1.2025\tMittwoch, Neujahr\tBrauchtum"},
         {{"--region", "keine", "--kategorie", "kirchlich"}, 53, "19.6.2025\tDonnerstag, Fronleichnam\tkirchlich"},
         {{"--region", "DE-SN", "--kategorie", "regional"}, 1, "19.6.2025\tDonnerstag, Fronleichnam\tregional"},
-        {{"--region", "DE-NW", "--kategorie", "Ferien"}, 6, "14.7.2025 \u2013 26.8.2025\tSommerferien\tFerien"},
+        {{"--region", "DE-NW", "--kategorie", "Ferien"}, 7, "14.7.2025 \u2013 26.8.2025\tSommerferien\tFerien"},
         {{"--region", "DE-AT", "--kategorie", "Ferien"}, 0, nullptr}, // refused below
     };
     const Cli cli;
@@ -380,7 +380,15 @@ TEST(CliCommands, HolidaysOfTheRegionByCategory) {
     }
     // A year without school-holiday dates says so instead of showing any.
     const Outcome none = cli({"liste", "feiertage", "2031", "--region", "DE-BY", "--kategorie", "Ferien"});
-    EXPECT_EQ(none.out, "Feiertage im Jahr 2031 \u00b7 Bayern\nSchulferien\tkeine Ferientermine f\u00fcr 2031 hinterlegt\tFerien\n");
+    EXPECT_EQ(none.out, "Feiertage im Jahr 2031 \u00b7 Bayern\nSchulferien\tkeine Ferientermine f\u00fcr 2031 "
+                        "hinterlegt; bekannt nur bis 9.9.2030\tFerien\n");
+    EXPECT_EQ(none.exit_code, 0);
+    EXPECT_EQ(none.err, "vespera-cli: Schulferien: keine Ferientermine f\u00fcr 2031 hinterlegt\n");
+    // An export that asks for school holidays where none are known says so, and writes the rest.
+    const Outcome chur = cli({"ical", "2027", "--region", "CH-GR", "--kategorie", "gesetzlich,Ferien"});
+    EXPECT_EQ(chur.exit_code, 0);
+    EXPECT_NE(chur.out.find("SUMMARY:Neujahr"), std::string::npos) << chur.out;
+    EXPECT_NE(chur.err.find("Schulferien: keine Ferientermine"), std::string::npos) << chur.err;
     // The category is a fifth CSV column and a JSON key of the holiday list.
     const Outcome csv = cli({"liste", "feiertage", "2025", "--region", "DE-BY", "--format", "csv"});
     EXPECT_TRUE(csv.out.starts_with("art,bezeichnung,wert,datum,kategorie\nueberschrift,Feiertage im Jahr 2025 \u00b7 "

@@ -152,15 +152,25 @@ TEST(YearLists, SchoolHolidaysAndTheirImport) {
     auto* filter = t.find<QComboBox>("cmbKategorie");
     filter->setCurrentIndex(filter->findText("Schulferien"));
     EXPECT_EQ(t.reportLines().mid(1), QStringList({
+        "Schulferien\tbekannt bis 5.1.2029 (einzelne Ferien bis 9.9.2030)\tFerien",
         "23.12.2024 \u2013 3.1.2025\tWeihnachtsferien\tFerien", "3.3.2025 \u2013 7.3.2025\tWinterferien\tFerien",
         "14.4.2025 \u2013 25.4.2025\tOsterferien\tFerien", "10.6.2025 \u2013 20.6.2025\tPfingstferien\tFerien",
         "1.8.2025 \u2013 15.9.2025\tSommerferien\tFerien", "3.11.2025 \u2013 7.11.2025\tHerbstferien\tFerien",
-        "19.11.2025\tbewegliche Ferientage\tFerien", "22.12.2025 \u2013 5.1.2026\tWeihnachtsferien\tFerien"}));
+        "19.11.2025\tBu\u00df- und Bettag\tFerien", "22.12.2025 \u2013 5.1.2026\tWeihnachtsferien\tFerien"}));
     EXPECT_TRUE(t.find<MonthView>("picMonat")->model().marks[10].school_holiday); // 10 June 2025
     EXPECT_FALSE(t.find<MonthView>("picMonat")->model().marks[9].school_holiday);
+    // Up to when they are known: in the legend, and for every region in the about panel.
+    EXPECT_TRUE(t.find<QWidget>("picLegende")->toolTip().contains("Schulferien (bekannt bis 5.1.2029)"));
+    t.click("cmdDaten(7)");
+    const QString overview = t.find<QLabel>("lblFerienStand")->text();
+    EXPECT_TRUE(overview.contains("nach dem Schulzeitgesetz berechnet, vom Schuljahr 2020/21 an ohne Ende: Burgenland"))
+        << overview.toStdString();
+    EXPECT_TRUE(overview.contains(QString::fromUtf8("Graubünden"))) << overview.toStdString();
+    t.click("cmdDaten(3)");
 
     t.find<QLineEdit>("txtJahr")->setText("2031");
-    EXPECT_EQ(t.reportLines().mid(1), QStringList({"Schulferien\tkeine Ferientermine f\u00fcr 2031 hinterlegt\tFerien"}));
+    EXPECT_EQ(t.reportLines().mid(1), QStringList({"Schulferien\tkeine Ferientermine f\u00fcr 2031 hinterlegt; "
+                                                            "bekannt nur bis 9.9.2030\tFerien"}));
 
     const QString ics = folder.filePath("ferien-2031.ics");
     {

@@ -104,8 +104,12 @@ MonthLegend::MonthLegend(QWidget* parent) : QWidget(parent) {
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
+    updateToolTip();
+}
+
+void MonthLegend::updateToolTip() {
     QStringList texts;
-    for (const Entry& entry : kEntries) texts << QString::fromUtf8(entry.text);
+    for (std::size_t i = 0; i < std::size(kEntries); ++i) texts << entryText(i);
     setToolTip(texts.join(QStringLiteral(" · ")));
 }
 
@@ -118,7 +122,7 @@ int MonthLegend::layout(int width, QPainter* painter) const {
     int y = 0;
     for (std::size_t i = 0; i < std::size(kEntries); ++i) {
         const Entry& entry = kEntries[i];
-        const QString text = QString::fromUtf8(entry.text);
+        const QString text = entryText(i);
         const int entry_width = kSampleWidth + kGap + text_widths[i];
         // An entry never breaks; a new line starts where it would not fit.
         if (x > 0 && x + entry_width > width) {
@@ -141,9 +145,26 @@ int MonthLegend::layout(int width, QPainter* painter) const {
 const std::vector<int>& MonthLegend::textWidths() const {
     if (text_widths_.empty()) {
         const QFontMetrics metrics = fontMetrics();
-        for (const Entry& entry : kEntries) text_widths_.push_back(metrics.horizontalAdvance(QString::fromUtf8(entry.text)));
+        for (std::size_t i = 0; i < std::size(kEntries); ++i) text_widths_.push_back(metrics.horizontalAdvance(entryText(i)));
     }
     return text_widths_;
+}
+
+QString MonthLegend::entryText(std::size_t index) const {
+    const Entry& entry = kEntries[index];
+    QString text = QString::fromUtf8(entry.text);
+    if (entry.sample == Sample::SchoolHoliday && !school_note_.isEmpty()) text += QStringLiteral(" (%1)").arg(school_note_);
+    return text;
+}
+
+void MonthLegend::setSchoolHolidayNote(const QString& note) {
+    if (note == school_note_) return;
+    school_note_ = note;
+    text_widths_.clear();
+    picture_stale_ = true;
+    updateToolTip();
+    updateGeometry();
+    update();
 }
 
 int MonthLegend::heightForWidth(int width) const { return layout(width, nullptr); }

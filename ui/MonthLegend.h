@@ -14,6 +14,9 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
+    // Up to when the place's school holidays are known, beside their sample:
+    // "bekannt bis 5.1.2029".
+    void setSchoolHolidayNote(const QString& note);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,4 +34,7 @@ private:
     // ask heightForWidth many times while the window settles.
     const std::vector<int>& textWidths() const;
     mutable std::vector<int> text_widths_;
+    QString school_note_;
+    QString entryText(std::size_t index) const;
+    void updateToolTip();
 };

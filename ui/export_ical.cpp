@@ -80,10 +80,13 @@ void frmKalender::cmdExport_Click() {
         showMessage(utf8(calendar.error));
         return;
     }
+    // What was asked and is not known (school holidays of the year) is said, not left out silently.
+    const QString note = calendar.note.empty() ? QString() : QStringLiteral(" ") + utf8(calendar.note) + '.';
     if (calendar.events.empty()) {
         showMessage(QStringLiteral("In den gewählten Kategorien gibt es %1 keine Termine; es wurde nichts "
                                    "exportiert. Bitte wählen Sie weitere Kategorien.")
-                        .arg(year));
+                        .arg(year) +
+                    note);
         return;
     }
     const QDateTime now = now_();
@@ -97,5 +100,6 @@ void frmKalender::cmdExport_Click() {
         return;
     }
     last_export_path_ = path;
-    lblStatus->setText(QStringLiteral("%1 Termine exportiert nach %2").arg(calendar.events.size()).arg(shown));
+    lblStatus->setText(QStringLiteral("%1 Termine exportiert nach %2").arg(calendar.events.size()).arg(shown) +
+                       (note.isEmpty() ? QString() : QLatin1Char('.') + note));
 }

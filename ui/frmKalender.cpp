@@ -374,6 +374,11 @@ void frmKalender::buildAboutPanel() {
     about->addWidget(Label6);
     about->addWidget(Label5);
     about->addWidget(Label7);
+    lblFerienStand = new QLabel(picAbout);
+    lblFerienStand->setObjectName("lblFerienStand");
+    lblFerienStand->setWordWrap(true);
+    lblFerienStand->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    about->addWidget(lblFerienStand);
     about->addStretch(1);
     picAbout->hide();
 }

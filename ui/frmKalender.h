@@ -316,6 +316,7 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr; // sources and licences of the data
+    QLabel* lblFerienStand = nullptr; // up to when each region's school holidays are known
     QLabel* lblZeit = nullptr;
     QCheckBox* Check1 = nullptr;
     QTimer* Timer1 = nullptr;

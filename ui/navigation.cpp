@@ -11,6 +11,8 @@
 
 #include "base/date_math.h"
 #include "report/month_grid.h"
+#include "report/school_holiday_coverage.h"
+#include "ui/MonthLegend.h"
 #include "ui/InfoPanel.h"
 #include "ui/MonthView.h"
 #include "ui/frmKalender.h"
@@ -112,6 +114,10 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     model.selected = selected_day_;
     cal.setTag(selected_day_);
     picMonat->setModel(model);
+    if (!grid.days.empty()) {
+        picLegende->setSchoolHolidayNote(QString::fromStdString(
+            vespera::report::school_holidays_known_briefly(cal, grid.days.front().day_number)));
+    }
 
     lblMonat->setText(QString::fromStdString(cal.MonatsName(shown_month)));
     // The field shows the year drawn; an entry not taken yet gives way.
@@ -283,6 +289,10 @@ void frmKalender::showReportPanel(int index) {
     ucScrollbar1->setVisible(index == Holidays);
     picDifferenz->setVisible(index == DateDifference);
     picAbout->setVisible(index == About);
+    // Every region's school holidays: read when first asked for, not at start-up.
+    if (index == About && lblFerienStand->text().isEmpty()) {
+        lblFerienStand->setText(QString::fromStdString(vespera::report::school_holiday_overview(today_day_number_)));
+    }
     picInfo->setVisible(index != DateDifference && index != About);
     picListe->setVisible(index == Holidays);
     list_scroll_position_ = 0;
