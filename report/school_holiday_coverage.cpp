@@ -64,23 +64,49 @@ std::string school_holidays_known_briefly(const clsCalendar& cal, std::int64_t f
 }
 
 std::string school_holiday_overview(std::int64_t from_day) {
-    std::vector<std::pair<std::string, std::string>> groups; // what is known, the regions
+    struct Country {
+        std::string_view prefix; // codes of its parts begin with it
+        std::string_view name;
+        std::vector<std::pair<std::string, std::string>> parts; // name, what is known
+    };
+    std::vector<Country> countries = {{"DE-", "Deutschland", {}}, {"AT-", "\u00d6sterreich", {}},
+                                      {"CH-", "Schweiz", {}}, {"", "", {}}};
     for (const std::string_view code : holiday_region_codes()) {
         if (has_parts(code)) continue;
-        std::string known = in_words(school_holiday_coverage(code, from_day));
-        if (known.empty()) known = "keine Ferientermine hinterlegt";
-        std::pair<std::string, std::string>* group = nullptr;
-        for (auto& each : groups) {
-            if (each.first == known) group = &each;
+        const SchoolHolidayCoverage coverage = school_holiday_coverage(code, from_day);
+        std::string known = "keine";
+        if (coverage.by_law) {
+            known = "nach dem Schulzeitgesetz, vom Schuljahr 2020/21 an ohne Ende";
+        } else if (!coverage.problem.empty()) {
+            known = coverage.problem;
+        } else if (coverage.complete_until) {
+            known = "bis " + date_text(*coverage.complete_until);
+        } else if (coverage.next_stretch) {
+            known = "vom " + date_text(coverage.next_stretch->first_day) + " bis " +
+                    date_text(coverage.next_stretch->last_day);
+        } else if (coverage.last_known_day) {
+            known = "nur bis " + date_text(*coverage.last_known_day);
         }
-        if (group == nullptr) group = &groups.emplace_back(std::move(known), std::string{});
-        group->second += (group->second.empty() ? "" : ", ") + std::string(region_name(code));
+        Country* country = &countries.back();
+        for (Country& each : countries) {
+            if (!each.prefix.empty() && code.starts_with(each.prefix)) country = &each;
+        }
+        country->parts.emplace_back(std::string(region_name(code)), std::move(known));
     }
-    std::string text = "Schulferien";
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        text += (i == 0 ? " " : "; ") + groups[i].first + ": " + groups[i].second;
+    std::string text = "Schulferien bekannt (einzelne Ferien, etwa die Sommerferien, oft l\u00e4nger)";
+    for (const Country& country : countries) {
+        text += "\n" + (country.name.empty() ? std::string() : std::string(country.name) + ": ");
+        bool alike = true;
+        for (const auto& part : country.parts) alike = alike && part.second == country.parts.front().second;
+        if (alike && country.parts.size() > 1) {
+            text += "alle " + country.parts.front().second;
+            continue;
+        }
+        for (std::size_t i = 0; i < country.parts.size(); ++i) {
+            text += (i == 0 ? "" : ", ") + country.parts[i].first + " " + country.parts[i].second;
+        }
     }
-    return text + ".";
+    return text;
 }
 
 } // namespace vespera::report

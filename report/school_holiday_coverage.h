@@ -21,9 +21,9 @@ std::string school_holidays_known(const clsCalendar& cal, std::int64_t from_day)
 // "hinterlegt bis …", "nach dem Schulzeitgesetz", "keine hinterlegt".
 std::string school_holidays_known_briefly(const clsCalendar& cal, std::int64_t from_day);
 
-// Every region with its shipped or computed school holidays, grouped by
-// what is known: "Schulferien bekannt bis 5.1.2029: Baden-Württemberg, …;
-// keine Ferientermine hinterlegt: Graubünden, …". Reads every region's file.
+// Every region's school holidays, a line per country: "Deutschland:
+// Baden-Württemberg bis 5.1.2029, …", "Österreich: alle nach dem
+// Schulzeitgesetz, …", "Schweiz: …, Graubünden keine". Reads every file.
 std::string school_holiday_overview(std::int64_t from_day);
 
 } // namespace vespera::report
