@@ -29,6 +29,7 @@
 // 14 February.
 #include "holidays/communes.h"
 #include "holidays/region.h"
+#include "holidays/shared_days.h"
 
 namespace vespera::holidays {
 namespace {
@@ -102,7 +103,9 @@ constexpr Statute kBerlin2028[] = {{in("BE"), {2028, 2028}}};
 constexpr int kTrinitatis = 56;
 constexpr DayRow trinity(std::string_view name, int k) { return {name, easter(kTrinitatis + 7 * k), Category::Kirchlich}; }
 
-constexpr DayRow kDays[] = {
+// The rows in the engine's slot order; the season starts and the year
+// festivals are the rows every country lists.
+constexpr DayRow kBeforeSeasons[] = {
     {"Neujahr", fixed(1, 1), Category::Brauchtum, kEverywhereStatute},
     {"Heilige Drei Könige", fixed(1, 6), Category::Kirchlich, kEpiphany},
     {"Ostersonntag", easter(0), Category::Kirchlich, kEasterAndWhitSunday},
@@ -139,10 +142,9 @@ constexpr DayRow kDays[] = {
     trinity("19. n. Trinitatis", 19), trinity("20. n. Trinitatis", 20), trinity("21. n. Trinitatis", 21),
     trinity("22. n. Trinitatis", 22), trinity("23. n. Trinitatis", 23), trinity("24. n. Trinitatis", 24),
     trinity("25. n. Trinitatis", 25),
-    {"Frühlingsanfang", season(0), Category::Astronomisch},
-    {"Sommeranfang", season(1), Category::Astronomisch},
-    {"Herbstanfang", season(2), Category::Astronomisch},
-    {"Winteranfang", season(3), Category::Astronomisch},
+};
+
+constexpr DayRow kAdventToWhiteSunday[] = {
     {"1. Advent", advent(-21), Category::Kirchlich},
     {"2. Advent", advent(-14), Category::Kirchlich},
     {"3. Advent", advent(-7), Category::Kirchlich},
@@ -151,14 +153,9 @@ constexpr DayRow kDays[] = {
     {"Volkstrauertag", advent(-35), Category::Gedenktag},
     {"Mariä Lichtmess", fixed(2, 2), Category::Kirchlich},
     {"Weißer Sonntag", easter(7), Category::Kirchlich},
-    {"Imbolc", fixed(2, 2), Category::Jahreskreisfest},
-    {"Ostara", fixed(3, 21), Category::Jahreskreisfest},
-    {"Beltaine", fixed(4, 30), Category::Jahreskreisfest},
-    {"Litha", fixed(6, 21), Category::Jahreskreisfest},
-    {"Lammas", fixed(8, 2), Category::Jahreskreisfest},
-    {"Mabon", fixed(9, 21), Category::Jahreskreisfest},
-    {"Samhain", fixed(10, 31), Category::Jahreskreisfest},
-    {"Yulefest", fixed(12, 21), Category::Jahreskreisfest},
+};
+
+constexpr DayRow kFromLabourDay[] = {
     {"Tag der Arbeit", fixed(5, 1), Category::Gedenktag, kEverywhereStatute},
     {"Tag der Deutschen Einheit", fixed(10, 3), Category::Gedenktag, kUnityDay},
     // The states' own days and the observances.
@@ -176,6 +173,8 @@ constexpr DayRow kDays[] = {
     {"Erntedankfest", nth_weekday(10, kSunday, 1), Category::Kirchlich},
     {"Martinstag", fixed(11, 11), Category::Brauchtum},
 };
+
+constexpr auto kDays = joined(kBeforeSeasons, kSeasonStarts, kAdventToWhiteSunday, kYearFestivals, kFromLabourDay);
 
 constexpr CountryLaw kGermany{"DE", "Feiertagsgesetze der Länder", kStates, kDays, "in einigen Ländern"};
 

@@ -1,8 +1,10 @@
 // Rows every country but Germany lists alike, after its own: the season
 // starts, the Celtic year festivals and two international observances.
-// (Germany keeps them in its described slots.)
+// (Germany lists the season starts and the year festivals among its
+// described slots.)
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -10,11 +12,14 @@
 
 namespace vespera::holidays {
 
-inline constexpr DayRow kSharedDays[] = {
+inline constexpr DayRow kSeasonStarts[] = {
     {"Frühlingsanfang", season(0), Category::Astronomisch},
     {"Sommeranfang", season(1), Category::Astronomisch},
     {"Herbstanfang", season(2), Category::Astronomisch},
     {"Winteranfang", season(3), Category::Astronomisch},
+};
+
+inline constexpr DayRow kYearFestivals[] = {
     {"Imbolc", fixed(2, 2), Category::Jahreskreisfest},
     {"Ostara", fixed(3, 21), Category::Jahreskreisfest},
     {"Beltaine", fixed(4, 30), Category::Jahreskreisfest},
@@ -23,17 +28,26 @@ inline constexpr DayRow kSharedDays[] = {
     {"Mabon", fixed(9, 21), Category::Jahreskreisfest},
     {"Samhain", fixed(10, 31), Category::Jahreskreisfest},
     {"Yulefest", fixed(12, 21), Category::Jahreskreisfest},
+};
+
+inline constexpr DayRow kObservances[] = {
     {"Valentinstag", fixed(2, 14), Category::Brauchtum},
     {"Internationaler Frauentag", fixed(3, 8), Category::Gedenktag},
 };
 
+// Tables of rows one after another.
+template <std::size_t... N>
+constexpr std::array<DayRow, (N + ...)> joined(const DayRow (&... parts)[N]) {
+    std::array<DayRow, (N + ...)> rows{};
+    std::size_t at = 0;
+    ((std::copy(std::begin(parts), std::end(parts), rows.begin() + static_cast<std::ptrdiff_t>(at)), at += N), ...);
+    return rows;
+}
+
 // A country's own rows followed by the shared ones.
 template <std::size_t N>
-constexpr std::array<DayRow, N + std::size(kSharedDays)> with_shared_days(const DayRow (&own)[N]) {
-    std::array<DayRow, N + std::size(kSharedDays)> rows{};
-    for (std::size_t i = 0; i < N; ++i) rows[i] = own[i];
-    for (std::size_t i = 0; i < std::size(kSharedDays); ++i) rows[N + i] = kSharedDays[i];
-    return rows;
+constexpr auto with_shared_days(const DayRow (&own)[N]) {
+    return joined(own, kSeasonStarts, kYearFestivals, kObservances);
 }
 
 } // namespace vespera::holidays
