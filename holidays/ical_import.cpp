@@ -85,24 +85,25 @@ IcsImport import_school_holidays_ics(std::string_view bytes, const IcsImportFram
         const ical::Expansion expansion = ical::expand(event.series, days, zones, kMaxIcsEvents);
         std::string name = clean_period_name(event.summary, kMaxSchoolHolidayNameBytes);
         if (name.empty()) name = kDefaultName;
-        bool left_out = expansion.cut;
+        const std::string too_many = "Mehr als " + std::to_string(kMaxIcsEvents) + " Zeiträume";
+        std::string left_out = expansion.cut ? too_many : std::string();
+        if (!recurring && expansion.occurrences.empty()) left_out = "Der Termin hat keinen Tag";
         for (const ical::Occurrence& occurrence : expansion.occurrences) {
             const DayRange range = local_days(occurrence, frame);
             if (recurring && (range.last_day < window.first_day || range.first_day > window.last_day)) continue;
-            if (range.first_day < kFirstDay || range.last_day > kLastDay ||
-                range.last_day - range.first_day >= kMaxSchoolHolidayDays || result.periods.size() >= kMaxIcsEvents) {
-                left_out = true;
-                continue;
+            if (range.first_day < kFirstDay || range.last_day > kLastDay) {
+                left_out = "Der Termin liegt vor 1583 oder nach 9999";
+            } else if (range.last_day - range.first_day >= kMaxSchoolHolidayDays) {
+                left_out = "Der Termin dauert länger als ein Jahr";
+            } else if (result.periods.size() >= kMaxIcsEvents) {
+                left_out = too_many;
+            } else {
+                result.periods.push_back({range.first_day, range.last_day, name});
             }
-            result.periods.push_back({range.first_day, range.last_day, name});
         }
-        if (left_out || (!recurring && expansion.occurrences.empty())) {
+        if (!left_out.empty()) {
             ++result.skipped_events;
-            if (!refusal) {
-                refusal = ical::Refusal{event.summary, expansion.cut || result.periods.size() >= kMaxIcsEvents
-                                                           ? "mehr als " + std::to_string(kMaxIcsEvents) + " Zeiträume"
-                                                           : "länger als ein Jahr oder vor 1583"};
-            }
+            if (!refusal) refusal = ical::Refusal{event.summary, left_out};
         }
     }
 

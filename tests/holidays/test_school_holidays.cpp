@@ -193,6 +193,10 @@ TEST(IcsImport, RefusesWhatIsNoCalendarOfHolidaysInGerman) {
          "SUMMARY:Nie\nEND:VEVENT\nEND:VCALENDAR\n",
          "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen; „Nie“: Die Wiederholungsregel ergibt "
          "keinen Tag)."},
+        {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nDTEND;VALUE=DATE:20260205\nSUMMARY:Lang\n"
+         "END:VEVENT\nEND:VCALENDAR\n",
+         "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen; „Lang“: Der Termin dauert länger als "
+         "ein Jahr)."},
         {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART:Ostern\nSUMMARY:Kaputt\nEND:VEVENT\nEND:VCALENDAR\n",
          "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen; „Kaputt“: Die Angabe DTSTART ist "
          "nicht lesbar)."},
