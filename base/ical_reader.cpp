@@ -288,6 +288,11 @@ Calendar read_calendar(std::string_view bytes, const ReadOptions& options) {
         result.message = "Die Datei ist größer als " + megabytes(limits.max_bytes) + " und wird nicht gelesen.";
         return result;
     }
+    if (libical() == nullptr) {
+        result.message = "iCalendar-Dateien lassen sich nicht lesen: Die Bibliothek libical (Debian-Paket libical3) "
+                         "fehlt.";
+        return result;
+    }
     if (bytes.find('\0') != std::string_view::npos) {
         result.message = "Die Datei ist keine Textdatei (sie enthält Nullbytes) und wird nicht gelesen.";
         return result;
