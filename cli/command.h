@@ -25,6 +25,7 @@ struct Invocation {
     std::optional<std::string> region;   // upper case; empty for "keine"
     report::CategorySet categories = report::kStatutoryDays;
     bool categories_chosen = false;      // --kategorie was given
+    std::optional<std::string> school_holidays_file; // --ferien
     const Environment* environment = nullptr;
 };
 

@@ -3,11 +3,13 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <string_view>
 #include <unistd.h>
 
 #include "cli/file_output.h"
 #include "cli/run.h"
+#include "cli/school_holiday_files.h"
 #include "places/gazetteer.h"
 
 namespace {
@@ -44,6 +46,8 @@ int main(int argc, char** argv) {
         }
         return std::make_shared<const vespera::Gazetteer>(std::move(*load.gazetteer));
     };
+    environment.settings_folder = vespera::cli::window_settings_folder(
+        std::getenv("VESPERA_CONFIG_DIR"), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     environment.write_file = [](const std::string& path, std::string_view content, bool replace) {
         return vespera::cli::write_new_file(path, content, replace);
     };

@@ -22,6 +22,9 @@ struct Environment {
     GazetteerSource gazetteer;          // asked only when a name is not a built-in city
     // Writes `ical -o DATEI`: empty on success, else the German reason.
     std::function<std::string(const std::string& path, std::string_view content, bool replace)> write_file;
+    // The window's settings folder, where it keeps imported school holidays;
+    // empty: none is read.
+    std::string settings_folder;
 };
 
 struct Outcome {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "cli/school_holiday_files.h"
 #include "cli/usage.h"
 #include "ephemeris/calendar.h"
 
@@ -56,6 +57,14 @@ Outcome run_at_place(const Invocation& invocation, const ReportDay& day,
     outcome.err = chosen.note;
     if (!chosen.place) return failure(chosen.error, std::move(outcome));
     Session session(*chosen.place, invocation, day);
+    // After the region, which drops the previous region's imports.
+    const std::int64_t asked_day = day.yearly ? day_number(day.year ? *day.year : civil_date(session.now.day_number).year, 1, 1)
+                                              : (day.day ? *day.day : session.now.day_number);
+    const ImportedSchoolHolidays imported = imported_school_holidays(
+        invocation, session.cal.Region(), *chosen.place->zone, session.now.day_number, asked_day);
+    if (!imported.error.empty()) return failure(imported.error, std::move(outcome));
+    outcome.err += imported.note;
+    if (!imported.periods.empty()) session.cal.setImportedSchoolHolidays(imported.periods);
     const Ending ending = body(session, outcome);
     if (!ending.problem.empty()) return failure(ending.problem, std::move(outcome));
     if (ending.stopped || !session.first_fault.empty()) {

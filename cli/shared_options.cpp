@@ -131,6 +131,11 @@ void declare_shared_options(CLI::App& app, SharedOptions& options) {
                 [](const std::string& text) {
                     return "Unbekannte Kategorie in " + in_quotes(text) + " (" + kCategoryNames + ").";
                 }));
+    options.ferien_option =
+        app.add_option("--ferien", options.ferien,
+                       "Schulferien aus dieser iCalendar-Datei, nur f\u00fcr diesen Aufruf; ohne: die im Fenster "
+                       "importierten")
+            ->type_name("DATEI.ics");
     app.add_option("--format", options.format, "Ausgabe als text (Vorgabe), csv oder json")
         ->type_name("FORMAT")
         ->check(in_german(CLI::IsMember({"text", "csv", "json"}), [](const std::string& text) {
@@ -148,6 +153,7 @@ Invocation invocation_of(const SharedOptions& options, const Environment& enviro
     if (options.koordinaten_option->count() > 0) invocation.place.coordinates = options.koordinaten;
     if (options.zone_option->count() > 0) invocation.place.zone = options.zone;
     if (options.region_option->count() > 0) invocation.region = options.region;
+    if (options.ferien_option->count() > 0) invocation.school_holidays_file = options.ferien;
     if (options.kategorie_option->count() > 0) {
         invocation.categories = *report::parse_categories(options.kategorie);
         invocation.categories_chosen = true;

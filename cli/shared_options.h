@@ -16,12 +16,13 @@ inline constexpr const char* kListKinds =
 inline constexpr const char* kYearHelp = "das Jahr (-27968 bis 27968); ohne: das laufende";
 
 struct SharedOptions {
-    std::string ort, koordinaten, zone, region, kategorie, format = "text";
+    std::string ort, koordinaten, zone, region, kategorie, ferien, format = "text";
     CLI::Option* ort_option = nullptr;
     CLI::Option* koordinaten_option = nullptr;
     CLI::Option* zone_option = nullptr;
     CLI::Option* region_option = nullptr;
     CLI::Option* kategorie_option = nullptr;
+    CLI::Option* ferien_option = nullptr;
 };
 
 void declare_shared_options(CLI::App& app, SharedOptions& options);

@@ -45,11 +45,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Libraries from dpkg-shlibdeps; beside them what is loaded at run time:
-# the zones from /usr/share/zoneinfo, Qt's platform plugins (xcb, wayland,
-# offscreen), which libqt6gui6 only recommends, and the DejaVu fonts that
-# print and PDF embed.
+# the zones from /usr/share/zoneinfo, libical for .ics files (opened when one
+# is read), Qt's platform plugins (xcb, wayland, offscreen), which libqt6gui6
+# only recommends, and the DejaVu fonts that print and PDF embed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, libical3")
 if(TARGET vespera)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins, fonts-dejavu-core")
 endif()

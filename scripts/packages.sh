@@ -15,4 +15,5 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev fonts-dejavu-core libhowardhinnant-date-dev tzdata libcli11-dev)
+BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev fonts-dejavu-core libhowardhinnant-date-dev tzdata libcli11-dev
+                libical-dev)

@@ -13,6 +13,7 @@
 #include "cli/arguments.h"
 #include "cli/file_output.h"
 #include "cli/run.h"
+#include "cli/school_holiday_files.h"
 #include "places/gazetteer.h"
 
 namespace {
@@ -251,6 +252,9 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
          "vespera-cli: Das Jahr 10000 l\u00e4sst sich nicht als iCalendar-Datei exportieren: iCalendar kennt nur die "
          "Jahre 1 bis 9999. Bitte w\u00e4hlen Sie ein Jahr in diesem Bereich."},
         {{"ical", "0"}, 1, nullptr},
+        {{"tag", "--ferien", "/nonexistent/ferien.ics"}, 1,
+         "vespera-cli: Die Ferientermine aus \u201e/nonexistent/ferien.ics\u201c lassen sich nicht lesen: es gibt sie "
+         "nicht."},
         // Arguments come back escaped: one line, nothing a terminal acts on.
         {{"tag", "8.4.2024\nzweite Zeile"}, 2,
          "vespera-cli: Ung\u00fcltiges Datum \u201e8.4.2024\\nzweite Zeile\u201c (Tag.Monat.Jahr wie 8.4.2024 oder "
@@ -479,6 +483,59 @@ protected:
     }
     std::filesystem::path folder_;
 };
+
+// School holidays imported for one run (--ferien) and those the window keeps
+// in its settings folder: a UTC-encoded local midnight, a TZID and a yearly
+// rule on their days in München; a broken kept file is named, not fatal.
+TEST_F(CliFiles, SchoolHolidaysFromAnIcsFileAndTheWindowsFolder) {
+    const std::string ics =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+        "BEGIN:VEVENT\r\nUID:1\r\nDTSTART:20310302T230000Z\r\nDTEND:20310307T230000Z\r\nSUMMARY:Winterferien\r\n"
+        "END:VEVENT\r\nBEGIN:VEVENT\r\nUID:2\r\nDTSTART;TZID=Europe/Berlin:20310414T000000\r\n"
+        "DTEND;TZID=Europe/Berlin:20310426T000000\r\nSUMMARY:Osterferien\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:3\r\nDTSTART;VALUE=DATE:20181121\r\n"
+        "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=WE;BYMONTHDAY=16,17,18,19,20,21,22\r\nSUMMARY:Bu\u00df- und Bettag\r\n"
+        "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    const std::string expected =
+        "art,bezeichnung,wert,datum,kategorie,erster_tag,letzter_tag\n"
+        "ueberschrift,Feiertage im Jahr 2031 \u00b7 Bayern,,,,,\n"
+        "eintrag,3.3.2031 \u2013 7.3.2031,Winterferien,2031-03-03,Ferien,2031-03-03,2031-03-07\n"
+        "eintrag,14.4.2031 \u2013 25.4.2031,Osterferien,2031-04-14,Ferien,2031-04-14,2031-04-25\n"
+        "eintrag,19.11.2031,Bu\u00df- und Bettag,2031-11-19,Ferien,2031-11-19,2031-11-19\n";
+    const std::string file = (folder_ / "ferien.ics").string();
+    std::ofstream(file, std::ios::binary) << ics;
+    Cli cli;
+    const std::vector<std::string> list = {"liste", "feiertage", "2031", "--ort", "M\u00fcnchen", "--kategorie", "Ferien",
+                                           "--format", "csv"};
+    std::vector<std::string> once = list;
+    once.insert(once.end(), {"--ferien", file});
+    const Outcome given = cli(once);
+    ASSERT_EQ(given.exit_code, 0) << given.err;
+    EXPECT_EQ(given.out, expected);
+    EXPECT_TRUE(given.err.empty()) << given.err;
+
+    // The window's file of the state, read by every command.
+    cli.environment.settings_folder = folder_.string();
+    EXPECT_NE(cli(list).out, expected);
+    std::filesystem::create_directory(folder_ / "ferien");
+    std::filesystem::copy_file(file, folder_ / "ferien" / "DE-BY.ics");
+    EXPECT_EQ(cli(list).out, expected);
+    const Outcome exported = cli({"ical", "2031", "--ort", "M\u00fcnchen", "--kategorie", "Ferien"});
+    EXPECT_NE(exported.out.find("DTSTART;VALUE=DATE:20310414\r\nDTEND;VALUE=DATE:20310426\r\n"), std::string::npos)
+        << exported.out;
+    std::ofstream(folder_ / "ferien" / "DE-BY.ics", std::ios::binary) << "kaputt";
+    const Outcome broken = cli(list);
+    EXPECT_EQ(broken.exit_code, 0);
+    EXPECT_EQ(broken.err, "vespera-cli: Die importierten Ferientermine in " + folder_.string() +
+                              "/ferien/DE-BY.ics lie\u00dfen sich nicht lesen (Die Datei ist kein lesbares iCalendar "
+                              "(BEGIN:VCALENDAR \u2026 END:VCALENDAR fehlt)); es gelten die mitgelieferten.\n");
+
+    // Where the window keeps its settings, as Qt finds the folder.
+    EXPECT_EQ(vespera::cli::window_settings_folder("/etc/v", "/x", "/home/a"), "/etc/v/VesperaApp");
+    EXPECT_EQ(vespera::cli::window_settings_folder(nullptr, "/x", "/home/a"), "/x/VesperaApp");
+    EXPECT_EQ(vespera::cli::window_settings_folder("", "relativ", "/home/a"), "/home/a/.config/VesperaApp");
+    EXPECT_EQ(vespera::cli::window_settings_folder(nullptr, nullptr, nullptr), "");
+}
 
 TEST_F(CliFiles, IcalNeverReplacesOrFollowsALinkUnlessAsked) {
     const Cli cli;

@@ -1,8 +1,8 @@
 // The region of the holidays beside the place, the holiday list's filter and
 // "Ferien importieren …". The region follows the chosen place until the user
 // picks another one; that choice is stored. Imported school holidays are kept
-// per state in the settings folder and read back through the same checked
-// .ics parser as the import itself.
+// per state in the settings folder, as the file was, and read back through
+// the same import as at first; the command line reads them there too.
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -19,6 +19,7 @@
 #include "ui/frmKalender.h"
 #include "ui/safe_save.h"
 #include "ui/settings_store.h"
+#include "zones/zone.h"
 
 namespace {
 
@@ -63,7 +64,14 @@ QString bare_place_name(QString name) {
 bool is_german_state(const QString& code) { return code.startsWith(QStringLiteral("DE-")); }
 
 QString imported_file(const QString& region) {
-    return vespera::ui::settings_folder() + QStringLiteral("/ferien/") + region + QStringLiteral(".ics");
+    return vespera::ui::settings_folder() + QStringLiteral("/") +
+           QString::fromStdString(vespera::imported_school_holidays_path(region.toStdString()));
+}
+
+// Times of day in the file land on the place's local days; recurring events
+// are expanded over the years around the place's today.
+vespera::IcsImportFrame import_frame(const vespera::Zone& zone, const QDate& today) {
+    return {vespera::import_days_around(today.toJulianDay()), [zone](double jd_ut) { return zone.local_jd(jd_ut); }};
 }
 
 } // namespace
@@ -99,7 +107,10 @@ void frmKalender::applyHolidayRegion() {
     std::vector<vespera::SchoolHolidayPeriod> imported;
     const QString stored = imported_file(region);
     if (is_german_state(region) && QFileInfo(stored).isFile()) {
-        const vespera::IcsImport read = vespera::import_school_holidays_ics_file(QFile::encodeName(stored).toStdString());
+        const vespera::ui::PlaceClock now = placeNow();
+        const vespera::IcsImport read = vespera::import_school_holidays_ics_file(
+            QFile::encodeName(stored).toStdString(),
+            import_frame(place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_), now.date));
         if (read.ok) {
             imported = read.periods;
         } else {
@@ -182,7 +193,9 @@ void frmKalender::cmdFerienImport_Click() {
                                                                                           : QStringLiteral("keine Leseberechtigung")));
         return;
     }
-    const vespera::IcsImport import = vespera::import_school_holidays_ics(file.content);
+    const vespera::IcsImport import = vespera::import_school_holidays_ics(
+        file.content,
+        import_frame(place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_), placeNow().date));
     if (!import.ok) {
         showMessage(QStringLiteral("Aus \u201e%1\u201c wurde nichts importiert: %2 Bitte wählen Sie die iCalendar-Datei "
                                    "der Schulferien, wie Kultusministerien und Schulen sie anbieten.")

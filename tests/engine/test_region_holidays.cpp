@@ -199,7 +199,8 @@ TEST(RegionTable, APlaceInNewYorkGetsNoStatutoryHolidays) {
 TEST(RegionTable, ImportedSchoolHolidaysAnswerFerienName) {
     const vespera::IcsImport import = vespera::import_school_holidays_ics(
         "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20310414\r\nDTEND;VALUE=DATE:20310426\r\n"
-        "SUMMARY:Osterferien 2031\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        "SUMMARY:Osterferien 2031\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
+        {vespera::import_days_around(day_of(2031, 1, 1)), {}});
     ASSERT_TRUE(import.ok) << import.message;
     EngineForTest t;
     t.at(2031, 1, 1);

@@ -1,6 +1,7 @@
-// An .ics of school holidays from anywhere: the import must finish, say in
-// German what it did, and hand over only periods that are safe to show and
-// to merge: first day not after the last, a bounded length, a clean name.
+// An .ics of school holidays from anywhere, read with libical for a place
+// on the German clock: the import must finish, say in German what it did,
+// and hand over only periods that are safe to show and to merge: first day
+// not after the last, a bounded length, a clean name.
 #include <string>
 #include <string_view>
 
@@ -8,10 +9,14 @@
 #include "holidays/ical_import.h"
 #include "holidays/school_holidays.h"
 #include "fuzz/fuzz_input.h"
+#include "zones/zone.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const vespera::IcsImport result = vespera::import_school_holidays_ics(bytes);
+    static const vespera::Zone zone = vespera::Zone::german_rules(1.0);
+    const vespera::IcsImportFrame frame{vespera::import_days_around(vespera::day_number(2026, 12, 9)),
+                                        [](double jd_ut) { return zone.local_jd(jd_ut); }};
+    const vespera::IcsImport result = vespera::import_school_holidays_ics(bytes, frame);
     fuzz::check(!result.message.empty(), "the import said nothing");
     fuzz::check(result.ok == !result.periods.empty(), "ok does not match the periods read");
     fuzz::check(result.periods.size() <= vespera::kMaxIcsEvents, "more periods than events allowed");

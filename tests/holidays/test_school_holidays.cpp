@@ -7,6 +7,7 @@
 #include "holidays/ical_import.h"
 #include "holidays/region_school_holidays.h"
 #include "holidays/school_holidays.h"
+#include "zones/zone.h"
 
 namespace {
 
@@ -171,94 +172,129 @@ TEST(SchoolHolidays, UnknownStateAndBrokenFilesGiveGermanErrors) {
     EXPECT_TRUE(vespera::covers_year(*load.table, 2025));
 }
 
-// An .ics as schools publish it: folded lines, escapes, whole-day events,
-// a UTC date-time, a duration, an alarm and a time zone to ignore, a
-// recurring event that is not expanded.
+// An .ics as schools publish it, read on 9 December 2026 for a place in
+// Berlin's zone: folded lines and escapes, whole days, UTC-encoded local
+// midnights in winter and in summer, a TZID with a duration, a yearly rule
+// (Buß- und Bettag: the Wednesday of 16..22 November), an RDATE, an alarm,
+// and a cancelled event.
 constexpr std::string_view kSchoolIcs =
     "BEGIN:VCALENDAR\r\n"
     "VERSION:2.0\r\n"
     "PRODID:-//Gymnasium//Ferien//DE\r\n"
-    "BEGIN:VTIMEZONE\r\n"
-    "TZID:Europe/Berlin\r\n"
-    "BEGIN:STANDARD\r\n"
-    "DTSTART:19701025T030000\r\n"
-    "END:STANDARD\r\n"
-    "END:VTIMEZONE\r\n"
-    "BEGIN:VEVENT\r\n"
-    "UID:1@schule\r\n"
-    "DTSTART;VALUE=DATE:20251027\r\n"
-    "DTEND;VALUE=DATE:20251101\r\n"
-    "SUMMARY:Herbst\r\n"
-    " ferien\\, Bayern\r\n"
-    "BEGIN:VALARM\r\n"
-    "TRIGGER:-P1D\r\n"
-    "DURATION:P30D\r\n"
-    "END:VALARM\r\n"
+    "BEGIN:VEVENT\r\nUID:1@schule\r\n"
+    "DTSTART;VALUE=DATE:20261102\r\nDTEND;VALUE=DATE:20261107\r\n"
+    "SUMMARY:Herbst\r\n ferien\\, Bayern\r\n"
+    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-P1D\r\nDESCRIPTION:Ferien\r\nEND:VALARM\r\n"
     "END:VEVENT\r\n"
-    "BEGIN:VEVENT\r\n"
-    "UID:2@schule\r\n"
-    "DTSTART:20251222T000000Z\r\n"
-    "DTEND:20260107T000000Z\r\n"
-    "SUMMARY:Weihnachtsferien\r\n"
-    "END:VEVENT\r\n"
-    "BEGIN:VEVENT\r\n"
-    "UID:3@schule\r\n"
-    "DTSTART;TZID=Europe/Berlin:20260216T080000\r\n"
-    "DURATION:P4DT10H\r\n"
-    "SUMMARY:Frühjahrsferien\r\n"
-    "END:VEVENT\r\n"
-    "BEGIN:VEVENT\r\n"
-    "UID:4@schule\r\n"
-    "DTSTART;VALUE=DATE:20251103\r\n"
-    "RRULE:FREQ=YEARLY\r\n"
-    "SUMMARY:Jedes Jahr\r\n"
-    "END:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:2@schule\r\n"
+    "DTSTART:20261223T230000Z\r\nDTEND:20270108T230000Z\r\n"
+    "SUMMARY:Weihnachtsferien\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:3@schule\r\n"
+    "DTSTART;TZID=Europe/Berlin:20270208T080000\r\nDURATION:P4DT10H\r\n"
+    "SUMMARY:Frühjahrsferien\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:4@schule\r\n"
+    "DTSTART:20270801T220000Z\r\nDTEND:20270913T220000Z\r\n"
+    "SUMMARY:Sommerferien\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:5@schule\r\n"
+    "DTSTART;VALUE=DATE:20181121\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=WE;BYMONTHDAY=16,17,18,19,20,21,22\r\n"
+    "SUMMARY:Buß- und Bettag\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:6@schule\r\n"
+    "DTSTART;VALUE=DATE:20270507\r\nRDATE;VALUE=DATE:20280526\r\n"
+    "SUMMARY:Beweglicher Ferientag\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:7@schule\r\nDTSTART;VALUE=DATE:20270301\r\nSTATUS:CANCELLED\r\n"
+    "SUMMARY:Abgesagt\r\nEND:VEVENT\r\n"
     "END:VCALENDAR\r\n";
 
-TEST(IcsImport, ReadsThePeriodsAndSkipsTheRecurringEvent) {
-    const vespera::IcsImport result = vespera::import_school_holidays_ics(kSchoolIcs);
+vespera::IcsImportFrame berlin_frame() {
+    const vespera::Zone zone = *vespera::Zone::named("Europe/Berlin");
+    return {vespera::import_days_around(day(2026, 12, 9)), [zone](double jd_ut) { return zone.local_jd(jd_ut); }};
+}
+
+vespera::IcsImport import(std::string_view text) { return vespera::import_school_holidays_ics(text, berlin_frame()); }
+
+TEST(IcsImport, EveryFormLandsOnThePlacesLocalDays) {
+    const vespera::IcsImport result = import(kSchoolIcs);
     ASSERT_TRUE(result.ok) << result.message;
-    EXPECT_EQ(result.message, "3 Ferienzeiträume gelesen, 1 Termin übersprungen");
-    ASSERT_EQ(result.periods.size(), 3u);
-    EXPECT_EQ(result.periods[0].name, "Herbstferien, Bayern");
-    EXPECT_EQ(result.periods[0].first_day, day(2025, 10, 27));
-    EXPECT_EQ(result.periods[0].last_day, day(2025, 10, 31)); // DTEND is exclusive
-    EXPECT_EQ(result.periods[1].first_day, day(2025, 12, 22));
-    EXPECT_EQ(result.periods[1].last_day, day(2026, 1, 6));
-    EXPECT_EQ(result.periods[2].first_day, day(2026, 2, 16));
-    EXPECT_EQ(result.periods[2].last_day, day(2026, 2, 20)); // 08:00 + 4 days 10 hours
+    // The rule from 2018 counts in the years around today: 2024 to 2036.
+    EXPECT_EQ(result.message, "19 Ferienzeiträume gelesen, 1 Termin übersprungen "
+                              "(„Abgesagt“: Der Termin ist abgesagt (STATUS:CANCELLED))");
+    struct Expected {
+        std::size_t index;
+        std::int64_t first, last;
+        const char* name;
+    };
+    const Expected cases[] = {
+        {0, day(2026, 11, 2), day(2026, 11, 6), "Herbstferien, Bayern"}, // DTEND is exclusive
+        {1, day(2026, 12, 24), day(2027, 1, 8), "Weihnachtsferien"},     // 23:00 UTC is midnight in Berlin
+        {2, day(2027, 2, 8), day(2027, 2, 12), "Frühjahrsferien"},       // 08:00 + 4 days 10 hours
+        {3, day(2027, 8, 2), day(2027, 9, 13), "Sommerferien"},          // 22:00 UTC in summer time
+        {4, day(2024, 11, 20), day(2024, 11, 20), "Buß- und Bettag"},
+        {6, day(2026, 11, 18), day(2026, 11, 18), "Buß- und Bettag"},
+        {7, day(2027, 11, 17), day(2027, 11, 17), "Buß- und Bettag"},
+        {16, day(2036, 11, 19), day(2036, 11, 19), "Buß- und Bettag"},
+        {17, day(2027, 5, 7), day(2027, 5, 7), "Beweglicher Ferientag"},
+        {18, day(2028, 5, 26), day(2028, 5, 26), "Beweglicher Ferientag"},
+    };
+    ASSERT_EQ(result.periods.size(), 19u);
+    for (const Expected& c : cases) {
+        const vespera::SchoolHolidayPeriod& p = result.periods[c.index];
+        EXPECT_EQ(p.first_day, c.first) << c.index;
+        EXPECT_EQ(p.last_day, c.last) << c.index;
+        EXPECT_EQ(p.name, c.name) << c.index;
+    }
 }
 
 TEST(IcsImport, ImportedPeriodsTakePrecedenceWithinTheirSpan) {
     vespera::SchoolHolidayTable table = load("DE-BY");
-    const vespera::IcsImport result = vespera::import_school_holidays_ics(kSchoolIcs);
+    const vespera::IcsImport result = import(
+        "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20251027\r\nDTEND;VALUE=DATE:20251101\r\n"
+        "SUMMARY:Herbst\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nDTSTART:20251221T230000Z\r\nDTEND:20260106T230000Z\r\n"
+        "SUMMARY:Weihnachtsferien\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     vespera::merge_imported(table, result.periods);
-    EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 10, 27)), "Herbstferien, Bayern");
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 10, 27)), "Herbst");
     EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 11, 3)), ""); // the file's week is replaced
     EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 1, 6)), "Weihnachtsferien");
-    EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 2, 20)), "Frühjahrsferien");
+    EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 1, 7)), "");
     // Outside the imported span the file still answers.
     EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 8, 1)), "Sommerferien");
     EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 3, 30)), "Osterferien");
     EXPECT_TRUE(vespera::covers_year(table, 2025));
 }
 
-TEST(IcsImport, RefusesWhatIsNoCalendarOfHolidays) {
-    EXPECT_EQ(vespera::import_school_holidays_ics("Ferien: 27.10.-31.10.").message,
-              "Die Datei ist kein iCalendar (BEGIN:VCALENDAR fehlt).");
-    const vespera::IcsImport recurring = vespera::import_school_holidays_ics(
-        "BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nRRULE:FREQ=WEEKLY\nEND:VEVENT\nEND:VCALENDAR\n");
-    EXPECT_FALSE(recurring.ok);
-    EXPECT_EQ(recurring.message, "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen).");
-    EXPECT_FALSE(vespera::import_school_holidays_ics(std::string(vespera::kMaxIcsBytes + 1, ' ')).ok);
+TEST(IcsImport, RefusesWhatIsNoCalendarOfHolidaysInGerman) {
+    struct Case {
+        std::string text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"Ferien: 27.10.-31.10.", "Die Datei ist kein lesbares iCalendar (BEGIN:VCALENDAR … END:VCALENDAR fehlt)."},
+        {std::string(vespera::kMaxIcsBytes + 1, ' '), "Die Datei ist größer als 2 MB und wird nicht gelesen."},
+        // libical would search this rule for a 30 February until the year 20000.
+        {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30\n"
+         "SUMMARY:Nie\nEND:VEVENT\nEND:VCALENDAR\n",
+         "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen; „Nie“: Die Wiederholungsregel ergibt "
+         "keinen Tag)."},
+        {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nDTEND;VALUE=DATE:20260205\nSUMMARY:Lang\n"
+         "END:VEVENT\nEND:VCALENDAR\n",
+         "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen; „Lang“: Der Termin dauert länger als "
+         "ein Jahr)."},
+        {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART:Ostern\nSUMMARY:Kaputt\nEND:VEVENT\nEND:VCALENDAR\n",
+         "Die Datei enthält keine lesbaren Ferientermine (1 Termin übersprungen; „Kaputt“: Die Angabe DTSTART ist "
+         "nicht lesbar)."},
+    };
+    for (const Case& c : cases) {
+        const vespera::IcsImport result = import(c.text);
+        EXPECT_FALSE(result.ok) << c.message;
+        EXPECT_EQ(result.message, c.message);
+    }
 }
 
 TEST(IcsImport, BrokenTextBecomesSafeNames) {
-    const vespera::IcsImport result = vespera::import_school_holidays_ics(
-        "BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nSUMMARY:Ferien\\n\xC3\x28\x07" "Ende\nEND:VEVENT\n"
-        "BEGIN:VEVENT\nDTSTART:20250230\nEND:VEVENT\nEND:VCALENDAR\n");
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.message, "1 Ferienzeitraum gelesen, 1 Termin übersprungen");
+    const vespera::IcsImport result =
+        import("BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:20250101\nSUMMARY:Ferien\\n\xC3\x28\x07" "Ende\n"
+               "END:VEVENT\nEND:VCALENDAR\n");
+    ASSERT_TRUE(result.ok) << result.message;
     EXPECT_EQ(result.periods[0].name, "Ferien \xEF\xBF\xBD( Ende");
     EXPECT_EQ(result.periods[0].last_day, day(2025, 1, 1));
 }
