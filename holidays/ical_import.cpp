@@ -98,7 +98,7 @@ IcsImport import_school_holidays_ics(std::string_view bytes, const IcsImportFram
             } else if (result.periods.size() >= kMaxIcsEvents) {
                 left_out = too_many;
             } else {
-                result.periods.push_back({range.first_day, range.last_day, name});
+                result.periods.push_back({range.first_day, range.last_day, name, recurring});
             }
         }
         if (!left_out.empty()) {

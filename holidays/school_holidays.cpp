@@ -1,6 +1,7 @@
 #include "holidays/school_holidays.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/data_files.h"
 #include "base/date_math.h"
@@ -176,17 +177,22 @@ bool covers_year(const SchoolHolidayTable& table, std::int64_t year) {
 }
 
 void merge_imported(SchoolHolidayTable& table, std::span<const SchoolHolidayPeriod> imported) {
-    if (imported.empty()) return;
-    std::int64_t span_first = imported.front().first_day, span_last = imported.front().last_day;
+    std::vector<SchoolHolidayPeriod> once;
+    std::optional<DayRange> span;
     for (const SchoolHolidayPeriod& period : imported) {
-        span_first = std::min(span_first, period.first_day);
-        span_last = std::max(span_last, period.last_day);
+        if (period.from_rule) continue;
+        once.push_back(period);
+        span = span ? DayRange{std::min(span->first_day, period.first_day), std::max(span->last_day, period.last_day)}
+                    : DayRange{period.first_day, period.last_day};
     }
-    replace_span(table, span_first, span_last, imported);
+    if (span) replace_span(table, span->first_day, span->last_day, once);
+    for (const SchoolHolidayPeriod& period : imported) {
+        if (period.from_rule) replace_span(table, period.first_day, period.last_day, {&period, 1}, false);
+    }
 }
 
 void replace_span(SchoolHolidayTable& table, std::int64_t span_first, std::int64_t span_last,
-                  std::span<const SchoolHolidayPeriod> imported) {
+                  std::span<const SchoolHolidayPeriod> imported, bool covers) {
     std::vector<SchoolHolidayPeriod> kept;
     for (SchoolHolidayPeriod& period : table.periods) {
         if (period.last_day < span_first || period.first_day > span_last) {
@@ -199,6 +205,7 @@ void replace_span(SchoolHolidayTable& table, std::int64_t span_first, std::int64
     kept.insert(kept.end(), imported.begin(), imported.end());
     table.periods = std::move(kept);
     sort_periods(table.periods);
+    if (!covers) return;
     table.covered.push_back({span_first, span_last});
     merge_ranges(table.covered);
 }

@@ -17,6 +17,7 @@ struct SchoolHolidayPeriod {
     std::int64_t first_day; // inclusive
     std::int64_t last_day;  // inclusive
     std::string name;
+    bool from_rule = false; // an occurrence of an imported recurring event
 };
 
 struct DayRange {
@@ -62,12 +63,15 @@ bool covers_year(const SchoolHolidayTable& table, std::int64_t year);
 
 // `periods` replace the table's between `first_day` and `last_day` (both
 // inclusive; periods reaching past that span keep their outer days), and that
-// span counts as covered.
+// span counts as covered unless `covers` is false.
 void replace_span(SchoolHolidayTable& table, std::int64_t first_day, std::int64_t last_day,
-                  std::span<const SchoolHolidayPeriod> periods);
+                  std::span<const SchoolHolidayPeriod> periods, bool covers = true);
 
 // Periods read from an .ics replace the file's between the first and the last
-// imported day, as replace_span does.
+// imported day of its one-off events, as replace_span does, and that span
+// counts as covered. An occurrence of a recurring event (a yearly
+// Buß- und Bettag) replaces only the days it holds and covers nothing: one
+// rule does not say that the years it repeats over are known.
 void merge_imported(SchoolHolidayTable& table, std::span<const SchoolHolidayPeriod> imported);
 
 // A period name made safe for display: valid UTF-8 (broken sequences become

@@ -182,7 +182,10 @@ Report holiday_list(clsCalendar& cal, CategorySet categories) {
         const std::string gap = school_holiday_gap(cal);
         const std::string known = school_holidays_known(cal, year_span(cal.Jahr()).first_day);
         std::string value = gap;
-        if (!known.empty() && known != gap) value += (value.empty() ? "" : "; ") + known;
+        // A gap already names the stretch a later one would repeat.
+        if (!known.empty() && known != gap && !(!gap.empty() && known.starts_with("bekannt vom"))) {
+            value += (value.empty() ? "" : "; ") + known;
+        }
         if (!value.empty() && !rows.add({"Schulferien", value, RowKind::Entry, {}, "Ferien"})) return report;
     }
     if (!add_festival_notes(rows, cal, categories)) return report;

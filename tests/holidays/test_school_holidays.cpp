@@ -260,6 +260,16 @@ TEST(IcsImport, ImportedPeriodsTakePrecedenceWithinTheirSpan) {
     EXPECT_EQ(vespera::school_holiday_name(table, day(2025, 8, 1)), "Sommerferien");
     EXPECT_EQ(vespera::school_holiday_name(table, day(2026, 3, 30)), "Osterferien");
     EXPECT_TRUE(vespera::covers_year(table, 2025));
+    // A yearly rule stands for its own days only: the shipped years around it
+    // stay, and the years it repeats over are not thereby known.
+    vespera::SchoolHolidayTable yearly = load("DE-BY");
+    vespera::merge_imported(yearly, import("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20241120\r\n"
+                                           "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=WE;BYMONTHDAY=16,17,18,19,20,21,22\r\n"
+                                           "SUMMARY:Schulfrei\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+                                        .periods);
+    EXPECT_EQ(vespera::school_holiday_name(yearly, day(2026, 11, 18)), "Schulfrei");
+    EXPECT_EQ(vespera::school_holiday_name(yearly, day(2026, 8, 3)), "Sommerferien");
+    EXPECT_FALSE(vespera::covers_year(yearly, 2031));
 }
 
 TEST(IcsImport, RefusesWhatIsNoCalendarOfHolidaysInGerman) {
