@@ -288,23 +288,22 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
         painter.setPen(QPen(colours.blue_moon, std::max(1.5, moon_radius / 4.0)));
         painter.drawEllipse(moon, moon_radius + moon_radius / 3.0, moon_radius + moon_radius / 3.0);
     }
-    const QPointF eclipse(moon.x() - 2.6 * moon_radius, moon.y());
+    // The sky's marks in a row under the moon's place on the right, clear of
+    // the number, of the name along the foot and of the frames at the edge.
+    QPointF mark(moon.x(), moon.y() + 2.6 * moon_radius);
     const double eclipse_radius = moon_radius * 0.8;
     if (marks.solar_eclipse) {
         painter.setPen(QPen(colours.corona, std::max(1.5, eclipse_radius / 4.0)));
         painter.setBrush(colours.eclipsed_sun);
-        painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+        painter.drawEllipse(mark, eclipse_radius, eclipse_radius);
     }
     if (marks.lunar_eclipse) {
         painter.setPen(QPen(colours.moon_outline, 1.0));
         painter.setBrush(colours.eclipsed_moon);
-        painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+        painter.drawEllipse(mark, eclipse_radius, eclipse_radius);
     }
-    // Under the moon's place on the right, clear of the number, the name
-    // along the foot and the frames along the edge.
-    if (marks.opposition) {
-        draw_opposition_sign(painter, QPointF(moon.x(), moon.y() + 2.6 * moon_radius), moon_radius, colours);
-    }
+    if (marks.solar_eclipse || marks.lunar_eclipse) mark.rx() -= 2.6 * moon_radius;
+    if (marks.opposition) draw_opposition_sign(painter, mark, moon_radius, colours);
 }
 
 void MonthView::paintFrames(QPainter& painter, const MonthColours& colours) const {
