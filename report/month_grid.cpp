@@ -100,7 +100,8 @@ std::vector<SkyEventDay> sky_event_days(clsCalendar& cal, const Zone& zone) {
     for (const SkyEvent& e : cal.sky_events_of_year().events) {
         const std::optional<Instant> at = instant_on_clock(zone, e.jd_ut);
         if (!at) continue;
-        days.push_back({at->day_number, sky_event_text(e, zone, separator) + ", " + clock_time_text(zone, e.jd_ut),
+        // The time first: the texts of perigee and full moon carry times of their own.
+        days.push_back({at->day_number, clock_time_text(zone, e.jd_ut) + ": " + sky_event_text(e, zone, separator),
                         e.kind == SkyEventKind::Opposition});
     }
     return days;

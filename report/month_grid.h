@@ -44,7 +44,7 @@ struct MonthGridDay {
     bool opposition = false;    // a planet in opposition to the Sun on this local date
     // The day's eclipses and sky events for a tooltip, as the year's lists
     // word them: "Totale Mondfinsternis, am Ort teilweise sichtbar",
-    // "Mars in Opposition zur Sonne, 03:39 Uhr".
+    // "03:38 Uhr: Mars in Opposition zur Sonne".
     std::vector<std::string> sky_texts;
     std::string moon_time; // "um 23:27 Uhr" on a day with a phase, else empty
     // The phase whose instant falls on this day; the lit part is the Moon's

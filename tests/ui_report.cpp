@@ -202,14 +202,14 @@ TEST(MonthView, MarksAndTooltipsOfTheRegion) {
     const Case cases[] = {
         {"DE-BY", 19, true, false, false, true,
          "Fronleichnam \u2013 gesetzlicher Feiertag in Bayern\nPfingstferien (Schulferien)\n"
-         "Begegnung von Mond und Saturn, 3,0\u00b0 Abstand, 03:38 Uhr"},
+         "03:38 Uhr: Begegnung von Mond und Saturn, 3,0\u00b0 Abstand"},
         {"DE-BE", 19, false, false, false, true,
          "Fronleichnam \u2013 Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin\n"
-         "Begegnung von Mond und Saturn, 3,0\u00b0 Abstand, 03:38 Uhr"},
+         "03:38 Uhr: Begegnung von Mond und Saturn, 3,0\u00b0 Abstand"},
         {"DE-SN", 19, false, true, false, true, "Fronleichnam \u2013 gesetzlicher Feiertag in Teilen von Sachsen (Fronleichnam ist in Sachsen nur in einigen "
                                          "Gemeinden des sorbischen Siedlungsgebiets gesetzlicher Feiertag; f\u00fcr diesen Ort "
                                          "ist die Gemeinde nicht bekannt.)\n"
-                                         "Begegnung von Mond und Saturn, 3,0\u00b0 Abstand, 03:38 Uhr"},
+                                         "03:38 Uhr: Begegnung von Mond und Saturn, 3,0\u00b0 Abstand"},
         {"DE-BY", 8, false, false, true, true,
          "Pfingstsonntag \u2013 Tag im Kirchenjahr, kein gesetzlicher Feiertag in Bayern"},
         {"DE-BB", 8, true, false, true, true, "Pfingstsonntag \u2013 gesetzlicher Feiertag in Brandenburg"},
@@ -217,8 +217,8 @@ TEST(MonthView, MarksAndTooltipsOfTheRegion) {
         {"", 9, false, false, false, true, "Pfingstmontag \u2013 Tag im Kirchenjahr"},
         // The sky events of the day close the tooltip.
         {"DE-BY", 1, false, false, true, false,
-         "Venus in gr\u00f6\u00dfter westlicher Elongation, 45,9\u00b0 (Morgenhimmel), 05:31 Uhr\n"
-         "Begegnung von Mond und Mars, 1,3\u00b0 Abstand, 12:41 Uhr"},
+         "05:31 Uhr: Venus in gr\u00f6\u00dfter westlicher Elongation, 45,9\u00b0 (Morgenhimmel)\n"
+         "12:41 Uhr: Begegnung von Mond und Mars, 1,3\u00b0 Abstand"},
         {"DE-BY", 2, false, false, false, false, ""},
         {"DE-BY", 10, false, false, false, false, "Pfingstferien (Schulferien)"},
     };
@@ -253,9 +253,9 @@ TEST(MonthView, SkyEventsMarkedAndNamed) {
         const char* tooltip_line; // the start of one line
     };
     const Case cases[] = {
-        {1, 16, true, false, false, "Mars in Opposition zur Sonne, 03:38 Uhr"},
+        {1, 16, true, false, false, "03:38 Uhr: Mars in Opposition zur Sonne"},
         {1, 10, false, false, false,
-         "Venus in gr\u00f6\u00dfter \u00f6stlicher Elongation, 47,2\u00b0 (Abendhimmel), 06:02 Uhr"},
+         "06:02 Uhr: Venus in gr\u00f6\u00dfter \u00f6stlicher Elongation, 47,2\u00b0 (Abendhimmel)"},
         {1, 15, false, false, false, nullptr},
         {3, 14, false, false, true, "Totale Mondfinsternis, am Ort "},
         {3, 29, false, true, false, "Partielle Sonnenfinsternis, am Ort sichtbar ("},
