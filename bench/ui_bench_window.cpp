@@ -33,6 +33,24 @@ void BM_MonthForwardWithPainting(benchmark::State& state) {
 }
 BENCHMARK(BM_MonthForwardWithPainting)->Unit(benchmark::kMillisecond);
 
+// Back and forth between two months of one year: what the year's tables
+// (eclipses, sky events, day lengths) must not be counted again for.
+void BM_MonthWithinTheYearWithPainting(benchmark::State& state) {
+    frmKalender window([] { return kNow; }, [](const QString&) {});
+    window.resize(1000, 680);
+    window.show();
+    QApplication::processEvents();
+    auto* forward = window.findChild<QPushButton*>("cmdAendern(1)");
+    auto* back = window.findChild<QPushButton*>("cmdAendern(0)");
+    bool ahead = false;
+    for (auto _ : state) {
+        (ahead ? back : forward)->click();
+        ahead = !ahead;
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MonthWithinTheYearWithPainting)->Unit(benchmark::kMillisecond);
+
 // The day report alone (ZeigeInfo), on a new day each time so that nothing
 // of the previous day's rise and set samples can be reused.
 void BM_DayReport(benchmark::State& state) {

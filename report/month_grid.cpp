@@ -7,7 +7,10 @@
 
 #include "base/date_math.h"
 #include "ephemeris/calendar.h"
+#include "report/eclipses.h"
 #include "report/holiday_categories.h"
+#include "report/sky_event_list.h"
+#include "report/sky_texts.h"
 
 namespace vespera::report {
 namespace {
@@ -26,6 +29,12 @@ std::vector<std::string> split_names(const std::string& joined) {
 }
 
 constexpr int kSunday = 6;
+
+// "totale Mondfinsternis, …" opens a tooltip line: "Totale Mondfinsternis, …".
+std::string capitalised(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
 
 void add_holiday_marks(const clsCalendar& cal, MonthGridDay& entry) {
     entry.sunday = weekday_index(entry.day_number) == kSunday;
@@ -84,20 +93,51 @@ int iso_week(std::int64_t day_number) {
     return static_cast<int>((thursday - first) / 7 + 1);
 }
 
-MonthGrid month_grid(clsCalendar& cal, CategorySet shown) { return month_grid(cal, cal.eclipses_of_year(), shown); }
-
-const YearEclipses& YearEclipseDays::of(clsCalendar& cal) {
-    const PlaceYear key = place_year_of(cal);
-    if (!valid_ || !(key == key_)) {
-        const std::uint64_t faults = cal.fault_count();
-        eclipses_ = cal.eclipses_of_year();
-        key_ = key;
-        valid_ = cal.fault_count() == faults;
+std::vector<SkyEventDay> sky_event_days(clsCalendar& cal, const Zone& zone) {
+    std::vector<SkyEventDay> days;
+    if (!planets_cover_year(cal.Jahr())) return days;
+    const char separator = cal.DecimalSeparator();
+    for (const SkyEvent& e : cal.sky_events_of_year().events) {
+        const std::optional<Instant> at = instant_on_clock(zone, e.jd_ut);
+        if (!at) continue;
+        // The time first: the texts of perigee and full moon carry times of their own.
+        days.push_back({at->day_number, clock_time_text(zone, e.jd_ut) + ": " + sky_event_text(e, zone, separator),
+                        e.kind == SkyEventKind::Opposition});
     }
-    return eclipses_;
+    return days;
 }
 
-MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses, CategorySet shown) {
+MonthGrid month_grid(clsCalendar& cal, CategorySet shown) {
+    YearSky sky;
+    sky.eclipses = cal.eclipses_of_year();
+    return month_grid(cal, sky, shown);
+}
+
+const YearSky& YearSkyDays::of(clsCalendar& cal, const Zone& zone) {
+    const PlaceYear place = place_year_of(cal);
+    PlaceYear clock = place;
+    clock.longitude_deg = 0.0;
+    clock.latitude_deg = 0.0;
+    // After a fault the next call counts again.
+    if (!eclipses_valid_ || !(place == eclipses_key_)) {
+        const std::uint64_t faults = cal.fault_count();
+        sky_.eclipses = cal.eclipses_of_year();
+        eclipses_key_ = place;
+        eclipses_valid_ = cal.fault_count() == faults;
+    }
+    if (!events_valid_ || !(clock == events_key_) || separator_ != cal.DecimalSeparator()) {
+        const std::uint64_t faults = cal.fault_count();
+        sky_.events = sky_event_days(cal, zone);
+        events_key_ = clock;
+        separator_ = cal.DecimalSeparator();
+        events_valid_ = cal.fault_count() == faults;
+    }
+    return sky_;
+}
+
+MonthGrid month_grid(clsCalendar& cal, const YearSky& sky, CategorySet shown) {
+    const YearEclipses& eclipses = sky.eclipses;
+    const char separator = cal.DecimalSeparator();
     MonthGrid grid;
     const std::int32_t kept_day = cal.Tag();
     cal.setTag(1);
@@ -117,14 +157,29 @@ MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses, CategorySet
         entry.full_moon = cal.IstVollmond(entry.day_number);
         entry.blue_moon = cal.IstBluemoon(entry.day_number);
         entry.new_moon = cal.IstNeumond(entry.day_number);
-        for (const SolarEclipseDay& e : eclipses.solar) entry.solar_eclipse |= e.day_number == entry.day_number;
-        for (const LunarEclipseDay& e : eclipses.lunar) entry.lunar_eclipse |= e.day_number == entry.day_number;
+        for (const SolarEclipseDay& e : eclipses.solar) {
+            if (e.day_number != entry.day_number) continue;
+            entry.solar_eclipse = true;
+            entry.sky_texts.push_back(capitalised(solar_eclipse_summary(e, separator)));
+        }
+        for (const LunarEclipseDay& e : eclipses.lunar) {
+            if (e.day_number != entry.day_number) continue;
+            entry.lunar_eclipse = true;
+            entry.sky_texts.push_back(capitalised(lunar_eclipse_summary(e, separator)));
+        }
         if (entry.full_moon) entry.moon_time = cal.IstVollmond_Info(entry.day_number);
         if (entry.new_moon) entry.moon_time = cal.IstNeumond_Info(entry.day_number);
         if (entry.full_moon) add_moon_disc(cal, entry, MoonPhase::Full);
         if (entry.new_moon) add_moon_disc(cal, entry, MoonPhase::New);
     }
     if ((shown & kFestivalCategories) != 0) add_festivals(cal, shown, first_day, grid.days);
+    for (const SkyEventDay& e : sky.events) {
+        const std::int64_t index = e.day_number - first_day;
+        if (index < 0 || index >= static_cast<std::int64_t>(grid.days.size())) continue;
+        MonthGridDay& entry = grid.days[static_cast<std::size_t>(index)];
+        entry.opposition = entry.opposition || e.opposition;
+        entry.sky_texts.push_back(e.text);
+    }
     for (const clsCalendar::QuarterDay& quarter : cal.moon_quarters_of_month()) {
         const std::int64_t index = std::int64_t{quarter.day_number} - first_day;
         if (index < 0 || index >= static_cast<std::int64_t>(grid.days.size())) continue;

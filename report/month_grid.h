@@ -11,6 +11,7 @@
 #include "engine/clsCalendar.h"
 #include "report/holiday_categories.h"
 #include "report/sky_samples.h"
+#include "zones/zone.h"
 
 namespace vespera::report {
 
@@ -40,6 +41,11 @@ struct MonthGridDay {
     bool new_moon = false;
     bool solar_eclipse = false; // the local date of a solar eclipse (seen here or not)
     bool lunar_eclipse = false;
+    bool opposition = false;    // a planet in opposition to the Sun on this local date
+    // The day's eclipses and sky events for a tooltip, as the year's lists
+    // word them: "Totale Mondfinsternis, am Ort teilweise sichtbar",
+    // "03:38 Uhr: Mars in Opposition zur Sonne".
+    std::vector<std::string> sky_texts;
     std::string moon_time; // "um 23:27 Uhr" on a day with a phase, else empty
     // The phase whose instant falls on this day; the lit part is the Moon's
     // at local noon, so the disc shows the day rather than the instant.
@@ -58,22 +64,45 @@ struct MonthGrid {
     std::array<int, 6> iso_weeks{};  // the ISO week of each of the grid's six rows
 };
 
+// One of the year's sky events on its local date, worded for a tooltip.
+struct SkyEventDay {
+    std::int64_t day_number = 0;
+    std::string text;
+    bool opposition = false;
+};
+
+// What the month marks of its year's sky: the eclipses at the place and the
+// sky events on the place's clock.
+struct YearSky {
+    YearEclipses eclipses;
+    std::vector<SkyEventDay> events; // in time order
+};
+
+// The engine's year's sky events on the zone's clock; none beyond the
+// planets' series.
+std::vector<SkyEventDay> sky_event_days(clsCalendar& cal, const Zone& zone);
+
 // The engine's month; the engine's day is put back afterwards. The other
 // calendars' festivals only of the categories in `shown` (none by default).
+// Without a year's sky at hand it marks the eclipses only.
 MonthGrid month_grid(clsCalendar& cal, CategorySet shown = 0);
-// The same with the engine's year's eclipses at hand (YearEclipseDays).
-MonthGrid month_grid(clsCalendar& cal, const YearEclipses& eclipses, CategorySet shown = 0);
+MonthGrid month_grid(clsCalendar& cal, const YearSky& sky, CategorySet shown = 0);
 
-// A year's eclipses at one place, kept until year or place change: their
-// local circumstances take longer than the rest of a month together.
-class YearEclipseDays {
+// A year's sky at one place, kept until year or place change: eclipses with
+// their local circumstances and the year's sky events take longer than the
+// rest of a month together. The events are geocentric: a new place on the
+// same clock keeps them.
+class YearSkyDays {
 public:
-    const YearEclipses& of(clsCalendar& cal);
+    const YearSky& of(clsCalendar& cal, const Zone& zone);
 
 private:
-    bool valid_ = false;
-    PlaceYear key_;
-    YearEclipses eclipses_;
+    bool eclipses_valid_ = false;
+    bool events_valid_ = false;
+    PlaceYear eclipses_key_;
+    PlaceYear events_key_;
+    char separator_ = ',';
+    YearSky sky_;
 };
 
 } // namespace vespera::report

@@ -20,10 +20,18 @@ std::string visibility_text(const Visibility& v, const Zone& zone) {
     case VisibilityKind::AllNight: return "die ganze Nacht";
     case VisibilityKind::EveningSky: return "am Abendhimmel bis " + clock_time_text(zone, v.until_jd_ut);
     case VisibilityKind::MorningSky: return "am Morgenhimmel ab " + clock_time_text(zone, v.from_jd_ut);
+    // Setting late in the night or rising early in it: neither the evening's
+    // nor the morning's sky alone.
+    case VisibilityKind::EveningIntoNight: return "vom Abend bis " + clock_time_text(zone, v.until_jd_ut);
+    case VisibilityKind::NightIntoMorning: return "ab " + clock_time_text(zone, v.from_jd_ut) + " bis zum Morgen";
     case VisibilityKind::InTheNight:
         return "in der Nacht von " + clock_time_text(zone, v.from_jd_ut) + " bis " +
                clock_time_text(zone, v.until_jd_ut);
+    case VisibilityKind::EveningAndMorning:
+        return "am Abendhimmel bis " + clock_time_text(zone, v.until_jd_ut) + ", am Morgenhimmel ab " +
+               clock_time_text(zone, v.from_jd_ut);
     case VisibilityKind::TooCloseToSun: return "nicht zu sehen (zu nah an der Sonne)";
+    case VisibilityKind::DownInTheDark: return "nicht zu sehen (in der Dunkelheit unter dem Horizont)";
     case VisibilityKind::NeverUp: return "nicht zu sehen (unter dem Horizont)";
     case VisibilityKind::NoDarkNight: return "nicht zu sehen (keine dunkle Nacht)";
     }

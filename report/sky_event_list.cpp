@@ -70,6 +70,12 @@ std::string described(const SkyEvent& e, const Zone& zone, char separator) {
     return body;
 }
 
+} // namespace
+
+std::string sky_event_text(const SkyEvent& e, const Zone& zone, char separator) { return described(e, zone, separator); }
+
+namespace {
+
 std::string number_column(const SkyEvent& e) {
     if (e.unit == ValueUnit::None) return {};
     const Shown s = shown(e.unit);

@@ -28,4 +28,8 @@ struct SkyEventTable {
 
 SkyEventTable sky_event_table(clsCalendar& cal, const Zone& zone);
 
+// What the list says of one event, without its times: "Mars in Opposition
+// zur Sonne", "Venus in größter östlicher Elongation, 47,2° (Abendhimmel)".
+std::string sky_event_text(const SkyEvent& event, const Zone& zone, char separator);
+
 } // namespace vespera::report

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "ephemeris/angles.h"
 #include "ephemeris/constellations.h"
@@ -24,65 +25,113 @@ DayEvent transit(const Sky& sky, const Track& body, double from, double to) {
     return {EventStatus::Occurs, t};
 }
 
+// The Sun's centre below -12 degrees from `begin` to `end`; empty when begin >= end.
+struct Dark {
+    double begin = 0.0;
+    double end = 0.0;
+    bool exists() const { return begin < end; }
+    double middle() const { return 0.5 * (begin + end); }
+};
+
 struct Night {
     bool dark_at_all = false; // the Sun reaches -12 degrees on this day
     bool polar = false;       // and stays there all day
-    double dawn = kNaN;
-    double dusk = kNaN;
+    Dark morning;             // the darkness that ends at the day's dawn
+    Dark evening;             // the darkness that begins at the day's dusk
+    Dark day;                 // polar: the local day
 };
 
-Visibility judge(const Night& night, const std::vector<Crossing>& crossings, const std::function<bool(double)>& up,
-                 double window_start, double window_end) {
-    Visibility v;
-    if (!night.dark_at_all) {
-        v.kind = VisibilityKind::NoDarkNight;
-        return v;
-    }
-    if (crossings.empty()) {
-        v.kind = up(window_start) ? VisibilityKind::AllNight : VisibilityKind::NeverUp;
-        return v;
-    }
-    if (night.polar) {
-        // Dark all day: from its rise to its set.
-        const Crossing* rise = first_after(crossings, window_start, true);
-        const Crossing* set = rise != nullptr ? first_after(crossings, rise->jd_ut, false) : nullptr;
-        v.kind = VisibilityKind::InTheNight;
-        v.from_jd_ut = rise != nullptr ? rise->jd_ut : window_start;
-        v.until_jd_ut = set != nullptr ? set->jd_ut : window_end;
-        return v;
-    }
-    const bool up_at_dusk = up(night.dusk);
-    const bool up_at_dawn = up(night.dawn);
-    const Crossing* set_after_dusk = first_after(crossings, night.dusk, false);
-    const Crossing* rise_before_dawn = last_before(crossings, night.dawn, true);
-    if (up_at_dusk && up_at_dawn) {
-        v.kind = VisibilityKind::AllNight;
-    } else if (up_at_dusk) {
-        // Still up at the window's end: it stays the whole night.
-        v.kind = set_after_dusk != nullptr ? VisibilityKind::EveningSky : VisibilityKind::AllNight;
-        if (set_after_dusk != nullptr) v.until_jd_ut = set_after_dusk->jd_ut;
-    } else if (up_at_dawn) {
-        v.kind = rise_before_dawn != nullptr ? VisibilityKind::MorningSky : VisibilityKind::AllNight;
-        if (rise_before_dawn != nullptr) v.from_jd_ut = rise_before_dawn->jd_ut;
-    } else {
-        // Up neither at dusk nor at dawn: perhaps in between, in the evening's
-        // night (up to the next dawn, a day later within minutes) or the morning's.
-        const Crossing* rise = first_after(crossings, night.dusk, true);
-        if (rise == nullptr || rise->jd_ut > night.dawn + 1.0) {
-            const Crossing* set = last_before(crossings, night.dawn, false);
-            rise = set != nullptr ? last_before(crossings, set->jd_ut, true) : nullptr;
-            if (rise != nullptr && rise->jd_ut < night.dusk - 1.0) rise = nullptr;
+// The planet's first crossing of a direction strictly inside a span, or nullptr.
+const Crossing* first_within(const std::vector<Crossing>& crossings, double begin, double end, bool rising) {
+    const Crossing* c = first_after(crossings, begin, rising);
+    return c != nullptr && c->jd_ut > begin && c->jd_ut < end ? c : nullptr;
+}
+
+const Crossing* last_within(const std::vector<Crossing>& crossings, double begin, double end, bool rising) {
+    const Crossing* c = last_before(crossings, end, rising);
+    return c != nullptr && c->jd_ut > begin && c->jd_ut < end ? c : nullptr;
+}
+
+Visibility seen(VisibilityKind kind, double from_jd_ut = 0.0, double until_jd_ut = 0.0) {
+    return {kind, from_jd_ut, until_jd_ut};
+}
+
+// The longest stretch above the horizon within a span of darkness.
+std::optional<Visibility> longest_up(const std::vector<Crossing>& crossings, const std::function<bool(double)>& up,
+                                     const Dark& dark) {
+    std::optional<Visibility> best;
+    double from = up(dark.begin) ? dark.begin : kNaN;
+    const auto close = [&](double until) {
+        if (std::isnan(from)) return;
+        if (!best || until - from > best->until_jd_ut - best->from_jd_ut) {
+            best = seen(VisibilityKind::InTheNight, from, until);
         }
-        const Crossing* set = rise != nullptr ? first_after(crossings, rise->jd_ut, false) : nullptr;
-        if (rise != nullptr && set != nullptr) {
-            v.kind = VisibilityKind::InTheNight;
-            v.from_jd_ut = rise->jd_ut;
-            v.until_jd_ut = set->jd_ut;
+        from = kNaN;
+    };
+    for (const Crossing& c : crossings) {
+        if (c.jd_ut <= dark.begin || c.jd_ut >= dark.end) continue;
+        if (c.rising) {
+            from = c.jd_ut;
         } else {
-            v.kind = VisibilityKind::TooCloseToSun;
+            close(c.jd_ut);
         }
     }
-    return v;
+    close(dark.end);
+    if (best && best->from_jd_ut == dark.begin && best->until_jd_ut == dark.end) best->kind = VisibilityKind::AllNight;
+    return best;
+}
+
+Visibility judge(const Night& night, const std::vector<Crossing>& crossings, const std::function<bool(double)>& up,
+                 double window_start, double elongation_deg) {
+    if (!night.dark_at_all) return seen(VisibilityKind::NoDarkNight);
+    if (crossings.empty() && !up(window_start)) return seen(VisibilityKind::NeverUp);
+    const Visibility hidden =
+        seen(elongation_deg < kTooCloseToSun_deg ? VisibilityKind::TooCloseToSun : VisibilityKind::DownInTheDark);
+    if (night.polar) return longest_up(crossings, up, night.day).value_or(hidden);
+
+    const Dark& evening = night.evening;
+    const Dark& morning = night.morning;
+    if (evening.exists() && up(evening.begin)) {
+        const Crossing* set = first_within(crossings, evening.begin, evening.end, false);
+        if (set == nullptr) return seen(VisibilityKind::AllNight);
+        // A planet that dips below the horizon for part of a long night.
+        const Crossing* again = first_within(crossings, set->jd_ut, evening.end, true);
+        if (again != nullptr) return seen(VisibilityKind::EveningAndMorning, again->jd_ut, set->jd_ut);
+        return seen(set->jd_ut < evening.middle() ? VisibilityKind::EveningSky : VisibilityKind::EveningIntoNight, 0.0,
+                    set->jd_ut);
+    }
+    // Rising early in the coming night: tonight's rise rather than last night's.
+    if (evening.exists()) {
+        const Crossing* rise = first_within(crossings, evening.begin, evening.middle(), true);
+        if (rise != nullptr && first_within(crossings, rise->jd_ut, evening.end, false) == nullptr) {
+            return seen(VisibilityKind::NightIntoMorning, rise->jd_ut);
+        }
+    }
+    if (morning.exists() && up(morning.end)) {
+        const Crossing* rise = last_within(crossings, morning.begin, morning.end, true);
+        if (rise == nullptr) return seen(VisibilityKind::AllNight);
+        const Crossing* set = last_within(crossings, morning.begin, rise->jd_ut, false);
+        if (set != nullptr && up(morning.begin)) {
+            return seen(VisibilityKind::EveningAndMorning, rise->jd_ut, set->jd_ut);
+        }
+        return seen(rise->jd_ut > morning.middle() ? VisibilityKind::MorningSky : VisibilityKind::NightIntoMorning,
+                    rise->jd_ut);
+    }
+    // Down when the evening's darkness begins and when the morning's ends:
+    // perhaps up for a while in between.
+    for (const Dark* dark : {&evening, &morning}) {
+        if (!dark->exists()) continue;
+        const Crossing* rise = first_within(crossings, dark->begin, dark->end, true);
+        if (rise == nullptr) continue;
+        const Crossing* set = first_within(crossings, rise->jd_ut, dark->end, false);
+        // Still up when it gets light: the coming morning's sky.
+        if (set == nullptr) {
+            return seen(rise->jd_ut > dark->middle() ? VisibilityKind::MorningSky : VisibilityKind::NightIntoMorning,
+                        rise->jd_ut);
+        }
+        return seen(VisibilityKind::InTheNight, rise->jd_ut, set->jd_ut);
+    }
+    return hidden;
 }
 
 } // namespace
@@ -153,9 +202,15 @@ PlanetsOfDay planets_of_day(double start_jd_ut, double end_jd_ut, double longitu
     const bool dark_at_noon = sun_height(solar_noon) < 0.0;
     night.polar = dark_at_noon;
     night.dark_at_all = dark_at_noon || sun_height(solar_noon - 0.5) < 0.0 || sun_height(solar_noon + 0.5) < 0.0;
-    // A night whose one end falls outside this solar day keeps the solar midnight as that end.
-    night.dawn = dawn != nullptr ? dawn->jd_ut : solar_noon - 0.5;
-    night.dusk = dusk != nullptr ? dusk->jd_ut : solar_noon + 0.5;
+    night.day = {start_jd_ut, end_jd_ut};
+    if (dawn != nullptr) {
+        const Crossing* fall = last_before(sun_crossings, dawn->jd_ut, false);
+        night.morning = {fall != nullptr ? fall->jd_ut : window_start, dawn->jd_ut};
+    }
+    if (dusk != nullptr) {
+        const Crossing* rise = first_after(sun_crossings, dusk->jd_ut, true);
+        night.evening = {dusk->jd_ut, rise != nullptr ? rise->jd_ut : window_end};
+    }
     const auto twilight_event = [&](const Crossing* c) -> DayEvent {
         if (c != nullptr) return {EventStatus::Occurs, c->jd_ut};
         return {dark_at_noon ? EventStatus::AlwaysBelow
@@ -189,7 +244,7 @@ PlanetsOfDay planets_of_day(double start_jd_ut, double end_jd_ut, double longitu
             p.culmination_altitude_deg = std::asin(std::fmax(-1.0, std::fmin(1.0, sin_altitude))) / kRadPerDeg;
         }
         const auto up = [&](double t) { return height(t) > 0.0; };
-        p.visibility = judge(night, crossings, up, window_start, window_end);
+        p.visibility = judge(night, crossings, up, window_start, p.elongation_deg);
     }
     return day;
 }

@@ -1,7 +1,8 @@
 // The planets of one day at one place: rise, culmination and set, magnitude,
 // elongation, constellation, and whether and when the planet can be seen in
 // the dark (the Sun's centre 12 degrees or more below the horizon, geometric:
-// the end and the start of nautical twilight). Instants are UT Julian Days.
+// between the end and the start of nautical twilight). Instants are UT
+// Julian Days.
 #pragma once
 
 #include <array>
@@ -18,20 +19,35 @@ namespace vespera {
 // standard refraction at the horizon for a point source (Meeus ch. 15).
 inline constexpr double kPlanetRiseAltitude_deg = -0.5667;
 
+// Within this many degrees of the Sun a planet is below the horizon
+// whenever the Sun's centre is 18 degrees down (astronomical night), at any
+// place: the Sun on the horizon's other side is at least 18 - 0.57 degrees
+// away. Such a planet could only show in twilight, so the Sun's nearness is
+// what hides it; farther out, a planet below the horizon all through the
+// dark hours is hidden by where it stands, not by the Sun.
+inline constexpr double kTooCloseToSun_deg = -kAstronomicalTwilightAltitude_deg + kPlanetRiseAltitude_deg;
+
+// Judged over the dark hours (the Sun's centre below -12 degrees): the night
+// that ends at the day's dawn for the morning, the night that begins at its
+// dusk for the evening; in polar night, over the local day.
 enum class VisibilityKind {
-    AllNight,      // up at the end of evening twilight and at the start of morning twilight
-    EveningSky,    // up after evening twilight, `until` it sets
-    MorningSky,    // up before morning twilight, `from` its rise
-    InTheNight,    // rises and sets in the dark (or in polar night), `from` .. `until`
-    TooCloseToSun, // above the horizon by day only
-    NeverUp,       // does not rise at all
-    NoDarkNight,   // the Sun stays above -12 degrees: no dark sky to judge in
+    AllNight,         // up all through the dark hours
+    EveningSky,       // up when it gets dark, `until` it sets in the dark's first half
+    EveningIntoNight, // up when it gets dark, `until` it sets in the dark's second half
+    MorningSky,       // rises in the dark's second half, `from`, and is up when it gets light
+    NightIntoMorning, // rises in the dark's first half, `from`, and is up when it gets light
+    InTheNight,       // rises and sets in the dark, `from` .. `until`
+    EveningAndMorning, // sets in the dark, `until`, and rises again before it gets light, `from`
+    TooCloseToSun,    // below the horizon all through the dark hours, closer than kTooCloseToSun_deg
+    DownInTheDark,    // below the horizon all through the dark hours, farther from the Sun
+    NeverUp,          // does not rise at all
+    NoDarkNight,      // the Sun stays above -12 degrees: no dark sky to judge in
 };
 
 struct Visibility {
     VisibilityKind kind = VisibilityKind::TooCloseToSun;
-    double from_jd_ut = 0.0;  // MorningSky, InTheNight
-    double until_jd_ut = 0.0; // EveningSky, InTheNight
+    double from_jd_ut = 0.0;  // MorningSky, NightIntoMorning, InTheNight, EveningAndMorning
+    double until_jd_ut = 0.0; // EveningSky, EveningIntoNight, InTheNight, EveningAndMorning
 };
 
 struct PlanetDay {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -199,18 +201,24 @@ TEST(MonthView, MarksAndTooltipsOfTheRegion) {
     };
     const Case cases[] = {
         {"DE-BY", 19, true, false, false, true,
-         "Fronleichnam \u2013 gesetzlicher Feiertag in Bayern\nPfingstferien (Schulferien)"},
+         "Fronleichnam \u2013 gesetzlicher Feiertag in Bayern\nPfingstferien (Schulferien)\n"
+         "03:38 Uhr: Begegnung von Mond und Saturn, 3,0\u00b0 Abstand"},
         {"DE-BE", 19, false, false, false, true,
-         "Fronleichnam \u2013 Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin"},
+         "Fronleichnam \u2013 Tag im Kirchenjahr, kein gesetzlicher Feiertag in Berlin\n"
+         "03:38 Uhr: Begegnung von Mond und Saturn, 3,0\u00b0 Abstand"},
         {"DE-SN", 19, false, true, false, true, "Fronleichnam \u2013 gesetzlicher Feiertag in Teilen von Sachsen (Fronleichnam ist in Sachsen nur in einigen "
                                          "Gemeinden des sorbischen Siedlungsgebiets gesetzlicher Feiertag; f\u00fcr diesen Ort "
-                                         "ist die Gemeinde nicht bekannt.)"},
+                                         "ist die Gemeinde nicht bekannt.)\n"
+                                         "03:38 Uhr: Begegnung von Mond und Saturn, 3,0\u00b0 Abstand"},
         {"DE-BY", 8, false, false, true, true,
          "Pfingstsonntag \u2013 Tag im Kirchenjahr, kein gesetzlicher Feiertag in Bayern"},
         {"DE-BB", 8, true, false, true, true, "Pfingstsonntag \u2013 gesetzlicher Feiertag in Brandenburg"},
         {"DE-BY", 9, true, false, false, true, "Pfingstmontag \u2013 gesetzlicher Feiertag in Bayern"},
         {"", 9, false, false, false, true, "Pfingstmontag \u2013 Tag im Kirchenjahr"},
-        {"DE-BY", 1, false, false, true, false, ""},
+        // The sky events of the day close the tooltip.
+        {"DE-BY", 1, false, false, true, false,
+         "05:31 Uhr: Venus in gr\u00f6\u00dfter westlicher Elongation, 45,9\u00b0 (Morgenhimmel)\n"
+         "12:41 Uhr: Begegnung von Mond und Mars, 1,3\u00b0 Abstand"},
         {"DE-BY", 2, false, false, false, false, ""},
         {"DE-BY", 10, false, false, false, false, "Pfingstferien (Schulferien)"},
     };
@@ -233,6 +241,43 @@ TEST(MonthView, MarksAndTooltipsOfTheRegion) {
     EXPECT_EQ(t.valueOf("Fronleichnam"), "gesetzlicher Feiertag in Bayern");
     EXPECT_TRUE(t.reportLines().contains("Schulferien\tPfingstferien\tFerien"));
     EXPECT_TRUE(t.find<QWidget>("picLegende")->isVisibleTo(t.window.get()));
+}
+
+// Oppositions and eclipses marked; every sky event of the day named in the
+// tooltip as the year's lists word it (Mars opposition 16 January 2025,
+// total lunar eclipse 14 March, partial solar eclipse 29 March).
+TEST(MonthView, SkyEventsMarkedAndNamed) {
+    struct Case {
+        int month, day; // of 2025
+        bool opposition, solar_eclipse, lunar_eclipse;
+        const char* tooltip_line; // the start of one line
+    };
+    const Case cases[] = {
+        {1, 16, true, false, false, "03:38 Uhr: Mars in Opposition zur Sonne"},
+        {1, 10, false, false, false,
+         "06:02 Uhr: Venus in gr\u00f6\u00dfter \u00f6stlicher Elongation, 47,2\u00b0 (Abendhimmel)"},
+        {1, 15, false, false, false, nullptr},
+        {3, 14, false, false, true, "Totale Mondfinsternis, am Ort "},
+        {3, 29, false, true, false, "Partielle Sonnenfinsternis, am Ort sichtbar ("},
+    };
+    WindowForTest t;
+    t.start();
+    for (const Case& c : cases) {
+        t.window->ZeichneMonat(c.month, 2025);
+        const MonthModel& m = t.find<MonthView>("picMonat")->model();
+        const std::size_t d = static_cast<std::size_t>(c.day);
+        EXPECT_EQ(m.marks[d].opposition, c.opposition) << c.month << "/" << c.day;
+        EXPECT_EQ(m.marks[d].solar_eclipse, c.solar_eclipse) << c.month << "/" << c.day;
+        EXPECT_EQ(m.marks[d].lunar_eclipse, c.lunar_eclipse) << c.month << "/" << c.day;
+        const QStringList lines = m.tooltips[d].split(u'\n');
+        if (c.tooltip_line == nullptr) {
+            EXPECT_TRUE(m.tooltips[d].isEmpty()) << m.tooltips[d].toStdString();
+        } else {
+            EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+                return line.startsWith(QString::fromUtf8(c.tooltip_line));
+            })) << m.tooltips[d].toStdString();
+        }
+    }
 }
 
 TEST(Navigation, MonthAndYearButtonsAcrossTheYearEnd) {

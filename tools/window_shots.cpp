@@ -5,7 +5,8 @@
 // that lies outside the window.
 //   xvfb-run -s "-screen 0 1024x640x24" vespera_window_shots out.png klein|start|voll [dunkel] [bericht=N]
 // "voll" fills the screen; N is the index of the report button to press;
-// jahr=TEXT types TEXT into the year field and presses Enter.
+// jahr=TEXT types TEXT into the year field and presses Enter; monat=M.JJJJ
+// shows that month.
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
     const bool smallest = qstrcmp(argv[2], "klein") == 0;
     int report = 0;
     QString year_text;
+    int shown_month = 0;
+    int shown_year = 0;
     for (int i = 3; i < argc; ++i) {
         const QByteArray option(argv[i]);
         if (option == "dunkel") {
@@ -43,6 +46,12 @@ int main(int argc, char* argv[]) {
             report = option.mid(8).toInt();
         } else if (option.startsWith("jahr=")) {
             year_text = QString::fromUtf8(option.mid(5));
+        } else if (option.startsWith("monat=")) {
+            const QList<QByteArray> parts = option.mid(6).split('.');
+            if (parts.size() == 2) {
+                shown_month = parts[0].toInt();
+                shown_year = parts[1].toInt();
+            }
         }
     }
     QTemporaryDir config;
@@ -66,6 +75,7 @@ int main(int argc, char* argv[]) {
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(year, &enter);
     }
+    if (shown_month >= 1 && shown_month <= 12) window.ZeichneMonat(shown_month, shown_year);
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 500) QApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -8,6 +8,7 @@ namespace {
 
 enum class Sample {
     Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon, Quarter, BlueMoon, SolarEclipse, LunarEclipse,
+    Opposition,
     Week, Today, Selected
 };
 
@@ -27,6 +28,7 @@ constexpr Entry kEntries[] = {
     {Sample::BlueMoon, "Blue Moon"},
     {Sample::SolarEclipse, "Sonnenfinsternis"},
     {Sample::LunarEclipse, "Mondfinsternis"},
+    {Sample::Opposition, "Opposition eines Planeten"},
     {Sample::Week, "Kalenderwoche (ISO)"},
     {Sample::Today, "heute"},
     {Sample::Selected, "gewählter Tag"},
@@ -80,6 +82,7 @@ void draw_sample(QPainter& painter, Sample sample, const QRect& box, const QFont
         painter.setBrush(colours.eclipsed_moon);
         painter.drawEllipse(centre, radius * 0.8, radius * 0.8);
         break;
+    case Sample::Opposition: draw_opposition_sign(painter, centre, radius, colours); break;
     case Sample::Week:
         painter.fillRect(box, colours.week_ground);
         painter.setFont(font);

@@ -59,6 +59,23 @@ void draw_moon_disc(QPainter& painter, QPointF centre, double radius, double fra
     painter.drawEllipse(disc);
 }
 
+void draw_opposition_sign(QPainter& painter, QPointF centre, double radius, const MonthColours& colours) {
+    // The astronomers' sign (U+260D): the two bodies on opposite ends of a line.
+    const double ring = radius * 0.38;
+    const QPointF offset(radius - ring, -(radius - ring));
+    const QPointF a = centre - offset;
+    const QPointF b = centre + offset;
+    const double pen = std::max(1.2, radius / 4.5);
+    painter.setPen(QPen(colours.opposition, pen, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    const QPointF unit = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
+    painter.drawLine(a + unit * ring, b - unit * ring);
+    painter.drawEllipse(a, ring, ring);
+    painter.setBrush(colours.opposition);
+    painter.drawEllipse(b, ring, ring);
+    painter.setBrush(Qt::NoBrush);
+}
+
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {
     // Before anything that could make Qt cache a plain widget's interface.
     install_month_view_accessibility();
@@ -271,18 +288,22 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
         painter.setPen(QPen(colours.blue_moon, std::max(1.5, moon_radius / 4.0)));
         painter.drawEllipse(moon, moon_radius + moon_radius / 3.0, moon_radius + moon_radius / 3.0);
     }
-    const QPointF eclipse(moon.x() - 2.6 * moon_radius, moon.y());
+    // The sky's marks in a row under the moon's place on the right, clear of
+    // the number, of the name along the foot and of the frames at the edge.
+    QPointF mark(moon.x(), moon.y() + 2.6 * moon_radius);
     const double eclipse_radius = moon_radius * 0.8;
     if (marks.solar_eclipse) {
         painter.setPen(QPen(colours.corona, std::max(1.5, eclipse_radius / 4.0)));
         painter.setBrush(colours.eclipsed_sun);
-        painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+        painter.drawEllipse(mark, eclipse_radius, eclipse_radius);
     }
     if (marks.lunar_eclipse) {
         painter.setPen(QPen(colours.moon_outline, 1.0));
         painter.setBrush(colours.eclipsed_moon);
-        painter.drawEllipse(eclipse, eclipse_radius, eclipse_radius);
+        painter.drawEllipse(mark, eclipse_radius, eclipse_radius);
     }
+    if (marks.solar_eclipse || marks.lunar_eclipse) mark.rx() -= 2.6 * moon_radius;
+    if (marks.opposition) draw_opposition_sign(painter, mark, moon_radius, colours);
 }
 
 void MonthView::paintFrames(QPainter& painter, const MonthColours& colours) const {

@@ -21,6 +21,7 @@ struct MonthMarks {
     bool new_moon = false;
     bool solar_eclipse = false;
     bool lunar_eclipse = false;
+    bool opposition = false; // a planet in opposition to the Sun
     // The phase whose instant falls on the day, drawn as the Moon looks at
     // local noon: its lit part and on which side it is lit.
     MoonDisc moon = MoonDisc::None;
@@ -50,6 +51,9 @@ QString moon_disc_name(MoonDisc disc);
 // `lit_right`. Shared with the legend.
 void draw_moon_disc(class QPainter& painter, QPointF centre, double radius, double fraction, bool lit_right,
                     const MonthColours& colours);
+// The sign of opposition, two small rings joined across `radius` of
+// `centre`. Shared with the legend.
+void draw_opposition_sign(class QPainter& painter, QPointF centre, double radius, const MonthColours& colours);
 
 class MonthView : public QWidget {
     Q_OBJECT

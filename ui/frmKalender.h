@@ -279,7 +279,7 @@ private:
     QTimer* sky_timer_ = nullptr; // the charts after the first picture
     bool painted_ = false;
     bool sky_pending_ = false;
-    vespera::report::YearEclipseDays year_eclipses_;
+    vespera::report::YearSkyDays year_sky_;
     QString sky_key_; // the day and place the chart shows
     vespera::report::SkyDay sky_day_;
 

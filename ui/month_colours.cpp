@@ -61,6 +61,8 @@ MonthColours month_colours_of(const QPalette& palette) {
     c.eclipsed_sun = c.dark ? QColor(0, 0, 0) : QColor(40, 40, 40);
     c.corona = QColor(230, 170, 40);
     c.eclipsed_moon = QColor(150, 55, 30);
+    c.opposition = on_grounds(c.dark ? QColor(255, 170, 90) : QColor(180, 80, 0), c.background, c.school_holiday,
+                              kMarkContrast);
     c.today = on_grounds(c.dark ? QColor(255, 90, 90) : QColor(220, 0, 0), c.background, c.school_holiday,
                          kMarkContrast);
     c.selected = on_grounds(palette.color(QPalette::Active, QPalette::Highlight), c.background, c.school_holiday,

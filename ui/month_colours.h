@@ -36,6 +36,7 @@ struct MonthColours {
     QColor eclipsed_sun;
     QColor corona;
     QColor eclipsed_moon;     // the copper of the Moon in the umbra
+    QColor opposition;        // the sign of a planet in opposition
     QColor today;
     QColor selected;
 };

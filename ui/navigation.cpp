@@ -54,7 +54,8 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     const std::int32_t shown_month = cal.Monat();
     const std::int32_t shown_year = cal.Jahr();
 
-    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_eclipses_.of(cal), list_categories_);
+    const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
+    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_sky_.of(cal, zone), list_categories_);
     MonthModel model;
     model.first_weekday = grid.first_weekday;
     model.days = static_cast<int>(std::min(grid.days.size(), model.marks.size() - 1));
@@ -80,6 +81,7 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
         marks.new_moon = source.new_moon;
         marks.solar_eclipse = source.solar_eclipse;
         marks.lunar_eclipse = source.lunar_eclipse;
+        marks.opposition = source.opposition;
         marks.moon = static_cast<MoonDisc>(static_cast<int>(source.moon_phase));
         marks.moon_lit_fraction = source.moon_lit_fraction;
         marks.moon_waxing = source.moon_waxing;
@@ -95,8 +97,7 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
             if (!source.moon_time.empty()) moon += QLatin1Char(' ') + QString::fromStdString(source.moon_time);
             tips << moon;
         }
-        if (source.solar_eclipse) tips << QStringLiteral("Sonnenfinsternis");
-        if (source.lunar_eclipse) tips << QStringLiteral("Mondfinsternis");
+        for (const std::string& text : source.sky_texts) tips << QString::fromStdString(text);
         model.tooltips[static_cast<std::size_t>(day)] = tips.join('\n');
         if (source.day_number == today_day_number_) model.today = day;
     }

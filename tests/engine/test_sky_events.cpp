@@ -175,6 +175,47 @@ TEST(PlanetDay, NightsThatAreNotDark) {
     EXPECT_EQ(bad.planets[0].rise.status, vespera::EventStatus::NotThisDay);
 }
 
+// Seen when above the horizon while the Sun is below -12 degrees, and the
+// reason given when not. The times in the comments from astronomy-engine
+// 2.1.19 (SearchRiseSet, SearchAltitude).
+TEST(PlanetDay, VisibilityOverTheDarkHours) {
+    using Kind = vespera::VisibilityKind;
+    struct Case {
+        const char* what;
+        double longitude_deg, latitude_deg, start_jd_ut;
+        std::size_t planet; // index into kPlanets
+        Kind kind;
+    };
+    const Case cases[] = {
+        // Rises 04:06, nine minutes after nautical dawn; 57 deg from the Sun.
+        {"Berlin 3.5.2024 Saturn", 13.405, 52.52, jd_ut(2024, 5, 2, 22.0), 4, Kind::DownInTheDark},
+        // Inferior conjunction of 23 March 2025 (the published row above).
+        {"Berlin 23.3.2025 Venus", 13.405, 52.52, jd_ut(2025, 3, 22, 23.0), 1, Kind::TooCloseToSun},
+        // Up at dusk, sets 05:10, before dawn (06:45): most of the night.
+        {"Berlin 16.1.2025 Jupiter", 13.405, 52.52, jd_ut(2025, 1, 15, 23.0), 3, Kind::EveningIntoNight},
+        // Rises 17:20, soon after dusk (17:04), and stays till dawn.
+        {"Oslo 15.12.2025 Jupiter", 10.75, 59.91, jd_ut(2025, 12, 14, 23.0), 3, Kind::NightIntoMorning},
+        {"Oslo 15.11.2026 Venus", 10.75, 59.91, jd_ut(2026, 11, 14, 23.0), 1, Kind::MorningSky},
+        // Polar night (the Sun below -12 degrees at noon): judged over the day.
+        {"80 N 21.12.2025 Saturn", 15.0, 80.0, jd_ut(2025, 12, 20, 23.0), 4, Kind::InTheNight},
+        {"80 N 21.12.2025 Jupiter", 15.0, 80.0, jd_ut(2025, 12, 20, 23.0), 3, Kind::AllNight},
+        {"Tromsø 21.6.2025 Saturn", 18.96, 69.65, jd_ut(2025, 6, 20, 22.0), 4, Kind::NoDarkNight},
+    };
+    for (const Case& c : cases) {
+        const vespera::PlanetsOfDay day =
+            vespera::planets_of_day(c.start_jd_ut, c.start_jd_ut + 1.0, c.longitude_deg, c.latitude_deg);
+        const vespera::PlanetDay& p = day.planets[c.planet];
+        EXPECT_EQ(p.visibility.kind, c.kind) << c.what;
+        if (c.kind == Kind::InTheNight || c.kind == Kind::NightIntoMorning) {
+            // From its rise on that day (and in polar night until its set).
+            EXPECT_DOUBLE_EQ(p.visibility.from_jd_ut, p.rise.jd_ut) << c.what;
+            if (c.kind == Kind::InTheNight) {
+                EXPECT_DOUBLE_EQ(p.visibility.until_jd_ut, p.set.jd_ut) << c.what;
+            }
+        }
+    }
+}
+
 // Berlin (52.52 N, 13.405 E) at the solstices of 2025 against astronomy-engine
 // 2.1.19 (SearchAltitude, the Sun's centre without refraction), hours UT.
 // At midsummer the Sun stays above -18 degrees all night.
