@@ -3,23 +3,31 @@
 namespace vespera {
 
 void RegionSchoolHolidays::set_region(std::string_view region_code) {
+    region_code_ = std::string(region_code);
     imported_.clear();
     shipped_.reset();
+    merged_.reset();
     problem_.clear();
-    if (region_code.starts_with("DE-")) {
-        SchoolHolidayLoad load = load_school_holidays(region_code);
+    loaded_ = false;
+}
+
+void RegionSchoolHolidays::set_imported(std::vector<SchoolHolidayPeriod> periods) {
+    imported_ = std::move(periods);
+    if (loaded_) merge();
+}
+
+void RegionSchoolHolidays::load() const {
+    if (loaded_) return;
+    loaded_ = true;
+    if (region_code_.starts_with("DE-")) {
+        SchoolHolidayLoad load = load_school_holidays(region_code_);
         shipped_ = std::move(load.table);
         problem_ = std::move(load.error);
     }
     merge();
 }
 
-void RegionSchoolHolidays::set_imported(std::vector<SchoolHolidayPeriod> periods) {
-    imported_ = std::move(periods);
-    merge();
-}
-
-void RegionSchoolHolidays::merge() {
+void RegionSchoolHolidays::merge() const {
     if (!shipped_ && imported_.empty()) {
         merged_.reset();
         return;

@@ -13,24 +13,34 @@ namespace vespera {
 
 class RegionSchoolHolidays {
 public:
-    // Loads the shipped file of a German state; any other region has none.
-    // The imports were the previous region's and are dropped.
+    // Chooses the shipped file of a German state, read when first asked
+    // for (a holiday list without the holidays never reads it); any other
+    // region has none. The imports were the previous region's and are dropped.
     void set_region(std::string_view region_code);
     // Imported periods take precedence over the shipped dates within their span.
     void set_imported(std::vector<SchoolHolidayPeriod> periods);
 
     // Shipped and imported together, or nullptr with the reason in problem()
     // (empty outside German states).
-    const SchoolHolidayTable* table() const { return merged_ ? &*merged_ : nullptr; }
-    const std::string& problem() const { return problem_; }
+    const SchoolHolidayTable* table() const {
+        load();
+        return merged_ ? &*merged_ : nullptr;
+    }
+    const std::string& problem() const {
+        load();
+        return problem_;
+    }
 
 private:
-    void merge();
+    void load() const;
+    void merge() const;
 
-    std::optional<SchoolHolidayTable> shipped_;
+    std::string region_code_;
     std::vector<SchoolHolidayPeriod> imported_;
-    std::optional<SchoolHolidayTable> merged_;
-    std::string problem_;
+    mutable bool loaded_ = true; // no region, nothing to read
+    mutable std::optional<SchoolHolidayTable> shipped_;
+    mutable std::optional<SchoolHolidayTable> merged_;
+    mutable std::string problem_;
 };
 
 } // namespace vespera
