@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 
 #include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "cli/command.h"
@@ -55,16 +57,44 @@ void set_up_command(CLI::App& sub, const CommandEntry& entry) {
                "vespera-cli --help");
 }
 
-} // namespace
+// The one command a command line names, when exactly one of its words is a
+// command's name; else none. A word that names no command elsewhere in the
+// line cannot change how CLI11 reads the line, so this command alone reads
+// it as all of them would.
+const CommandEntry* only_named_command(const std::vector<std::string>& args) {
+    const CommandEntry* named = nullptr;
+    for (const std::string& arg : args) {
+        for (const CommandEntry& entry : command_table()) {
+            if (arg != entry.name) continue;
+            if (named != nullptr) return nullptr;
+            named = &entry;
+        }
+    }
+    return named;
+}
 
-Outcome run_cli(const std::vector<std::string>& args, const Environment& environment) {
+// Help, the version or a usage error: what a parse that stopped answers.
+Outcome answer_to(const CLI::ParseError& error, const CLI::App& app) {
+    if (dynamic_cast<const CLI::CallForHelp*>(&error) != nullptr) return {kSuccess, app.help(), {}};
+    if (dynamic_cast<const CLI::CallForAllHelp*>(&error) != nullptr) {
+        return {kSuccess, app.help("", CLI::AppFormatMode::All), {}};
+    }
+    if (dynamic_cast<const CLI::CallForVersion*>(&error) != nullptr) return {kSuccess, std::string(error.what()) + "\n", {}};
+    return usage_error(usage_message(error, app));
+}
+
+// Parses with `entries` declared and runs the command chosen; nullopt when
+// `lean` and the line is not one to carry out (help, version, a usage
+// error): those words come from the program with every command declared.
+std::optional<Outcome> parsed_and_run(std::span<const CommandEntry> entries, bool lean,
+                                      const std::vector<std::string>& args, const Environment& environment) {
     CLI::App app{"", "vespera-cli"};
     set_up_program(app);
     SharedOptions shared;
     declare_shared_options(app, shared);
     std::vector<std::unique_ptr<Command>> commands;
     std::vector<const CLI::App*> subcommands;
-    for (const CommandEntry& entry : command_table()) {
+    for (const CommandEntry& entry : entries) {
         CLI::App* sub = app.add_subcommand(std::string(entry.name), std::string(entry.help));
         set_up_command(*sub, entry);
         commands.push_back(entry.make());
@@ -76,14 +106,9 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        return {kSuccess, app.help(), {}};
-    } catch (const CLI::CallForAllHelp&) {
-        return {kSuccess, app.help("", CLI::AppFormatMode::All), {}};
-    } catch (const CLI::CallForVersion& version) {
-        return {kSuccess, std::string(version.what()) + "\n", {}};
     } catch (const CLI::ParseError& error) {
-        return usage_error(usage_message(error, app));
+        if (lean) return std::nullopt;
+        return answer_to(error, app);
     }
     const CLI::App* chosen = app.get_subcommands().front();
     std::size_t index = 0;
@@ -95,6 +120,21 @@ Outcome run_cli(const std::vector<std::string>& args, const Environment& environ
         return usage_error("--kategorie gilt nur f\u00fcr liste feiertage und ical.");
     }
     return command.run(invocation);
+}
+
+} // namespace
+
+Outcome run_cli(const std::vector<std::string>& args, const Environment& environment) {
+    // Declaring every command's options costs more than a holiday list:
+    // declare the one named when the line names one.
+    if (const CommandEntry* named = only_named_command(args)) {
+        if (std::optional<Outcome> outcome = parsed_and_run({named, 1}, true, args, environment)) return *outcome;
+    }
+    return run_cli_declaring_all(args, environment);
+}
+
+Outcome run_cli_declaring_all(const std::vector<std::string>& args, const Environment& environment) {
+    return *parsed_and_run(command_table(), false, args, environment);
 }
 
 } // namespace vespera::cli

@@ -35,5 +35,8 @@ struct Outcome {
 
 // `args` without the program's name.
 Outcome run_cli(const std::vector<std::string>& args, const Environment& environment);
+// The same answer with every command declared, as run_cli gives it for a
+// line that names no command or more than one; tests compare the two.
+Outcome run_cli_declaring_all(const std::vector<std::string>& args, const Environment& environment);
 
 } // namespace vespera::cli

@@ -40,7 +40,7 @@ Session::Session(const ChosenPlace& chosen, const Invocation& invocation, const 
     } else {
         set_day(cal, day.day ? *day.day : now.day_number);
     }
-    cal.setZeitzone(place.zone_name);
+    cal.setZeitzone(*place.zone); // read once, by the place's choice
     cal.setRegion(invocation.region ? *invocation.region : place.region);
     // The place decides the days of communes only in its own region; in a
     // region asked for by hand it is no commune of that region's lists.

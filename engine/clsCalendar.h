@@ -138,6 +138,8 @@ public:
     // The tz database zone by IANA name ("Europe/Berlin"); empty: the fixed
     // Zeitzone_Offset with the German summer-time rules. Rebuilds the year's tables.
     void setZeitzone(const std::string& iana);
+    // The same with the zone read already, so that its file is read once.
+    void setZeitzone(const vespera::Zone& zone);
     std::string Zeitzone() const;
     // Whether summer time is in force at an instant (Julian Day, UT).
     bool IstSommerzeitUm(double jd_ut);
@@ -405,6 +407,8 @@ private:
 
     // local time: every step between UT and the clock goes through the zone.
     const vespera::Zone& zone() const { return zone_choice_.zone(f_.Zeitzone_Offset); }
+    // After a new zone choice: the year's tables again, or `previous` back.
+    void rebuild_for_zone(vespera::ZoneChoice previous);
     // The instant of a local clock time (hours) on the engine's day.
     double jd_ut_of_clock(double local_hours) const;
 

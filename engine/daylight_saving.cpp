@@ -25,15 +25,27 @@ void clsCalendar::setZeitzone(const std::string& iana) {
     guarded_void("setZeitzone", [&] {
         vespera::ZoneChoice previous = zone_choice_;
         if (!zone_choice_.choose(iana)) vespera::raise_fault(vespera::FaultCode::InvalidCall);
-        // The clock changes, phases and seasons of the year are local times;
-        // a rebuild that fails leaves the zone as it was.
-        try {
-            Feiertage_Einlesen();
-        } catch (const vespera::EngineFault&) {
-            zone_choice_ = std::move(previous);
-            throw;
-        }
+        rebuild_for_zone(std::move(previous));
     });
+}
+
+void clsCalendar::setZeitzone(const vespera::Zone& zone) {
+    guarded_void("setZeitzone", [&] {
+        vespera::ZoneChoice previous = zone_choice_;
+        zone_choice_.choose(zone);
+        rebuild_for_zone(std::move(previous));
+    });
+}
+
+void clsCalendar::rebuild_for_zone(vespera::ZoneChoice previous) {
+    // The clock changes, phases and seasons of the year are local times;
+    // a rebuild that fails leaves the zone as it was.
+    try {
+        Feiertage_Einlesen();
+    } catch (const vespera::EngineFault&) {
+        zone_choice_ = std::move(previous);
+        throw;
+    }
 }
 
 std::string clsCalendar::Zeitzone() const { return zone_choice_.name(); }

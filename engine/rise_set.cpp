@@ -151,7 +151,10 @@ std::string clsCalendar::moonevent(std::int16_t year, std::int16_t month, std::i
 std::string clsCalendar::hrsmin(double hours, bool clock) const {
     const std::int64_t minutes = shown_minutes(hours, clock);
     // A negative span keeps its sign in front instead of inside the minutes.
-    return (hours < 0.0 && minutes > 0 ? "-" : "") + minutes_text(minutes, clock ? " Uhr" : " Stunden");
+    // (Inserted, not prepended with +: GCC 12 -O3 warns about that, bug 105329.)
+    std::string text = minutes_text(minutes, clock ? " Uhr" : " Stunden");
+    if (hours < 0.0 && minutes > 0) text.insert(0, 1, '-');
+    return text;
 }
 
 double clsCalendar::clock_hours_of(const vespera::LocalDay& day, double elapsed_hours) const {

@@ -36,9 +36,9 @@ bool same_name(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
-CommuneAnswer answer(const Commune& commune) {
+CommuneAnswer answer(const CommuneList& list, const Commune& commune) {
     if (!commune.holds) return {Status::None, {}};
-    if (!commune.note.empty()) return {Status::Regional, commune.note};
+    if (commune.note != 0) return {Status::Regional, list.notes[commune.note]};
     return {Status::Statutory, {}};
 }
 
@@ -59,8 +59,8 @@ CommuneAnswer answer_for_others(const CommuneList& list) {
 
 // The one commune of that name among `communes`; two of that name that
 // answer differently leave the place unresolved.
-std::optional<CommuneAnswer> by_name(std::span<const Commune> communes, std::string_view name,
-                                     const CommuneAnswer& unknown) {
+std::optional<CommuneAnswer> by_name(const CommuneList& list, std::span<const Commune> communes,
+                                     std::string_view name, const CommuneAnswer& unknown) {
     const Commune* found = nullptr;
     for (const Commune& commune : communes) {
         if (!same_name(commune.name, name)) continue;
@@ -68,7 +68,7 @@ std::optional<CommuneAnswer> by_name(std::span<const Commune> communes, std::str
         found = &commune;
     }
     if (found == nullptr) return std::nullopt;
-    return answer(*found);
+    return answer(list, *found);
 }
 
 } // namespace
@@ -82,12 +82,12 @@ CommuneAnswer resolve(const CommuneList& list, const Locality& place) {
     if (!key.empty()) {
         if (!key.starts_with(list.key_prefix)) return unknown;
         const auto hit = std::lower_bound(list.communes.begin(), keyed_end, key,
-                                          [](const Commune& c, std::string_view k) { return c.key < k; });
-        if (hit != keyed_end && hit->key == key) return answer(*hit);
+                                          [](const Commune& c, std::string_view k) { return c.key.view() < k; });
+        if (hit != keyed_end && hit->key.view() == key) return answer(list, *hit);
         // A commune the source names without its key is still met by its name.
         if (!name.empty()) {
             const std::span<const Commune> keyless(keyed_end, list.communes.end());
-            if (const auto found = by_name(keyless, name, unknown)) return *found;
+            if (const auto found = by_name(list, keyless, name, unknown)) return *found;
         }
         for (const District& district : list.districts) {
             if (key.starts_with(district.prefix)) return answer(district);
@@ -95,7 +95,7 @@ CommuneAnswer resolve(const CommuneList& list, const Locality& place) {
         return answer_for_others(list);
     }
     if (name.empty()) return unknown;
-    if (const auto found = by_name(list.communes, name, unknown)) return *found;
+    if (const auto found = by_name(list, list.communes, name, unknown)) return *found;
     // By its name alone a place's district is not known.
     return list.districts.empty() ? answer_for_others(list) : unknown;
 }

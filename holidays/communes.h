@@ -8,15 +8,19 @@
 #include <span>
 #include <string_view>
 
+#include "base/inline_text.h"
 #include "holidays/region_law.h"
 
 namespace vespera::holidays {
 
+// A row holds no pointer (Bavaria's list alone has 2 056 rows): its texts
+// inline, its note as a number into its list's notes.
 struct Commune {
-    std::string_view key;  // official commune key; empty where the source gives none
-    std::string_view name; // official name
+    InlineText<8> key;     // official commune key; empty where the source gives none
+    InlineText<38> name;   // official name, UTF-8
     bool holds;            // the day is a public holiday there
-    std::string_view note; // only in some parts ("nur Ortsteil Prischwitz"): regional there
+    std::uint8_t note = 0; // in its list's notes; 0: none. Some only in some parts
+                           // ("nur Ortsteil Prischwitz"): regional there
 };
 
 // Every commune whose key begins with `prefix` (a district, a county).
@@ -38,6 +42,7 @@ struct CommuneList {
     std::string_view key_prefix;         // keys of the state ("09": Bayern); empty for Swiss BFS numbers
     std::span<const District> districts; // whole districts
     std::span<const Commune> communes;   // sorted by key, keyless ones last
+    std::span<const std::string_view> notes; // the communes' notes; the first empty
     Others others;
     std::string_view unresolved;         // German: why a place stays "regional"
 };

@@ -99,30 +99,37 @@ void RegionSchoolHolidays::set_region(std::string_view region_code, std::int64_t
     region_ = std::string(region_code);
     year_ = year;
     imported_.clear();
-    load();
-    merge();
+    forget();
 }
 
 void RegionSchoolHolidays::set_year(std::int64_t year) {
     if (year == year_) return;
     year_ = year;
-    if (!school_holidays_by_law(region_)) return;
-    load();
-    merge();
+    if (school_holidays_by_law(region_)) forget();
 }
 
 void RegionSchoolHolidays::set_imported(std::vector<SchoolHolidayPeriod> periods) {
     imported_ = std::move(periods);
-    merge();
+    if (loaded_) merge();
 }
 
-void RegionSchoolHolidays::load() {
+void RegionSchoolHolidays::forget() {
+    shipped_.reset();
+    merged_.reset();
+    problem_.clear();
+    loaded_ = false;
+}
+
+void RegionSchoolHolidays::load() const {
+    if (loaded_) return;
+    loaded_ = true;
     SchoolHolidayLoad loaded = load_region_school_holidays(region_, year_);
     shipped_ = std::move(loaded.table);
     problem_ = std::move(loaded.error);
+    merge();
 }
 
-void RegionSchoolHolidays::merge() {
+void RegionSchoolHolidays::merge() const {
     if (!shipped_ && imported_.empty()) {
         merged_.reset();
         return;

@@ -38,30 +38,39 @@ SchoolHolidayCoverage school_holiday_coverage(const SchoolHolidayTable& table, s
 
 class RegionSchoolHolidays {
 public:
-    // Loads the region's school holidays around `year`; the imports were the
-    // previous region's and are dropped.
+    // Chooses the region; its school holidays around `year` are read when
+    // first asked for (a holiday list without them never reads a file). The
+    // imports were the previous region's and are dropped.
     void set_region(std::string_view region_code, std::int64_t year);
     // Austria's are computed for the years around the engine's, so a new
-    // year reloads them; a file's do not change with the year.
+    // year reads them anew; a file's do not change with the year.
     void set_year(std::int64_t year);
     // Imported periods take precedence over the shipped dates within their span.
     void set_imported(std::vector<SchoolHolidayPeriod> periods);
 
     // Shipped (or computed) and imported together, or nullptr with the
     // reason in problem() (empty where the region has none).
-    const SchoolHolidayTable* table() const { return merged_ ? &*merged_ : nullptr; }
-    const std::string& problem() const { return problem_; }
+    const SchoolHolidayTable* table() const {
+        load();
+        return merged_ ? &*merged_ : nullptr;
+    }
+    const std::string& problem() const {
+        load();
+        return problem_;
+    }
 
 private:
-    void load();
-    void merge();
+    void load() const;
+    void merge() const;
+    void forget();
 
     std::string region_;
     std::int64_t year_ = 0;
-    std::optional<SchoolHolidayTable> shipped_;
     std::vector<SchoolHolidayPeriod> imported_;
-    std::optional<SchoolHolidayTable> merged_;
-    std::string problem_;
+    mutable bool loaded_ = true; // no region, nothing to read
+    mutable std::optional<SchoolHolidayTable> shipped_;
+    mutable std::optional<SchoolHolidayTable> merged_;
+    mutable std::string problem_;
 };
 
 } // namespace vespera

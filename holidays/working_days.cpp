@@ -19,10 +19,13 @@ public:
     HolidayYears(const Region& region, const Locality& place) : region_(region), place_(place) {}
 
     bool is_holiday(std::int64_t day) {
-        const std::int64_t year = civil_date(day).year;
-        if (year != year_) {
+        // A walk through a year asks day by day: the year's bounds answer
+        // without turning each day into a date.
+        if (day < first_day_ || day >= end_day_) {
+            const std::int64_t year = civil_date(day).year;
             days_ = statutory_days(region_, place_, year);
-            year_ = year;
+            first_day_ = day_number(year, 1, 1);
+            end_day_ = day_number(year + 1, 1, 1);
         }
         return std::binary_search(days_.begin(), days_.end(), day);
     }
@@ -32,7 +35,8 @@ public:
 private:
     Region region_;
     Locality place_;
-    std::int64_t year_ = INT64_MIN;
+    std::int64_t first_day_ = 0; // the days_ of [first_day_, end_day_)
+    std::int64_t end_day_ = 0;
     std::vector<std::int64_t> days_;
 };
 
@@ -135,10 +139,11 @@ std::vector<std::int64_t> bridge_days(const Region& region, const Locality& plac
     const std::int64_t end = day_number(year + 1, 1, 1);
     for (std::int64_t day = first; day < end; ++day) {
         if (!holidays.is_working_day(day)) continue;
-        const bool before_free = is_weekend(day - 1) || holidays.is_holiday(day - 1);
-        const bool after_free = is_weekend(day + 1) || holidays.is_holiday(day + 1);
         // A weekend on both sides cannot happen; at least one side is a holiday.
-        if (before_free && after_free) bridges.push_back(day);
+        // The day after is asked only when the day before is free: on
+        // 31 December that is a table of the next year.
+        if (!is_weekend(day - 1) && !holidays.is_holiday(day - 1)) continue;
+        if (is_weekend(day + 1) || holidays.is_holiday(day + 1)) bridges.push_back(day);
     }
     return bridges;
 }

@@ -136,8 +136,10 @@ std::vector<HolidayItem> holiday_items(clsCalendar& cal, CategorySet categories)
         }
     }
     add_festival_items(cal, categories, items);
-    const SchoolHolidayTable* table = cal.school_holiday_table();
-    if (chosen(categories, HolidayCategory::Ferien) && table != nullptr) add_period_items(*table, cal.Jahr(), items);
+    // The school holidays' file is read only for a list that shows them.
+    if (chosen(categories, HolidayCategory::Ferien)) {
+        if (const SchoolHolidayTable* table = cal.school_holiday_table()) add_period_items(*table, cal.Jahr(), items);
+    }
     // Named days first, then the bridge days and the festivals, on a day shared with the start of a period.
     std::stable_sort(items.begin(), items.end(),
                      [](const HolidayItem& a, const HolidayItem& b) { return a.first_day < b.first_day; });

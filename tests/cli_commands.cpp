@@ -298,6 +298,41 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
     EXPECT_NE(help.out.find("braucht: --zone"), std::string::npos) << help.out;
 }
 
+// A line that names one command is read with that command alone declared;
+// its answer must be the one every command declared gives, also where a
+// command's name stands as a value or the line is wrong.
+TEST(CliCommands, OneCommandDeclaredAnswersAsAllDeclared) {
+    const std::vector<std::string> lines[] = {
+        {"liste", "feiertage", "2025"},
+        {"--ort", "Dresden", "liste", "feiertage", "2025", "--format", "csv"},
+        {"liste", "--region", "de-by", "feiertage", "2025", "--kategorie", "alle"},
+        {"differenz", "1.1.2024", "tag"},
+        {"--ort", "tag", "kalender", "1.1.2024"},
+        {"--ort", "liste", "feiertage", "2025"},
+        {"liste", "tag", "2025"},
+        {"ical", "2025", "ical"},
+        {"tag", "--help"},
+        {"liste", "-h"},
+        {"sonne", "--version"},
+        {"differenz", "--help-all"},
+        {"liste"},
+        {"tag", "--farbe", "rot"},
+        {"foo", "tag"},
+        {"tag", "--", "1.1.2024"},
+        {"tag", "--ort"},
+        {"liste", "vollmonde", "--kategorie", "alle"},
+    };
+    const Cli cli;
+    for (const std::vector<std::string>& line : lines) {
+        const Outcome one = cli(line);
+        const Outcome all = vespera::cli::run_cli_declaring_all(line, cli.environment);
+        const std::string what = line.front() + " " + line.back();
+        EXPECT_EQ(one.exit_code, all.exit_code) << what;
+        EXPECT_EQ(one.out, all.out) << what;
+        EXPECT_EQ(one.err, all.err) << what;
+    }
+}
+
 // Each command's --help shows its own examples, none of another command.
 TEST(CliCommands, HelpOfACommandShowsItsOwnExamples) {
     const char* const commands[] = {"tag", "kalender", "liste", "sonne", "differenz", "ical"};

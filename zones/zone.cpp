@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <iterator>
+#include <mutex>
 
 #include "base/date_math.h"
 #include "ephemeris/time_scales.h"
@@ -156,10 +157,13 @@ std::int64_t unix_day_start_s(std::int64_t day) { return (day - kUnixEpochDay) *
 struct Zone::Source {
     std::shared_ptr<const tzdb::TzZone> zone;
     std::optional<std::int64_t> last_complete_year; // set when the changes go on past the data
-    std::array<std::int64_t, 7> january_model{};    // by weekday of 1 January; 0 = none
-    std::array<std::int64_t, 7> march_model{};      // by weekday of 1 March; 0 = none
+    // Chosen when a year past the data is first asked for: most uses of a
+    // zone (a holiday list, a day report) never ask.
+    mutable std::once_flag models_chosen;
+    mutable std::array<std::int64_t, 7> january_model{}; // by weekday of 1 January; 0 = none
+    mutable std::array<std::int64_t, 7> march_model{};   // by weekday of 1 March; 0 = none
 
-    void choose_models() {
+    void choose_models() const {
         const std::int64_t last = *last_complete_year;
         std::vector<YearPattern> patterns;
         for (std::int64_t back = 0; back < kCalendarCycleYears; ++back) {
@@ -186,6 +190,7 @@ struct Zone::Source {
             if (segment) segment->end_s = std::min(segment->end_s, year_start_s(last + 1));
             return segment;
         }
+        std::call_once(models_chosen, [this] { choose_models(); });
         const std::int64_t day = floor_div(unix_s, kDaySeconds) + kUnixEpochDay;
         const std::int64_t march = day_number(year, 3, 1);
         const bool early = day < march;
@@ -226,7 +231,6 @@ std::optional<Zone> Zone::from_database_zone(std::string_view iana_name, std::sh
     source->zone = found;
     if (!last->open_begin && year_of_second(last->begin_s) >= kExplicitDataEndYear) {
         source->last_complete_year = year_of_second(last->begin_s);
-        source->choose_models();
     }
     Zone zone;
     zone.name_ = std::string(iana_name);

@@ -17,6 +17,14 @@ bool ZoneChoice::choose(std::string_view iana_name) {
     return true;
 }
 
+void ZoneChoice::choose(const Zone& zone) {
+    if (zone.name().empty()) {
+        named_.reset();
+        return;
+    }
+    named_ = zone;
+}
+
 const Zone& ZoneChoice::zone(float standard_offset_hours) const {
     if (named_) return *named_;
     if (!(std::fabs(standard_offset_hours) <= 24.0f)) raise_fault(FaultCode::InvalidCall);

@@ -15,6 +15,9 @@ public:
     // False, and nothing changed, for a name the tz database does not know;
     // an empty name chooses the German rules.
     bool choose(std::string_view iana_name);
+    // A zone read already (the command line has read the place's zone to
+    // know its clock); a zone without a name chooses the German rules.
+    void choose(const Zone& zone);
     // Empty for the German rules.
     std::string name() const { return named_ ? named_->name() : std::string{}; }
     // The chosen zone; for the German rules, with `standard_offset_hours`.

@@ -182,9 +182,9 @@ TEST(HolidayRegionsDE, Communes) {
 TEST(HolidayRegionsDE, BavarianCommunesWithinThePublishedCounts) {
     std::size_t with = 0, without = 0, open = 0;
     for (const Commune& commune : kBavariaAssumption.communes) {
-        ASSERT_EQ(commune.key.size(), 8u) << commune.name;
+        ASSERT_EQ(commune.key.size(), 8u) << commune.name.view();
         if (!commune.holds) ++without;
-        else if (commune.note.empty()) ++with;
+        else if (commune.note == 0) ++with;
         else ++open;
     }
     EXPECT_EQ(with + without + open, 2056u);

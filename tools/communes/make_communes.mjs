@@ -84,6 +84,9 @@ for (const list of [...lists]) {
 }
 
 const byKey = (a, b) => (a.key === '') - (b.key === '') || (a.key < b.key ? -1 : a.key > b.key ? 1 : 0);
+// Rows keep their texts inline (holidays/communes.h): at most so many bytes.
+const KEY_BYTES = 8;
+const NAME_BYTES = 38;
 let text = '// Written by tools/communes/make_communes.mjs from tools/communes/lists/*.tsv; do not edit.\n' +
   '#include "holidays/communes.h"\n\nnamespace vespera::holidays {\nnamespace {\n\n';
 for (const list of lists) {
@@ -98,17 +101,25 @@ for (const list of lists) {
     for (const d of list.districts) text += `    {${cxx(d.prefix)}, ${cxx(d.name)}, ${d.holds}, ${literal(d.note)}},\n`;
     text += '};\n';
   }
+  // The communes' notes by number, the first one none.
+  list.notes = [''];
+  for (const c of list.communes) if (!list.notes.includes(c.note)) list.notes.push(c.note);
+  if (list.notes.length > 255) fail(list.file, 0, 'more than 255 notes');
+  text += `constexpr std::string_view ${list.name}Notes[] = {${list.notes.map(literal).join(', ')}};\n`;
   text += `constexpr Commune ${list.name}Communes[] = {\n`;
   for (const c of [...list.communes].sort(byKey)) {
-    text += `    {${cxx(c.key)}, ${cxx(c.name)}, ${c.holds}, ${literal(c.note)}},\n`;
+    if (Buffer.byteLength(c.key) > KEY_BYTES || Buffer.byteLength(c.name) > NAME_BYTES) {
+      fail(list.file, 0, `${c.name}: key or name longer than a row holds`);
+    }
+    text += `    {${cxx(c.key)}, ${cxx(c.name)}, ${c.holds}, ${list.notes.indexOf(c.note)}},\n`;
   }
   text += '};\n\n';
 }
 text += '} // namespace\n\n';
 for (const list of lists) {
   const districts = list.districts.length ? `${list.name}Districts` : '{}';
-  text += `const CommuneList ${list.name}{${cxx(list.prefix)}, ${districts}, ${list.name}Communes, ${OTHERS[list.others]},\n` +
-    `    ${cxx(list.unresolved)}};\n`;
+  text += `const CommuneList ${list.name}{${cxx(list.prefix)}, ${districts}, ${list.name}Communes, ${list.name}Notes,\n` +
+    `    ${OTHERS[list.others]}, ${cxx(list.unresolved)}};\n`;
 }
 text += '\n} // namespace vespera::holidays\n';
 writeFileSync(out, text);
