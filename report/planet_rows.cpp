@@ -34,6 +34,7 @@ std::string visibility_text(const Visibility& v, const Zone& zone) {
     case VisibilityKind::DownInTheDark: return "nicht zu sehen (in der Dunkelheit unter dem Horizont)";
     case VisibilityKind::NeverUp: return "nicht zu sehen (unter dem Horizont)";
     case VisibilityKind::NoDarkNight: return "nicht zu sehen (keine dunkle Nacht)";
+    case VisibilityKind::NotComputed: return "nicht berechnet";
     }
     return {};
 }

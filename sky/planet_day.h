@@ -42,10 +42,11 @@ enum class VisibilityKind {
     DownInTheDark,    // below the horizon all through the dark hours, farther from the Sun
     NeverUp,          // does not rise at all
     NoDarkNight,      // the Sun stays above -12 degrees: no dark sky to judge in
+    NotComputed,      // no sound day or place was given: nothing is claimed
 };
 
 struct Visibility {
-    VisibilityKind kind = VisibilityKind::TooCloseToSun;
+    VisibilityKind kind = VisibilityKind::NotComputed;
     double from_jd_ut = 0.0;  // MorningSky, NightIntoMorning, InTheNight, EveningAndMorning
     double until_jd_ut = 0.0; // EveningSky, EveningIntoNight, InTheNight, EveningAndMorning
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -214,6 +215,10 @@ TEST(PlanetDay, VisibilityOverTheDarkHours) {
             }
         }
     }
+    // No sound place: nothing is claimed, least of all a reason.
+    const vespera::PlanetsOfDay nowhere =
+        vespera::planets_of_day(2460000.5, 2460001.5, 13.4, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(nowhere.planets[4].visibility.kind, Kind::NotComputed);
 }
 
 // Berlin (52.52 N, 13.405 E) at the solstices of 2025 against astronomy-engine
