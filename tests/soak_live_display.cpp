@@ -14,7 +14,10 @@
 #include "window_fixture.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+#include <cstddef>
+// AddressSanitizer's allocator statistics (compiler-rt's
+// sanitizer/allocator_interface.h, which GCC 12 does not install).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
