@@ -19,6 +19,8 @@
 namespace vespera::ical {
 
 #define VESPERA_LIBICAL_FUNCTIONS(X) \
+    X(icalcomponent_add_component) \
+    X(icalcomponent_add_property) \
     X(icalcomponent_as_ical_string_r) \
     X(icalcomponent_free) \
     X(icalcomponent_get_first_component) \
@@ -28,8 +30,12 @@ namespace vespera::ical {
     X(icalcomponent_get_summary) \
     X(icalcomponent_get_uid) \
     X(icalcomponent_isa) \
+    X(icalcomponent_new_clone) \
     X(icalcomponent_new_from_string) \
+    X(icalcomponent_new_vcalendar) \
+    X(icalcomponent_new_vevent) \
     X(icaldurationtype_as_int) \
+    X(icaldurationtype_from_int) \
     X(icalmemory_free_buffer) \
     X(icalparameter_get_tzid) \
     X(icalparameter_new_tzid) \
@@ -56,11 +62,24 @@ namespace vespera::ical {
     X(icalproperty_get_value_as_string_r) \
     X(icalproperty_get_xlicerror) \
     X(icalproperty_isa) \
+    X(icalproperty_new_categories) \
+    X(icalproperty_new_description) \
     X(icalproperty_new_dtend) \
+    X(icalproperty_new_dtstamp) \
     X(icalproperty_new_dtstart) \
+    X(icalproperty_new_duration) \
     X(icalproperty_new_exdate) \
+    X(icalproperty_new_from_string) \
+    X(icalproperty_new_prodid) \
     X(icalproperty_new_rdate) \
     X(icalproperty_new_recurrenceid) \
+    X(icalproperty_new_rrule) \
+    X(icalproperty_new_summary) \
+    X(icalproperty_new_uid) \
+    X(icalproperty_new_version) \
+    X(icalproperty_new_x) \
+    X(icalproperty_set_tzid) \
+    X(icalproperty_set_x_name) \
     X(icalrecur_iterator_free) \
     X(icalrecur_iterator_new) \
     X(icalrecur_iterator_next) \
@@ -68,6 +87,7 @@ namespace vespera::ical {
     X(icalrecurrencetype_day_position) \
     X(icalrecurrencetype_from_string) \
     X(icalrecurrencetype_month_month) \
+    X(icaltime_as_ical_string) \
     X(icaltime_compare) \
     X(icaltime_convert_to_zone) \
     X(icaltime_days_in_month) \
@@ -79,6 +99,7 @@ namespace vespera::ical {
     X(icaltimezone_free) \
     X(icaltimezone_get_builtin_timezone) \
     X(icaltimezone_get_builtin_timezone_from_tzid) \
+    X(icaltimezone_get_component) \
     X(icaltimezone_get_utc_timezone) \
     X(icaltimezone_new) \
     X(icaltimezone_set_component)
@@ -96,6 +117,8 @@ const Libical* libical();
 } // namespace vespera::ical
 
 #ifndef VESPERA_LIBICAL_LOADER
+#define icalcomponent_add_component (::vespera::ical::libical()->icalcomponent_add_component)
+#define icalcomponent_add_property (::vespera::ical::libical()->icalcomponent_add_property)
 #define icalcomponent_as_ical_string_r (::vespera::ical::libical()->icalcomponent_as_ical_string_r)
 #define icalcomponent_free (::vespera::ical::libical()->icalcomponent_free)
 #define icalcomponent_get_first_component (::vespera::ical::libical()->icalcomponent_get_first_component)
@@ -105,8 +128,12 @@ const Libical* libical();
 #define icalcomponent_get_summary (::vespera::ical::libical()->icalcomponent_get_summary)
 #define icalcomponent_get_uid (::vespera::ical::libical()->icalcomponent_get_uid)
 #define icalcomponent_isa (::vespera::ical::libical()->icalcomponent_isa)
+#define icalcomponent_new_clone (::vespera::ical::libical()->icalcomponent_new_clone)
 #define icalcomponent_new_from_string (::vespera::ical::libical()->icalcomponent_new_from_string)
+#define icalcomponent_new_vcalendar (::vespera::ical::libical()->icalcomponent_new_vcalendar)
+#define icalcomponent_new_vevent (::vespera::ical::libical()->icalcomponent_new_vevent)
 #define icaldurationtype_as_int (::vespera::ical::libical()->icaldurationtype_as_int)
+#define icaldurationtype_from_int (::vespera::ical::libical()->icaldurationtype_from_int)
 #define icalmemory_free_buffer (::vespera::ical::libical()->icalmemory_free_buffer)
 #define icalparameter_get_tzid (::vespera::ical::libical()->icalparameter_get_tzid)
 #define icalparameter_new_tzid (::vespera::ical::libical()->icalparameter_new_tzid)
@@ -133,11 +160,24 @@ const Libical* libical();
 #define icalproperty_get_value_as_string_r (::vespera::ical::libical()->icalproperty_get_value_as_string_r)
 #define icalproperty_get_xlicerror (::vespera::ical::libical()->icalproperty_get_xlicerror)
 #define icalproperty_isa (::vespera::ical::libical()->icalproperty_isa)
+#define icalproperty_new_categories (::vespera::ical::libical()->icalproperty_new_categories)
+#define icalproperty_new_description (::vespera::ical::libical()->icalproperty_new_description)
 #define icalproperty_new_dtend (::vespera::ical::libical()->icalproperty_new_dtend)
+#define icalproperty_new_dtstamp (::vespera::ical::libical()->icalproperty_new_dtstamp)
 #define icalproperty_new_dtstart (::vespera::ical::libical()->icalproperty_new_dtstart)
+#define icalproperty_new_duration (::vespera::ical::libical()->icalproperty_new_duration)
 #define icalproperty_new_exdate (::vespera::ical::libical()->icalproperty_new_exdate)
+#define icalproperty_new_from_string (::vespera::ical::libical()->icalproperty_new_from_string)
+#define icalproperty_new_prodid (::vespera::ical::libical()->icalproperty_new_prodid)
 #define icalproperty_new_rdate (::vespera::ical::libical()->icalproperty_new_rdate)
 #define icalproperty_new_recurrenceid (::vespera::ical::libical()->icalproperty_new_recurrenceid)
+#define icalproperty_new_rrule (::vespera::ical::libical()->icalproperty_new_rrule)
+#define icalproperty_new_summary (::vespera::ical::libical()->icalproperty_new_summary)
+#define icalproperty_new_uid (::vespera::ical::libical()->icalproperty_new_uid)
+#define icalproperty_new_version (::vespera::ical::libical()->icalproperty_new_version)
+#define icalproperty_new_x (::vespera::ical::libical()->icalproperty_new_x)
+#define icalproperty_set_tzid (::vespera::ical::libical()->icalproperty_set_tzid)
+#define icalproperty_set_x_name (::vespera::ical::libical()->icalproperty_set_x_name)
 #define icalrecur_iterator_free (::vespera::ical::libical()->icalrecur_iterator_free)
 #define icalrecur_iterator_new (::vespera::ical::libical()->icalrecur_iterator_new)
 #define icalrecur_iterator_next (::vespera::ical::libical()->icalrecur_iterator_next)
@@ -145,6 +185,7 @@ const Libical* libical();
 #define icalrecurrencetype_day_position (::vespera::ical::libical()->icalrecurrencetype_day_position)
 #define icalrecurrencetype_from_string (::vespera::ical::libical()->icalrecurrencetype_from_string)
 #define icalrecurrencetype_month_month (::vespera::ical::libical()->icalrecurrencetype_month_month)
+#define icaltime_as_ical_string (::vespera::ical::libical()->icaltime_as_ical_string)
 #define icaltime_compare (::vespera::ical::libical()->icaltime_compare)
 #define icaltime_convert_to_zone (::vespera::ical::libical()->icaltime_convert_to_zone)
 #define icaltime_days_in_month (::vespera::ical::libical()->icaltime_days_in_month)
@@ -156,6 +197,7 @@ const Libical* libical();
 #define icaltimezone_free (::vespera::ical::libical()->icaltimezone_free)
 #define icaltimezone_get_builtin_timezone (::vespera::ical::libical()->icaltimezone_get_builtin_timezone)
 #define icaltimezone_get_builtin_timezone_from_tzid (::vespera::ical::libical()->icaltimezone_get_builtin_timezone_from_tzid)
+#define icaltimezone_get_component (::vespera::ical::libical()->icaltimezone_get_component)
 #define icaltimezone_get_utc_timezone (::vespera::ical::libical()->icaltimezone_get_utc_timezone)
 #define icaltimezone_new (::vespera::ical::libical()->icaltimezone_new)
 #define icaltimezone_set_component (::vespera::ical::libical()->icaltimezone_set_component)

@@ -33,6 +33,12 @@ Utf8Char decode_utf8(std::string_view text, std::size_t at) {
 
 char upper_ascii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
+std::string upper_ascii(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = upper_ascii(c);
+    return result;
+}
+
 char lower_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
@@ -75,6 +81,26 @@ std::optional<std::int64_t> whole_number(std::string_view text, bool sign_allowe
         value = value >= 1'000'000'000'000 ? value : value * 10 + (c - '0');
     }
     return negative ? -value : value;
+}
+
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+
+std::string clean_display_line(std::string_view raw, std::size_t max_bytes) {
+    std::string clean;
+    for (std::size_t i = 0; i < raw.size();) {
+        const std::size_t length = decode_utf8(raw, i).size;
+        std::string_view piece = length == 0 ? kReplacementCharacter : raw.substr(i, length);
+        i += length == 0 ? 1 : length;
+        const auto lead = static_cast<unsigned char>(piece[0]);
+        if (lead < 0x20 || lead == 0x7F) piece = " ";
+        // C1 controls U+0080..U+009F are encoded as C2 80..C2 9F.
+        if (piece.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(piece[1]) < 0xA0) piece = " ";
+        if (clean.size() + piece.size() > max_bytes) break;
+        clean += piece;
+    }
+    const std::size_t first = clean.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return clean.substr(first, clean.find_last_not_of(' ') - first + 1);
 }
 
 } // namespace vespera

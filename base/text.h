@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vespera {
@@ -18,6 +19,7 @@ struct Utf8Char {
 Utf8Char decode_utf8(std::string_view text, std::size_t at);
 
 char upper_ascii(char c);
+std::string upper_ascii(std::string_view text);
 char lower_ascii(char c);
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b);
 
@@ -34,5 +36,10 @@ std::string_view take_line(std::string_view& rest);
 // growing once it passes 10^12: beyond every day, month and year, and still
 // a plain number however many digits follow.
 std::optional<std::int64_t> whole_number(std::string_view text, bool sign_allowed);
+
+// A name from a file made safe for display: valid UTF-8 (broken sequences
+// become U+FFFD), no control characters, blanks trimmed, at most `max_bytes`
+// bytes cut at a character boundary. Empty when nothing is left.
+std::string clean_display_line(std::string_view raw, std::size_t max_bytes);
 
 } // namespace vespera

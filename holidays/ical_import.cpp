@@ -51,7 +51,7 @@ std::string count_text(std::size_t n, std::string_view one, std::string_view man
 std::string reason_text(const ical::Refusal& refusal) {
     std::string reason = refusal.reason;
     if (!reason.empty() && reason.back() == '.') reason.pop_back();
-    const std::string name = clean_period_name(refusal.event, 40);
+    const std::string name = clean_display_line(refusal.event, 40);
     return (name.empty() ? std::string() : "\u201e" + name + "\u201c: ") + reason;
 }
 
@@ -83,7 +83,7 @@ IcsImport import_school_holidays_ics(std::string_view bytes, const IcsImportFram
         // A single event counts on its own day, wherever that lies.
         const ical::DaySpan days = recurring ? window : ical::DaySpan{event.series.start.at.day, event.series.start.at.day};
         const ical::Expansion expansion = ical::expand(event.series, days, zones, kMaxIcsEvents);
-        std::string name = clean_period_name(event.summary, kMaxSchoolHolidayNameBytes);
+        std::string name = clean_display_line(event.summary, kMaxSchoolHolidayNameBytes);
         if (name.empty()) name = kDefaultName;
         const std::string too_many = "Mehr als " + std::to_string(kMaxIcsEvents) + " Zeiträume";
         std::string left_out = expansion.cut ? too_many : std::string();

@@ -12,7 +12,6 @@ namespace vespera {
 namespace {
 
 constexpr std::string_view kCoveredKeyword = "Zeitraum";
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -42,7 +41,7 @@ std::vector<std::string_view> split_tabs(std::string_view line) {
 }
 
 bool is_clean_name(std::string_view raw) {
-    return !raw.empty() && clean_period_name(raw, kMaxSchoolHolidayNameBytes) == raw;
+    return !raw.empty() && clean_display_line(raw, kMaxSchoolHolidayNameBytes) == raw;
 }
 
 void merge_ranges(std::vector<DayRange>& ranges) {
@@ -67,24 +66,6 @@ void sort_periods(std::vector<SchoolHolidayPeriod>& periods) {
 }
 
 } // namespace
-
-std::string clean_period_name(std::string_view raw, std::size_t max_bytes) {
-    std::string clean;
-    for (std::size_t i = 0; i < raw.size();) {
-        const std::size_t length = decode_utf8(raw, i).size;
-        std::string_view piece = length == 0 ? kReplacementCharacter : raw.substr(i, length);
-        i += length == 0 ? 1 : length;
-        const auto lead = static_cast<unsigned char>(piece[0]);
-        if (lead < 0x20 || lead == 0x7F) piece = " ";
-        // C1 controls U+0080..U+009F are encoded as C2 80..C2 9F.
-        if (piece.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(piece[1]) < 0xA0) piece = " ";
-        if (clean.size() + piece.size() > max_bytes) break;
-        clean += piece;
-    }
-    const std::size_t first = clean.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return clean.substr(first, clean.find_last_not_of(' ') - first + 1);
-}
 
 SchoolHolidayLoad parse_school_holidays(std::string_view text) {
     if (text.size() > kMaxSchoolHolidayFileBytes) {

@@ -74,9 +74,4 @@ void replace_span(SchoolHolidayTable& table, std::int64_t first_day, std::int64_
 // rule does not say that the years it repeats over are known.
 void merge_imported(SchoolHolidayTable& table, std::span<const SchoolHolidayPeriod> imported);
 
-// A period name made safe for display: valid UTF-8 (broken sequences become
-// U+FFFD), no control characters, blanks trimmed, at most `max_bytes` bytes
-// cut at a character boundary. Empty when nothing is left.
-std::string clean_period_name(std::string_view raw, std::size_t max_bytes);
-
 } // namespace vespera

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(period.last_day - period.first_day < vespera::kMaxSchoolHolidayDays, "a period is too long");
         fuzz::check(!period.name.empty() && period.name.size() <= vespera::kMaxSchoolHolidayNameBytes,
                     "a period name is empty or too long");
-        fuzz::check(vespera::clean_period_name(period.name, vespera::kMaxSchoolHolidayNameBytes) == period.name,
+        fuzz::check(vespera::clean_display_line(period.name, vespera::kMaxSchoolHolidayNameBytes) == period.name,
                     "a period name is not clean UTF-8");
     }
     if (!result.ok) return 0;

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const vespera::SchoolHolidayPeriod& period = table.periods[i];
         fuzz::check(period.first_day <= period.last_day, "a period ends before it starts");
         fuzz::check(period.last_day - period.first_day < vespera::kMaxSchoolHolidayDays, "a period is too long");
-        fuzz::check(vespera::clean_period_name(period.name, vespera::kMaxSchoolHolidayNameBytes) == period.name &&
+        fuzz::check(vespera::clean_display_line(period.name, vespera::kMaxSchoolHolidayNameBytes) == period.name &&
                         !period.name.empty(),
                     "a period name is not clean");
         if (i > 0) fuzz::check(table.periods[i - 1].first_day <= period.first_day, "periods not sorted");

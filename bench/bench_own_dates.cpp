@@ -1,0 +1,79 @@
+// A large address book as own dates: 10,000 yearly birthdays and
+// anniversaries. Start-up reads termine.ics once; the window's month change
+// asks for one month's occurrences (its budget is 4 ms for everything).
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "ephemeris/calendar.h"
+#include "own_dates/calendar_file.h"
+#include "own_dates/occurrences.h"
+
+namespace {
+
+namespace od = vespera::own_dates;
+
+constexpr int kDates = 10000;
+
+od::OwnDateFile address_book() {
+    od::OwnDateFile file;
+    for (int i = 0; i < kDates; ++i) {
+        od::OwnDate date;
+        date.uid = "kontakt-" + std::to_string(i) + "@vespera";
+        date.title = "Kontakt Nummer " + std::to_string(i);
+        date.kind = i % 5 == 0 ? od::Kind::jahrestag : od::Kind::geburtstag;
+        if (date.kind == od::Kind::jahrestag) date.title = "Hochzeitstag " + date.title;
+        date.repeat = od::Repeat::yearly;
+        date.year_known = i % 7 != 0;
+        const int year = date.year_known ? 1930 + i % 90 : static_cast<int>(od::kYearUnknown);
+        date.first_day = vespera::day_number_in(vespera::Calendar::Gregorian, year, 1 + i % 12, 1 + i % 28);
+        date.modified_unix = 1800000000;
+        file.dates.push_back(std::move(date));
+    }
+    return file;
+}
+
+const std::string& address_book_text() {
+    static const std::string text = od::own_date_document(address_book(), 1800000000);
+    return text;
+}
+
+void BM_OwnDatesRead10000(benchmark::State& state) {
+    const std::string& text = address_book_text();
+    for (auto _ : state) benchmark::DoNotOptimize(od::parse_own_date_file(text));
+    state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_OwnDatesRead10000)->Unit(benchmark::kMillisecond);
+
+void BM_OwnDatesWrite10000(benchmark::State& state) {
+    const od::OwnDateFile file = address_book();
+    for (auto _ : state) benchmark::DoNotOptimize(od::own_date_document(file, 1800000000));
+}
+BENCHMARK(BM_OwnDatesWrite10000)->Unit(benchmark::kMillisecond);
+
+void BM_OwnDatesIndex10000(benchmark::State& state) {
+    const od::OwnDateFile file = address_book();
+    for (auto _ : state) benchmark::DoNotOptimize(od::OccurrenceIndex(file.dates, file.timezones));
+}
+BENCHMARK(BM_OwnDatesIndex10000)->Unit(benchmark::kMicrosecond);
+
+// One month after another, as the window pages through 2027.
+void BM_OwnDatesMonth10000(benchmark::State& state) {
+    const od::OwnDateFile file = address_book();
+    od::OccurrenceIndex index(file.dates, file.timezones);
+    int month = 0;
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const std::int64_t first = vespera::day_number(2027, month + 1, 1);
+        const std::int64_t last = vespera::day_number(2027 + (month == 11 ? 1 : 0), month == 11 ? 1 : month + 2, 1) - 1;
+        const std::vector<od::DateOccurrence> occurrences = index.between(first, last);
+        found = occurrences.size();
+        benchmark::DoNotOptimize(occurrences.data());
+        month = (month + 1) % 12;
+    }
+    state.counters["occurrences"] = static_cast<double>(found);
+}
+BENCHMARK(BM_OwnDatesMonth10000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
