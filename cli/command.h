@@ -14,6 +14,7 @@
 #include "cli/formats.h"
 #include "cli/place_choice.h"
 #include "cli/run.h"
+#include "own_dates/occurrences.h"
 #include "report/holiday_categories.h"
 
 namespace vespera::cli {
@@ -26,6 +27,8 @@ struct Invocation {
     report::CategorySet categories = report::kStatutoryDays;
     bool categories_chosen = false;      // --kategorie was given
     std::optional<std::string> school_holidays_file; // --ferien
+    std::optional<std::string> own_dates_file;       // --termine
+    own_dates::LeapDayRule leap_day = own_dates::LeapDayRule::february_28; // --schalttag
     const Environment* environment = nullptr;
 };
 

@@ -1,9 +1,11 @@
 // tag [DATUM]: the day report; kalender [DATUM]: the day in other calendars;
 // planeten [DATUM]: the planets of the day.
 #include "cli/arguments.h"
+#include "cli/own_date_files.h"
 #include "cli/session.h"
 #include "cli/shared_options.h"
 #include "cli/sky_formats.h"
+#include "ephemeris/calendar.h"
 #include "report/day_report.h"
 #include "report/planet_rows.h"
 
@@ -17,14 +19,14 @@ public:
     }
     Outcome run(const Invocation& invocation) const override {
         return run_at_place(invocation, ReportDay{false, parse_date(date_), {}}, [&](Session& session, Outcome& outcome) {
-            return write(session, invocation.format, outcome);
+            return write(session, invocation, outcome);
         });
     }
 
 protected:
-    virtual Ending write(Session& session, Format format, Outcome& outcome) const {
+    virtual Ending write(Session& session, const Invocation& invocation, Outcome& outcome) const {
         const report::Report report = build(session);
-        outcome.out = written(report, format, false);
+        outcome.out = written(report, invocation.format, false);
         return Ending{report.stopped, {}};
     }
     virtual const char* help() const = 0;
@@ -41,6 +43,19 @@ class DayCommand final : public DatedCommand {
     report::Report build(Session& session) const override {
         return report::day_report(session.cal, *session.place.zone, session.place.heading, session.now_time);
     }
+    // The report, then the day's own dates.
+    Ending write(Session& session, const Invocation& invocation, Outcome& outcome) const override {
+        report::Report report = build(session);
+        if (!report.stopped) {
+            LoadedOwnDates loaded = load_own_dates(invocation, *session.place.zone);
+            if (!loaded.dates) return Ending{false, loaded.error};
+            outcome.err += loaded.note;
+            report::add_own_date_section(report, *loaded.dates,
+                                         day_number(session.cal.Jahr(), session.cal.Monat(), session.cal.Tag()));
+        }
+        outcome.out = written(report, invocation.format, false);
+        return Ending{report.stopped, {}};
+    }
 };
 
 class CalendarsCommand final : public DatedCommand {
@@ -53,7 +68,8 @@ class CalendarsCommand final : public DatedCommand {
 class PlanetsCommand final : public DatedCommand {
     const char* help() const override { return "Tag.Monat.Jahr oder JJJJ-MM-TT; ohne: heute am Ort"; }
     report::Report build(Session&) const override { return {}; }
-    Ending write(Session& session, Format format, Outcome& outcome) const override {
+    Ending write(Session& session, const Invocation& invocation, Outcome& outcome) const override {
+        const Format format = invocation.format;
         const report::PlanetTable table = report::planet_table(session.cal, *session.place.zone, session.place.heading);
         outcome.out = format == Format::Csv    ? planet_csv(table)
                       : format == Format::Json ? planet_json(table)

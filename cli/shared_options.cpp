@@ -136,6 +136,18 @@ void declare_shared_options(CLI::App& app, SharedOptions& options) {
                        "Schulferien aus dieser iCalendar-Datei, nur f\u00fcr diesen Aufruf; ohne: die im Fenster "
                        "importierten")
             ->type_name("DATEI.ics");
+    options.termine_option =
+        app.add_option("--termine", options.termine,
+                       "eigene Termine aus dieser iCalendar-Datei; ohne: die des Fensters (termine.ics)")
+            ->type_name("DATEI.ics");
+    options.schalttag_option =
+        app.add_option("--schalttag", options.schalttag,
+                       "ein j\u00e4hrlicher Termin am 29. Februar f\u00e4llt in Gemeinjahren auf den 28.2. (Vorgabe, "
+                       "nach \u00a7 188 BGB) oder den 1.3.")
+            ->type_name("28.2.|1.3.")
+            ->check(in_german(CLI::IsMember({"28.2.", "1.3."}), [](const std::string& text) {
+                return "Unbekannter Tag " + in_quotes(text) + " nach --schalttag (28.2. oder 1.3.).";
+            }));
     app.add_option("--format", options.format, "Ausgabe als text (Vorgabe), csv oder json")
         ->type_name("FORMAT")
         ->check(in_german(CLI::IsMember({"text", "csv", "json"}), [](const std::string& text) {
@@ -154,6 +166,8 @@ Invocation invocation_of(const SharedOptions& options, const Environment& enviro
     if (options.zone_option->count() > 0) invocation.place.zone = options.zone;
     if (options.region_option->count() > 0) invocation.region = options.region;
     if (options.ferien_option->count() > 0) invocation.school_holidays_file = options.ferien;
+    if (options.termine_option->count() > 0) invocation.own_dates_file = options.termine;
+    if (options.schalttag == "1.3.") invocation.leap_day = own_dates::LeapDayRule::march_1;
     if (options.kategorie_option->count() > 0) {
         invocation.categories = *report::parse_categories(options.kategorie);
         invocation.categories_chosen = true;
@@ -178,12 +192,19 @@ CLI::Validator year_rule() {
 }
 
 CLI::Validator list_kind_rule() {
-    return in_german(CLI::IsMember({"feiertage", "vollmonde", "neumonde", "jahreszeiten", "finsternisse", "himmelsereignisse"}),
+    return in_german(CLI::IsMember({"feiertage", "vollmonde", "neumonde", "jahreszeiten", "finsternisse", "himmelsereignisse",
+                                     "termine"}),
                      [](const std::string& text) {
                          if (text.empty()) return std::string("liste braucht eine Art: ") + kListKinds + ".";
                          return "Unbekannte Liste " + in_quotes(text) + " (" + kListKinds + ").";
                      },
                      false);
+}
+
+CLI::Validator own_kind_rule() {
+    return in_german(CLI::IsMember({"geburtstag", "jahrestag", "termin"}), [](const std::string& text) {
+        return "Unbekannte Art " + in_quotes(text) + " (geburtstag, jahrestag oder termin).";
+    });
 }
 
 CLI::Validator typed_date_rule(std::string what) {

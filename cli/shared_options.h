@@ -12,17 +12,19 @@
 namespace vespera::cli {
 
 inline constexpr const char* kListKinds =
-    "feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse";
+    "feiertage, vollmonde, neumonde, jahreszeiten, finsternisse, himmelsereignisse oder termine";
 inline constexpr const char* kYearHelp = "das Jahr (-27968 bis 27968); ohne: das laufende";
 
 struct SharedOptions {
-    std::string ort, koordinaten, zone, region, kategorie, ferien, format = "text";
+    std::string ort, koordinaten, zone, region, kategorie, ferien, termine, schalttag, format = "text";
     CLI::Option* ort_option = nullptr;
     CLI::Option* koordinaten_option = nullptr;
     CLI::Option* zone_option = nullptr;
     CLI::Option* region_option = nullptr;
     CLI::Option* kategorie_option = nullptr;
     CLI::Option* ferien_option = nullptr;
+    CLI::Option* termine_option = nullptr;
+    CLI::Option* schalttag_option = nullptr;
 };
 
 void declare_shared_options(CLI::App& app, SharedOptions& options);
@@ -38,6 +40,7 @@ std::string in_quotes(std::string_view text);
 CLI::Validator date_rule();                       // DATUM of tag and kalender
 CLI::Validator year_rule();                       // JAHR
 CLI::Validator list_kind_rule();                  // ART of liste
+CLI::Validator own_kind_rule();                   // --art of liste termine
 CLI::Validator typed_date_rule(std::string what); // differenz: "Erstes Datum"
 
 // "Unbekannte Region „BY“ …", naming DE-BY when the country is missing.

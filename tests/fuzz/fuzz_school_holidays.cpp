@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/text.h"
 #include "base/date_math.h"
 #include "holidays/school_holidays.h"
 #include "fuzz/fuzz_input.h"
