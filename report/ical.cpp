@@ -222,4 +222,11 @@ std::string ical_document(const HolidayCalendar& calendar, std::string_view stam
     return text;
 }
 
+std::string with_events(std::string document, std::string_view components) {
+    constexpr std::string_view kEnd = "END:VCALENDAR\r\n";
+    if (!document.ends_with(kEnd)) return document;
+    document.insert(document.size() - kEnd.size(), components);
+    return document;
+}
+
 } // namespace vespera::report

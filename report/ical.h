@@ -61,4 +61,8 @@ std::string folded_line(std::string_view content);
 // calendar has an error or an event lies outside the Gregorian years 1..9999.
 std::string ical_document(const HolidayCalendar& calendar, std::string_view stamp_utc);
 
+// The document with more components (VTIMEZONEs and VEVENTs, CR LF ended),
+// the user's own dates, before its END:VCALENDAR; an empty document stays empty.
+std::string with_events(std::string document, std::string_view components);
+
 } // namespace vespera::report

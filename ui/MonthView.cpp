@@ -1,6 +1,7 @@
 #include "ui/MonthView.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -261,18 +262,41 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
                             look.dot_radius, look.dot_radius);
     }
 
-    // The day's first name along the foot of the cell, when there is room.
+    // An own date: a green bar down the cell's left edge, seen at any size.
+    if (marks.own_date) {
+        const double bar = std::max(2.0, pad / 2.0);
+        painter.fillRect(QRectF(box.left() + 1.0, box.top() + 1.0, bar, box.height() - 2.0), colours.own_date);
+    }
+
+    // The day's first name along the foot of the cell, when there is room,
+    // and the first own date above it; with room for one line only, the own
+    // date, since the number's colour already tells a holiday.
     const QString& name = model_.names[d];
+    const QString& own = model_.own_names[d];
     const QFontMetricsF name_metrics(look.name_font);
-    if (!name.isEmpty() && box.height() >= number_box.height() + name_metrics.height() + pad) {
+    const double line = name_metrics.height();
+    const bool one_line = box.height() >= number_box.height() + line + pad;
+    const bool two_lines = box.height() >= number_box.height() + 2.0 * line + pad;
+    const auto draw_line = [&](const QString& text, double bottom, const QColor& colour) {
         painter.setFont(look.name_font);
-        painter.setPen(marks.statutory ? colours.statutory
-                       : marks.regional ? colours.regional
-                                        : colours.name_text);
-        const QRectF name_box(box.left() + pad, box.bottom() - name_metrics.height() - pad / 2.0,
-                              box.width() - 2.0 * pad, name_metrics.height());
+        painter.setPen(colour);
+        const QRectF name_box(box.left() + pad, bottom - line, box.width() - 2.0 * pad, line);
         painter.drawText(name_box, Qt::AlignLeft | Qt::AlignVCenter,
-                         name_metrics.elidedText(name, Qt::ElideRight, name_box.width()));
+                         name_metrics.elidedText(text, Qt::ElideRight, name_box.width()));
+    };
+    const QColor name_colour = marks.statutory ? colours.statutory
+                               : marks.regional ? colours.regional
+                                                : colours.name_text;
+    const double foot = box.bottom() - pad / 2.0;
+    if (!own.isEmpty() && one_line) {
+        if (!name.isEmpty() && two_lines) {
+            draw_line(name, foot, name_colour);
+            draw_line(own, foot - line, colours.own_date);
+        } else {
+            draw_line(own, foot, colours.own_date);
+        }
+    } else if (!name.isEmpty() && one_line) {
+        draw_line(name, foot, name_colour);
     }
 
     const double moon_radius = look.moon_radius;
@@ -324,6 +348,17 @@ void MonthView::paintFrames(QPainter& painter, const MonthColours& colours) cons
 void MonthView::mousePressEvent(QMouseEvent* event) {
     const int day = dayAt(event->position().toPoint());
     if (day > 0) emit dayPressed(day);
+}
+
+void MonthView::contextMenuEvent(QContextMenuEvent* event) {
+    // From the keyboard: the selected day, its menu at the cell.
+    const int day = event->reason() == QContextMenuEvent::Mouse ? dayAt(event->pos()) : model_.selected;
+    if (day <= 0) return;
+    if (event->reason() == QContextMenuEvent::Mouse) emit dayPressed(day);
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                  : mapToGlobal(cellRect(day).center());
+    emit dayMenu(day, at);
+    event->accept();
 }
 
 void MonthView::wheelEvent(QWheelEvent* event) {

@@ -22,6 +22,7 @@ struct MonthMarks {
     bool solar_eclipse = false;
     bool lunar_eclipse = false;
     bool opposition = false; // a planet in opposition to the Sun
+    bool own_date = false;   // one of the user's own dates falls on it
     // The phase whose instant falls on the day, drawn as the Moon looks at
     // local noon: its lit part and on which side it is lit.
     MoonDisc moon = MoonDisc::None;
@@ -41,6 +42,7 @@ struct MonthModel {
     std::array<int, 6> week_numbers{};  // ISO 8601, by row
     std::array<MonthMarks, 32> marks{}; // by day 1..31
     std::array<QString, 32> names;      // the first named day, by day
+    std::array<QString, 32> own_names;  // the first own date, by day
     std::array<QString, 32> tooltips;   // each named day with its category, by day
 };
 
@@ -76,12 +78,15 @@ public:
 
 signals:
     void dayPressed(int day);
+    // A day's context menu asked for (right click, the menu key, Shift+F10).
+    void dayMenu(int day, QPoint global_position);
     // Whole wheel notches: positive towards the user (later months).
     void monthWheel(int months);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
 

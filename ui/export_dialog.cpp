@@ -63,6 +63,12 @@ ExportDialog::ExportDialog(const ExportRequest& proposal, const QString& what, Q
         connect(box, &QCheckBox::toggled, this, [this] { updateButton(); });
     }
 
+    chkTermine = new QCheckBox(QStringLiteral("Eigene &Termine (Geburtstage, Jahrestage, Termine) dazu"), this);
+    chkTermine->setObjectName("chkTermine");
+    chkTermine->setToolTip(QStringLiteral("Ohne Kategorie: nur die eigenen Termine"));
+    chkTermine->setChecked(proposal.own_dates);
+    connect(chkTermine, &QCheckBox::toggled, this, [this] { updateButton(); });
+
     auto* buttons = new QDialogButtonBox(this);
     cmdExportieren = buttons->addButton(QStringLiteral("Exportieren"), QDialogButtonBox::AcceptRole);
     cmdExportieren->setObjectName("cmdExportieren");
@@ -80,6 +86,7 @@ ExportDialog::ExportDialog(const ExportRequest& proposal, const QString& what, Q
     layout->addWidget(new QLabel(QStringLiteral("Datei:"), this));
     layout->addLayout(file_row);
     layout->addWidget(choices);
+    layout->addWidget(chkTermine);
     layout->addWidget(buttons);
     updateButton();
 }
@@ -91,6 +98,7 @@ ExportRequest ExportDialog::request() const {
     for (std::size_t i = 0; i < chkKategorie.size(); ++i) {
         if (chkKategorie[i]->isChecked()) request.categories |= vespera::report::category_bit(static_cast<HolidayCategory>(i));
     }
+    request.own_dates = chkTermine->isChecked();
     return request;
 }
 
@@ -104,5 +112,5 @@ void ExportDialog::browse() {
 
 void ExportDialog::updateButton() {
     const ExportRequest chosen = request();
-    cmdExportieren->setEnabled(!chosen.path.isEmpty() && chosen.categories != 0);
+    cmdExportieren->setEnabled(!chosen.path.isEmpty() && (chosen.categories != 0 || chosen.own_dates));
 }

@@ -17,6 +17,7 @@ class QPushButton;
 struct ExportRequest {
     QString path;
     vespera::report::CategorySet categories = vespera::report::kStatutoryDays;
+    bool own_dates = false; // the user's own dates too; with no category, they alone
 };
 
 class ExportDialog : public QDialog {
@@ -35,5 +36,6 @@ private:
     QLineEdit* txtDatei = nullptr;
     QPushButton* cmdDurchsuchen = nullptr;
     std::array<QCheckBox*, vespera::report::kHolidayCategoryCount> chkKategorie{};
+    QCheckBox* chkTermine = nullptr;
     QPushButton* cmdExportieren = nullptr;
 };

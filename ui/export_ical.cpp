@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "base/regions.h"
+#include "own_dates/calendar_file.h"
 #include "report/ical.h"
 #include "ui/frmKalender.h"
 #include "ui/safe_save.h"
@@ -54,7 +55,7 @@ void frmKalender::cmdExport_Click() {
         ExportDialog dialog(proposal, what, this);
         if (dialog.exec() == QDialog::Accepted) chosen = dialog.request();
     }
-    if (!chosen || chosen->path.isEmpty() || chosen->categories == 0) return;
+    if (!chosen || chosen->path.isEmpty() || (chosen->categories == 0 && !chosen->own_dates)) return;
     const QString path = QFileInfo(chosen->path).absoluteFilePath();
     const QString shown = QDir::toNativeSeparators(path);
 
@@ -75,23 +76,38 @@ void frmKalender::cmdExport_Click() {
         mode = vespera::ui::SaveMode::Replace;
     }
 
-    const vespera::report::HolidayCalendar calendar = vespera::report::holiday_calendar(cal, chosen->categories);
+    vespera::report::HolidayCalendar calendar = vespera::report::holiday_calendar(cal, chosen->categories);
+    if (chosen->categories == 0) calendar.events.clear();
+    // The own dates with their rules, not the year's occurrences: the other
+    // calendar repeats them itself.
+    const QDateTime now = now_();
+    const vespera::own_dates::OwnDateStore* own = chosen->own_dates ? &ownDateStore() : nullptr;
+    const std::size_t own_count = own ? own->dates().size() : 0;
     if (!calendar.error.empty()) {
         showMessage(utf8(calendar.error));
         return;
     }
     // What was asked and is not known (school holidays of the year) is said, not left out silently.
     const QString note = calendar.note.empty() ? QString() : QStringLiteral(" ") + utf8(calendar.note) + '.';
-    if (calendar.events.empty()) {
+    if (calendar.events.empty() && own_count == 0) {
         showMessage(QStringLiteral("In den gewählten Kategorien gibt es %1 keine Termine; es wurde nichts "
                                    "exportiert. Bitte wählen Sie weitere Kategorien.")
                         .arg(year) +
                     note);
         return;
     }
-    const QDateTime now = now_();
-    const QByteArray text = QByteArray::fromStdString(
-        vespera::report::ical_document(calendar, vespera::report::ical_stamp(now.toSecsSinceEpoch())));
+    std::string document = vespera::report::ical_document(calendar, vespera::report::ical_stamp(now.toSecsSinceEpoch()));
+    if (own_count > 0) {
+        const vespera::own_dates::EventsText events =
+            vespera::own_dates::own_date_events(own->dates(), own->timezones(), now.toSecsSinceEpoch());
+        if (events.events.empty()) {
+            showMessage(QStringLiteral("Der Export ist nicht gelungen: Die eigenen Termine lassen sich ohne die "
+                                       "Bibliothek libical (Debian-Paket libical3) nicht schreiben."));
+            return;
+        }
+        document = vespera::report::with_events(std::move(document), events.timezones + events.events);
+    }
+    const QByteArray text = QByteArray::fromStdString(document);
     vespera::WriteSeams seams = file_seams_;
     if (export_commit_hook_) seams.before_commit = export_commit_hook_;
     const vespera::ui::SaveResult saved = vespera::ui::save_file(path, text, mode, seams);
@@ -100,6 +116,6 @@ void frmKalender::cmdExport_Click() {
         return;
     }
     last_export_path_ = path;
-    lblStatus->setText(QStringLiteral("%1 Termine exportiert nach %2").arg(calendar.events.size()).arg(shown) +
+    lblStatus->setText(QStringLiteral("%1 Termine exportiert nach %2").arg(calendar.events.size() + own_count).arg(shown) +
                        (note.isEmpty() ? QString() : QLatin1Char('.') + note));
 }

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QMenu>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -41,7 +42,8 @@ namespace {
 // The captions carry their Alt key ("&Daten": Alt+D).
 const char* const kReportCaptions[frmKalender::kReportCount] = {
     "&Daten",     "andere &Kalender", "Da&tumsdifferenz", "&Feiertage",     "&Vollmonde",
-    "&Neumonde",  "&Jahreszeiten",    "&Info über...",    "Fin&sternisse",  "Himme&lsereignisse"};
+    "&Neumonde",  "&Jahreszeiten",    "&Info über...",    "Fin&sternisse",  "Himme&lsereignisse",
+    "Ter&mine"};
 const char* const kReportTips[frmKalender::kReportCount] = {
     "Sonne, Mond und Kalenderdaten des gewählten Tages",
     "Der gewählte Tag in anderen Kalendern",
@@ -52,9 +54,10 @@ const char* const kReportTips[frmKalender::kReportCount] = {
     "Jahreszeiten, ihre Dauer und die Zeitumstellung",
     "Version und Datenquellen",
     "Die Sonnen- und Mondfinsternisse des Jahres",
-    "Oppositionen, Konjunktionen, Elongationen, Erdnähe und Erdferne des Mondes, Perihel und Meteorströme des Jahres"};
+    "Oppositionen, Konjunktionen, Elongationen, Erdnähe und Erdferne des Mondes, Perihel und Meteorströme des Jahres",
+    "Die eigenen Geburtstage, Jahrestage und Termine des Jahres"};
 // The year lists together, "Info über..." last.
-constexpr int kButtonOrder[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 7};
+constexpr int kButtonOrder[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 7};
 const char* const kArrowNames[4] = {"Voriger Monat", "Nächster Monat", "Voriges Jahr", "Nächstes Jahr"};
 const char* const kArrowTips[4] = {"Voriger Monat (Bild auf)", "Nächster Monat (Bild ab)", "Voriges Jahr",
                                    "Nächstes Jahr"};
@@ -153,7 +156,13 @@ QWidget* frmKalender::buildMonthPane() {
     navigation->addWidget(cmdAendern[2]);
     navigation->addWidget(txtJahr);
     navigation->addWidget(cmdAendern[3]);
+    cmdTermin = new QPushButton(QStringLiteral("Termin \u2026"), this);
+    cmdTermin->setObjectName("cmdTermin");
+    cmdTermin->setAccessibleName(QStringLiteral("Termin"));
+    cmdTermin->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    cmdTermin->setToolTip(QStringLiteral("Eigene Termine des gewählten Tages ansehen, anlegen, ändern (Strg+T)"));
     navigation->addStretch(1);
+    navigation->addWidget(cmdTermin);
     navigation->addWidget(cmdHeute);
     left->addLayout(navigation);
 
@@ -245,6 +254,7 @@ QWidget* frmKalender::buildReportPane() {
     right->addLayout(buttons);
 
     right->addWidget(buildListFilter());
+    right->addWidget(buildOwnDateFilter());
 
     auto* panels = new QHBoxLayout;
     picInfo = new InfoPanel(this);
@@ -450,6 +460,13 @@ void frmKalender::connectControls() {
     connect(txtJahr, &QLineEdit::textChanged, this, [this] { txtJahr_Change(); });
     connect(txtJahr, &QLineEdit::returnPressed, this, [this] { commitYear(); });
     connect(picMonat, &MonthView::dayPressed, this, [this](int day) { picMonat_DayPressed(day); });
+    connect(picMonat, &MonthView::dayMenu, this, [this](int, QPoint at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("&Termin \u2026"), this, [this] { cmdTermin_Click(); });
+        menu.addAction(QStringLiteral("Termine &importieren \u2026"), this, [this] { cmdTermineImport_Click(); });
+        menu.exec(at);
+    });
+    connect(cmdTermin, &QPushButton::clicked, this, [this] { cmdTermin_Click(); });
     connect(picMonat, &MonthView::monthWheel, this, [this](int months) {
         for (int i = 0; i < std::abs(months); ++i) cmdAendern_Click(months > 0 ? 1 : 0);
     });
@@ -598,6 +615,8 @@ void frmKalender::paintEvent(QPaintEvent* event) {
     painted_ = true;
     // The charts left out before this first picture follow once the loop is idle.
     if (sky_pending_) sky_timer_->start();
+    // The own dates too: a file of thousands would hold up the first picture.
+    QTimer::singleShot(0, this, [this] { ownDatesChanged(); });
 }
 
 void frmKalender::closeEvent(QCloseEvent* event) {

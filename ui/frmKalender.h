@@ -18,6 +18,8 @@
 #include "report/report.h"
 #include "report/month_grid.h"
 #include "report/sky_samples.h"
+#include "report/own_date_rows.h"
+#include "own_dates/store.h"
 #include "places/place_search.h"
 #include "ui/export_dialog.h"
 #include "ui/place_clock.h"
@@ -61,8 +63,11 @@ public:
     // The .ics file to import; empty when cancelled.
     using FileChooser = std::function<QString()>;
 
-    enum Report { DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About, Eclipses, SkyEvents };
-    static constexpr int kReportCount = 10;
+    enum Report {
+        DayReport = 0, OtherCalendars, DateDifference, Holidays, FullMoons, NewMoons, Seasons, About, Eclipses,
+        SkyEvents, OwnDates
+    };
+    static constexpr int kReportCount = 11;
 
     explicit frmKalender(Now now = {}, MessageSink messages = {}, QWidget* parent = nullptr);
     ~frmKalender() override;
@@ -88,6 +93,17 @@ public:
     int selectedYear() const { return selected_year_; }
     int listScrollPosition() const { return list_scroll_position_; }
     Report currentReport() const { return report_; }
+
+    // The user's own dates (termine.ics in the settings folder): read once
+    // the window is on the screen, or at the first call.
+    vespera::own_dates::OwnDateStore& ownDateStore();
+    // The store's dates on the place's clock, built again after a change.
+    vespera::report::OwnDateCalendar& ownDates();
+    // After the store changed: month, report and the status line again.
+    void ownDatesChanged();
+    // The dialog for the selected day (the "Termin …" button, a day's menu).
+    void cmdTermin_Click();
+    void cmdTermineImport_Click();
 
     // The month grid and the report, as the user's actions trigger them.
     void ZeichneMonat(std::int32_t month, std::int32_t year);
@@ -151,6 +167,7 @@ private:
     QHBoxLayout* buildPlaceBar();
     QWidget* buildReportPane();
     QWidget* buildListFilter();
+    QWidget* buildOwnDateFilter();
     void buildDifferencePanel();
     void buildAboutPanel();
     void layOutWindow(QWidget* month_pane, QWidget* report_pane, QHBoxLayout* place_bar);
@@ -283,6 +300,13 @@ private:
     QString sky_key_; // the day and place the chart shows
     vespera::report::SkyDay sky_day_;
 
+    std::optional<vespera::own_dates::OwnDateStore> own_store_;
+    std::optional<vespera::report::OwnDateCalendar> own_calendar_;
+    std::uint64_t own_calendar_revision_ = 0;
+    QString own_calendar_clock_; // the zone and rule the calendar was built for
+    vespera::own_dates::LeapDayRule leap_day_ = vespera::own_dates::LeapDayRule::february_28;
+    std::optional<vespera::own_dates::Kind> own_kind_filter_;
+
     // Where the day report drew the rows that the live display refreshes.
     int moon_phase_row_ = -1;
     int sun_altitude_row_ = -1;
@@ -293,6 +317,10 @@ private:
     QComboBox* cmbKategorie = nullptr;
     QPushButton* cmdFerienImport = nullptr;
     QWidget* picListe = nullptr; // the list's filter and import, above the panel
+    QWidget* picTermine = nullptr; // the own dates' filter and import, above their list
+    QComboBox* cmbTerminArt = nullptr;
+    QPushButton* cmdTermin = nullptr;
+    QPushButton* cmdTermineImport = nullptr;
     MonthLegend* picLegende = nullptr;
     QLineEdit* txtJahr = nullptr;
     QAction* actJahrUngueltig = nullptr; // the warning sign in txtJahr
@@ -309,7 +337,7 @@ private:
     QPushButton* cmdExport = nullptr;
     QPushButton* cmdDrucken = nullptr;
     QMenu* mnuDrucken = nullptr;
-    std::array<QMenu*, 3> print_submenus_{};
+    std::array<QMenu*, 4> print_submenus_{};
     QScrollBar* ucScrollbar1 = nullptr;
     QWidget* picDifferenz = nullptr;
     QWidget* picAbout = nullptr;

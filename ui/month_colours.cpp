@@ -63,6 +63,10 @@ MonthColours month_colours_of(const QPalette& palette) {
     c.eclipsed_moon = QColor(150, 55, 30);
     c.opposition = on_grounds(c.dark ? QColor(255, 170, 90) : QColor(180, 80, 0), c.background, c.school_holiday,
                               kMarkContrast);
+    // Green, apart from the red of holidays, the blue of named days and the
+    // orange of the sky's marks.
+    c.own_date = on_grounds(c.dark ? QColor(110, 210, 150) : QColor(0, 120, 70), c.background, c.school_holiday,
+                            kTextContrast);
     c.today = on_grounds(c.dark ? QColor(255, 90, 90) : QColor(220, 0, 0), c.background, c.school_holiday,
                          kMarkContrast);
     c.selected = on_grounds(palette.color(QPalette::Active, QPalette::Highlight), c.background, c.school_holiday,
@@ -75,5 +79,6 @@ QColor statutory(const QPalette& palette) { return month_colours_of(palette).sta
 QColor regional(const QPalette& palette) { return month_colours_of(palette).regional; }
 QColor named_day(const QPalette& palette) { return month_colours_of(palette).named_day; }
 QColor school_holiday(const QPalette& palette) { return month_colours_of(palette).school_holiday; }
+QColor own_date(const QPalette& palette) { return month_colours_of(palette).own_date; }
 QColor background(const QPalette& palette) { return month_colours_of(palette).background; }
 } // namespace month_colours

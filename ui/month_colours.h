@@ -37,6 +37,7 @@ struct MonthColours {
     QColor corona;
     QColor eclipsed_moon;     // the copper of the Moon in the umbra
     QColor opposition;        // the sign of a planet in opposition
+    QColor own_date;          // the user's own dates: their bar and name
     QColor today;
     QColor selected;
 };
@@ -50,5 +51,6 @@ QColor statutory(const QPalette& palette = QGuiApplication::palette());
 QColor regional(const QPalette& palette = QGuiApplication::palette());
 QColor named_day(const QPalette& palette = QGuiApplication::palette());
 QColor school_holiday(const QPalette& palette = QGuiApplication::palette());
+QColor own_date(const QPalette& palette = QGuiApplication::palette());
 QColor background(const QPalette& palette = QGuiApplication::palette());
 } // namespace month_colours

@@ -55,7 +55,8 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     const std::int32_t shown_year = cal.Jahr();
 
     const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
-    const vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_sky_.of(cal, zone), list_categories_);
+    vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_sky_.of(cal, zone), list_categories_);
+    vespera::report::add_own_dates(grid, ownDates());
     MonthModel model;
     model.first_weekday = grid.first_weekday;
     model.days = static_cast<int>(std::min(grid.days.size(), model.marks.size() - 1));
@@ -98,6 +99,9 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
             tips << moon;
         }
         for (const std::string& text : source.sky_texts) tips << QString::fromStdString(text);
+        marks.own_date = !source.own_dates.empty();
+        if (marks.own_date) model.own_names[static_cast<std::size_t>(day)] = QString::fromStdString(source.own_dates.front());
+        for (const std::string& text : source.own_dates) tips << QString::fromStdString(text);
         model.tooltips[static_cast<std::size_t>(day)] = tips.join('\n');
         if (source.day_number == today_day_number_) model.today = day;
     }
@@ -287,7 +291,7 @@ void frmKalender::showReportPanel(int index) {
     for (QPushButton* button : cmdDaten) button->setChecked(false);
     cmdDaten[static_cast<std::size_t>(index)]->setChecked(true);
     report_ = static_cast<Report>(index);
-    ucScrollbar1->setVisible(index == Holidays);
+    ucScrollbar1->setVisible(index == Holidays || index == OwnDates);
     picDifferenz->setVisible(index == DateDifference);
     picAbout->setVisible(index == About);
     // Every region's school holidays: read when first asked for, not at start-up.
@@ -296,6 +300,7 @@ void frmKalender::showReportPanel(int index) {
     }
     picInfo->setVisible(index != DateDifference && index != About);
     picListe->setVisible(index == Holidays);
+    picTermine->setVisible(index == OwnDates);
     list_scroll_position_ = 0;
 }
 

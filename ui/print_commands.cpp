@@ -33,10 +33,11 @@ struct PrintEntry {
     const char* name; // object names: act<name>Drucken, act<name>Pdf
 };
 
-constexpr PrintEntry kPrintEntries[3] = {
+constexpr PrintEntry kPrintEntries[4] = {
     {PrintedDocument::Month, "Monat"},
     {PrintedDocument::Report, "Liste"},
     {PrintedDocument::SunTable, "Sonne"},
+    {PrintedDocument::Birthdays, "Geburtstage"},
 };
 
 // A file name from a heading: "Juli 2025 - München (Bayern).pdf".
@@ -53,7 +54,7 @@ QString pages_text(int pages) {
 } // namespace
 
 void frmKalender::buildPrintMenu() {
-    cmdDrucken->setToolTip(QStringLiteral("Den Monat, die angezeigte Liste oder die Sonnentabelle des Jahres "
+    cmdDrucken->setToolTip(QStringLiteral("Den Monat, die angezeigte Liste, die Sonnentabelle oder den Geburtstagskalender des Jahres "
                                           "drucken oder als PDF speichern (Strg+P)"));
     mnuDrucken = new QMenu(cmdDrucken);
     mnuDrucken->setObjectName("mnuDrucken");
@@ -89,7 +90,7 @@ void frmKalender::updatePrintMenu() {
     const QString year = text_of(vespera::report::year_text(cal.Jahr()));
     print_submenus_[0]->setTitle(QStringLiteral("&Monat %1 %2").arg(text_of(cal.MonatsName(cal.Monat())), year));
     const bool list = report_ == Holidays || report_ == FullMoons || report_ == NewMoons || report_ == Seasons ||
-                      report_ == Eclipses || report_ == SkyEvents;
+                      report_ == Eclipses || report_ == SkyEvents || report_ == OwnDates;
     const bool report = list || report_ == DayReport || report_ == OtherCalendars;
     // The caption without its Alt key's "&".
     const QString shown = report ? cmdDaten[static_cast<std::size_t>(report_)]->text().remove(u'&') : QString();
@@ -97,6 +98,7 @@ void frmKalender::updatePrintMenu() {
                                         : QStringLiteral("&Liste (keine angezeigt)"));
     print_submenus_[1]->setEnabled(report);
     print_submenus_[2]->setTitle(QStringLiteral("&Sonnentabelle %1").arg(year));
+    print_submenus_[3]->setTitle(QStringLiteral("&Geburtstagskalender %1").arg(year));
 }
 
 void frmKalender::setPrintDialogs(PdfPathDialog pdf_path, PrintDialog print) {
@@ -118,6 +120,13 @@ std::optional<frmKalender::PrintJob> frmKalender::printJob(PrintedDocument docum
         if (!shown) return std::nullopt;
         const QString title = text_of(shown->heading);
         return PrintJob{title, [shown = std::move(*shown)](QPagedPaintDevice& device) { return vespera::ui::draw_report(device, shown); }};
+    }
+    case PrintedDocument::Birthdays: {
+        const report::BirthdayCalendar birthdays = report::birthday_calendar(ownDates(), cal.Jahr());
+        const QString heading = QStringLiteral("Geburtstagskalender %1").arg(text_of(report::year_heading_text(cal.Jahr())));
+        return PrintJob{heading, [birthdays, heading](QPagedPaintDevice& device) {
+                            return vespera::ui::draw_birthday_calendar(device, birthdays, heading);
+                        }};
     }
     case PrintedDocument::SunTable: {
         const report::SunTable table = report::sun_table(cal, placeHeading());

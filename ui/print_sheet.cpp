@@ -20,7 +20,8 @@ QPageLayout a4(QPageLayout::Orientation orientation, const QMarginsF& margins_mm
 QPageLayout page_layout(PrintedDocument document) {
     switch (document) {
     case PrintedDocument::Month: return a4(QPageLayout::Landscape, QMarginsF(12.0, 12.0, 12.0, 12.0));
-    case PrintedDocument::Report: return a4(QPageLayout::Portrait, QMarginsF(18.0, 18.0, 18.0, 18.0));
+    case PrintedDocument::Report:
+    case PrintedDocument::Birthdays: return a4(QPageLayout::Portrait, QMarginsF(18.0, 18.0, 18.0, 18.0));
     case PrintedDocument::SunTable: break;
     }
     // Narrow margins above and below: a quarter's 92 days share one page.

@@ -12,6 +12,7 @@ namespace vespera::report {
 struct MonthGrid;
 struct Report;
 struct SunTable;
+struct BirthdayCalendar;
 } // namespace vespera::report
 
 namespace vespera::ui {
@@ -20,6 +21,7 @@ enum class PrintedDocument {
     Month,    // the month grid, A4 landscape, one page
     Report,   // the shown report or year list, A4 portrait, as many pages as it needs
     SunTable, // the year's sunrise table, A4 portrait, one page per quarter
+    Birthdays, // the year's birthdays and anniversaries by month, A4 portrait, one page
 };
 
 // Paper, orientation and margins of a document; set on the device before it
@@ -32,5 +34,7 @@ QPageLayout page_layout(PrintedDocument document);
 int draw_month(QPagedPaintDevice& device, const report::MonthGrid& grid, const QString& heading);
 int draw_report(QPagedPaintDevice& device, const report::Report& report);
 int draw_sun_table(QPagedPaintDevice& device, const report::SunTable& table);
+int draw_birthday_calendar(QPagedPaintDevice& device, const report::BirthdayCalendar& calendar,
+                           const QString& heading);
 
 } // namespace vespera::ui

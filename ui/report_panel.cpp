@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "ephemeris/calendar.h"
 #include "places/city_table.h"
 #include "report/day_report.h"
 #include "report/holiday_list.h"
@@ -95,7 +96,7 @@ void frmKalender::drawInfo() {
 
 bool frmKalender::reportScrolls() const {
     if (report_ == DateDifference || report_ == About) return false;
-    return report_ == Holidays || lastListPosition() > 0;
+    return report_ == Holidays || report_ == OwnDates || lastListPosition() > 0;
 }
 
 std::optional<vespera::report::Report> frmKalender::shownReport() {
@@ -103,7 +104,14 @@ std::optional<vespera::report::Report> frmKalender::shownReport() {
     clsCalendar& cal = *engine_;
     const vespera::Zone& zone = *place_zone_;
     switch (report_) {
-    case DayReport: return report::day_report(cal, zone, placeHeading(), reportTime());
+    case DayReport: {
+        report::Report day = report::day_report(cal, zone, placeHeading(), reportTime());
+        if (!day.stopped) {
+            report::add_own_date_section(day, ownDates(), vespera::day_number(cal.Jahr(), cal.Monat(), cal.Tag()));
+        }
+        return day;
+    }
+    case OwnDates: return report::own_date_list(ownDates(), cal.Jahr(), own_kind_filter_);
     case OtherCalendars: return report::other_calendars_report(cal, placeHeading(), reportTime());
     case Holidays: return report::holiday_list(cal, list_categories_);
     case FullMoons: return report::year_list(cal, report::YearList::FullMoons);
