@@ -18,12 +18,14 @@ constexpr CommandEntry kCommands[] = {
      "  vespera-cli planeten 20.3.2026 --ort Hamburg\n"
      "  vespera-cli planeten 2026-03-20 --format csv",
      "", make_planets_command},
-    {"liste", "Jahresliste: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse",
+    {"liste", "Jahresliste: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse, himmelsereignisse oder termine",
      "  vespera-cli liste feiertage 2025 --region DE-BY --format csv\n"
      "  vespera-cli liste feiertage 2025 --ort Dresden --kategorie gesetzlich,regional,Ferien\n"
      "  vespera-cli liste vollmonde 2025 --ort Wien\n"
-     "  vespera-cli liste himmelsereignisse 2026 --format csv",
-     "liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse.",
+     "  vespera-cli liste himmelsereignisse 2026 --format csv\n"
+     "  vespera-cli liste termine 2027 --art geburtstag",
+     "liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse, himmelsereignisse oder "
+     "termine.",
      make_list_command},
     {"sonne", "Sonnen- und Mondtafel des Jahres, eine Zeile je Tag",
      "  vespera-cli sonne 2025 --ort Hamburg\n"

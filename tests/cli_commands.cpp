@@ -210,10 +210,18 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
         {{"tag", "--ort"}, 2, nullptr},
         {{"tag", "--ort", ""}, 2, "vespera-cli: --ort braucht einen Ortsnamen."},
         {{"liste"}, 2,
-         "vespera-cli: liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse."},
+         "vespera-cli: liste braucht eine Art: feiertage, vollmonde, neumonde, jahreszeiten, finsternisse, "
+         "himmelsereignisse oder termine."},
         {{"liste", "geburtstage"}, 2,
          "vespera-cli: Unbekannte Liste \u201egeburtstage\u201c (feiertage, vollmonde, neumonde, jahreszeiten, "
-         "finsternisse oder himmelsereignisse)."},
+         "finsternisse, himmelsereignisse oder termine)."},
+        {{"liste", "termine", "--termine", "/nonexistent/termine.ics"}, 1,
+         "vespera-cli: Die Termindatei \u201e/nonexistent/termine.ics\u201c gibt es nicht."},
+        {{"liste", "feiertage", "--art", "geburtstag"}, 2, "vespera-cli: --art gilt nur f\u00fcr liste termine."},
+        {{"liste", "termine", "--art", "Feier"}, 2,
+         "vespera-cli: Unbekannte Art \u201eFeier\u201c (geburtstag, jahrestag oder termin)."},
+        {{"tag", "--schalttag", "29.2."}, 2,
+         "vespera-cli: Unbekannter Tag \u201e29.2.\u201c nach --schalttag (28.2. oder 1.3.)."},
         {{"liste", "feiertage", "30000"}, 2,
          "vespera-cli: Ung\u00fcltiges Jahr \u201e30000\u201c (eine ganze Zahl von -27968 bis 27968)."},
         {{"sonne", "--format", "xml"}, 2, "vespera-cli: Unbekanntes Format \u201exml\u201c (text, csv oder json)."},
@@ -291,7 +299,7 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
     const Outcome help = cli({"--help"});
     EXPECT_EQ(help.exit_code, 0);
     EXPECT_NE(help.out.find("Aufruf: vespera-cli [OPTIONEN] BEFEHL"), std::string::npos);
-    EXPECT_NE(cli({"liste", "--help"}).out.find("feiertage, vollmonde, neumonde, jahreszeiten, finsternisse oder himmelsereignisse"),
+    EXPECT_NE(cli({"liste", "--help"}).out.find("feiertage, vollmonde, neumonde, jahreszeiten, finsternisse, himmelsereignisse oder termine"),
               std::string::npos);
     // The rules CLI11 checks are the ones --help shows.
     EXPECT_NE(help.out.find("--format FORMAT:{text,csv,json}"), std::string::npos) << help.out;
