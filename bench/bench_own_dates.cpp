@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/address_book.h"
 #include "ephemeris/calendar.h"
 #include "own_dates/calendar_file.h"
 #include "own_dates/occurrences.h"
@@ -14,28 +15,8 @@ namespace {
 
 namespace od = vespera::own_dates;
 
-constexpr int kDates = 10000;
-
-od::OwnDateFile address_book() {
-    od::OwnDateFile file;
-    for (int i = 0; i < kDates; ++i) {
-        od::OwnDate date;
-        date.uid = "kontakt-" + std::to_string(i) + "@vespera";
-        date.title = "Kontakt Nummer " + std::to_string(i);
-        date.kind = i % 5 == 0 ? od::Kind::jahrestag : od::Kind::geburtstag;
-        if (date.kind == od::Kind::jahrestag) date.title = "Hochzeitstag " + date.title;
-        date.repeat = od::Repeat::yearly;
-        date.year_known = i % 7 != 0;
-        const int year = date.year_known ? 1930 + i % 90 : static_cast<int>(od::kYearUnknown);
-        date.first_day = vespera::day_number_in(vespera::Calendar::Gregorian, year, 1 + i % 12, 1 + i % 28);
-        date.modified_unix = 1800000000;
-        file.dates.push_back(std::move(date));
-    }
-    return file;
-}
-
 const std::string& address_book_text() {
-    static const std::string text = od::own_date_document(address_book(), 1800000000);
+    static const std::string text = od::own_date_document(vespera::bench::address_book(), 1800000000);
     return text;
 }
 
@@ -47,20 +28,20 @@ void BM_OwnDatesRead10000(benchmark::State& state) {
 BENCHMARK(BM_OwnDatesRead10000)->Unit(benchmark::kMillisecond);
 
 void BM_OwnDatesWrite10000(benchmark::State& state) {
-    const od::OwnDateFile file = address_book();
+    const od::OwnDateFile file = vespera::bench::address_book();
     for (auto _ : state) benchmark::DoNotOptimize(od::own_date_document(file, 1800000000));
 }
 BENCHMARK(BM_OwnDatesWrite10000)->Unit(benchmark::kMillisecond);
 
 void BM_OwnDatesIndex10000(benchmark::State& state) {
-    const od::OwnDateFile file = address_book();
+    const od::OwnDateFile file = vespera::bench::address_book();
     for (auto _ : state) benchmark::DoNotOptimize(od::OccurrenceIndex(file.dates, file.timezones));
 }
 BENCHMARK(BM_OwnDatesIndex10000)->Unit(benchmark::kMicrosecond);
 
 // One month after another, as the window pages through 2027.
 void BM_OwnDatesMonth10000(benchmark::State& state) {
-    const od::OwnDateFile file = address_book();
+    const od::OwnDateFile file = vespera::bench::address_book();
     od::OccurrenceIndex index(file.dates, file.timezones);
     int month = 0;
     std::size_t found = 0;

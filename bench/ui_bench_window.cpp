@@ -5,9 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include "bench/address_book.h"
 #include "ui/frmKalender.h"
+#include "ui/settings_store.h"
 #include "ui/place_box.h"
 
 namespace {
@@ -63,6 +67,58 @@ void BM_DayReport(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DayReport)->Unit(benchmark::kMicrosecond);
+
+// termine.ics with 10,000 birthdays and anniversaries in the settings
+// folder while it lives: a large address book imported.
+class AddressBookInSettings {
+public:
+    AddressBookInSettings() : path_(vespera::ui::settings_folder() + QStringLiteral("/termine.ics")) {
+        QDir().mkpath(vespera::ui::settings_folder());
+        QFile file(path_);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(QByteArray::fromStdString(
+                vespera::own_dates::own_date_document(vespera::bench::address_book(), 1800000000)));
+        }
+    }
+    ~AddressBookInSettings() { QFile::remove(path_); }
+    AddressBookInSettings(const AddressBookInSettings&) = delete;
+    AddressBookInSettings& operator=(const AddressBookInSettings&) = delete;
+
+private:
+    QString path_;
+};
+
+// Within the year as above, with the address book's dates in every month.
+void BM_MonthWithinTheYearWith10000OwnDates(benchmark::State& state) {
+    const AddressBookInSettings book;
+    frmKalender window([] { return kNow; }, [](const QString&) {});
+    window.resize(1000, 680);
+    window.show();
+    QApplication::processEvents();
+    if (window.ownDateStore().dates().size() != vespera::bench::kAddressBookDates) state.SkipWithError("not read");
+    auto* forward = window.findChild<QPushButton*>("cmdAendern(1)");
+    auto* back = window.findChild<QPushButton*>("cmdAendern(0)");
+    bool ahead = false;
+    for (auto _ : state) {
+        (ahead ? back : forward)->click();
+        ahead = !ahead;
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MonthWithinTheYearWith10000OwnDates)->Unit(benchmark::kMillisecond);
+
+// Start-up to the first painted window with the address book: the dates are
+// read once the window is on the screen.
+void BM_StartupToFirstPaintWith10000OwnDates(benchmark::State& state) {
+    const AddressBookInSettings book;
+    for (auto _ : state) {
+        frmKalender window([] { return kNow; }, [](const QString&) {});
+        window.resize(1000, 680);
+        window.show();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_StartupToFirstPaintWith10000OwnDates)->Unit(benchmark::kMillisecond);
 
 // Start-up to the first painted window.
 void BM_StartupToFirstPaint(benchmark::State& state) {
