@@ -85,14 +85,18 @@ TypedValue typed_of(const OwnDateEntry& entry) {
 
 } // namespace
 
+own_dates::OccurrenceOptions occurrence_options(const Zone& zone, own_dates::LeapDayRule leap_day) {
+    own_dates::OccurrenceOptions options;
+    options.leap_day = leap_day;
+    options.local_clock = [zone](ical::DayTime utc) { return on_clock(zone, utc); };
+    return options;
+}
+
 OwnDateCalendar::OwnDateCalendar(std::vector<own_dates::OwnDate> dates,
                                  const std::map<std::string, std::string>& timezones, const Zone& zone,
                                  own_dates::LeapDayRule leap_day)
     : dates_(std::move(dates)) {
-    own_dates::OccurrenceOptions options;
-    options.leap_day = leap_day;
-    options.local_clock = [zone](ical::DayTime utc) { return on_clock(zone, utc); };
-    index_.emplace(dates_, timezones, std::move(options));
+    index_.emplace(dates_, timezones, occurrence_options(zone, leap_day));
 }
 
 std::vector<OwnDateEntry> OwnDateCalendar::entries(const std::vector<own_dates::DateOccurrence>& found) const {

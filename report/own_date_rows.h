@@ -31,6 +31,10 @@ struct OwnDateEntry {
     std::string uid;
 };
 
+// Occurrences on the zone's clock, with the 29 February rule: what the
+// window's dialog lists a day's dates with too.
+own_dates::OccurrenceOptions occurrence_options(const Zone& zone, own_dates::LeapDayRule leap_day);
+
 // The store's dates seen on one place's clock. Built again when the dates,
 // the place's zone or the 29 February rule change.
 class OwnDateCalendar {

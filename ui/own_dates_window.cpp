@@ -16,6 +16,7 @@ od::OwnDateStore& frmKalender::ownDateStore() {
     if (!own_store_) {
         const std::filesystem::path folder = vespera::ui::settings_folder().toStdString();
         own_store_.emplace(folder / od::kStoreFileName, od::program_store_files());
+        leap_day_ = vespera::ui::read_stored_leap_day_rule();
     }
     return *own_store_;
 }
