@@ -6,6 +6,7 @@
 
 #include "base/data_files.h"
 #include "base/ical_reader.h"
+#include "base/text.h"
 #include "ephemeris/calendar.h"
 
 namespace vespera {
