@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -54,6 +55,11 @@ template <class T> T* child(const QWidget& parent, const char* name) {
     T* found = parent.findChild<T*>(QLatin1String(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+OwnDateEditor* open_editor(OwnDateDialog& dialog, const char* button) {
+    child<QPushButton>(dialog, button)->click();
+    return dialog.findChild<OwnDateEditor*>();
 }
 
 void retype(QLineEdit* edit, const QString& text) {
@@ -107,8 +113,7 @@ TEST(OwnDateDialog, EscapeLeavesTheStoreAsItWas) {
     OwnDateDialog dialog(store, gregorian(2024, 5, 3));
     QSignalSpy changed(&dialog, &OwnDateDialog::datesChanged);
     dialog.show();
-    child<QPushButton>(dialog, "cmdNeu")->click();
-    auto* editor = dialog.findChild<OwnDateEditor*>();
+    auto* editor = open_editor(dialog, "cmdNeu");
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(child<QLineEdit>(*editor, "txtTitel"), "Zahnarzt");
     QTest::keyClick(child<QLineEdit>(*editor, "txtTitel"), Qt::Key_Escape);
@@ -149,6 +154,67 @@ TEST(OwnDateDialog, ADamagedFileShowsWhyAndARefusalKeepsWhatWasTyped) {
     EXPECT_EQ(t.bytes(), damaged);
     QTest::keyClick(title, Qt::Key_A);
     EXPECT_FALSE(error->isVisible());
+}
+
+TEST(OwnDateDialog, AnImportedRuleIsShownAndKeptWhenTheTitleChanges) {
+    OwnDatesForTest t;
+    od::OwnDateStore store = t.store();
+    const QString calendar = QDir(t.config.path()).filePath("chor.ics");
+    std::ofstream(calendar.toStdString(), std::ios::binary)
+        << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\nBEGIN:VEVENT\r\nUID:chor@example.org\r\n"
+           "DTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:20240503\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n"
+           "SUMMARY:Chorprobe\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    ASSERT_TRUE(importOwnDatesFrom(calendar, store).startsWith("1 Termin neu übernommen"));
+    OwnDateDialog dialog(store, gregorian(2024, 5, 17)); // the third and last week
+    dialog.show();
+    auto* editor = open_editor(dialog, "cmdBearbeiten");
+    ASSERT_NE(editor, nullptr);
+    auto* rule = child<QLineEdit>(*editor, "txtRegel");
+    EXPECT_TRUE(rule->isVisible());
+    EXPECT_TRUE(rule->isReadOnly());
+    EXPECT_EQ(rule->text(), "nach Regel: FREQ=WEEKLY;COUNT=3");
+    EXPECT_FALSE(child<QComboBox>(*editor, "cmbWiederholung")->isVisible());
+    auto* title = child<QLineEdit>(*editor, "txtTitel");
+    QTest::keyClick(title, Qt::Key_End); // the title is selected, as on any focus by the keyboard
+    QTest::keyClicks(title, " (Alt)");
+    QTest::keyClick(title, Qt::Key_Return);
+    ASSERT_EQ(store.dates().size(), 1u);
+    EXPECT_EQ(store.dates()[0].title, "Chorprobe (Alt)");
+    EXPECT_EQ(store.dates()[0].uid, "chor@example.org");
+    EXPECT_EQ(store.dates()[0].repeat, od::Repeat::rule);
+    EXPECT_EQ(store.dates()[0].rrule, "FREQ=WEEKLY;COUNT=3");
+    EXPECT_EQ(child<QListWidget>(dialog, "lstTermine")->item(0)->text(), "Chorprobe (Alt)");
+}
+
+TEST(OwnDateDialog, DeletingAsksFirstAndEscapeKeepsTheDate) {
+    OwnDatesForTest t;
+    od::OwnDateStore store = t.store();
+    od::OwnDate anna;
+    anna.title = "Anna";
+    anna.kind = od::Kind::geburtstag;
+    anna.first_day = gregorian(1984, 5, 3);
+    anna.repeat = od::Repeat::yearly;
+    ASSERT_TRUE(store.add(anna).ok);
+    OwnDateDialog dialog(store, gregorian(2024, 5, 3));
+    QSignalSpy changed(&dialog, &OwnDateDialog::datesChanged);
+    dialog.show();
+    const auto ask = [&dialog] {
+        child<QPushButton>(dialog, "cmdLoeschen")->click();
+        return dialog.findChild<QMessageBox*>(QStringLiteral("dlgLoeschen"));
+    };
+    QMessageBox* box = ask();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "„Anna“ löschen?");
+    QTest::keyClick(box, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(store.dates().size(), 1u);
+    box = ask();
+    ASSERT_NE(box, nullptr);
+    box->button(QMessageBox::Yes)->click();
+    EXPECT_TRUE(store.dates().empty());
+    EXPECT_EQ(t.store().dates().size(), 0u);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(child<QListWidget>(dialog, "lstTermine")->count(), 0);
 }
 
 // What the fields may hold; a refusal names the field, and nothing is stored.
@@ -216,8 +282,7 @@ TEST(OwnDateEditor, TheTwentyNinthOfFebruaryRuleIsOfferedAndSaved) {
     od::OwnDateStore store = t.store();
     OwnDateDialog dialog(store, gregorian(2023, 3, 1), nullptr, {vespera::ui::read_stored_leap_day_rule(), {}});
     dialog.show();
-    child<QPushButton>(dialog, "cmdNeu")->click();
-    auto* editor = dialog.findChild<OwnDateEditor*>();
+    auto* editor = open_editor(dialog, "cmdNeu");
     ASSERT_NE(editor, nullptr);
     auto* rule = child<QComboBox>(*editor, "cmb29Februar");
     QTest::keyClicks(child<QLineEdit>(*editor, "txtTitel"), "Lena");

@@ -110,6 +110,7 @@ OwnDateEditor::OwnDateEditor(od::OwnDateStore& store, std::int64_t day, std::opt
     txtTitel = new QLineEdit(this);
     named(txtTitel, "txtTitel", QStringLiteral("Titel"));
     txtTitel->setPlaceholderText(QStringLiteral("zum Beispiel Anna"));
+    txtTitel->setMaxLength(static_cast<int>(od::kMaxTitleBytes));
     cmbArt = new QComboBox(this);
     named(cmbArt, "cmbArt", QStringLiteral("Art"));
     for (const od::Kind kind : {od::Kind::geburtstag, od::Kind::jahrestag, od::Kind::termin}) {
@@ -253,9 +254,10 @@ OwnDateEditor::OwnDateEditor(od::OwnDateStore& store, std::int64_t day, std::opt
 od::Kind OwnDateEditor::kind() const { return static_cast<od::Kind>(cmbArt->currentData().toInt()); }
 
 void OwnDateEditor::updateRows() {
-    const bool counts_years = kind() != od::Kind::termin;
-    chkJahrUnbekannt->setVisible(counts_years);
-    const bool without_year = counts_years && chkJahrUnbekannt->isChecked();
+    // An appointment has its year; one taken over without it still shows
+    // so, and can be given one.
+    const bool without_year = chkJahrUnbekannt->isChecked();
+    chkJahrUnbekannt->setVisible(kind() != od::Kind::termin || without_year);
     const bool all_day = chkGanztaegig->isChecked();
     txtUhrzeit->setEnabled(!all_day);
     txtBis->setEnabled(all_day && !without_year);
@@ -277,10 +279,21 @@ OwnDateEditor::Typed OwnDateEditor::typedDate() const {
     od::OwnDate date = existing_ ? *existing_ : od::OwnDate{};
     const QString title = txtTitel->text().trimmed();
     if (title.isEmpty()) return {std::nullopt, QStringLiteral("Bitte geben Sie einen Titel ein."), txtTitel};
+    // The store would cut a longer text short; the user cuts it instead.
     date.title = title.toStdString();
-    date.kind = kind();
+    if (date.title.size() > od::kMaxTitleBytes) {
+        return {
+            std::nullopt,
+            QStringLiteral("Der Titel ist zu lang: höchstens %1 Bytes, ein Umlaut zählt zwei.").arg(od::kMaxTitleBytes),
+            txtTitel};
+    }
     date.note = txtNotiz->toPlainText().toStdString();
-    date.year_known = date.kind == od::Kind::termin || !chkJahrUnbekannt->isChecked();
+    if (date.note.size() > od::kMaxNoteBytes) {
+        return {std::nullopt, QStringLiteral("Die Notiz ist zu lang: höchstens %1 KB.").arg(od::kMaxNoteBytes / 1024),
+                txtNotiz};
+    }
+    date.kind = kind();
+    date.year_known = !chkJahrUnbekannt->isChecked();
     const TypedDay first = read_date_field(txtDatum->text(), QStringLiteral("Datum"), !date.year_known);
     if (!first.day) return {std::nullopt, first.problem, txtDatum};
     date.first_day = *first.day;
