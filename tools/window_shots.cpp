@@ -7,23 +7,103 @@
 // "voll" fills the screen; N is the index of the report button to press;
 // jahr=TEXT types TEXT into the year field and presses Enter; monat=M.JJJJ
 // shows that month.
+//   vespera_window_shots out.png termine [dunkel]
+// shows the own-date dialog of a day with three dates and the editor of the
+// birthday, and also saves each alone (out-liste.png, out-editor.png) and
+// the editor refusing a leap-day birthday without a title (out-fehler.png).
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <cstdio>
+#include <filesystem>
 
+#include "ephemeris/calendar.h"
 #include "ui/contrast.h"
 #include "ui/frmKalender.h"
+#include "ui/own_date_dialog.h"
+#include "ui/own_date_editor.h"
+#include "ui/settings_store.h"
+
+namespace {
+
+void settle() {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500) QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+int own_dates_shot(const QString& path) {
+    namespace od = vespera::own_dates;
+    QTemporaryDir config;
+    qputenv("VESPERA_CONFIG_DIR", config.path().toLocal8Bit());
+    QDir().mkpath(vespera::ui::settings_folder());
+    od::OwnDateStore store(std::filesystem::path(vespera::ui::settings_folder().toStdString()) / od::kStoreFileName,
+                           od::program_store_files());
+    const auto day = [](int year, int month, int d) {
+        return vespera::day_number_in(vespera::Calendar::Gregorian, year, month, d);
+    };
+    od::OwnDate anna;
+    anna.title = "Anna";
+    anna.kind = od::Kind::geburtstag;
+    anna.first_day = day(1984, 5, 3);
+    anna.repeat = od::Repeat::yearly;
+    anna.note = "Blumen besorgen";
+    od::OwnDate dentist;
+    dentist.title = "Zahnarzt Dr. Weber";
+    dentist.first_day = day(2024, 5, 3);
+    dentist.start_seconds = 14 * 3600 + 30 * 60;
+    od::OwnDate holiday;
+    holiday.title = "Urlaub an der Ostsee";
+    holiday.first_day = day(2024, 5, 1);
+    holiday.day_count = 10;
+    for (const od::OwnDate& date : {anna, dentist, holiday}) {
+        if (const od::Change change = store.add(date); !change.ok) {
+            std::fprintf(stderr, "%s\n", change.message.c_str());
+            return 1;
+        }
+    }
+    OwnDateDialog dialog(store, day(2024, 5, 3));
+    dialog.move(40, 40);
+    dialog.show();
+    settle();
+    const QPixmap list = dialog.grab();
+    if (auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstTermine"))) {
+        const QList<QListWidgetItem*> found = list->findItems(QStringLiteral("Anna"), Qt::MatchStartsWith);
+        if (!found.isEmpty()) list->setCurrentItem(found.front());
+    }
+    if (auto* edit = dialog.findChild<QPushButton*>(QStringLiteral("cmdBearbeiten"))) edit->click();
+    auto* editor = dialog.findChild<OwnDateEditor*>();
+    if (editor == nullptr) return 1;
+    editor->move(220, 120);
+    settle();
+    const QString base = path.endsWith(QLatin1String(".png")) ? path.chopped(4) : path;
+    const QPixmap shot = QGuiApplication::platformName() == QLatin1String("xcb") ? dialog.screen()->grabWindow(0)
+                                                                                  : editor->grab();
+    const QPixmap edited = editor->grab();
+    // A leap-day birthday without its title: the rule's row and a refusal.
+    if (auto* date = editor->findChild<QLineEdit*>(QStringLiteral("txtDatum"))) date->setText(QStringLiteral("29.02.1984"));
+    if (auto* title = editor->findChild<QLineEdit*>(QStringLiteral("txtTitel"))) title->clear();
+    editor->accept();
+    settle();
+    return list.save(base + "-liste.png") && edited.save(base + "-editor.png") &&
+                   editor->grab().save(base + "-fehler.png") && shot.save(path)
+               ? 0
+               : 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
@@ -32,6 +112,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     const QString path = QString::fromLocal8Bit(argv[1]);
+
     const bool smallest = qstrcmp(argv[2], "klein") == 0;
     int report = 0;
     QString year_text;
@@ -54,6 +135,7 @@ int main(int argc, char* argv[]) {
             }
         }
     }
+    if (qstrcmp(argv[2], "termine") == 0) return own_dates_shot(path);
     QTemporaryDir config;
     qputenv("VESPERA_CONFIG_DIR", config.path().toLocal8Bit());
     const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
@@ -76,9 +158,7 @@ int main(int argc, char* argv[]) {
         QApplication::sendEvent(year, &enter);
     }
     if (shown_month >= 1 && shown_month <= 12) window.ZeichneMonat(shown_month, shown_year);
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 500) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    settle();
 
     QScreen* screen = window.screen();
     std::printf("Bildschirm %dx%d (frei %dx%d), Skalierung %.2f\n", screen->geometry().width(),

@@ -30,6 +30,9 @@ const QString kNoRegion = QStringLiteral("keine");
 const QString kGeometryKey = QStringLiteral("geometry");
 const QString kSplitKey = QStringLiteral("teilung");
 const QString kReportKey = QStringLiteral("bericht");
+const QString kLeapDayKey = QStringLiteral("29februar");
+const QString kLeapDayMarch1 = QStringLiteral("1.3.");
+const QString kLeapDayFebruary28 = QStringLiteral("28.2.");
 // A save takes milliseconds; a lock held longer than this is left by a
 // program that ended without removing it (QLockFile also checks its PID).
 constexpr int kStaleLock_ms = 10'000;
@@ -202,6 +205,14 @@ StoredWindow read_stored_window() {
     return window;
 }
 
+vespera::own_dates::LeapDayRule read_stored_leap_day_rule() {
+    using vespera::own_dates::LeapDayRule;
+    const FileRead file = read_settings_file(settings_file_path());
+    if (file.status != FileReadStatus::read) return LeapDayRule::february_28;
+    const KeyText rule = key_text(IniFile::parse(QByteArray::fromStdString(file.content)), kLeapDayKey);
+    return rule.text && rule.text->trimmed() == kLeapDayMarch1 ? LeapDayRule::march_1 : LeapDayRule::february_28;
+}
+
 namespace {
 
 // The file a symbolic link at the settings' name leads to (a dotfile
@@ -318,6 +329,12 @@ QString write_stored_window(const StoredWindow& window, const vespera::WriteSeam
         {kSplitKey, QString::fromLatin1(window.split.toBase64())}};
     if (window.report) entries.emplace_back(kReportKey, QString::number(*window.report));
     return write_entries(entries, QStringLiteral("Fenstergröße und Bericht wurden nicht gespeichert: "), seams);
+}
+
+QString write_stored_leap_day_rule(vespera::own_dates::LeapDayRule rule, const vespera::WriteSeams& seams) {
+    const QString text = rule == vespera::own_dates::LeapDayRule::march_1 ? kLeapDayMarch1 : kLeapDayFebruary28;
+    return write_entries({{kLeapDayKey, text}}, QStringLiteral("Die Wahl für den 29. Februar wurde nicht gespeichert: "),
+                         seams);
 }
 
 } // namespace vespera::ui

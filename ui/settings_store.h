@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "base/safe_file.h"
+#include "own_dates/occurrences.h"
 
 namespace vespera::ui {
 
@@ -77,6 +78,14 @@ StoredWindow read_stored_window();
 // Writes the three keys (the report only when it has one), keeping every
 // other entry. Returns as write_stored_place.
 QString write_stored_window(const StoredWindow& window, const vespera::WriteSeams& seams = {});
+
+// Where yearly own dates of 29 February fall in common years: "29februar"
+// holds "28.2." or "1.3."; a missing or any other value reads as 28 February.
+vespera::own_dates::LeapDayRule read_stored_leap_day_rule();
+
+// Writes "29februar" alone, keeping every other entry. Returns as
+// write_stored_place.
+QString write_stored_leap_day_rule(vespera::own_dates::LeapDayRule rule, const vespera::WriteSeams& seams = {});
 
 // Where the settings live.
 QString settings_file_path();
