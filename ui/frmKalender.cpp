@@ -55,7 +55,7 @@ const char* const kReportTips[frmKalender::kReportCount] = {
     "Version und Datenquellen",
     "Die Sonnen- und Mondfinsternisse des Jahres",
     "Oppositionen, Konjunktionen, Elongationen, Erdnähe und Erdferne des Mondes, Perihel und Meteorströme des Jahres",
-    "Die eigenen Geburtstage, Jahrestage und Termine des Jahres"};
+    "Die eigenen Geburtstage, Jahrestage und Termine des Jahres; dort auch „Termin …“ (Strg+T) und der Import"};
 // The year lists together, "Info über..." last.
 constexpr int kButtonOrder[frmKalender::kReportCount] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 7};
 const char* const kArrowNames[4] = {"Voriger Monat", "Nächster Monat", "Voriges Jahr", "Nächstes Jahr"};
@@ -156,13 +156,7 @@ QWidget* frmKalender::buildMonthPane() {
     navigation->addWidget(cmdAendern[2]);
     navigation->addWidget(txtJahr);
     navigation->addWidget(cmdAendern[3]);
-    cmdTermin = new QPushButton(QStringLiteral("Termin \u2026"), this);
-    cmdTermin->setObjectName("cmdTermin");
-    cmdTermin->setAccessibleName(QStringLiteral("Termin"));
-    cmdTermin->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    cmdTermin->setToolTip(QStringLiteral("Eigene Termine des gewählten Tages ansehen, anlegen, ändern (Strg+T)"));
     navigation->addStretch(1);
-    navigation->addWidget(cmdTermin);
     navigation->addWidget(cmdHeute);
     left->addLayout(navigation);
 
@@ -616,7 +610,10 @@ void frmKalender::paintEvent(QPaintEvent* event) {
     // The charts left out before this first picture follow once the loop is idle.
     if (sky_pending_) sky_timer_->start();
     // The own dates too: a file of thousands would hold up the first picture.
-    QTimer::singleShot(0, this, [this] { ownDatesChanged(); });
+    QTimer::singleShot(0, this, [this] {
+        const vespera::own_dates::OwnDateStore& store = ownDateStore();
+        if (!store.dates().empty() || store.read_only()) ownDatesChanged();
+    });
 }
 
 void frmKalender::closeEvent(QCloseEvent* event) {

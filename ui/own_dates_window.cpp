@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ephemeris/calendar.h"
 #include "ui/frmKalender.h"
@@ -74,9 +75,18 @@ QWidget* frmKalender::buildOwnDateFilter() {
     cmdTermineImport->setToolTip(
         QStringLiteral("Geburtstage und Termine aus einer iCalendar-Datei (.ics) oder einem Adressbuch (.vcf) "
                        "übernehmen"));
+    // The selected day's dialog; Strg+T and a day's context menu open it
+    // from anywhere in the window.
+    cmdTermin = new QPushButton(QStringLiteral("Termin \u2026"), picTermine);
+    cmdTermin->setObjectName("cmdTermin");
+    cmdTermin->setAccessibleName(QStringLiteral("Termin"));
+    cmdTermin->setToolTip(QStringLiteral("Eigene Termine des gewählten Tages ansehen, anlegen, ändern (Strg+T)"));
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { cmdTermin_Click(); });
     row->addWidget(label);
     row->addWidget(cmbTerminArt);
     row->addStretch(1);
+    row->addWidget(cmdTermin);
     row->addWidget(cmdTermineImport);
     connect(cmbTerminArt, &QComboBox::currentIndexChanged, this, [this](int index) {
         const int kind = cmbTerminArt->itemData(index).toInt();
