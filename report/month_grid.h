@@ -47,6 +47,7 @@ struct MonthGridDay {
     // "03:38 Uhr: Mars in Opposition zur Sonne".
     std::vector<std::string> sky_texts;
     std::vector<std::string> own_dates; // the user's own, as the day report names them
+    std::string own_date_short;         // the first of them as a cell has room for: "Anna (40)"
     std::string moon_time; // "um 23:27 Uhr" on a day with a phase, else empty
     // The phase whose instant falls on this day; the lit part is the Moon's
     // at local noon, so the disc shows the day rather than the instant.

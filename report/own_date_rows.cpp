@@ -64,6 +64,13 @@ std::string today_words(const OwnDateEntry& entry) {
     return entry.start_minutes ? entry.title + " um " + clock_words(*entry.start_minutes) : entry.title;
 }
 
+std::string short_words(const OwnDateEntry& entry) {
+    if (entry.kind != Kind::termin) {
+        return entry.years && *entry.years > 0 ? entry.title + " (" + std::to_string(*entry.years) + ")" : entry.title;
+    }
+    return entry.start_minutes ? clock_text(*entry.start_minutes) + " " + entry.title : entry.title;
+}
+
 // What the row says beside the label: the kind, the time or the span, and
 // where a 29 February went.
 std::string value_words(const OwnDateEntry& entry, bool with_kind) {
@@ -115,6 +122,7 @@ std::vector<OwnDateEntry> OwnDateCalendar::entries(const std::vector<own_dates::
         if (occurrence.start_seconds) entry.start_minutes = *occurrence.start_seconds / 60;
         entry.leap_day_moved = occurrence.leap_day_moved;
         entry.uid = date.uid;
+        entry.short_label = short_words(entry);
         result.push_back(std::move(entry));
     }
     return result;
@@ -175,7 +183,9 @@ void add_own_dates(MonthGrid& grid, OwnDateCalendar& dates) {
     const std::int64_t last = grid.days.back().day_number;
     for (const OwnDateEntry& entry : dates.between(first, last)) {
         for (std::int64_t day = std::max(entry.first_day, first); day <= std::min(entry.last_day, last); ++day) {
-            grid.days[static_cast<std::size_t>(day - first)].own_dates.push_back(entry.label);
+            MonthGridDay& cell = grid.days[static_cast<std::size_t>(day - first)];
+            if (cell.own_dates.empty()) cell.own_date_short = entry.short_label;
+            cell.own_dates.push_back(entry.label);
         }
     }
 }

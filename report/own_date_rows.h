@@ -23,6 +23,7 @@ struct OwnDateEntry {
     std::int64_t first_day = 0; // local days, both included
     std::int64_t last_day = 0;
     std::string label;          // "Anna: 40. Geburtstag"
+    std::string short_label;    // "Anna (40)", "14:30 Zahnarzt": what a month's cell has room for
     std::string title;          // "Anna"
     own_dates::Kind kind = own_dates::Kind::termin;
     std::optional<std::int64_t> years;         // the age or the count; none for an appointment

@@ -121,6 +121,28 @@ TEST(Print, SunTableOfALeapYearOnFourPortraitPagesOneRowPerDay) {
     EXPECT_TRUE(pdf_text(t.pdf(), 4).contains(QRegularExpression("Di 31\\.12\\.\\s+08:1\\d\\s+16:0\\d")));
 }
 
+TEST(Print, BirthdayCalendarOfTheYearOnOnePage) {
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils fehlt";
+    PrintingWindow t;
+    QDir(t.config.path()).mkpath("VesperaApp");
+    QFile file(t.config.path() + "/VesperaApp/termine.ics");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
+               "BEGIN:VEVENT\r\nUID:anna@test\r\nDTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:19840503\r\n"
+               "RRULE:FREQ=YEARLY\r\nSUMMARY:Anna\r\nCATEGORIES:Geburtstag\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:zahn@test\r\nDTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:20240503\r\n"
+               "SUMMARY:Zahnarzt\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    file.close();
+    t.startPrinting();
+    t.trigger("actGeburtstagePdf");
+    ASSERT_EQ(pdf_info(t.pdf(), "Pages"), "1") << t.status().toStdString();
+    const QString text = pdf_text(t.pdf());
+    EXPECT_TRUE(text.contains(QStringLiteral("Geburtstagskalender 2024"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("3\\.\\s+Anna \\(40\\)"))) << text.toStdString();
+    // An appointment is no birthday.
+    EXPECT_FALSE(text.contains(QStringLiteral("Zahnarzt"))) << text.toStdString();
+}
+
 TEST(Print, HolidayListRunsOverPagesUnderItsHeading) {
     if (!have_poppler()) GTEST_SKIP() << "poppler-utils fehlt";
     PrintingWindow t;

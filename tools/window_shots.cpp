@@ -12,11 +12,14 @@
 // birthday, and also saves each alone (out-liste.png, out-editor.png) and
 // the editor refusing a leap-day birthday without a title (out-fehler.png).
 #include <QAbstractButton>
+#include <QAction>
+#include <QPrinter>
 #include <QPushButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -107,7 +110,7 @@ int own_dates_shot(const QString& path) {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "vespera_window_shots <datei.png> klein|start|voll [dunkel] [bericht=N]\n");
+        std::fprintf(stderr, "vespera_window_shots <datei.png> klein|start|voll|termine [dunkel] [bericht=N] [monat=M.JJJJ] [termine=DATEI.ics]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -118,6 +121,8 @@ int main(int argc, char* argv[]) {
     QString year_text;
     int shown_month = 0;
     int shown_year = 0;
+    QString own_dates_file;
+    QString pdf_document; // Monat, Liste, Sonne, Geburtstage: that document as a PDF beside the picture
     for (int i = 3; i < argc; ++i) {
         const QByteArray option(argv[i]);
         if (option == "dunkel") {
@@ -125,6 +130,10 @@ int main(int argc, char* argv[]) {
             QApplication::setPalette(vespera::ui::dark_desktop_palette());
         } else if (option.startsWith("bericht=")) {
             report = option.mid(8).toInt();
+        } else if (option.startsWith("pdf=")) {
+            pdf_document = QString::fromLatin1(option.mid(4));
+        } else if (option.startsWith("termine=")) {
+            own_dates_file = QString::fromLocal8Bit(option.mid(8));
         } else if (option.startsWith("jahr=")) {
             year_text = QString::fromUtf8(option.mid(5));
         } else if (option.startsWith("monat=")) {
@@ -138,6 +147,11 @@ int main(int argc, char* argv[]) {
     if (qstrcmp(argv[2], "termine") == 0) return own_dates_shot(path);
     QTemporaryDir config;
     qputenv("VESPERA_CONFIG_DIR", config.path().toLocal8Bit());
+    // The own dates of a file, as if the window had kept them.
+    if (!own_dates_file.isEmpty()) {
+        QDir(config.path()).mkpath(QStringLiteral("VesperaApp"));
+        QFile::copy(own_dates_file, config.path() + QStringLiteral("/VesperaApp/termine.ics"));
+    }
     const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
     frmKalender window([now] { return now; }, [](const QString&) {});
     window.layout()->activate();
@@ -184,6 +198,11 @@ int main(int argc, char* argv[]) {
             std::printf("außerhalb: %s %d,%d %dx%d\n", qPrintable(control->objectName()), where.x(), where.y(),
                         where.width(), where.height());
         }
+    }
+    if (!pdf_document.isEmpty()) {
+        const QString pdf = (path.endsWith(QLatin1String(".png")) ? path.chopped(4) : path) + QStringLiteral(".pdf");
+        window.setPrintDialogs([pdf](const QString&) { return pdf; }, [](QPrinter&) { return false; });
+        if (auto* action = window.findChild<QAction*>(QStringLiteral("act%1Pdf").arg(pdf_document))) action->trigger();
     }
     const QPixmap shot = QGuiApplication::platformName() == QLatin1String("xcb") ? screen->grabWindow(0) : window.grab();
     return shot.save(path) ? 0 : 1;

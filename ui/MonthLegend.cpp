@@ -8,7 +8,7 @@ namespace {
 
 enum class Sample {
     Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon, Quarter, BlueMoon, SolarEclipse, LunarEclipse,
-    Opposition,
+    Opposition, OwnDate,
     Week, Today, Selected
 };
 
@@ -29,6 +29,7 @@ constexpr Entry kEntries[] = {
     {Sample::SolarEclipse, "Sonnenfinsternis"},
     {Sample::LunarEclipse, "Mondfinsternis"},
     {Sample::Opposition, "Opposition eines Planeten"},
+    {Sample::OwnDate, "Termin"},
     {Sample::Week, "Kalenderwoche (ISO)"},
     {Sample::Today, "heute"},
     {Sample::Selected, "gewählter Tag"},
@@ -63,6 +64,10 @@ void draw_sample(QPainter& painter, Sample sample, const QRect& box, const QFont
         painter.fillRect(box.adjusted(1, 2, -1, -2), colours.school_holiday);
         painter.setPen(colours.grid_line);
         painter.drawRect(box.adjusted(1, 2, -2, -3));
+        break;
+    case Sample::OwnDate:
+        // The bar down a cell's left edge.
+        painter.fillRect(QRectF(box.left() + 3.0, box.top() + 1.0, 3.0, box.height() - 2.0), colours.own_date);
         break;
     case Sample::FullMoon: draw_moon_disc(painter, centre, radius, 1.0, true, colours); break;
     case Sample::NewMoon: draw_moon_disc(painter, centre, radius, 0.0, true, colours); break;

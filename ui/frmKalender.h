@@ -99,6 +99,9 @@ public:
     vespera::own_dates::OwnDateStore& ownDateStore();
     // The store's dates on the place's clock, built again after a change.
     vespera::report::OwnDateCalendar& ownDates();
+    // Before the window is on the screen the month and the day report go
+    // without them: reading a large file must not hold up the first picture.
+    bool ownDatesShown() const { return own_store_.has_value() || painted_; }
     // After the store changed: month, report and the status line again.
     void ownDatesChanged();
     // The dialog for the selected day (the "Termin …" button, a day's menu).

@@ -56,7 +56,7 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
 
     const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
     vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_sky_.of(cal, zone), list_categories_);
-    vespera::report::add_own_dates(grid, ownDates());
+    if (ownDatesShown()) vespera::report::add_own_dates(grid, ownDates());
     MonthModel model;
     model.first_weekday = grid.first_weekday;
     model.days = static_cast<int>(std::min(grid.days.size(), model.marks.size() - 1));
@@ -100,7 +100,7 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
         }
         for (const std::string& text : source.sky_texts) tips << QString::fromStdString(text);
         marks.own_date = !source.own_dates.empty();
-        if (marks.own_date) model.own_names[static_cast<std::size_t>(day)] = QString::fromStdString(source.own_dates.front());
+        if (marks.own_date) model.own_names[static_cast<std::size_t>(day)] = QString::fromStdString(source.own_date_short);
         for (const std::string& text : source.own_dates) tips << QString::fromStdString(text);
         model.tooltips[static_cast<std::size_t>(day)] = tips.join('\n');
         if (source.day_number == today_day_number_) model.today = day;

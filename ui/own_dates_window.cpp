@@ -23,12 +23,6 @@ od::OwnDateStore& frmKalender::ownDateStore() {
 }
 
 vespera::report::OwnDateCalendar& frmKalender::ownDates() {
-    // Before the window is on the screen the month goes without them: reading
-    // a large file must not hold up the first picture.
-    if (!own_store_ && !painted_) {
-        if (!own_calendar_) own_calendar_.emplace();
-        return *own_calendar_;
-    }
     od::OwnDateStore& store = ownDateStore();
     const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
     const QString clock = QString::fromStdString(zone.name()) + QLatin1Char('|') +

@@ -23,7 +23,7 @@ constexpr double kGap_mm = 4.0;
 const QColor kBoxLine(150, 150, 150);
 const QColor kDayText(80, 80, 80);
 
-// "12." before the name; the count after it where the year is known.
+// "12.": the day before its names ("Anna (40)").
 QString line_of(const report::OwnDateEntry& entry) {
     const CivilDate date = date_in(Calendar::Gregorian, entry.first_day);
     return QStringLiteral("%1.").arg(date.day);
@@ -50,7 +50,7 @@ int draw_birthday_calendar(QPagedPaintDevice& device, const report::BirthdayCale
     for (const auto& month : calendar.months) fullest = std::max(fullest, month.size());
     const QFont month_font = Sheet::font(kMonthPoints, true);
     const double month_band = sheet.line_height(month_font) * 1.4;
-    double points = 10.0;
+    double points = 11.0;
     while (points > 5.0 && sheet.line_height(Sheet::font(points)) * static_cast<double>(fullest) >
                                box_height - month_band - sheet.mm(2.0)) {
         points -= 0.5;
@@ -93,7 +93,7 @@ int draw_birthday_calendar(QPagedPaintDevice& device, const report::BirthdayCale
             painter.setPen(Qt::black);
             painter.drawText(QRectF(x + sheet.mm(2.0) + day_width, row_y, name_width, line),
                              Qt::AlignLeft | Qt::AlignVCenter,
-                             name_metrics.elidedText(QString::fromStdString(entry.label), Qt::ElideRight, name_width));
+                             name_metrics.elidedText(QString::fromStdString(entry.short_label), Qt::ElideRight, name_width));
             row_y += line;
         }
         if (shown < entries.size()) {

@@ -106,7 +106,7 @@ std::optional<vespera::report::Report> frmKalender::shownReport() {
     switch (report_) {
     case DayReport: {
         report::Report day = report::day_report(cal, zone, placeHeading(), reportTime());
-        if (!day.stopped) {
+        if (!day.stopped && ownDatesShown()) {
             report::add_own_date_section(day, ownDates(), vespera::day_number(cal.Jahr(), cal.Monat(), cal.Tag()));
         }
         return day;
