@@ -233,6 +233,8 @@ TEST(OwnDateEditor, TypedDatesAreCheckedBeforeTheStoreSeesThem) {
         {2, "1.1.3001", false, "", "", "zwischen 1 und 3000"},
         {0, "15.04.", false, "", "", "TT.MM.JJJJ"},
         {2, "2024-05-03", false, "", "", "TT.MM.JJJJ"},
+        {2, "3.5.24", false, "", "", "vierstellig"},
+        {2, "03.024", false, "", "", "TT.MM.JJJJ"},
         {2, "03.05.2024", false, "02.05.2024", "", "vor dem Datum"},
         {2, "03.05.2024", false, "", "24:00", "HH:MM"},
         {0, "15.04.", true, "", "", ""},

@@ -38,13 +38,15 @@ struct TypedDay {
 };
 
 // "03.05.2024" or "3.5.2024"; without a year ("15.04.") the year is
-// od::kYearUnknown, and any year typed is not used.
+// od::kYearUnknown, and any year typed is not used. The year has four
+// digits: "3.5.24" would be the year 24, not what was meant.
 TypedDay read_date_field(const QString& typed, const QString& field, bool without_year) {
-    static const QRegularExpression kPattern(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.?(\\d{1,4})?$"));
+    static const QRegularExpression kPattern(QStringLiteral("^([0-9]{1,2})\\.([0-9]{1,2})(?:\\.([0-9]{4})?)?$"));
     const QRegularExpressionMatch match = kPattern.match(typed.trimmed());
     const bool year_typed = match.hasMatch() && !match.captured(3).isEmpty();
     if (!match.hasMatch() || (!without_year && !year_typed)) {
-        return {std::nullopt, QStringLiteral("%1: Bitte als TT.MM.JJJJ eingeben, etwa 03.05.2024.").arg(field)};
+        return {std::nullopt,
+                QStringLiteral("%1: Bitte als TT.MM.JJJJ eingeben, das Jahr vierstellig, etwa 03.05.2024.").arg(field)};
     }
     const int day = match.captured(1).toInt();
     const int month = match.captured(2).toInt();
@@ -64,7 +66,7 @@ TypedDay read_date_field(const QString& typed, const QString& field, bool withou
 
 // "14:30" or "14.30": seconds since midnight.
 std::optional<std::int32_t> read_time_field(const QString& typed) {
-    static const QRegularExpression kPattern(QStringLiteral("^(\\d{1,2})[:.](\\d{2})$"));
+    static const QRegularExpression kPattern(QStringLiteral("^([0-9]{1,2})[:.]([0-9]{2})$"));
     const QRegularExpressionMatch match = kPattern.match(typed.trimmed());
     if (!match.hasMatch()) return std::nullopt;
     const int hours = match.captured(1).toInt();
