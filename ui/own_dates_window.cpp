@@ -39,13 +39,14 @@ vespera::report::OwnDateCalendar& frmKalender::ownDates() {
 void frmKalender::ownDatesChanged() {
     showMonthOfEngine();
     const od::OwnDateStore& store = ownDateStore();
+    // In the status line, not a box: at start, nothing asked for it.
     if (store.read_only()) {
-        showMessage(QString::fromStdString(store.problem()));
+        lblStatus->setText(QString::fromStdString(store.problem()));
         return;
     }
     const QString today = QString::fromStdString(
         vespera::report::today_text(ownDates().between(today_day_number_, today_day_number_)));
-    if (!today.isEmpty()) showMessage(today);
+    if (!today.isEmpty()) lblStatus->setText(today);
 }
 
 QWidget* frmKalender::buildOwnDateFilter() {
