@@ -39,11 +39,12 @@ BENCHMARK(BM_MonthForwardWithPainting)->Unit(benchmark::kMillisecond);
 
 // Back and forth between two months of one year: what the year's tables
 // (eclipses, sky events, day lengths) must not be counted again for.
-void BM_MonthWithinTheYearWithPainting(benchmark::State& state) {
+void month_back_and_forth(benchmark::State& state, std::size_t own_dates) {
     frmKalender window([] { return kNow; }, [](const QString&) {});
     window.resize(1000, 680);
     window.show();
     QApplication::processEvents();
+    if (window.ownDateStore().dates().size() != own_dates) state.SkipWithError("termine.ics not read");
     auto* forward = window.findChild<QPushButton*>("cmdAendern(1)");
     auto* back = window.findChild<QPushButton*>("cmdAendern(0)");
     bool ahead = false;
@@ -53,6 +54,8 @@ void BM_MonthWithinTheYearWithPainting(benchmark::State& state) {
         QCoreApplication::processEvents();
     }
 }
+
+void BM_MonthWithinTheYearWithPainting(benchmark::State& state) { month_back_and_forth(state, 0); }
 BENCHMARK(BM_MonthWithinTheYearWithPainting)->Unit(benchmark::kMillisecond);
 
 // The day report alone (ZeigeInfo), on a new day each time so that nothing
@@ -91,19 +94,7 @@ private:
 // Within the year as above, with the address book's dates in every month.
 void BM_MonthWithinTheYearWith10000OwnDates(benchmark::State& state) {
     const AddressBookInSettings book;
-    frmKalender window([] { return kNow; }, [](const QString&) {});
-    window.resize(1000, 680);
-    window.show();
-    QApplication::processEvents();
-    if (window.ownDateStore().dates().size() != vespera::bench::kAddressBookDates) state.SkipWithError("not read");
-    auto* forward = window.findChild<QPushButton*>("cmdAendern(1)");
-    auto* back = window.findChild<QPushButton*>("cmdAendern(0)");
-    bool ahead = false;
-    for (auto _ : state) {
-        (ahead ? back : forward)->click();
-        ahead = !ahead;
-        QCoreApplication::processEvents();
-    }
+    month_back_and_forth(state, vespera::bench::kAddressBookDates);
 }
 BENCHMARK(BM_MonthWithinTheYearWith10000OwnDates)->Unit(benchmark::kMillisecond);
 

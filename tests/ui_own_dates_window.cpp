@@ -14,13 +14,9 @@ namespace {
 
 TEST(OwnDatesWindow, TodaysBirthdayInTheStatusLineTheMonthTheReportAndTheList) {
     WindowForTest t;
-    QDir(t.config.path()).mkpath("VesperaApp");
-    QFile file(t.config.path() + "/VesperaApp/termine.ics");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
+    t.storeOwnDates("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
                "BEGIN:VEVENT\r\nUID:anna@test\r\nDTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:19840503\r\n"
                "RRULE:FREQ=YEARLY\r\nSUMMARY:Anna\r\nCATEGORIES:Geburtstag\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
-    file.close();
     t.start();
     // The first picture comes without them; the event loop then reads the file.
     for (int i = 0; i < 5; ++i) QApplication::processEvents();

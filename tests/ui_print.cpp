@@ -124,15 +124,11 @@ TEST(Print, SunTableOfALeapYearOnFourPortraitPagesOneRowPerDay) {
 TEST(Print, BirthdayCalendarOfTheYearOnOnePage) {
     if (!have_poppler()) GTEST_SKIP() << "poppler-utils fehlt";
     PrintingWindow t;
-    QDir(t.config.path()).mkpath("VesperaApp");
-    QFile file(t.config.path() + "/VesperaApp/termine.ics");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
+    t.storeOwnDates("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
                "BEGIN:VEVENT\r\nUID:anna@test\r\nDTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:19840503\r\n"
                "RRULE:FREQ=YEARLY\r\nSUMMARY:Anna\r\nCATEGORIES:Geburtstag\r\nEND:VEVENT\r\n"
                "BEGIN:VEVENT\r\nUID:zahn@test\r\nDTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:20240503\r\n"
                "SUMMARY:Zahnarzt\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
-    file.close();
     t.startPrinting();
     t.trigger("actGeburtstagePdf");
     ASSERT_EQ(pdf_info(t.pdf(), "Pages"), "1") << t.status().toStdString();

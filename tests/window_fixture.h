@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QSettings>
 #include <QStringList>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <memory>
@@ -32,6 +34,13 @@ struct WindowForTest {
     void store(const QString& key, const QString& value) {
         QSettings settings(settingsPath(), QSettings::IniFormat);
         settings.setValue("Settings/" + key, value);
+    }
+
+    // termine.ics in the settings folder before the window starts.
+    void storeOwnDates(const QByteArray& ics) {
+        QDir(config.path()).mkpath("VesperaApp");
+        QFile file(config.path() + "/VesperaApp/termine.ics");
+        if (file.open(QIODevice::WriteOnly)) file.write(ics);
     }
 
     frmKalender& start() {
