@@ -10,6 +10,7 @@
 #include "ephemeris/calendar.h"
 #include "own_dates/calendar_file.h"
 #include "own_dates/occurrences.h"
+#include "report/own_date_rows.h"
 
 namespace {
 
@@ -56,5 +57,23 @@ void BM_OwnDatesMonth10000(benchmark::State& state) {
     state.counters["occurrences"] = static_cast<double>(found);
 }
 BENCHMARK(BM_OwnDatesMonth10000)->Unit(benchmark::kMicrosecond);
+
+// The same as the month's cells get them: labels, short names, each day's list.
+void BM_OwnDatesMonthGrid10000(benchmark::State& state) {
+    const od::OwnDateFile file = vespera::bench::address_book();
+    vespera::report::OwnDateCalendar dates(file.dates, file.timezones, *vespera::Zone::named("Europe/Berlin"),
+                                           od::LeapDayRule::february_28);
+    vespera::report::MonthGrid grid;
+    for (int day = 1; day <= 30; ++day) {
+        grid.days.emplace_back();
+        grid.days.back().day_number = static_cast<std::int32_t>(vespera::day_number(2027, 4, day));
+    }
+    for (auto _ : state) {
+        for (vespera::report::MonthGridDay& day : grid.days) day.own_dates.clear();
+        vespera::report::add_own_dates(grid, dates);
+        benchmark::DoNotOptimize(grid.days.data());
+    }
+}
+BENCHMARK(BM_OwnDatesMonthGrid10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

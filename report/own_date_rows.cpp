@@ -64,11 +64,12 @@ std::string today_words(const OwnDateEntry& entry) {
     return entry.start_minutes ? entry.title + " um " + clock_words(*entry.start_minutes) : entry.title;
 }
 
-std::string short_words(const OwnDateEntry& entry) {
-    if (entry.kind != Kind::termin) {
-        return entry.years && *entry.years > 0 ? entry.title + " (" + std::to_string(*entry.years) + ")" : entry.title;
+std::string short_words(const own_dates::OwnDate& date, const own_dates::DateOccurrence& occurrence) {
+    const std::optional<std::int64_t>& years = occurrence.years;
+    if (date.kind != Kind::termin) {
+        return years && *years > 0 ? date.title + " (" + std::to_string(*years) + ")" : date.title;
     }
-    return entry.start_minutes ? clock_text(*entry.start_minutes) + " " + entry.title : entry.title;
+    return occurrence.start_seconds ? clock_text(*occurrence.start_seconds / 60) + " " + date.title : date.title;
 }
 
 // What the row says beside the label: the kind, the time or the span, and
@@ -122,7 +123,7 @@ std::vector<OwnDateEntry> OwnDateCalendar::entries(const std::vector<own_dates::
         if (occurrence.start_seconds) entry.start_minutes = *occurrence.start_seconds / 60;
         entry.leap_day_moved = occurrence.leap_day_moved;
         entry.uid = date.uid;
-        entry.short_label = short_words(entry);
+        entry.short_label = short_words(date, occurrence);
         result.push_back(std::move(entry));
     }
     return result;
@@ -177,18 +178,24 @@ Report own_date_list(OwnDateCalendar& dates, std::int64_t year, std::optional<Ki
     return report;
 }
 
-void add_own_dates(MonthGrid& grid, OwnDateCalendar& dates) {
-    if (grid.days.empty() || dates.empty()) return;
+void OwnDateCalendar::mark_month(MonthGrid& grid) {
+    if (grid.days.empty() || !index_ || dates_.empty()) return;
     const std::int64_t first = grid.days.front().day_number;
     const std::int64_t last = grid.days.back().day_number;
-    for (const OwnDateEntry& entry : dates.between(first, last)) {
-        for (std::int64_t day = std::max(entry.first_day, first); day <= std::min(entry.last_day, last); ++day) {
+    for (const own_dates::DateOccurrence& occurrence : index_->between(first, last)) {
+        if (occurrence.index >= dates_.size()) continue;
+        const own_dates::OwnDate& date = dates_[occurrence.index];
+        const std::string label = own_dates::occurrence_label(date, occurrence);
+        for (std::int64_t day = std::max(occurrence.first_day, first); day <= std::min(occurrence.last_day, last);
+             ++day) {
             MonthGridDay& cell = grid.days[static_cast<std::size_t>(day - first)];
-            if (cell.own_dates.empty()) cell.own_date_short = entry.short_label;
-            cell.own_dates.push_back(entry.label);
+            if (cell.own_dates.empty()) cell.own_date_short = short_words(date, occurrence);
+            cell.own_dates.push_back(label);
         }
     }
 }
+
+void add_own_dates(MonthGrid& grid, OwnDateCalendar& dates) { dates.mark_month(grid); }
 
 std::string today_text(const std::vector<OwnDateEntry>& today) {
     std::string text;

@@ -47,6 +47,10 @@ public:
     bool empty() const { return dates_.empty(); }
     const std::vector<own_dates::OwnDate>& dates() const { return dates_; }
     std::vector<OwnDateEntry> between(std::int64_t first_day, std::int64_t last_day);
+    // The month's cells: each day's labels and the first one's short name,
+    // without the entries' other strings (a month of a large address book
+    // holds some 800).
+    void mark_month(MonthGrid& grid);
     std::vector<OwnDateEntry> in_year(std::int64_t year);
     // A date with more occurrences in a year than are listed (a daily rule).
     bool cut() const { return index_ && index_->cut(); }

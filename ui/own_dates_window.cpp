@@ -24,11 +24,11 @@ od::OwnDateStore& frmKalender::ownDateStore() {
 
 vespera::report::OwnDateCalendar& frmKalender::ownDates() {
     od::OwnDateStore& store = ownDateStore();
-    const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
-    const QString clock = QString::fromStdString(zone.name()) + QLatin1Char('|') +
+    const QString clock = (place_zone_ ? QString::fromStdString(place_zone_->name()) : QString()) + QLatin1Char('|') +
                           QString::number(zone_offset_hours_) + QLatin1Char('|') +
                           QString::number(static_cast<int>(leap_day_));
     if (!own_calendar_ || own_calendar_revision_ != store.revision() || own_calendar_clock_ != clock) {
+        const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
         own_calendar_.emplace(store.dates(), store.timezones(), zone, leap_day_);
         own_calendar_revision_ = store.revision();
         own_calendar_clock_ = clock;
