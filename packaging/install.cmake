@@ -47,10 +47,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Libraries from dpkg-shlibdeps; beside them what is loaded at run time:
 # the zones from /usr/share/zoneinfo, libical for .ics files (opened when one
 # is read), Qt's platform plugins (xcb, wayland, offscreen), which libqt6gui6
-# only recommends, and the DejaVu fonts that print and PDF embed.
+# only recommends, the DejaVu fonts that print and PDF embed, and Qt's German
+# translations for its own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, libical3")
 if(TARGET vespera)
-  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins, fonts-dejavu-core")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins, fonts-dejavu-core, qt6-translations-l10n")
 endif()
 include(CPack)

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <optional>
 
+#include "base/german_names.h"
 #include "base/number_text.h"
+#include "ephemeris/calendar.h"
 #include "report/holiday_categories.h"
 #include "ephemeris/sun.h"
 #include "report/day_events.h"
@@ -54,8 +56,11 @@ bool add_named_day_rows(RowWriter& rows, clsCalendar& cal, const std::string& su
     if (!rows.fine()) return false;
     const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
     for (const NamedDayEntry& entry : cal.named_days_on(day)) {
-        if (!rows.add({std::string(entry.name), status_text(entry, cal.Region(), cal.PlaceName()), RowKind::Entry, {},
-                       std::string(category_label(category_of(entry)))})) {
+        std::string status = status_text(entry, cal.Region(), cal.PlaceName());
+        // "Litha | Jahreskreisfest": the category column would say it again.
+        std::string category(category_label(category_of(entry)));
+        if (category == status) category.clear();
+        if (!rows.add({std::string(entry.name), std::move(status), RowKind::Entry, {}, std::move(category)})) {
             return false;
         }
     }
@@ -161,7 +166,10 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     };
     const auto count = [](double value) { return number_value(value, 0); };
 
-    if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
+    // "Mittwoch, 9. Dezember 2026 · Berlin": the weekday first, as a page of
+    // a wall calendar names its day.
+    const std::string weekday(weekday_name(weekday_index(std::llround(cal.JD()))));
+    if (!rows.heading(with_place(weekday + ", " + date_heading(cal, true), place))) return report;
     const double jd = cal.JD();
     report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(jd)));
     // Each value is asked for once the row before it stands, so that a

@@ -19,11 +19,20 @@ std::string clock_text(const Zone& zone, double jd_ut, std::int32_t eclipse_day)
     return text;
 }
 
-std::string percent(double fraction, char separator) {
-    return fixed(fraction * 100.0, kPercentDecimals, separator) + " %";
+// A share short of the whole never reads as the whole: a partial eclipse
+// covering 99.96 % says 99,9 %, not 100,0 %.
+double shown_percent(double fraction) {
+    const double value = fraction * 100.0;
+    const double step = std::pow(10.0, -kPercentDecimals);
+    if (fraction < 1.0 && value > 100.0 - step) return 100.0 - step;
+    return value;
 }
 
-TypedValue percent_value(double fraction) { return number_value(fraction * 100.0, kPercentDecimals, "%"); }
+std::string percent(double fraction, char separator) {
+    return fixed(shown_percent(fraction), kPercentDecimals, separator) + " %";
+}
+
+TypedValue percent_value(double fraction) { return number_value(shown_percent(fraction), kPercentDecimals, "%"); }
 
 Event contact_event(const Zone& zone, double jd_ut) {
     const std::optional<Instant> at = instant_on_clock(zone, jd_ut);

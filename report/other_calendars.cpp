@@ -153,7 +153,6 @@ Report other_calendars_report(clsCalendar& cal, std::string_view place, ClockTim
     if (!rows.heading(with_place(date_heading(cal, true), place))) return report;
     const auto day = static_cast<std::int64_t>(std::llround(cal.JD()));
     report.iso_date = iso_date(day);
-    if (!rows.subheading(date_heading(cal, false))) return report;
 
     std::string unix_text = cal.ConvertDate(10, 4);
     if (!rows.fine()) return report;

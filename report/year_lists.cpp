@@ -38,7 +38,10 @@ void full_moons(clsCalendar& cal, RowWriter& rows, std::int64_t year) {
         if (!rows.fine()) return;
         if (!in_year(day, year)) continue;
         const std::string date = cal.Vollmond_Datum(i);
-        const std::string time = cal.Vollmond_Info(i);
+        std::string time = cal.Vollmond_Info(i);
+        if (!rows.fine()) return;
+        // The month marks it; the engine's text stays as it is.
+        if (cal.IstBluemoon(day)) time += " (Blue Moon)";
         if (!rows.entry(date, time, iso_date(day), instant_value(typed_event(cal.phase_event(true, i))))) return;
     }
 }

@@ -15,5 +15,6 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev fonts-dejavu-core libhowardhinnant-date-dev tzdata libcli11-dev
-                libical-dev)
+# qt6-translations-l10n: Qt's own dialogs (files, print) in German.
+BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-translations-l10n fonts-dejavu-core libhowardhinnant-date-dev
+                tzdata libcli11-dev libical-dev)

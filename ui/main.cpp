@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/frmKalender.h"
 
@@ -8,6 +10,13 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("VesperaApp"));
     // Lets Wayland shells match the window to vespera.desktop and its icon.
     QApplication::setDesktopFileName(QStringLiteral("vespera"));
+    // Qt's own dialogs (files, print, colours) in German, from Debian's
+    // qt6-translations-l10n; without it they stay English.
+    QTranslator qt_german;
+    if (qt_german.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qt_german);
+    }
     frmKalender window;
     window.show();
     return QApplication::exec();
