@@ -168,8 +168,12 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
 
     // "Mittwoch, 9. Dezember 2026 · Berlin": the weekday first, as a page of
     // a wall calendar names its day.
-    const std::string weekday(weekday_name(weekday_index(std::llround(cal.JD()))));
-    if (!rows.heading(with_place(weekday + ", " + date_heading(cal, true), place))) return report;
+    // A day the calendar lacks (an engine fault follows) gets no weekday.
+    const std::int64_t day = std::llround(cal.JD());
+    const CivilDate civil = civil_date(day);
+    const bool real_day = civil.day == cal.Tag() && civil.month == cal.Monat();
+    const std::string weekday = real_day ? std::string(weekday_name(weekday_index(day))) + ", " : std::string();
+    if (!rows.heading(with_place(weekday + date_heading(cal, true), place))) return report;
     const double jd = cal.JD();
     report.iso_date = iso_date(static_cast<std::int64_t>(std::llround(jd)));
     // Each value is asked for once the row before it stands, so that a

@@ -59,7 +59,7 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
     EXPECT_TRUE(text.err.empty());
     const std::vector<std::string> lines = lines_of(text.out);
     ASSERT_GE(lines.size(), 20u);
-    EXPECT_EQ(lines[0], "8. April 2024 \u00b7 Berlin");
+    EXPECT_EQ(lines[0], "Montag, 8. April 2024 \u00b7 Berlin");
     EXPECT_EQ(lines[1], "Julianisches Datum\t2460409");
     EXPECT_EQ(lines[2], "Tag im Jahr\t99");
     EXPECT_EQ(lines[19], "Mondphase\tNeumond um 20:21 Uhr"); // 18:21 UT (Meeus ch. 49), CEST
@@ -78,14 +78,14 @@ TEST(CliCommands, DayReportAsTextCsvAndJson) {
     // The typed columns follow the four that scripts already read.
     EXPECT_EQ(rows[0], "art,bezeichnung,wert,datum,zeit_lokal,zeit_utc,zustand,ende_lokal,ende_utc,ende_zustand,"
                        "dauer_minuten,zahl,einheit");
-    EXPECT_EQ(rows[1], "ueberschrift,8. April 2024 \u00b7 Berlin,,2024-04-08,,,,,,,,,");
+    EXPECT_EQ(rows[1], "ueberschrift,\"Montag, 8. April 2024 \u00b7 Berlin\",,2024-04-08,,,,,,,,,");
     EXPECT_EQ(rows[2], "eintrag,Julianisches Datum,2460409,,,,,,,,,2460409,");
     EXPECT_EQ(rows[16], "eintrag,Tageslänge,13:30 Stunden,,,,,,,,810,,");
     EXPECT_EQ(rows[rows.size() - 2 - kPlanetLines], "eintrag,Art,totale Sonnenfinsternis,,,,,,,,,,");
 
     const Outcome json = cli({"--format=json", "tag", "8.4.2024"});
     ASSERT_EQ(json.exit_code, 0);
-    EXPECT_TRUE(json.out.starts_with("{\"titel\":\"8. April 2024 \u00b7 Berlin\",\"datum\":\"2024-04-08\",\"zeilen\":["));
+    EXPECT_TRUE(json.out.starts_with("{\"titel\":\"Montag, 8. April 2024 \u00b7 Berlin\",\"datum\":\"2024-04-08\",\"zeilen\":["));
     EXPECT_NE(json.out.find("{\"art\":\"ueberschrift\",\"bezeichnung\":\"Sonnenfinsternis\",\"wert\":\"\",\"datum\":null}"),
               std::string::npos);
 }
@@ -453,11 +453,11 @@ TEST(CliCommands, HolidaysOfTheRegionByCategory) {
 TEST(CliCommands, PlacesBuiltInFirstThenTheGazetteer) {
     Cli cli;
     // A built-in city never loads the gazetteer.
-    EXPECT_TRUE(cli({"tag", "8.4.2024", "--ort", "augsburg"}).out.starts_with("8. April 2024 \u00b7 Augsburg (Bayern)\n"));
-    EXPECT_TRUE(cli({"tag", "8.4.2024", "--ort", "MUENCHEN"}).out.starts_with("8. April 2024 \u00b7 M\u00fcnchen (Bayern)\n"));
+    EXPECT_TRUE(cli({"tag", "8.4.2024", "--ort", "augsburg"}).out.starts_with("Montag, 8. April 2024 \u00b7 Augsburg (Bayern)\n"));
+    EXPECT_TRUE(cli({"tag", "8.4.2024", "--ort", "MUENCHEN"}).out.starts_with("Montag, 8. April 2024 \u00b7 M\u00fcnchen (Bayern)\n"));
     EXPECT_EQ(cli.gazetteer_loads, 0);
     const Outcome landshut = cli({"tag", "8.4.2024", "--ort", "Landshut"});
-    EXPECT_TRUE(landshut.out.starts_with("8. April 2024 \u00b7 Landshut (Bayern)\n")) << landshut.out;
+    EXPECT_TRUE(landshut.out.starts_with("Montag, 8. April 2024 \u00b7 Landshut (Bayern)\n")) << landshut.out;
     EXPECT_EQ(cli.gazetteer_loads, 1);
     // Two built-in cities begin with "Frankfurt": the first is taken and named.
     const Outcome frankfurt = cli({"liste", "feiertage", "--ort", "Frankfurt"});
@@ -469,17 +469,17 @@ TEST(CliCommands, PlacesBuiltInFirstThenTheGazetteer) {
     const Outcome geneva = cli({"tag", "8.4.2024", "--ort", "Geneva"});
     EXPECT_EQ(geneva.err, "vespera-cli: \u201eGeneva\u201c ist mehrdeutig; gew\u00e4hlt: Geneva, Vereinigte Staaten; "
                           "au\u00dferdem: Genf, Schweiz\n");
-    EXPECT_TRUE(geneva.out.starts_with("8. April 2024 \u00b7 Geneva\n")) << geneva.out;
+    EXPECT_TRUE(geneva.out.starts_with("Montag, 8. April 2024 \u00b7 Geneva\n")) << geneva.out;
     const Outcome genf = cli({"tag", "8.4.2024", "--ort", "Genf"});
     EXPECT_TRUE(genf.err.empty()) << genf.err;
-    EXPECT_TRUE(genf.out.starts_with("8. April 2024 \u00b7 Genf\n")) << genf.out;
+    EXPECT_TRUE(genf.out.starts_with("Montag, 8. April 2024 \u00b7 Genf\n")) << genf.out;
     const Outcome bozen = cli({"tag", "8.4.2024", "--ort", "Bolzano"});
     EXPECT_TRUE(bozen.err.empty()) << bozen.err;
-    EXPECT_TRUE(bozen.out.starts_with("8. April 2024 \u00b7 Bozen (S\u00fcdtirol)\n")) << bozen.out;
+    EXPECT_TRUE(bozen.out.starts_with("Montag, 8. April 2024 \u00b7 Bozen (S\u00fcdtirol)\n")) << bozen.out;
     // Coordinates with a zone: the place is named by them.
     const Outcome cape = cli({"tag", "21.6.2024", "--koordinaten", "-33.92,18.42", "--zone", "Africa/Johannesburg"});
     ASSERT_EQ(cape.exit_code, 0) << cape.err;
-    EXPECT_TRUE(cape.out.starts_with("21. Juni 2024 \u00b7 33,92\u00b0 S, 18,42\u00b0 O\n")) << cape.out;
+    EXPECT_TRUE(cape.out.starts_with("Freitag, 21. Juni 2024 \u00b7 33,92\u00b0 S, 18,42\u00b0 O\n")) << cape.out;
     EXPECT_NE(cape.out.find("Jahreszeit\tWinter\n"), std::string::npos);
 }
 

@@ -64,7 +64,7 @@ TEST(WindowAndCli, DayReportOf8April2024InBerlinIsTheCopiedText) {
     t.now = berlin_time(QDate(2024, 4, 8), QTime(14, 15, 2));
     t.start();
     const QString copied = copied_from_window(t);
-    ASSERT_TRUE(copied.startsWith(QString::fromUtf8("8. April 2024 \u00b7 Berlin\nJulianisches Datum\t2460409\n")))
+    ASSERT_TRUE(copied.startsWith(QString::fromUtf8("Montag, 8. April 2024 \u00b7 Berlin\nJulianisches Datum\t2460409\n")))
         << copied.toStdString();
 
     const vespera::cli::Outcome text = run_cli(t.now, {"tag", "8.4.2024"});
@@ -208,7 +208,7 @@ TEST(CopyEverywhere, TheReportFromTheCityBoxAndTheYearField) {
         QWidget* widget = t.find<QWidget>(control);
         widget->setFocus();
         QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QString::fromUtf8("3. Mai 2024 \u00b7 Berlin\n")))
+        EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QString::fromUtf8("Freitag, 3. Mai 2024 \u00b7 Berlin\n")))
             << control << ": " << QApplication::clipboard()->text().toStdString();
     }
 }

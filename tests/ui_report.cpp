@@ -28,7 +28,7 @@ TEST(DayReport, RowsInOrderOnAnOrdinaryDay) {
     WindowForTest t;
     t.start();
     const QStringList expected = {
-        "3. Mai 2024 · Berlin", "Julianisches Datum", "Tag im Jahr", "Woche im Jahr", "Schaltjahr", "Jahreszeit",
+        "Freitag, 3. Mai 2024 · Berlin", "Julianisches Datum", "Tag im Jahr", "Woche im Jahr", "Schaltjahr", "Jahreszeit",
         "Sternzeichen", "Dämmerung", "Nautische Dämmerung", "Astronomische Dämmerung", "Goldene Stunde",
         "Blaue Stunde", "Sonne", "Sonne Kulmination", "Sonne Kulminationshöhe", "Tageslänge", "Sonnenhöhe",
         "Sonnenentfernung", "Mond", "Mondphase", "Mondentfernung", "Planeten", "Merkur", "Venus", "Mars", "Jupiter",
@@ -72,11 +72,11 @@ TEST(DayReport, NegativeYearHeadingAndCaption) {
     WindowForTest t;
     t.start();
     t.window->ZeichneMonat(3, -44);
-    EXPECT_EQ(t.reportLines().first(), "3. März 45 v. Chr. (astronomisches Jahr -44) · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Donnerstag, 3. März 45 v. Chr. (astronomisches Jahr -44) · Berlin");
     EXPECT_EQ(t.find<QPushButton>("cmdDaten(3)")->text().remove(u'&'), "Feiertage 45 v. Chr.");
     t.click("cmdDaten(1)");
     EXPECT_EQ(t.reportLines().mid(0, 2),
-              QStringList({"3. März 45 v. Chr. (astronomisches Jahr -44) · Berlin", "3. März -44"}));
+              QStringList({"3. März 45 v. Chr. (astronomisches Jahr -44) · Berlin", "Unixtime\t-63550521506"}));
     EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join("\n").toStdString();
 }
 
@@ -137,27 +137,27 @@ TEST(OtherCalendarsReport, EveryCalendarARow) {
     t.start();
     t.click("cmdDaten(1)");
     const QStringList lines = t.reportLines();
-    ASSERT_EQ(lines.size(), 23);
-    EXPECT_EQ(lines[2], "Unixtime\t1714738502"); // 14:15:02 CEST
-    EXPECT_EQ(lines[3], "Gregorianischer Kalender\t3. Mai 2024");
-    EXPECT_EQ(lines[4], "Julianischer Kalender\t20. April 2024");
-    EXPECT_EQ(lines[5], "Julianischer Kalender (a.u.c.)\t20. April 2777 a.u.c.");
-    EXPECT_EQ(lines[6], "Islamischer Kalender\t24. Shawwal 1445");
-    EXPECT_EQ(lines[7], "Islamischer Kalender (Umm al-Qura)\t24. Shawwal 1445");
-    EXPECT_EQ(lines[8], "Jüdischer Kalender\t25. Nisan 5784 (mangelhaftes Schaltjahr, 383 Tage)");
-    EXPECT_EQ(lines[9], "Persischer Kalender\t14. Ordibehescht 1403");
-    EXPECT_EQ(lines[10], "Chinesischer Kalender\t25. Tag des 3. Monats im Jahr Jiachen (Jahr des Drachen)");
-    EXPECT_TRUE(lines[11].startsWith("Koptischer Kalender\t"));
-    EXPECT_TRUE(lines[12].startsWith("Äthiopischer Kalender\t"));
-    EXPECT_EQ(lines[13], "Indischer Nationalkalender\t13. Vaishakha 1946");
-    EXPECT_EQ(lines[14], "Maya Kalender\t0.0.0.13.0.11.9.11");
-    EXPECT_TRUE(lines[15].startsWith("Maya Kalender (Tzolk'in, Haab')\t"));
-    EXPECT_TRUE(lines[17].endsWith(")") == false && lines[17].startsWith("Ägyptischer Kalender\t"));
-    EXPECT_TRUE(lines[18].endsWith("(Alexander)"));
-    EXPECT_TRUE(lines[19].endsWith("(Nabonassar)"));
-    EXPECT_TRUE(lines[20].endsWith("(Altpersisch)"));
-    EXPECT_TRUE(lines[21].endsWith("(Armenisch)"));
-    EXPECT_TRUE(lines[22].startsWith("Anéris\t"));
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_EQ(lines[1], "Unixtime\t1714738502"); // 14:15:02 CEST
+    EXPECT_EQ(lines[2], "Gregorianischer Kalender\t3. Mai 2024");
+    EXPECT_EQ(lines[3], "Julianischer Kalender\t20. April 2024");
+    EXPECT_EQ(lines[4], "Julianischer Kalender (a.u.c.)\t20. April 2777 a.u.c.");
+    EXPECT_EQ(lines[5], "Islamischer Kalender\t24. Shawwal 1445");
+    EXPECT_EQ(lines[6], "Islamischer Kalender (Umm al-Qura)\t24. Shawwal 1445");
+    EXPECT_EQ(lines[7], "Jüdischer Kalender\t25. Nisan 5784 (mangelhaftes Schaltjahr, 383 Tage)");
+    EXPECT_EQ(lines[8], "Persischer Kalender\t14. Ordibehescht 1403");
+    EXPECT_EQ(lines[9], "Chinesischer Kalender\t25. Tag des 3. Monats im Jahr Jiachen (Jahr des Drachen)");
+    EXPECT_TRUE(lines[10].startsWith("Koptischer Kalender\t"));
+    EXPECT_TRUE(lines[11].startsWith("Äthiopischer Kalender\t"));
+    EXPECT_EQ(lines[12], "Indischer Nationalkalender\t13. Vaishakha 1946");
+    EXPECT_EQ(lines[13], "Maya Kalender\t0.0.0.13.0.11.9.11");
+    EXPECT_TRUE(lines[14].startsWith("Maya Kalender (Tzolk'in, Haab')\t"));
+    EXPECT_TRUE(lines[16].endsWith(")") == false && lines[16].startsWith("Ägyptischer Kalender\t"));
+    EXPECT_TRUE(lines[17].endsWith("(Alexander)"));
+    EXPECT_TRUE(lines[18].endsWith("(Nabonassar)"));
+    EXPECT_TRUE(lines[19].endsWith("(Altpersisch)"));
+    EXPECT_TRUE(lines[20].endsWith("(Armenisch)"));
+    EXPECT_TRUE(lines[21].startsWith("Anéris\t"));
 }
 
 TEST(MonthView, PressOnAnEmptyCellChangesNothing) {
@@ -288,18 +288,18 @@ TEST(Navigation, MonthAndYearButtonsAcrossTheYearEnd) {
     EXPECT_EQ(t.find<QLabel>("lblMonat")->text(), "Januar");
     EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2024");
     EXPECT_EQ(t.window->engine().Jahr(), 2024);
-    EXPECT_EQ(t.reportLines().first(), "3. Januar 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Mittwoch, 3. Januar 2024 · Berlin");
     t.click("cmdAendern(0)");
     EXPECT_EQ(t.find<QLabel>("lblMonat")->text(), "Dezember");
     EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2023");
     t.click("cmdAendern(3)");
     EXPECT_EQ(t.find<QLineEdit>("txtJahr")->text(), "2024");
-    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Dienstag, 3. Dezember 2024 · Berlin");
     t.click("cmdAendern(2)");
     t.click("cmdAendern(2)");
-    EXPECT_EQ(t.reportLines().first(), "3. Dezember 2022 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Samstag, 3. Dezember 2022 · Berlin");
     t.click("cmdHeute");
-    EXPECT_EQ(t.reportLines().first(), "3. Mai 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Freitag, 3. Mai 2024 · Berlin");
     EXPECT_EQ(t.find<MonthView>("picMonat")->model().today, 3);
 }
 
@@ -308,7 +308,7 @@ TEST(Navigation, TheSelectedDayStaysInTheShownMonth) {
     t.now = berlin_time(QDate(2024, 1, 31), QTime(12, 0));
     t.start();
     t.click("cmdAendern(1)"); // 31 January -> February has 29 days
-    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Donnerstag, 29. Februar 2024 · Berlin");
     EXPECT_EQ(t.window->engine().Format_Datum(0), "29.2.2024");
 }
 
@@ -317,13 +317,13 @@ TEST(Navigation, YearBoxAcceptsOnlyYearsOfTheEngine) {
     t.start();
     auto* year = t.find<QLineEdit>("txtJahr");
     year->setText("1999");
-    EXPECT_EQ(t.reportLines().first(), "3. Mai 1999 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Montag, 3. Mai 1999 · Berlin");
     for (const char* bad : {"abc", "-", "99999999999", "27969", ""}) {
         year->setText(QString::fromLatin1(bad));
         EXPECT_EQ(t.window->engine().Jahr(), 1999) << bad;
     }
     year->setText("-500");
-    EXPECT_EQ(t.reportLines().first(), "3. Mai 501 v. Chr. (astronomisches Jahr -500) · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Samstag, 3. Mai 501 v. Chr. (astronomisches Jahr -500) · Berlin");
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
@@ -332,20 +332,20 @@ TEST(Navigation, Keyboard) {
     t.now = berlin_time(QDate(2023, 12, 31), QTime(12, 0));
     t.start();
     QTest::keyClick(t.window.get(), Qt::Key_Right);
-    EXPECT_EQ(t.reportLines().first(), "1. Januar 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Montag, 1. Januar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_Up);
-    EXPECT_EQ(t.reportLines().first(), "25. Dezember 2023 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Montag, 25. Dezember 2023 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_Down);
     QTest::keyClick(t.window.get(), Qt::Key_Left);
-    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Sonntag, 31. Dezember 2023 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_PageDown);
-    EXPECT_EQ(t.reportLines().first(), "31. Januar 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Mittwoch, 31. Januar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_PageDown);
-    EXPECT_EQ(t.reportLines().first(), "29. Februar 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Donnerstag, 29. Februar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_PageUp);
-    EXPECT_EQ(t.reportLines().first(), "29. Januar 2024 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Montag, 29. Januar 2024 · Berlin");
     QTest::keyClick(t.window.get(), Qt::Key_Home);
-    EXPECT_EQ(t.reportLines().first(), "31. Dezember 2023 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Sonntag, 31. Dezember 2023 · Berlin");
 }
 
 TEST(ReportPanel, CopiedTextOfAReport) {
@@ -354,7 +354,7 @@ TEST(ReportPanel, CopiedTextOfAReport) {
     auto* panel = t.find<InfoPanel>("picInfo");
     panel->copyToClipboard();
     const QString copied = QApplication::clipboard()->text();
-    EXPECT_TRUE(copied.startsWith("3. Mai 2024 · Berlin\nJulianisches Datum\t2460434\nTag im Jahr\t124\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.startsWith("Freitag, 3. Mai 2024 · Berlin\nJulianisches Datum\t2460434\nTag im Jahr\t124\n")) << copied.toStdString();
     EXPECT_TRUE(copied.contains(QRegularExpression("\nMondentfernung\t[^\n]* km\nPlaneten\n"))) << copied.toStdString();
     EXPECT_TRUE(copied.endsWith("\n"));
     QApplication::clipboard()->clear();

@@ -59,7 +59,7 @@ TEST(Window, ALongReportInASmallWindowScrollsToItsLastRow) {
     ASSERT_TRUE(bar->isVisibleTo(&w));
     const std::vector<InfoPanel::Row> all = t.find<InfoPanel>("picInfo")->rows();
     bar->setValue(bar->maximum());
-    EXPECT_EQ(t.reportLines().first(), "7. September 2025 · Berlin");
+    EXPECT_EQ(t.reportLines().first(), "Sonntag, 7. September 2025 · Berlin");
     EXPECT_EQ(t.find<InfoPanel>("picInfo")->rows().back().label, all.back().label);
     EXPECT_LT(t.reportLines().size(), static_cast<int>(all.size()));
 }
@@ -232,7 +232,7 @@ TEST(Window, ScreenReaderFindsTheRowsAndEveryControlsName) {
     ASSERT_NE(sunrise->parent(), nullptr);
     EXPECT_EQ(sunrise->parent()->role(), QAccessible::List);
     EXPECT_EQ(sunrise->parent()->child(0)->role(), QAccessible::Heading);
-    EXPECT_EQ(sunrise->parent()->child(0)->text(QAccessible::Name), "3. Mai 2024 · Berlin");
+    EXPECT_EQ(sunrise->parent()->child(0)->text(QAccessible::Name), "Freitag, 3. Mai 2024 · Berlin");
     // Another day: the same item reads the new row.
     QTest::keyClick(t.find<QWidget>("picMonat"), Qt::Key_Right);
     EXPECT_EQ(sunrise->text(QAccessible::Name), QStringLiteral("Sonne: ") + t.valueOf("Sonne"));
