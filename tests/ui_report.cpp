@@ -223,7 +223,7 @@ TEST(MonthView, MarksAndTooltipsOfTheRegion) {
         {"DE-BY", 10, false, false, false, false, "Pfingstferien (Schulferien)"},
     };
     WindowForTest t;
-    t.start();
+    t.startPainted();
     for (const Case& c : cases) {
         t.window->chooseHolidayRegion(QString::fromLatin1(c.region));
         t.window->ZeichneMonat(6, 2025);
@@ -261,7 +261,7 @@ TEST(MonthView, SkyEventsMarkedAndNamed) {
         {3, 29, false, true, false, "Partielle Sonnenfinsternis, am Ort sichtbar ("},
     };
     WindowForTest t;
-    t.start();
+    t.startPainted();
     for (const Case& c : cases) {
         t.window->ZeichneMonat(c.month, 2025);
         const MonthModel& m = t.find<MonthView>("picMonat")->model();

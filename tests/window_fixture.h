@@ -2,6 +2,7 @@
 // recorder for the messages the window would show in a box.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QSettings>
@@ -48,6 +49,15 @@ struct WindowForTest {
                                                [this](const QString& text) { messages << text; });
         window->resize(1000, 680);
         window->show();
+        return *window;
+    }
+
+    // As the user sees it: the first picture painted, and what the window
+    // leaves for after it (the year's sky events, the own dates) done.
+    frmKalender& startPainted() {
+        start();
+        window->grab();
+        QCoreApplication::processEvents();
         return *window;
     }
 

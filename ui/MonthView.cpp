@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "report/month_grid.h"
 #include "ui/month_view_accessible.h"
@@ -150,6 +151,8 @@ struct MonthView::DayLook {
     QFont holiday_font;
     QFont regional_font;
     QFont name_font;
+    // Once a picture, not once a cell: each costs a look-up in Qt's font cache.
+    std::optional<QFontMetricsF> day_metrics, holiday_metrics, regional_metrics, name_metrics;
     double pad = 0.0;
     double moon_radius = 0.0;
     double dot_radius = 0.0;
@@ -173,6 +176,10 @@ void MonthView::paintEvent(QPaintEvent*) {
     look.regional_font = look.day_font;
     look.regional_font.setItalic(true);
     look.name_font = pixel_font(font(), scaled(0.14, cell, 9.0, 16.0));
+    look.day_metrics.emplace(look.day_font);
+    look.holiday_metrics.emplace(look.holiday_font);
+    look.regional_metrics.emplace(look.regional_font);
+    look.name_metrics.emplace(look.name_font);
     look.pad = scaled(0.06, cell, 2.0, 8.0);
     look.moon_radius = scaled(0.12, cell, 4.0, 16.0);
     look.dot_radius = scaled(0.025, cell, 1.5, 4.0);
@@ -249,7 +256,9 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
     painter.setPen(marks.statutory || marks.sunday ? colours.statutory
                    : marks.regional               ? colours.regional
                                                   : colours.day_text);
-    const QFontMetricsF number_metrics(painter.font());
+    const QFontMetricsF& number_metrics = marks.statutory ? *look.holiday_metrics
+                                          : marks.regional ? *look.regional_metrics
+                                                           : *look.day_metrics;
     const QRectF number_box(box.left() + pad, box.top() + pad / 2.0, number_metrics.horizontalAdvance("00") + 2,
                             number_metrics.height());
     painter.drawText(number_box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(day));
@@ -273,7 +282,7 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
     // date, since the number's colour already tells a holiday.
     const QString& name = model_.names[d];
     const QString& own = model_.own_names[d];
-    const QFontMetricsF name_metrics(look.name_font);
+    const QFontMetricsF& name_metrics = *look.name_metrics;
     const double line = name_metrics.height();
     const bool one_line = box.height() >= number_box.height() + line + pad;
     const bool two_lines = box.height() >= number_box.height() + 2.0 * line + pad;

@@ -609,11 +609,21 @@ void frmKalender::paintEvent(QPaintEvent* event) {
     painted_ = true;
     // The charts left out before this first picture follow once the loop is idle.
     if (sky_pending_) sky_timer_->start();
-    // The own dates too: a file of thousands would hold up the first picture.
-    QTimer::singleShot(0, this, [this] {
+    // The month's sky events and own dates too: the year's events and a
+    // file of thousands of dates would hold up the first picture. A timer,
+    // unlike a queued call, waits until the events already posted are done.
+    auto* later = new QTimer(this);
+    later->setSingleShot(true);
+    connect(later, &QTimer::timeout, this, [this, later] {
+        later->deleteLater();
         const vespera::own_dates::OwnDateStore& store = ownDateStore();
-        if (!store.dates().empty() || store.read_only()) ownDatesChanged();
+        if (!store.dates().empty() || store.read_only()) {
+            ownDatesChanged();
+        } else {
+            showMonthOfEngine();
+        }
     });
+    later->start(0);
 }
 
 void frmKalender::closeEvent(QCloseEvent* event) {

@@ -55,7 +55,10 @@ void frmKalender::ZeichneMonat(std::int32_t month, std::int32_t year) {
     const std::int32_t shown_year = cal.Jahr();
 
     const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
-    vespera::report::MonthGrid grid = vespera::report::month_grid(cal, year_sky_.of(cal, zone), list_categories_);
+    // The year's sky events take longer than all the rest of the first
+    // picture: the month marks them once it is on screen.
+    vespera::report::MonthGrid grid = painted_ ? vespera::report::month_grid(cal, year_sky_.of(cal, zone), list_categories_)
+                                               : vespera::report::month_grid(cal, list_categories_);
     if (ownDatesShown()) vespera::report::add_own_dates(grid, ownDates());
     MonthModel model;
     model.first_weekday = grid.first_weekday;
