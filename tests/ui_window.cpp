@@ -45,6 +45,25 @@ TEST(Window, SmallestSizeFitsSmallScreensWithEveryReport) {
     }
 }
 
+// The place bar stays put when a message comes, goes, or runs long: it
+// jumped by a line before, and a click landed on the wrong control.
+TEST(Window, BottomBarKeepsItsPlaceWhenAStatusMessageComesAndGoes) {
+    WindowForTest t;
+    frmKalender& w = t.start();
+    auto* status = t.find<QLabel>("lblStatus");
+    const auto place_bar_top = [&] {
+        w.layout()->activate();
+        return t.find<QWidget>("cmbOrt")->mapTo(&w, QPoint(0, 0)).y();
+    };
+    status->clear();
+    const int top = place_bar_top();
+    for (const QString& message : {QStringLiteral("Heute: Annas Geburtstag (40)"), QString(300, u'x'),
+                                   QStringLiteral("erste Zeile\nzweite Zeile"), QString()}) {
+        status->setText(message);
+        EXPECT_EQ(place_bar_top(), top) << message.size();
+    }
+}
+
 // A day report longer than the panel (the lunar eclipse of 7 September
 // 2025 adds its block) gets the scroll bar instead of losing its last rows.
 TEST(Window, ALongReportInASmallWindowScrollsToItsLastRow) {

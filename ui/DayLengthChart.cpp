@@ -135,11 +135,18 @@ void DayLengthChart::paintYear(QPainter& painter) const {
     // The months' initials under their middles.
     const bool leap = hours_.size() == 366;
     const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    // Where twelve letters would run together, every second or third month
+    // (J M M J S N, or J A J O) keeps a gap of a letter's width between them.
+    const double month_width = plot.width() / 12.0;
+    const double letter = metrics.horizontalAdvance(QLatin1Char('M'));
+    const int every = month_width >= 2.0 * letter ? 1 : 2.0 * month_width >= 2.0 * letter ? 2 : 3;
     double start = 0.0;
     for (int month = 0; month < 12; ++month) {
         const double middle = x_of(start + lengths[month] / 2.0 - 0.5);
-        painter.drawText(QRectF(middle - 8.0, plot.bottom() + 2.0, 16.0, metrics.height()), Qt::AlignCenter,
-                         month_text(month).left(1));
+        if (month % every == 0) {
+            painter.drawText(QRectF(middle - 8.0, plot.bottom() + 2.0, 16.0, metrics.height()), Qt::AlignCenter,
+                             month_text(month).left(1));
+        }
         start += lengths[month];
     }
 

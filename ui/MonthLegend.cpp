@@ -119,6 +119,7 @@ void MonthLegend::updateToolTip() {
     QStringList texts;
     for (std::size_t i = 0; i < std::size(kEntries); ++i) texts << entryText(i);
     setToolTip(texts.join(QStringLiteral(" · ")));
+    setAccessibleDescription(toolTip());
 }
 
 int MonthLegend::layout(int width, QPainter* painter) const {
@@ -126,28 +127,55 @@ int MonthLegend::layout(int width, QPainter* painter) const {
     const int line = std::max(metrics.height(), 14) + 2;
     const MonthColours colours = painter != nullptr ? month_colours_of(palette()) : MonthColours{};
     const std::vector<int>& text_widths = textWidths();
+    const QString more = QStringLiteral("\u2026 mehr");
+    const int more_width = metrics.horizontalAdvance(more);
+    const QColor text_colour =
+        with_contrast(palette().color(QPalette::WindowText), palette().color(QPalette::Window), kTextContrast);
     int x = 0;
     int y = 0;
+    int lines = 1;
+    // On the last line allowed, each entry leaves room for "… mehr" after it.
+    const auto end_in_more = [&] {
+        if (painter != nullptr) {
+            painter->setPen(text_colour);
+            painter->setFont(font());
+            painter->drawText(QRect(x, y, more_width + 2, line), Qt::AlignLeft | Qt::AlignVCenter, more);
+        }
+        return y + line;
+    };
     for (std::size_t i = 0; i < std::size(kEntries); ++i) {
         const Entry& entry = kEntries[i];
-        const QString text = entryText(i);
         const int entry_width = kSampleWidth + kGap + text_widths[i];
+        const bool on_last_line = maximum_lines_ > 0 && lines == maximum_lines_;
         // An entry never breaks; a new line starts where it would not fit.
         if (x > 0 && x + entry_width > width) {
+            if (on_last_line) return end_in_more();
             x = 0;
             y += line;
+            ++lines;
+        }
+        if (maximum_lines_ > 0 && lines == maximum_lines_ && i + 1 < std::size(kEntries) &&
+            x + entry_width + kSpacing + more_width > width) {
+            return end_in_more();
         }
         if (painter != nullptr) {
             draw_sample(*painter, entry.sample, QRect(x, y, kSampleWidth, line), font(), colours);
-            painter->setPen(with_contrast(palette().color(QPalette::WindowText), palette().color(QPalette::Window),
-                                          kTextContrast));
+            painter->setPen(text_colour);
             painter->setFont(font());
             painter->drawText(QRect(x + kSampleWidth + kGap, y, entry_width - kSampleWidth - kGap, line),
-                              Qt::AlignLeft | Qt::AlignVCenter, text);
+                              Qt::AlignLeft | Qt::AlignVCenter, entryText(i));
         }
         x += entry_width + kSpacing;
     }
     return y + line;
+}
+
+void MonthLegend::setMaximumLines(int lines) {
+    if (lines == maximum_lines_) return;
+    maximum_lines_ = lines;
+    picture_stale_ = true;
+    updateGeometry();
+    update();
 }
 
 const std::vector<int>& MonthLegend::textWidths() const {

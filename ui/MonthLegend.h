@@ -17,6 +17,9 @@ public:
     // Up to when the place's school holidays are known, beside their sample:
     // "bekannt bis 5.1.2029".
     void setSchoolHolidayNote(const QString& note);
+    // In a short window the legend keeps to `lines` lines (0: all it needs)
+    // and ends in "… mehr"; the tooltip always lists every entry.
+    void setMaximumLines(int lines);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +38,7 @@ private:
     const std::vector<int>& textWidths() const;
     mutable std::vector<int> text_widths_;
     QString school_note_;
+    int maximum_lines_ = 0;
     QString entryText(std::size_t index) const;
     void updateToolTip();
 };

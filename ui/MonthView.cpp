@@ -57,7 +57,9 @@ void draw_moon_disc(QPainter& painter, QPointF centre, double radius, double fra
     painter.setBrush(colours.moon_lit);
     painter.drawPath(lit);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colours.moon_outline, std::max(1.0, radius / 8.0)));
+    // A full moon is nearly the colour of the school holidays' tint: its
+    // outline carries it there.
+    painter.setPen(QPen(colours.moon_outline, std::max(1.5, radius / 5.0)));
     painter.drawEllipse(disc);
 }
 
@@ -325,18 +327,40 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
     // the number, of the name along the foot and of the frames at the edge.
     QPointF mark(moon.x(), moon.y() + 2.6 * moon_radius);
     const double eclipse_radius = moon_radius * 0.8;
-    if (marks.solar_eclipse) {
-        painter.setPen(QPen(colours.corona, std::max(1.5, eclipse_radius / 4.0)));
-        painter.setBrush(colours.eclipsed_sun);
-        painter.drawEllipse(mark, eclipse_radius, eclipse_radius);
+    // A cell too low for a second row: beside the moon, leftwards.
+    if (mark.y() + moon_radius > box.bottom() - 1.0) mark = QPointF(moon.x() - 2.6 * moon_radius, moon.y());
+    // Never on the number: below it where the cell has room, else left out
+    // (the tooltip names every mark).
+    const QRectF number_ink(number_box.left() - 2.0, number_box.top(),
+                            number_metrics.horizontalAdvance(QString::number(day)) + 4.0, number_box.height());
+    const auto place_clear = [&](QPointF at) -> std::optional<QPointF> {
+        const auto clear = [&](QPointF p) {
+            return !QRectF(p.x() - moon_radius, p.y() - moon_radius, 2.0 * moon_radius, 2.0 * moon_radius)
+                        .intersects(number_ink);
+        };
+        if (clear(at)) return at;
+        const QPointF lower(at.x(), number_ink.bottom() + moon_radius + 1.0);
+        if (clear(lower) && lower.y() + moon_radius <= box.bottom() - 1.0) return lower;
+        return std::nullopt;
+    };
+    if (marks.solar_eclipse || marks.lunar_eclipse) {
+        if (const std::optional<QPointF> at = place_clear(mark)) {
+            if (marks.solar_eclipse) {
+                painter.setPen(QPen(colours.corona, std::max(1.5, eclipse_radius / 4.0)));
+                painter.setBrush(colours.eclipsed_sun);
+                painter.drawEllipse(*at, eclipse_radius, eclipse_radius);
+            }
+            if (marks.lunar_eclipse) {
+                painter.setPen(QPen(colours.moon_outline, 1.0));
+                painter.setBrush(colours.eclipsed_moon);
+                painter.drawEllipse(*at, eclipse_radius, eclipse_radius);
+            }
+        }
+        mark.rx() -= 2.6 * moon_radius;
     }
-    if (marks.lunar_eclipse) {
-        painter.setPen(QPen(colours.moon_outline, 1.0));
-        painter.setBrush(colours.eclipsed_moon);
-        painter.drawEllipse(mark, eclipse_radius, eclipse_radius);
+    if (marks.opposition) {
+        if (const std::optional<QPointF> at = place_clear(mark)) draw_opposition_sign(painter, *at, moon_radius, colours);
     }
-    if (marks.solar_eclipse || marks.lunar_eclipse) mark.rx() -= 2.6 * moon_radius;
-    if (marks.opposition) draw_opposition_sign(painter, mark, moon_radius, colours);
 }
 
 void MonthView::paintFrames(QPainter& painter, const MonthColours& colours) const {

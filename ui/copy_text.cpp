@@ -32,6 +32,7 @@ void frmKalender::copyVisibleText() const {
 }
 
 bool frmKalender::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picRechts && event->type() == QEvent::Resize) fitReportChoice();
     if (navigationFilter(watched, event)) return true;
     if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         return QWidget::eventFilter(watched, event);

@@ -1,4 +1,5 @@
 #include "ui/frmKalender.h"
+#include "ui/status_line.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -231,6 +232,8 @@ QWidget* frmKalender::buildReportPane() {
     // Right: the report buttons above the information panel.
     auto* right_pane = new QWidget(this);
     right_pane->setObjectName("picRechts");
+    picRechts = right_pane;
+    right_pane->installEventFilter(this);
     auto* right = new QVBoxLayout(right_pane);
     right->setContentsMargins(0, 0, 0, 0);
     // As many in a row as the width holds.
@@ -241,10 +244,13 @@ QWidget* frmKalender::buildReportPane() {
         button->setCheckable(true);
         button->setAccessibleName(QString(QString::fromUtf8(kReportCaptions[i])).remove(u'&'));
         button->setToolTip(QString::fromUtf8(kReportTips[i]));
+        // The caption with a little room, rather than a column more of rows.
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->accessibleName()) + 16);
         buttons->addWidget(button);
         cmdDaten[static_cast<std::size_t>(i)] = button;
     }
     cmdDaten[0]->setChecked(true);
+    right->addWidget(buildReportChoice());
     right->addLayout(buttons);
 
     right->addWidget(buildListFilter());
@@ -277,6 +283,27 @@ QWidget* frmKalender::buildReportPane() {
     sky->addWidget(picTageslaenge, 2);
     right->addLayout(sky);
     return right_pane;
+}
+
+QWidget* frmKalender::buildReportChoice() {
+    cmbBericht = new QComboBox(this);
+    cmbBericht->setObjectName("cmbBericht");
+    cmbBericht->setAccessibleName(QStringLiteral("Bericht"));
+    cmbBericht->setToolTip(QStringLiteral("Welchen Bericht die rechte Seite zeigt"));
+    for (int i : kButtonOrder) cmbBericht->addItem(QString::fromUtf8(kReportCaptions[i]).remove(u'&'), i);
+    cmbBericht->hide();
+    connect(cmbBericht, &QComboBox::activated, this,
+            [this](int row) { cmdDaten_Click(cmbBericht->itemData(row).toInt()); });
+    return cmbBericht;
+}
+
+void frmKalender::fitReportChoice() {
+    int widest = 0;
+    for (const QPushButton* button : cmdDaten) widest = std::max(widest, button->minimumWidth());
+    const bool narrow = picRechts->width() < 2 * widest + style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+    if (narrow == !cmbBericht->isHidden()) return;
+    cmbBericht->setVisible(narrow);
+    for (QPushButton* button : cmdDaten) button->setVisible(!narrow);
 }
 
 QWidget* frmKalender::buildListFilter() {
@@ -413,12 +440,8 @@ void frmKalender::layOutWindow(QWidget* month_pane, QWidget* report_pane, QHBoxL
     splKalender->setStretchFactor(0, 3);
     splKalender->setStretchFactor(1, 2);
 
-    lblStatus = new QLabel(this);
+    lblStatus = new StatusLine(this);
     lblStatus->setObjectName("lblStatus");
-    lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long note wraps instead of widening the window.
-    lblStatus->setWordWrap(true);
-    lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(6, 6, 6, 4);
     main->addWidget(splKalender, 1);
@@ -595,7 +618,9 @@ void frmKalender::restoreWindow(const QByteArray& geometry, const QByteArray& sp
     // Room for the window's frame and the desktop's panels.
     const QRect available = screen()->availableGeometry();
     const QSize fits = available.size() - QSize(16, 48);
-    resize(QSize(1040, 700).boundedTo(fits).expandedTo(minimumSizeHint()));
+    // Wide enough for the report's longest values beside the month (both
+    // golden hours, the moon's rise and set) on a 1366 × 768 screen.
+    resize(QSize(1320, 800).boundedTo(fits).expandedTo(minimumSizeHint()));
 }
 
 QString frmKalender::saveWindow() const {
@@ -624,6 +649,14 @@ void frmKalender::paintEvent(QPaintEvent* event) {
         }
     });
     later->start(0);
+}
+
+void frmKalender::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The legend takes no more than an eighth of the window's height (two
+    // lines at least): in a short window the month keeps room for its names.
+    const int line = fontMetrics().height() + 2;
+    picLegende->setMaximumLines(std::max(2, height() / (8 * line)));
 }
 
 void frmKalender::closeEvent(QCloseEvent* event) {

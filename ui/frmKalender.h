@@ -161,6 +161,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // start-up and place (frmKalender.cpp)
@@ -170,6 +171,10 @@ private:
     QHBoxLayout* buildPlaceBar();
     QWidget* buildReportPane();
     QWidget* buildListFilter();
+    // In a pane too narrow for two columns of report buttons, one box
+    // chooses the report instead of eleven rows of buttons.
+    QWidget* buildReportChoice();
+    void fitReportChoice();
     QWidget* buildOwnDateFilter();
     void buildDifferencePanel();
     void buildAboutPanel();
@@ -318,6 +323,8 @@ private:
     PlaceBox* cmbOrt = nullptr;
     QComboBox* cmbRegion = nullptr;
     QComboBox* cmbKategorie = nullptr;
+    QComboBox* cmbBericht = nullptr;
+    QWidget* picRechts = nullptr;
     QPushButton* cmdFerienImport = nullptr;
     QWidget* picListe = nullptr; // the list's filter and import, above the panel
     QWidget* picTermine = nullptr; // the own dates' filter and import, above their list

@@ -1,5 +1,6 @@
 // Month view and navigation: months, years, today, a picked day, the keys,
 // the report buttons and the list's scroll position.
+#include <QComboBox>
 #include <QAction>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -294,6 +295,10 @@ void frmKalender::showReportPanel(int index) {
     for (QPushButton* button : cmdDaten) button->setChecked(false);
     cmdDaten[static_cast<std::size_t>(index)]->setChecked(true);
     report_ = static_cast<Report>(index);
+    if (cmbBericht != nullptr) {
+        const QSignalBlocker quiet(cmbBericht);
+        cmbBericht->setCurrentIndex(cmbBericht->findData(index));
+    }
     ucScrollbar1->setVisible(index == Holidays || index == OwnDates);
     picDifferenz->setVisible(index == DateDifference);
     picAbout->setVisible(index == About);

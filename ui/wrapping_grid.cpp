@@ -45,6 +45,17 @@ QSize WrappingGrid::cellSize() const {
     return cell;
 }
 
+int WrappingGrid::tightCellWidth() const {
+    int width = 0;
+    for (const QLayoutItem* item : items_) {
+        if (item->isEmpty()) continue;
+        const QWidget* widget = item->widget();
+        const int least = widget != nullptr && widget->minimumWidth() > 0 ? widget->minimumWidth() : item->sizeHint().width();
+        width = std::max(width, least);
+    }
+    return width;
+}
+
 int WrappingGrid::rowsOf(int columns) const {
     const int shown = static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const QLayoutItem* item) {
         return !item->isEmpty();
@@ -55,7 +66,9 @@ int WrappingGrid::rowsOf(int columns) const {
 int WrappingGrid::columnsFor(int width) const {
     const QMargins margins = contentsMargins();
     const int inner = width - margins.left() - margins.right();
-    const int cell = std::max(1, cellSize().width());
+    // Two narrow columns read better than one long one: the cells give up
+    // their padding before a column is lost.
+    const int cell = std::max(1, tightCellWidth());
     const int shown = static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const QLayoutItem* item) {
         return !item->isEmpty();
     }));

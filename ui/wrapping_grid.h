@@ -29,6 +29,9 @@ public:
 
 private:
     QSize cellSize() const;
+    // The width a cell can shrink to when the width is short: an item's own
+    // least width where it sets one, else what it asks for.
+    int tightCellWidth() const;
     int gap() const;
     int rowsOf(int columns) const;
 
