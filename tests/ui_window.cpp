@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <functional>
@@ -62,6 +63,29 @@ TEST(Window, BottomBarKeepsItsPlaceWhenAStatusMessageComesAndGoes) {
         status->setText(message);
         EXPECT_EQ(place_bar_top(), top) << message.size();
     }
+}
+
+// At the smallest size (1366 × 768 at scale 2) the report, its charts and
+// the month's names stay in view: one box chooses the report, the legend
+// keeps to two lines, and the right side needs no scroll bar of its own.
+TEST(Window, SmallestSizeKeepsTheReportInView) {
+    WindowForTest t;
+    frmKalender& w = t.start();
+    w.resize(w.minimumSizeHint());
+    QApplication::processEvents();
+    auto* choice = t.find<QComboBox>("cmbBericht");
+    ASSERT_TRUE(choice->isVisibleTo(&w));
+    EXPECT_FALSE(t.find<QPushButton>("cmdDaten(0)")->isVisibleTo(&w));
+    EXPECT_FALSE(t.find<QScrollArea>("scrBericht")->verticalScrollBar()->isVisible());
+    EXPECT_LE(t.find<QWidget>("picLegende")->height(), 2 * (w.fontMetrics().height() + 2));
+    choice->setCurrentIndex(choice->findData(frmKalender::Holidays));
+    emit choice->activated(choice->currentIndex());
+    EXPECT_TRUE(t.find<QPushButton>(button_name(frmKalender::Holidays).toLatin1().constData())->isChecked());
+    // Wide again, the buttons come back.
+    w.resize(1300, 720);
+    QApplication::processEvents();
+    EXPECT_FALSE(choice->isVisibleTo(&w));
+    EXPECT_TRUE(t.find<QPushButton>("cmdDaten(0)")->isVisibleTo(&w));
 }
 
 // A day report longer than the panel (the lunar eclipse of 7 September
