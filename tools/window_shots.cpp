@@ -7,6 +7,8 @@
 // "voll" fills the screen; N is the index of the report button to press;
 // jahr=TEXT types TEXT into the year field and presses Enter; monat=M.JJJJ
 // shows that month.
+//   vespera_window_shots out.png dateien
+// shows the file dialog of an import, in the language the window loads.
 //   vespera_window_shots out.png termine [dunkel]
 // shows the own-date dialog of a day with three dates and the editor of the
 // birthday, and also saves each alone (out-liste.png, out-editor.png) and
@@ -19,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLayout>
@@ -33,11 +36,13 @@
 #include <filesystem>
 
 #include "ephemeris/calendar.h"
+#include "ui/application_setup.h"
 #include "ui/contrast.h"
 #include "ui/frmKalender.h"
 #include "ui/own_date_dialog.h"
 #include "ui/own_date_editor.h"
 #include "ui/settings_store.h"
+#include "ui/user_folders.h"
 
 namespace {
 
@@ -114,7 +119,17 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    prepare_application(app);
     const QString path = QString::fromLocal8Bit(argv[1]);
+    if (qstrcmp(argv[2], "dateien") == 0) {
+        QFileDialog dialog(nullptr, QStringLiteral("Termine importieren"), documents_folder(),
+                           QStringLiteral("Kalender und Adressbücher (*.ics *.vcf);;Alle Dateien (*)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.resize(760, 460);
+        dialog.show();
+        settle();
+        return dialog.grab().save(path) ? 0 : 1;
+    }
 
     const bool smallest = qstrcmp(argv[2], "klein") == 0;
     int report = 0;

@@ -11,12 +11,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include "base/data_files.h"
 #include "holidays/ical_import.h"
 #include "base/regions.h"
 #include "ui/frmKalender.h"
+#include "ui/user_folders.h"
 #include "ui/safe_save.h"
 #include "ui/settings_store.h"
 #include "zones/zone.h"
@@ -177,8 +177,7 @@ void frmKalender::cmdFerienImport_Click() {
         import_chooser_ ? import_chooser_()
                         : QFileDialog::getOpenFileName(
                               this, QStringLiteral("Ferientermine für %1 importieren").arg(state),
-                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                              QStringLiteral("iCalendar (*.ics);;Alle Dateien (*)"));
+                              documents_folder(), QStringLiteral("iCalendar (*.ics);;Alle Dateien (*)"));
     if (source.isEmpty()) return;
     const QString shown = QDir::toNativeSeparators(source);
     // Read once: what is checked is what is kept.

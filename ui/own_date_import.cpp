@@ -1,4 +1,5 @@
 #include "ui/own_date_import.h"
+#include "ui/user_folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +56,7 @@ QString importOwnDatesFrom(const QString& path, od::OwnDateStore& store) {
 
 QString importOwnDates(QWidget* parent, od::OwnDateStore& store) {
     const QString path =
-        QFileDialog::getOpenFileName(parent, QStringLiteral("Termine importieren"), QDir::homePath(),
+        QFileDialog::getOpenFileName(parent, QStringLiteral("Termine importieren"), documents_folder(),
                                      QStringLiteral("Kalender und Adressbücher (*.ics *.vcf);;Alle Dateien (*)"));
     if (path.isEmpty()) return {};
     return importOwnDatesFrom(path, store);
