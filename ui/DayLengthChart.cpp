@@ -136,10 +136,10 @@ void DayLengthChart::paintYear(QPainter& painter) const {
     const bool leap = hours_.size() == 366;
     const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     // Where twelve letters would run together, every second or third month
-    // (J M M J S N, or J A J O) keeps a gap of a letter's width between them.
+    // (J M M J S N, or J A J O), each with a little room to either side.
     const double month_width = plot.width() / 12.0;
-    const double letter = metrics.horizontalAdvance(QLatin1Char('M'));
-    const int every = month_width >= 2.0 * letter ? 1 : 2.0 * month_width >= 2.0 * letter ? 2 : 3;
+    const double letter = metrics.horizontalAdvance(QLatin1Char('M')) + 3.0;
+    const int every = month_width >= letter ? 1 : 2.0 * month_width >= letter ? 2 : 3;
     double start = 0.0;
     for (int month = 0; month < 12; ++month) {
         const double middle = x_of(start + lengths[month] / 2.0 - 0.5);
