@@ -98,28 +98,24 @@ void BM_MonthWithinTheYearWith10000OwnDates(benchmark::State& state) {
 }
 BENCHMARK(BM_MonthWithinTheYearWith10000OwnDates)->Unit(benchmark::kMillisecond);
 
-// Start-up to the first painted window with the address book: the dates are
-// read once the window is on the screen.
-void BM_StartupToFirstPaintWith10000OwnDates(benchmark::State& state) {
-    const AddressBookInSettings book;
+// Start-up to the first painted window.
+void start_to_first_paint(benchmark::State& state) {
     for (auto _ : state) {
         frmKalender window([] { return kNow; }, [](const QString&) {});
         window.resize(1000, 680);
         window.show();
         window.repaint();
     }
+}
+
+// With the address book: the dates are read once the window is on the screen.
+void BM_StartupToFirstPaintWith10000OwnDates(benchmark::State& state) {
+    const AddressBookInSettings book;
+    start_to_first_paint(state);
 }
 BENCHMARK(BM_StartupToFirstPaintWith10000OwnDates)->Unit(benchmark::kMillisecond);
 
-// Start-up to the first painted window.
-void BM_StartupToFirstPaint(benchmark::State& state) {
-    for (auto _ : state) {
-        frmKalender window([] { return kNow; }, [](const QString&) {});
-        window.resize(1000, 680);
-        window.show();
-        window.repaint();
-    }
-}
+void BM_StartupToFirstPaint(benchmark::State& state) { start_to_first_paint(state); }
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void type_letter(PlaceBox& box, QChar letter) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -30,17 +31,23 @@ od::OwnDate yearly(std::string title, od::Kind kind, std::int64_t year, int mont
     return date;
 }
 
+// The dentist on 15 April 2027, at 14:30 where a time is given.
+od::OwnDate dentist(std::optional<std::int32_t> start_seconds = std::nullopt) {
+    od::OwnDate date;
+    date.uid = "zahn@test";
+    date.title = "Zahnarzt";
+    date.first_day = day_number(2027, 4, 15);
+    date.start_seconds = start_seconds;
+    return date;
+}
+
 vespera::report::OwnDateCalendar calendar_of(std::vector<od::OwnDate> dates,
                                              od::LeapDayRule rule = od::LeapDayRule::february_28) {
     return {std::move(dates), {}, *vespera::Zone::named("Europe/Berlin"), rule};
 }
 
 TEST(ReportOwnDates, TodayIsWordedInGerman) {
-    od::OwnDate appointment;
-    appointment.uid = "zahn@test";
-    appointment.title = "Zahnarzt";
-    appointment.first_day = day_number(2027, 4, 15);
-    appointment.start_seconds = 14 * 3600 + 30 * 60;
+    const od::OwnDate appointment = dentist(14 * 3600 + 30 * 60);
     auto dates = calendar_of({yearly("Anna", od::Kind::geburtstag, 1987, 4, 15),
                               yearly("Hans", od::Kind::geburtstag, 1977, 4, 15),
                               yearly("Hochzeitstag", od::Kind::jahrestag, 2002, 4, 15), appointment});
@@ -99,10 +106,7 @@ TEST(ReportOwnDates, SpanOverTheMonthsEndMarksOnlyItsDays) {
 }
 
 TEST(ReportOwnDates, BirthdayCalendarHoldsBirthdaysAndAnniversariesByMonth) {
-    od::OwnDate appointment;
-    appointment.uid = "zahn@test";
-    appointment.title = "Zahnarzt";
-    appointment.first_day = day_number(2027, 4, 15);
+    const od::OwnDate appointment = dentist();
     auto dates = calendar_of({yearly("Anna", od::Kind::geburtstag, 1987, 4, 15), appointment,
                               yearly("Hochzeitstag", od::Kind::jahrestag, 2002, 6, 29)});
     const vespera::report::BirthdayCalendar sheet = vespera::report::birthday_calendar(dates, 2027);
