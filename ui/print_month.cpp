@@ -1,8 +1,8 @@
 // The month on A4 landscape: a grid of its weeks with their ISO numbers,
-// each day with its number, its named days, its school holidays and the
-// Moon's phases with their times, and a legend of the marks. Colours and
-// marks are the month view's, on white paper; bold and italic keep the
-// holidays apart in grey-scale too.
+// each day with its number, its named days, its school holidays, the
+// Moon's phases with their times, eclipses and oppositions, and a legend of
+// the marks. Colours and marks are the month view's, on white paper; bold
+// and italic keep the holidays apart in grey-scale too.
 #include <QPagedPaintDevice>
 #include <algorithm>
 
@@ -60,6 +60,14 @@ void draw_moon(QPainter& painter, QPointF centre, double radius, const report::M
         painter.setPen(QPen(colours.blue_moon, radius / 4.0));
         painter.drawEllipse(centre, radius * 4.0 / 3.0, radius * 4.0 / 3.0);
     }
+}
+
+// As the window marks them: the dark Sun in its corona, the copper Moon.
+void draw_eclipse(QPainter& painter, QPointF centre, double radius, bool solar, const MonthColours& colours) {
+    painter.setPen(solar ? QPen(colours.corona, radius / 4.0) : QPen(colours.moon_outline, radius / 8.0));
+    painter.setBrush(solar ? colours.eclipsed_sun : colours.eclipsed_moon);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setBrush(Qt::NoBrush);
 }
 
 void draw_named_day_dot(QPainter& painter, QPointF centre, double radius, const MonthColours& colours) {
@@ -151,10 +159,19 @@ void draw_day(Sheet& sheet, QPagedPaintDevice& device, const Fonts& fonts, const
         draw_named_day_dot(painter, QPointF(box.left() + width / 2.0, top + radius), radius, colours);
         top += 2.0 * radius + sheet.mm(0.5);
     }
+    const double radius = sheet.mm(kMoonRadius_mm);
+    // The sky's marks in the top line, leftwards from the moon's place.
+    QPointF mark(box.right() - radius - sheet.mm(0.6), box.top() + day_line / 2);
     if (has_moon(entry)) {
-        const double radius = sheet.mm(kMoonRadius_mm);
-        draw_moon(painter, QPointF(box.right() - radius - sheet.mm(0.6), box.top() + day_line / 2), radius, entry,
-                  southern_sky, colours);
+        draw_moon(painter, mark, radius, entry, southern_sky, colours);
+        mark.rx() -= 2.8 * radius;
+    }
+    if (entry.solar_eclipse || entry.lunar_eclipse) {
+        draw_eclipse(painter, mark, radius * 0.8, entry.solar_eclipse, colours);
+        mark.rx() -= 2.6 * radius;
+    }
+    if (entry.opposition) draw_opposition_sign(painter, mark, radius, colours);
+    if (has_moon(entry)) {
         painter.setFont(fonts.moon);
         painter.setPen(colours.name_text);
         const QString text = moon_text(entry);
@@ -199,7 +216,10 @@ void draw_day(Sheet& sheet, QPagedPaintDevice& device, const Fonts& fonts, const
     }
 }
 
-enum class Sample { Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon, Quarter, BlueMoon, Week };
+enum class Sample {
+    Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon, Quarter, BlueMoon, SolarEclipse, LunarEclipse,
+    Opposition, Week
+};
 
 struct LegendEntry {
     Sample sample;
@@ -216,6 +236,9 @@ constexpr LegendEntry kLegend[] = {
     {Sample::NewMoon, "Neumond"},
     {Sample::Quarter, "Erstes/Letztes Viertel"},
     {Sample::BlueMoon, "Blue Moon"},
+    {Sample::SolarEclipse, "Sonnenfinsternis"},
+    {Sample::LunarEclipse, "Mondfinsternis"},
+    {Sample::Opposition, "Opposition eines Planeten"},
     {Sample::Week, "Kalenderwoche (ISO)"},
 };
 
@@ -248,6 +271,11 @@ void draw_sample(Sheet& sheet, Sample sample, const QRectF& box, const Fonts& fo
         painter.setPen(QPen(colours.blue_moon, radius / 4.0));
         painter.drawEllipse(centre, radius, radius);
         break;
+    case Sample::SolarEclipse:
+    case Sample::LunarEclipse:
+        draw_eclipse(painter, centre, radius * 0.8, sample == Sample::SolarEclipse, colours);
+        break;
+    case Sample::Opposition: draw_opposition_sign(painter, centre, radius, colours); break;
     case Sample::Week:
         painter.fillRect(box, colours.week_ground);
         painter.setFont(fonts.legend);
