@@ -54,23 +54,30 @@ int count_lines(const QString& text, const QString& pattern) {
     return static_cast<int>(text.split('\n').filter(QRegularExpression(pattern)).size());
 }
 
-// How many red pixels a word of the page shows: poppler's word boxes (in
-// points) over the page drawn at 144 dpi.
-int red_pixels_of_word(const QString& pdf, const QString& word, const QString& folder) {
+// The first page drawn at 144 dpi and poppler's word boxes on it (in points).
+struct RenderedPage {
+    QImage image;
+    QString boxes;
+};
+
+RenderedPage render_first_page(const QString& pdf, const QString& folder) {
     const QString page = folder + "/page";
     run("pdftoppm", {"-png", "-r", "144", "-f", "1", "-l", "1", "-singlefile", pdf, page});
-    const QImage image(page + ".png");
-    const QString boxes = run("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    return {QImage(page + ".png"), run("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"})};
+}
+
+// How many red pixels the first occurrence of `word` shows; -1 when absent.
+int red_pixels_of_word(const RenderedPage& page, const QString& word) {
     const QRegularExpression box(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                                                 "yMax=\"([\\d.]+)\">%1</word>")
                                      .arg(QRegularExpression::escape(word)));
-    const QRegularExpressionMatch at = box.match(boxes);
-    if (image.isNull() || !at.hasMatch()) return -1;
+    const QRegularExpressionMatch at = box.match(page.boxes);
+    if (page.image.isNull() || !at.hasMatch()) return -1;
     const double scale = 144.0 / 72.0;
     int red = 0;
     for (int y = static_cast<int>(at.captured(2).toDouble() * scale); y < at.captured(4).toDouble() * scale; ++y) {
         for (int x = static_cast<int>(at.captured(1).toDouble() * scale); x < at.captured(3).toDouble() * scale; ++x) {
-            const QColor pixel = image.pixelColor(x, y);
+            const QColor pixel = page.image.pixelColor(x, y);
             if (pixel.red() > 120 && pixel.green() < 90 && pixel.blue() < 110) ++red;
         }
     }
@@ -198,13 +205,14 @@ TEST(Print, MonthOfDecember2026AtMunichRedOnlyForSundaysAndStatutoryDays) {
     t.startPrinting();
     t.trigger("actMonatPdf");
     ASSERT_EQ(pdf_info(t.pdf(), "Pages"), "1") << t.status().toStdString();
+    const RenderedPage page = render_first_page(t.pdf(), t.folder.path());
     struct Day {
         const char* number;
         bool red;
     };
     for (const Day day : {Day{"25", true}, Day{"26", true}, Day{"27", true}, Day{"6", true}, Day{"24", false},
                           Day{"31", false}, Day{"8", false}, Day{"21", false}, Day{"23", false}}) {
-        const int red = red_pixels_of_word(t.pdf(), QString::fromLatin1(day.number), t.folder.path());
+        const int red = red_pixels_of_word(page, QString::fromLatin1(day.number));
         ASSERT_GE(red, 0) << day.number;
         EXPECT_EQ(red > 20, day.red) << day.number << ": " << red << " red pixels";
     }
