@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -51,6 +52,36 @@ QByteArray read_bytes(const QString& path) {
 
 int count_lines(const QString& text, const QString& pattern) {
     return static_cast<int>(text.split('\n').filter(QRegularExpression(pattern)).size());
+}
+
+// The first page drawn at 144 dpi and poppler's word boxes on it (in points).
+struct RenderedPage {
+    QImage image;
+    QString boxes;
+};
+
+RenderedPage render_first_page(const QString& pdf, const QString& folder) {
+    const QString page = folder + "/page";
+    run("pdftoppm", {"-png", "-r", "144", "-f", "1", "-l", "1", "-singlefile", pdf, page});
+    return {QImage(page + ".png"), run("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"})};
+}
+
+// How many red pixels the first occurrence of `word` shows; -1 when absent.
+int red_pixels_of_word(const RenderedPage& page, const QString& word) {
+    const QRegularExpression box(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                                                "yMax=\"([\\d.]+)\">%1</word>")
+                                     .arg(QRegularExpression::escape(word)));
+    const QRegularExpressionMatch at = box.match(page.boxes);
+    if (page.image.isNull() || !at.hasMatch()) return -1;
+    const double scale = 144.0 / 72.0;
+    int red = 0;
+    for (int y = static_cast<int>(at.captured(2).toDouble() * scale); y < at.captured(4).toDouble() * scale; ++y) {
+        for (int x = static_cast<int>(at.captured(1).toDouble() * scale); x < at.captured(3).toDouble() * scale; ++x) {
+            const QColor pixel = page.image.pixelColor(x, y);
+            if (pixel.red() > 120 && pixel.green() < 90 && pixel.blue() < 110) ++red;
+        }
+    }
+    return red;
 }
 
 // A window whose PDF dialog answers with a file in a temporary folder.
@@ -161,6 +192,66 @@ TEST(Print, HolidayListRunsOverPagesUnderItsHeading) {
     // The whole list, not the rows of the window's scroll position: the 73
     // described days, Berlin's eight own rows and its three bridge days.
     EXPECT_EQ(rows, 84);
+}
+
+// Red as on screen: Sundays and Bavaria's statutory days, not every named
+// day. 8 December (Mariä Empfängnis) is no statutory holiday in Bavaria
+// (FTG Art. 1), nor are Heiligabend, Silvester and the solstice.
+TEST(Print, MonthOfDecember2026AtMunichRedOnlyForSundaysAndStatutoryDays) {
+    if (!have_poppler() || QStandardPaths::findExecutable("pdftoppm").isEmpty()) GTEST_SKIP() << "poppler-utils fehlt";
+    PrintingWindow t;
+    t.store("ort", QStringLiteral("München"));
+    t.now = berlin_time(QDate(2026, 12, 10), QTime(10, 0));
+    t.startPrinting();
+    t.trigger("actMonatPdf");
+    ASSERT_EQ(pdf_info(t.pdf(), "Pages"), "1") << t.status().toStdString();
+    const RenderedPage page = render_first_page(t.pdf(), t.folder.path());
+    struct Day {
+        const char* number;
+        bool red;
+    };
+    for (const Day day : {Day{"25", true}, Day{"26", true}, Day{"27", true}, Day{"6", true}, Day{"24", false},
+                          Day{"31", false}, Day{"8", false}, Day{"21", false}, Day{"23", false}}) {
+        const int red = red_pixels_of_word(page, QString::fromLatin1(day.number));
+        ASSERT_GE(red, 0) << day.number;
+        EXPECT_EQ(red > 20, day.red) << day.number << ": " << red << " red pixels";
+    }
+    const QString text = pdf_text(t.pdf());
+    // ISO weeks 49 to 53 (2026 ends on a Thursday), the Bavarian Christmas
+    // holidays from 24 December (KMK, Ferientermine 2026/27), a quarter
+    // (USNO: 17 December 2026, 05:43 UT) and the legend.
+    EXPECT_TRUE(text.contains(QRegularExpression("KW\\s+Montag"))) << text.toStdString();
+    for (int week = 49; week <= 53; ++week) {
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("(^|\\n)\\s*%1\\s").arg(week)))) << week;
+    }
+    for (const char* expected : {"Weihnachtsferien", "Erstes Viertel 06:43", "Sonntag, gesetzlicher Feiertag",
+                                 "anderer Gedenk- oder Festtag", "Schulferien", "Erstes/Letztes Viertel",
+                                 "Kalenderwoche (ISO)"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    }
+}
+
+// On paper the filter beside the list is gone: the page names it, and each
+// row its category.
+TEST(Print, HolidayListNamesItsFilterAndEachRowsCategory) {
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils fehlt";
+    PrintingWindow t;
+    t.store("ort", QStringLiteral("München"));
+    t.startPrinting();
+    t.click("cmdDaten(3)");
+    auto* filter = t.find<QComboBox>("cmbKategorie");
+    filter->setCurrentIndex(filter->findText(QStringLiteral("alle")));
+    t.trigger("actListePdf");
+    const QString text = pdf_text(t.pdf(), 1);
+    EXPECT_TRUE(text.contains(QStringLiteral("Angezeigt: alle · Region: Bayern (DE-BY)"))) << text.toStdString();
+    const QString all = pdf_text(t.pdf());
+    // Heiligabend is no holiday by law; Buß- und Bettag frees Bavaria's
+    // pupils only (Bavarian FTG Art. 4 Nr. 3).
+    for (const char* row : {"25\\.12\\.2024\\s+Mittwoch, 1\\. Weihnachtstag\\s+gesetzlich\\n",
+                            "24\\.12\\.2024\\s+Dienstag, Heiligabend\\s+kirchlich\\n",
+                            "20\\.11\\.2024\\s+Mittwoch, Buß-und Bettag\\s+schulfrei\\n"}) {
+        EXPECT_TRUE(all.contains(QRegularExpression(QString::fromUtf8(row)))) << row << "\n" << all.toStdString();
+    }
 }
 
 TEST(Print, FailedWriteNamesThePathAndLeavesNoFile) {

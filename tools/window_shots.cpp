@@ -29,6 +29,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QScreen>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -115,7 +116,7 @@ int own_dates_shot(const QString& path) {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "vespera_window_shots <datei.png> klein|start|voll|termine [dunkel] [bericht=N] [monat=M.JJJJ] [termine=DATEI.ics]\n");
+        std::fprintf(stderr, "vespera_window_shots <datei.png> klein|start|voll|termine [dunkel] [bericht=N] [monat=M.JJJJ] [ort=NAME] [pdf=Monat|Liste|Sonne|Geburtstage] [termine=DATEI.ics]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -138,6 +139,7 @@ int main(int argc, char* argv[]) {
     int shown_year = 0;
     QString own_dates_file;
     QString pdf_document; // Monat, Liste, Sonne, Geburtstage: that document as a PDF beside the picture
+    QString place;        // ort=NAME: the place, as if the window had kept it
     for (int i = 3; i < argc; ++i) {
         const QByteArray option(argv[i]);
         if (option == "dunkel") {
@@ -147,6 +149,8 @@ int main(int argc, char* argv[]) {
             report = option.mid(8).toInt();
         } else if (option.startsWith("pdf=")) {
             pdf_document = QString::fromLatin1(option.mid(4));
+        } else if (option.startsWith("ort=")) {
+            place = QString::fromUtf8(option.mid(4));
         } else if (option.startsWith("termine=")) {
             own_dates_file = QString::fromLocal8Bit(option.mid(8));
         } else if (option.startsWith("jahr=")) {
@@ -166,6 +170,10 @@ int main(int argc, char* argv[]) {
     if (!own_dates_file.isEmpty()) {
         QDir(config.path()).mkpath(QStringLiteral("VesperaApp"));
         QFile::copy(own_dates_file, config.path() + QStringLiteral("/VesperaApp/termine.ics"));
+    }
+    if (!place.isEmpty()) {
+        QSettings(config.path() + QStringLiteral("/VesperaApp/VesperaApp.ini"), QSettings::IniFormat)
+            .setValue(QStringLiteral("Settings/ort"), place);
     }
     const QDateTime now(QDate(2024, 5, 3), QTime(14, 15, 2), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
     frmKalender window([now] { return now; }, [](const QString&) {});

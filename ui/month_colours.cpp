@@ -74,6 +74,22 @@ MonthColours month_colours_of(const QPalette& palette) {
     return c;
 }
 
+MonthColours paper_month_colours() {
+    QPalette paper;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    paper.setColor(QPalette::Highlight, QColor(40, 80, 200));
+    return month_colours_of(paper);
+}
+
+QColor day_number_colour(const MonthColours& colours, bool sunday, bool statutory, bool regional) {
+    return statutory || sunday ? colours.statutory : regional ? colours.regional : colours.day_text;
+}
+
+QColor day_name_colour(const MonthColours& colours, bool statutory, bool regional) {
+    return statutory ? colours.statutory : regional ? colours.regional : colours.name_text;
+}
+
 namespace month_colours {
 QColor statutory(const QPalette& palette) { return month_colours_of(palette).statutory; }
 QColor regional(const QPalette& palette) { return month_colours_of(palette).regional; }

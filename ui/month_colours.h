@@ -44,6 +44,16 @@ struct MonthColours {
 
 MonthColours month_colours_of(const QPalette& palette);
 
+// Black on white, whatever the desktop's palette: the colours of print.
+MonthColours paper_month_colours();
+
+// A day's number as German wall calendars print it: Sundays and the
+// region's statutory holidays red, days statutory in part of it in the
+// regional red, every other day, named or not, in the text colour.
+QColor day_number_colour(const MonthColours& colours, bool sunday, bool statutory, bool regional);
+// The colour of the name under a day's number.
+QColor day_name_colour(const MonthColours& colours, bool statutory, bool regional);
+
 // The marks' colours for the application's palette, shared with the legend
 // and the report's category column.
 namespace month_colours {

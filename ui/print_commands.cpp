@@ -1,6 +1,7 @@
 // "Drucken": the month, the shown report or list, and the year's sunrise
 // table, each on a printer or as a PDF file. The window gathers the report
 // layer's data; ui/print_*.cpp draw it, the same routine for both.
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 
+#include "base/regions.h"
 #include "report/month_grid.h"
 #include "report/sun_table.h"
 #include "ui/frmKalender.h"
@@ -111,15 +113,32 @@ std::optional<frmKalender::PrintJob> frmKalender::printJob(PrintedDocument docum
     clsCalendar& cal = *engine_;
     switch (document) {
     case PrintedDocument::Month: {
-        const report::MonthGrid grid = report::month_grid(cal);
+        // The window's grid: its region, its school holidays and the festivals its list shows.
+        const vespera::Zone zone = place_zone_ ? *place_zone_ : vespera::Zone::german_rules(zone_offset_hours_);
+        const report::MonthGrid grid = report::month_grid(cal, year_sky_.of(cal, zone), list_categories_);
         const QString heading = text_of(report::with_place(grid.month_name + " " + report::year_heading_text(grid.year), placeHeading()));
-        return PrintJob{heading, [grid, heading](QPagedPaintDevice& device) { return vespera::ui::draw_month(device, grid, heading); }};
+        const bool southern_sky = cal.Latitude() < 0.0;
+        return PrintJob{heading, [grid, heading, southern_sky](QPagedPaintDevice& device) {
+                            return vespera::ui::draw_month(device, grid, heading, southern_sky);
+                        }};
     }
     case PrintedDocument::Report: {
         std::optional<report::Report> shown = shownReport();
         if (!shown) return std::nullopt;
         const QString title = text_of(shown->heading);
-        return PrintJob{title, [shown = std::move(*shown)](QPagedPaintDevice& device) { return vespera::ui::draw_report(device, shown); }};
+        // On paper the filter beside the list is gone: the page names it.
+        QString note;
+        if (report_ == Holidays) {
+            const QString code = holidayRegion();
+            const std::string region(vespera::region_name(code.toStdString()));
+            note = QStringLiteral("Angezeigt: %1 · %2")
+                       .arg(cmbKategorie->currentText(),
+                            region.empty() ? QStringLiteral("keine Region")
+                                           : QStringLiteral("Region: %1 (%2)").arg(text_of(region), code));
+        }
+        return PrintJob{title, [shown = std::move(*shown), note](QPagedPaintDevice& device) {
+                            return vespera::ui::draw_report(device, shown, note);
+                        }};
     }
     case PrintedDocument::Birthdays: {
         const report::BirthdayCalendar birthdays = report::birthday_calendar(ownDates(), cal.Jahr());

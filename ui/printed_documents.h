@@ -31,8 +31,12 @@ QPageLayout page_layout(PrintedDocument document);
 // Each draws the whole document scaled to the device's printable area and
 // returns the pages drawn: 0 when the device refused the painter (no
 // printer, a file that cannot be written).
-int draw_month(QPagedPaintDevice& device, const report::MonthGrid& grid, const QString& heading);
-int draw_report(QPagedPaintDevice& device, const report::Report& report);
+// Seen from south of the equator, the waxing Moon is lit on the left.
+int draw_month(QPagedPaintDevice& device, const report::MonthGrid& grid, const QString& heading,
+               bool southern_sky = false);
+// `note`, when given, stands under the title of every page: the holiday
+// list's filter and region.
+int draw_report(QPagedPaintDevice& device, const report::Report& report, const QString& note = {});
 int draw_sun_table(QPagedPaintDevice& device, const report::SunTable& table);
 int draw_birthday_calendar(QPagedPaintDevice& device, const report::BirthdayCalendar& calendar,
                            const QString& heading);
