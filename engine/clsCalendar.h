@@ -51,8 +51,6 @@ public:
     char DecimalSeparator() const { return decimal_separator_; }
     // Local time of day as seconds since midnight; default: the system clock.
     void setClock(Clock clock);
-    // The clock's time of day in minutes, as Sonne_Position and the running moon phase read it.
-    std::int32_t clock_minute_of_day() const;
     void setErrorReporter(ErrorReporter reporter);
     // Faults reported so far: a caller that must stop at a fault compares
     // the count before and after its calls.

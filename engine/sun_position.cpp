@@ -13,11 +13,6 @@ constexpr double kSunriseAltitude_deg = -0.833;
 
 } // namespace
 
-std::int32_t clsCalendar::clock_minute_of_day() const {
-    const std::int64_t seconds = clock_ ? static_cast<std::int64_t>(clock_().count()) : 0;
-    return static_cast<std::int32_t>(seconds / 60);
-}
-
 double clsCalendar::clock_hours() const {
     const std::int64_t seconds = clock_ ? static_cast<std::int64_t>(clock_().count()) : 0;
     const std::int64_t h = seconds / 3600;

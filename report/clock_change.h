@@ -7,6 +7,7 @@
 #include <string>
 
 #include "report/typed_value.h"
+#include "zones/clock_changes.h"
 #include "zones/local_day.h"
 #include "zones/zone.h"
 

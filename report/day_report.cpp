@@ -98,7 +98,8 @@ std::string date_heading(clsCalendar& cal, bool with_era) {
 namespace {
 
 // moon_phase_value, and the lit share it read (nothing after a fault).
-std::string moon_phase_with_light(clsCalendar& cal, bool from_clock, std::optional<double>& percent) {
+std::string moon_phase_with_light(clsCalendar& cal, bool from_clock, std::int32_t clock_minute_of_day,
+                                  std::optional<double>& percent) {
     // A fault shows its one message; the lit share is then not asked for.
     const std::uint64_t faults = cal.fault_count();
     const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
@@ -116,19 +117,19 @@ std::string moon_phase_with_light(clsCalendar& cal, bool from_clock, std::option
     percent = light.percent;
     // The share changes by up to a point in two hours: the row names the
     // clock time it was read at, as the sun table names its noon.
-    const std::int32_t minute = from_clock ? cal.clock_minute_of_day() : cal.Stunde() * 60 + cal.Minute();
+    const std::int32_t minute = from_clock ? clock_minute_of_day : cal.Stunde() * 60 + cal.Minute();
     const std::string lit = moon_phase_text(light.percent, light.percent_half_hour_later, false, cal.DecimalSeparator());
     // Within 0.2 % of full or new the engine names the phase, which the day's line already does.
     if (!phase_day.empty() && (lit == "Vollmond" || lit == "Neumond")) return phase_day;
-    const std::string at = lit + " (um " + hours_minutes_text(minute, " Uhr") + ")";
+    const std::string at = minute < 0 ? lit : lit + " (um " + hours_minutes_text(minute, " Uhr") + ")";
     return phase_day.empty() ? at : phase_day + "; " + at;
 }
 
 } // namespace
 
-std::string moon_phase_value(clsCalendar& cal, bool from_clock) {
+std::string moon_phase_value(clsCalendar& cal, bool from_clock, std::int32_t clock_minute_of_day) {
     std::optional<double> percent;
-    return moon_phase_with_light(cal, from_clock, percent);
+    return moon_phase_with_light(cal, from_clock, clock_minute_of_day, percent);
 }
 
 std::string sun_altitude_value(clsCalendar& cal) {
@@ -244,7 +245,7 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
         return report;
     }
     std::optional<double> percent;
-    std::string phase = moon_phase_with_light(cal, false, percent);
+    std::string phase = moon_phase_with_light(cal, false, -1, percent);
     TypedValue lit = percent ? number_value(*percent, kPercentDecimals, "%") : TypedValue{};
     if (!rows.add({"Mondphase", std::move(phase), RowKind::MoonPhase, {}, {}, std::move(lit)})) return report;
     const double moon_km = cal.MondEntfernung();

@@ -17,10 +17,10 @@ void set_time(clsCalendar& cal, ClockTime time);
 std::string date_heading(clsCalendar& cal, bool with_era);
 
 // The "Mondphase" row's value: the Moon's lit share at the engine's time of
-// day (or the clock's, for the live display), which it names, led on the day
-// of a full or new moon by its time:
-// "Vollmond um 23:27 Uhr; 99,1 %, zunehmend (um 14:05 Uhr)".
-std::string moon_phase_value(clsCalendar& cal, bool from_clock);
+// day, or for the live display at the clock's (`clock_minute_of_day`, as
+// the window's clock shows it), which it names; led on the day of a full or
+// new moon by its time: "Vollmond um 23:27 Uhr; 99,1 %, zunehmend (um 14:05 Uhr)".
+std::string moon_phase_value(clsCalendar& cal, bool from_clock, std::int32_t clock_minute_of_day);
 
 // The "Sonnenhöhe" row's value for the engine's last Sonne_Position: "6,77° (Tag)".
 std::string sun_altitude_value(clsCalendar& cal);

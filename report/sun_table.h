@@ -45,7 +45,7 @@ struct SunTableDay {
 // The lit fraction of a day is read at local noon; the phase column's
 // heading says so, as the day report names its own instant.
 inline constexpr int kSunTablePhaseHour = 12;
-inline constexpr const char* kSunTablePhaseHeading = "Mondphase um 12:00 Uhr";
+inline constexpr const char* kSunTablePhaseHeading = "Mondphase (Anteil um 12:00 Uhr)";
 
 struct SunTable {
     std::string heading; // "Sonne und Mond 2025 · Berlin"

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "zones/zone.h"
 
@@ -25,9 +24,5 @@ LocalDay fixed_offset_day(std::int64_t day_number, double offset_hours);
 // The clock reading, in hours from the day's midnight, `elapsed_hours` after
 // it: an hour more or less after a clock change.
 double clock_hours_of(const Zone& zone, const LocalDay& day, double elapsed_hours);
-
-// The changes of the clock within the local day, in order; none on most days.
-// Two changes that cancel within one day go unseen.
-std::vector<ClockChange> clock_changes_on(const Zone& zone, std::int32_t day_number);
 
 } // namespace vespera
