@@ -2,10 +2,20 @@
 
 #include <cmath>
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace vespera {
+namespace {
+
+// Digits with '.' whatever the C locale: the window runs under the user's
+// (Qt sets it), where printf would write "1,5" and strtod stop at the '.'.
+std::string c_digits(double value, std::chars_format format, int precision) {
+    char buffer[1024];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    return error == std::errc{} ? std::string(buffer, end) : std::string();
+}
+
+} // namespace
 
 double round_half_even(double value) {
     if (!std::isfinite(value)) return value;
@@ -20,9 +30,9 @@ double round_half_even(double value, int decimals) {
     if (!std::isfinite(value)) return value;
     // Decide on the shortest decimal text of the value so that 0.125 -> 0.12
     // and 2.675 (stored a hair below) -> 2.67, as the decimal reading says.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    const double decimal_value = std::strtod(buffer, nullptr);
+    const std::string shortest = c_digits(value, std::chars_format::general, 15);
+    double decimal_value = value;
+    std::from_chars(shortest.data(), shortest.data() + shortest.size(), decimal_value);
     const double scale = std::pow(10.0, decimals);
     const double scaled = decimal_value * scale;
     if (!std::isfinite(scaled) || std::fabs(scaled) > 1e15) return value;
@@ -36,9 +46,8 @@ double round_half_even(double value, int decimals) {
 
 std::string fixed(double value, int decimals, char separator) {
     if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text(buffer);
+    std::string text = c_digits(value, std::chars_format::fixed, std::clamp(decimals, 0, 340));
+    if (text.empty()) return text;
     // A value that rounds to zero shows without a sign.
     if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
     for (char& c : text) {
@@ -65,16 +74,13 @@ std::string general(double value, char separator) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
     if (value == 0.0) return "0";
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text(buffer);
+    std::string text = c_digits(value, std::chars_format::general, 15);
     const auto exponent_at = text.find('e');
     if (exponent_at != std::string::npos && std::fabs(value) < 1e15) {
         // Small magnitudes: plain decimals with 15 significant digits.
         const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
         const int decimals = std::min(340, std::max(0, 14 - exponent));
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-        text = buffer;
+        text = c_digits(value, std::chars_format::fixed, decimals);
         if (text.find('.') != std::string::npos) {
             text.erase(text.find_last_not_of('0') + 1);
             if (text.back() == '.') text.pop_back();

@@ -197,7 +197,7 @@ const std::array<SunColumn, 8> kSunColumns = {{
     {"Dämmerung bis", "daemmerung_ende", &report::SunTableDay::dusk, &report::SunTableDay::dusk_at},
     {"Mondaufgang", "mondaufgang", &report::SunTableDay::moonrise, &report::SunTableDay::moonrise_at},
     {"Monduntergang", "monduntergang", &report::SunTableDay::moonset, &report::SunTableDay::moonset_at},
-    {"Mondphase", "mondphase", &report::SunTableDay::moon_phase, nullptr},
+    {report::kSunTablePhaseHeading, "mondphase", &report::SunTableDay::moon_phase, nullptr},
 }};
 
 // A day's typed fields after the text columns: each time as <key>_lokal,
@@ -328,6 +328,8 @@ std::string sun_table_text(const report::SunTable& table) {
         }
         text += out + "\n";
     }
+    if (!table.legend.empty()) text += "\n";
+    for (const std::string& line : table.legend) text += line + "\n";
     return text;
 }
 

@@ -2,16 +2,19 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "base/german_names.h"
 #include "base/number_text.h"
 #include "ephemeris/calendar.h"
 #include "report/holiday_categories.h"
 #include "ephemeris/sun.h"
+#include "report/clock_change.h"
 #include "report/day_events.h"
 #include "report/number_display.h"
 #include "report/restore_day.h"
 #include "report/planet_rows.h"
+#include "report/polar_words.h"
 #include "report/row_writer.h"
 #include "report/twilight_rows.h"
 #include "report/eclipses.h"
@@ -95,7 +98,8 @@ std::string date_heading(clsCalendar& cal, bool with_era) {
 namespace {
 
 // moon_phase_value, and the lit share it read (nothing after a fault).
-std::string moon_phase_with_light(clsCalendar& cal, bool from_clock, std::optional<double>& percent) {
+std::string moon_phase_with_light(clsCalendar& cal, bool from_clock, std::int32_t clock_minute_of_day,
+                                  std::optional<double>& percent) {
     // A fault shows its one message; the lit share is then not asked for.
     const std::uint64_t faults = cal.fault_count();
     const auto day = static_cast<std::int32_t>(std::lround(cal.JD()));
@@ -111,18 +115,21 @@ std::string moon_phase_with_light(clsCalendar& cal, bool from_clock, std::option
     const clsCalendar::MoonLight light = cal.moon_light(from_clock);
     if (cal.fault_count() != faults) return phase_day;
     percent = light.percent;
+    // The share changes by up to a point in two hours: the row names the
+    // clock time it was read at, as the sun table names its noon.
+    const std::int32_t minute = from_clock ? clock_minute_of_day : cal.Stunde() * 60 + cal.Minute();
     const std::string lit = moon_phase_text(light.percent, light.percent_half_hour_later, false, cal.DecimalSeparator());
-    if (phase_day.empty()) return lit;
     // Within 0.2 % of full or new the engine names the phase, which the day's line already does.
-    if (lit == "Vollmond" || lit == "Neumond") return phase_day;
-    return phase_day + "; " + lit;
+    if (!phase_day.empty() && (lit == "Vollmond" || lit == "Neumond")) return phase_day;
+    const std::string at = minute < 0 ? lit : lit + " (um " + hours_minutes_text(minute, " Uhr") + ")";
+    return phase_day.empty() ? at : phase_day + "; " + at;
 }
 
 } // namespace
 
-std::string moon_phase_value(clsCalendar& cal, bool from_clock) {
+std::string moon_phase_value(clsCalendar& cal, bool from_clock, std::int32_t clock_minute_of_day) {
     std::optional<double> percent;
-    return moon_phase_with_light(cal, from_clock, percent);
+    return moon_phase_with_light(cal, from_clock, clock_minute_of_day, percent);
 }
 
 std::string sun_altitude_value(clsCalendar& cal) {
@@ -132,6 +139,15 @@ std::string sun_altitude_value(clsCalendar& cal) {
 
 std::string moon_events_text(const std::string& rise, const std::string& set) {
     constexpr std::string_view kNone = "----";
+    // The engine's marks for a Moon above ("****") or below ("....") all day.
+    for (const auto& [sign, status] :
+         {std::pair{"****", EventStatus::AlwaysAbove}, std::pair{"....", EventStatus::AlwaysBelow}}) {
+        if (rise == sign || set == sign) {
+            return std::string(sign_words(SignSubject::Moon, status).clause) +
+                   (status == EventStatus::AlwaysAbove ? " (den ganzen Tag über dem Horizont)"
+                                                       : " (den ganzen Tag unter dem Horizont)");
+        }
+    }
     if (rise == kNone && set == kNone) return "kein Aufgang, kein Untergang";
     if (set == kNone) return "Aufgang " + rise + ", kein Untergang";
     if (rise == kNone) return "Untergang " + set + ", kein Aufgang";
@@ -183,8 +199,15 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
     if (!rows.entry("Tag im Jahr", std::to_string(day_of_year), count(day_of_year))) return report;
     const std::int32_t week = cal.Woche();
     if (!rows.entry("Woche im Jahr", std::to_string(week), count(week)) ||
-        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal, sunset_before) ||
-        !rows.entry("Jahreszeit", cal.Jahreszeit()) ||
+        !rows.entry("Schaltjahr", cal.Schaltjahr() ? "ja" : "nein") || !add_named_day_rows(rows, cal, sunset_before)) {
+        return report;
+    }
+    if (std::optional<ClockChangeRow> change = clock_change_row(zone, static_cast<std::int32_t>(day))) {
+        if (!rows.entry("Zeitumstellung", std::move(change->text), std::move(change->typed))) {
+            return report;
+        }
+    }
+    if (!rows.entry("Jahreszeit", cal.Jahreszeit()) ||
         !rows.entry("Sternzeichen", cal.Sternzeichen()) || !span_row("Dämmerung", 2, -2)) {
         return report;
     }
@@ -222,7 +245,7 @@ Report day_report(clsCalendar& cal, const Zone& zone, std::string_view place, Cl
         return report;
     }
     std::optional<double> percent;
-    std::string phase = moon_phase_with_light(cal, false, percent);
+    std::string phase = moon_phase_with_light(cal, false, -1, percent);
     TypedValue lit = percent ? number_value(*percent, kPercentDecimals, "%") : TypedValue{};
     if (!rows.add({"Mondphase", std::move(phase), RowKind::MoonPhase, {}, {}, std::move(lit)})) return report;
     const double moon_km = cal.MondEntfernung();

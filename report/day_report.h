@@ -17,16 +17,18 @@ void set_time(clsCalendar& cal, ClockTime time);
 std::string date_heading(clsCalendar& cal, bool with_era);
 
 // The "Mondphase" row's value: the Moon's lit share at the engine's time of
-// day (or the clock's, for the live display), led on the day of a full or
-// new moon by its time: "Vollmond um 23:27 Uhr; 99,1 %, zunehmend".
-std::string moon_phase_value(clsCalendar& cal, bool from_clock);
+// day, or for the live display at the clock's (`clock_minute_of_day`, as
+// the window's clock shows it), which it names; led on the day of a full or
+// new moon by its time: "Vollmond um 23:27 Uhr; 99,1 %, zunehmend (um 14:05 Uhr)".
+std::string moon_phase_value(clsCalendar& cal, bool from_clock, std::int32_t clock_minute_of_day);
 
 // The "Sonnenhöhe" row's value for the engine's last Sonne_Position: "6,77° (Tag)".
 std::string sun_altitude_value(clsCalendar& cal);
 
 // The "Mond" row's value: the Moon's rise and set on the engine's day in the
 // order they happen, "Untergang 00:16 Uhr, Aufgang 15:45 Uhr"; "----" (the
-// engine's "none") becomes "kein Aufgang" or "kein Untergang".
+// engine's "none") becomes "kein Aufgang" or "kein Untergang"; a Moon up
+// ("****") or down ("....") all day is said in words.
 std::string moon_events_text(const std::string& rise, const std::string& set);
 
 // Julian day, day and week of the year, season, zodiac, Sun and Moon, and a

@@ -2,14 +2,13 @@
 
 #include "ephemeris/calendar.h"
 #include "report/day_events.h"
+#include "report/polar_words.h"
 #include "report/report.h"
 #include "report/restore_day.h"
 #include "sky/phases.h"
 
 namespace vespera::report {
 namespace {
-
-constexpr int kPhaseHour = 12; // the lit fraction of a day is read at local noon
 
 // "07:12", or the engine's marks, and the event as a value.
 void set_event(const clsCalendar::ClockEvent& event, std::string& text, Event& value) {
@@ -19,6 +18,42 @@ void set_event(const clsCalendar::ClockEvent& event, std::string& text, Event& v
 
 constexpr const char* kWeekdayShort[7] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
 
+// The legend's lines for the marks that some day of the table shows.
+std::vector<std::string> legend_of(const std::vector<SunTableDay>& days) {
+    struct Group {
+        SignSubject subject;
+        const char* columns;
+        Event SunTableDay::*first;
+        Event SunTableDay::*second;
+    };
+    constexpr Group kGroups[] = {
+        {SignSubject::Sun, "Aufgang, Untergang", &SunTableDay::sunrise_at, &SunTableDay::sunset_at},
+        {SignSubject::Twilight, "Dämmerung", &SunTableDay::dawn_at, &SunTableDay::dusk_at},
+        {SignSubject::Moon, "Mondaufgang, Monduntergang", &SunTableDay::moonrise_at, &SunTableDay::moonset_at},
+    };
+    const auto shown = [&](const Group& group, EventStatus status) {
+        for (const SunTableDay& day : days) {
+            if ((day.*group.first).status == status || (day.*group.second).status == status) return true;
+        }
+        return false;
+    };
+    std::vector<std::string> lines;
+    bool none_shown = false;
+    for (const Group& group : kGroups) {
+        for (const EventStatus status : {EventStatus::AlwaysAbove, EventStatus::AlwaysBelow}) {
+            if (!shown(group, status)) continue;
+            const SignWords words = sign_words(group.subject, status);
+            std::string line = std::string(status == EventStatus::AlwaysAbove ? "****" : "....") + "  " +
+                               group.columns + ": ";
+            if (!words.name.empty()) line += std::string(words.name) + " \u2013 ";
+            lines.push_back(line + std::string(words.clause));
+        }
+        none_shown = none_shown || shown(group, EventStatus::NotThatDay);
+    }
+    if (none_shown) lines.emplace_back("----  kein Auf- oder Untergang an diesem Tag");
+    return lines;
+}
+
 } // namespace
 
 SunTable sun_table(clsCalendar& cal, std::string_view place) {
@@ -27,7 +62,7 @@ SunTable sun_table(clsCalendar& cal, std::string_view place) {
     const std::uint64_t faults = cal.fault_count();
     table.year = cal.Jahr();
     table.heading = with_place("Sonne und Mond " + year_heading_text(table.year), place);
-    cal.setStunde(kPhaseHour);
+    cal.setStunde(kSunTablePhaseHour);
     cal.setMinute(0);
     cal.setSekunde(0);
     // Day by day through the day numbers, so that every civil day of the
@@ -66,6 +101,7 @@ SunTable sun_table(clsCalendar& cal, std::string_view place) {
         }
         table.days.push_back(std::move(row));
     }
+    table.legend = legend_of(table.days);
     return table;
 }
 

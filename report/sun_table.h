@@ -29,7 +29,7 @@ struct SunTableDay {
     std::string moonrise;
     std::string moonset;
     // "Vollmond um 23:27 Uhr" on the day of a full or new moon, else the lit
-    // fraction at noon: "37,4 %, zunehmend".
+    // fraction at local noon (kSunTablePhaseHour): "37,4 %, zunehmend".
     std::string moon_phase;
     // The same as values.
     Event sunrise_at;
@@ -42,10 +42,18 @@ struct SunTableDay {
     std::optional<double> lit_percent; // where moon_phase gives the lit share
 };
 
+// The lit fraction of a day is read at local noon; the phase column's
+// heading says so, as the day report names its own instant.
+inline constexpr int kSunTablePhaseHour = 12;
+inline constexpr const char* kSunTablePhaseHeading = "Mondphase (Anteil um 12:00 Uhr)";
+
 struct SunTable {
     std::string heading; // "Sonne und Mond 2025 · Berlin"
     std::int64_t year = 0;
     std::vector<SunTableDay> days;
+    // The marks the days use, in words, one line each:
+    // "****  Aufgang, Untergang: Polartag – die Sonne geht nicht unter".
+    std::vector<std::string> legend;
     bool stopped = false; // an engine call failed: the days end there
 };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "report/day_events.h"
+#include "report/polar_words.h"
 #include "report/sky_texts.h"
 #include "sky/twilights.h"
 
@@ -11,20 +12,20 @@ namespace {
 
 std::string degrees(double altitude_deg) { return std::to_string(std::lround(std::fabs(altitude_deg))) + "\u00b0"; }
 
-// Why a day has no crossing of `altitude_deg`.
-std::string stays(bool above, double altitude_deg) {
+// Why a day has no crossing of `altitude_deg`: "die Sonne bleibt weniger als 18° unter dem Horizont".
+std::string why_none(bool above, double altitude_deg) {
     if (altitude_deg < 0.0) {
-        return std::string("keine: die Sonne bleibt ") + (above ? "weniger" : "mehr") + " als " +
-               degrees(altitude_deg) + " unter dem Horizont";
+        return std::string("die Sonne bleibt ") + (above ? "weniger" : "mehr") + " als " + degrees(altitude_deg) +
+               " unter dem Horizont";
     }
-    return std::string("keine: die Sonne bleibt ") + (above ? "höher" : "niedriger") + " als " + degrees(altitude_deg);
+    return std::string("die Sonne bleibt ") + (above ? "höher" : "niedriger") + " als " + degrees(altitude_deg);
 }
 
 std::string time_of(const Event& event) { return hours_minutes_text(event.at.minute_of_day, " Uhr"); }
 
 std::string band_text(const BandSpans& band, double low_deg, double high_deg, const Zone& zone) {
-    if (band.status == BandStatus::AlwaysAbove) return stays(true, high_deg);
-    if (band.status == BandStatus::AlwaysBelow) return stays(false, low_deg);
+    if (band.status == BandStatus::AlwaysAbove) return "keine: " + why_none(true, high_deg);
+    if (band.status == BandStatus::AlwaysBelow) return "keine: " + why_none(false, low_deg);
     std::string text;
     for (const BandSpan& span : band.spans) {
         if (!text.empty()) text += ", ";
@@ -67,18 +68,19 @@ std::string twilight_text(const Event& morning, const Event& evening, double alt
         return time_of(morning) + " - " + time_of(evening);
     }
     if (morning.status == evening.status && morning.status != EventStatus::NotThatDay) {
-        return stays(morning.status == EventStatus::AlwaysAbove, altitude_deg);
+        // "keine: es wird nicht dunkel (die Sonne bleibt weniger als 18° unter dem Horizont)"
+        return "keine: " + std::string(sign_words(SignSubject::Twilight, morning.status).clause) + " (" +
+               why_none(morning.status == EventStatus::AlwaysAbove, altitude_deg) + ")";
     }
     return (morning.status == EventStatus::Happens ? time_of(morning) : std::string("kein Beginn")) + " - " +
            (evening.status == EventStatus::Happens ? time_of(evening) : std::string("kein Ende"));
 }
 
 std::string sun_rise_set_text(const Event& rise, const Event& set) {
-    if (rise.status == EventStatus::AlwaysAbove && set.status == EventStatus::AlwaysAbove) {
-        return "Polartag: die Sonne geht nicht unter (Mitternachtssonne)";
-    }
-    if (rise.status == EventStatus::AlwaysBelow && set.status == EventStatus::AlwaysBelow) {
-        return "Polarnacht: die Sonne geht nicht auf";
+    if (rise.status == set.status && rise.status != EventStatus::Happens && rise.status != EventStatus::NotThatDay) {
+        const SignWords words = sign_words(SignSubject::Sun, rise.status);
+        return std::string(words.name) + ": " + std::string(words.clause) +
+               (rise.status == EventStatus::AlwaysAbove ? " (Mitternachtssonne)" : "");
     }
     const auto part = [](const Event& e, const char* none) {
         return e.status == EventStatus::Happens ? time_of(e) : std::string(none);

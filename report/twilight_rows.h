@@ -12,8 +12,9 @@
 namespace vespera::report {
 
 // "05:31 Uhr - 20:24 Uhr" for the Sun through `altitude_deg` rising and
-// setting; "keine: die Sonne bleibt weniger als 18° unter dem Horizont" when
-// it stays on one side all day; "kein Beginn" / "kein Ende" for a half.
+// setting; "keine: es wird nicht dunkel (die Sonne bleibt weniger als 18°
+// unter dem Horizont)" when it stays on one side all day; "kein Beginn" /
+// "kein Ende" for a half.
 std::string twilight_text(const Event& morning, const Event& evening, double altitude_deg);
 
 // The Sonne row: "05:31 Uhr - 20:24 Uhr", or the polar day and night in words.

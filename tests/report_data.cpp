@@ -136,7 +136,7 @@ TEST(ReportData, FullMoonDayHasOneMoonPhaseRow) {
     }
     ASSERT_EQ(phases.size(), 1u);
     EXPECT_TRUE(phases[0].starts_with("Vollmond um 22:29 Uhr; 99,")) << phases[0];
-    EXPECT_TRUE(phases[0].ends_with(" %, zunehmend")) << phases[0];
+    EXPECT_TRUE(phases[0].ends_with(" %, zunehmend (um 08:00 Uhr)")) << phases[0];
     EXPECT_TRUE(t.faults.empty());
 }
 

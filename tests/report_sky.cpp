@@ -6,10 +6,12 @@
 
 #include "engine/clsCalendar.h"
 #include "ephemeris/calendar.h"
+#include "report/clock_change.h"
 #include "report/day_report.h"
 #include "report/month_grid.h"
 #include "report/sky_event_list.h"
 #include "report/sky_samples.h"
+#include "report/sun_table.h"
 #include "engine_fixture.h"
 
 namespace {
@@ -155,9 +157,16 @@ TEST(ReportSky, DaysWithoutTwilightOrSunsetInWords) {
     const Case cases[] = {
         {78.2, 15.6, 6, "Sonne", "Polartag: die Sonne geht nicht unter (Mitternachtssonne)"},
         {78.2, 15.6, 12, "Sonne", "Polarnacht: die Sonne geht nicht auf"},
-        {78.2, 15.6, 6, "Dämmerung", "keine: die Sonne bleibt weniger als 6° unter dem Horizont"},
+        {78.2, 15.6, 6, "Dämmerung", "keine: es wird nicht dunkel (die Sonne bleibt weniger als 6° unter dem Horizont)"},
         {78.2, 15.6, 12, "Goldene Stunde", "keine: die Sonne bleibt mehr als 4° unter dem Horizont"},
-        {52.52, 13.405, 6, "Astronomische Dämmerung", "keine: die Sonne bleibt weniger als 18° unter dem Horizont"},
+        {52.52, 13.405, 6, "Astronomische Dämmerung",
+         "keine: es wird nicht dunkel (die Sonne bleibt weniger als 18° unter dem Horizont)"},
+        // 70 N: the Sun's noon altitude in December is 90 - 70 - 23.4 = -3.4°.
+        {70.0, 19.0, 6, "Sonne", "Polartag: die Sonne geht nicht unter (Mitternachtssonne)"},
+        {70.0, 19.0, 6, "Astronomische Dämmerung",
+         "keine: es wird nicht dunkel (die Sonne bleibt weniger als 18° unter dem Horizont)"},
+        {70.0, 19.0, 12, "Sonne", "Polarnacht: die Sonne geht nicht auf"},
+        {84.0, 19.0, 12, "Dämmerung", "keine: es wird nicht hell (die Sonne bleibt mehr als 6° unter dem Horizont)"},
     };
     for (const Case& c : cases) {
         Berlin place(2025, c.month, 21);
@@ -173,6 +182,97 @@ TEST(ReportSky, DaysWithoutTwilightOrSunsetInWords) {
             EXPECT_NE(row->tooltip.find("Bürgerliche"), std::string::npos);
         }
     }
+}
+
+// The Moon up or down all day at 70 N (the engine's "****" and "....").
+TEST(ReportSky, MoonUpOrDownAllDayInWords) {
+    struct Case {
+        int month, day;
+        const char* value;
+    };
+    const Case cases[] = {
+        {5, 26, "der Mond geht nicht unter (den ganzen Tag über dem Horizont)"},
+        {12, 21, "der Mond geht nicht auf (den ganzen Tag unter dem Horizont)"},
+    };
+    for (const Case& c : cases) {
+        Berlin place(2025, c.month, c.day);
+        place.cal.setLatitude(70.0);
+        place.cal.setLongitude(19.0);
+        const vespera::report::Report report =
+            vespera::report::day_report(place.cal, place.zone, "", vespera::report::ClockTime{12, 0, 0});
+        const auto row = std::find_if(report.rows.begin(), report.rows.end(),
+                                      [](const vespera::report::Row& r) { return r.label == "Mond"; });
+        ASSERT_NE(row, report.rows.end());
+        EXPECT_EQ(row->value, c.value) << c.month;
+    }
+}
+
+// The sun table reads the Moon's lit share at local noon and says so; the
+// day report names its own instant, and at noon the two agree.
+TEST(ReportSky, MoonShareNamesItsInstant) {
+    Berlin berlin(2026, 3, 29);
+    const vespera::report::SunTable table = vespera::report::sun_table(berlin.cal, "");
+    EXPECT_STREQ(vespera::report::kSunTablePhaseHeading, "Mondphase (Anteil um 12:00 Uhr)");
+    const auto day = std::find_if(table.days.begin(), table.days.end(),
+                                  [](const vespera::report::SunTableDay& d) { return d.iso_date == "2026-03-29"; });
+    ASSERT_NE(day, table.days.end());
+    ASSERT_TRUE(day->lit_percent.has_value());
+    for (const int hour : {12, 15}) {
+        const vespera::report::Report report =
+            vespera::report::day_report(berlin.cal, berlin.zone, "", vespera::report::ClockTime{hour, 0, 0});
+        const auto row = std::find_if(report.rows.begin(), report.rows.end(),
+                                      [](const vespera::report::Row& r) { return r.label == "Mondphase"; });
+        ASSERT_NE(row, report.rows.end());
+        EXPECT_TRUE(row->value.ends_with("(um " + std::to_string(hour) + ":00 Uhr)")) << row->value;
+        ASSERT_TRUE(row->typed.quantity.has_value());
+        if (hour == 12) {
+            EXPECT_DOUBLE_EQ(row->typed.quantity->number, *day->lit_percent);
+        } else {
+            EXPECT_GT(row->typed.quantity->number, *day->lit_percent); // waxing
+        }
+    }
+}
+
+// Summer time in the EU from the last Sunday of March to the last of
+// October, at 01:00 UT (Directive 2000/84/EC; Switzerland alike), in the US
+// from the second Sunday of March at 02:00 local (Energy Policy Act 2005);
+// Berlin's mean time +0:53:28 gave way to MEZ on 1 April 1893 (tz database).
+TEST(ReportSky, ClockChangeRowsSayFromWhatToWhat) {
+    struct Case {
+        const char* zone; // empty: the German rules on +1
+        int year, month, day;
+        const char* text; // empty: no row
+    };
+    const Case cases[] = {
+        {"Europe/Berlin", 2026, 3, 29, "02:00 MEZ \u2192 03:00 MESZ (Sommerzeit beginnt, der Tag hat 23 Stunden)"},
+        {"Europe/Berlin", 2026, 10, 25, "03:00 MESZ \u2192 02:00 MEZ (Sommerzeit endet, der Tag hat 25 Stunden)"},
+        {"Europe/Berlin", 2026, 3, 28, ""},
+        {"Europe/Zurich", 2026, 3, 29, "02:00 MEZ \u2192 03:00 MESZ (Sommerzeit beginnt, der Tag hat 23 Stunden)"},
+        {"Europe/Zurich", 2026, 10, 25, "03:00 MESZ \u2192 02:00 MEZ (Sommerzeit endet, der Tag hat 25 Stunden)"},
+        {"Europe/Helsinki", 2026, 3, 29, "03:00 OEZ \u2192 04:00 OESZ (Sommerzeit beginnt, der Tag hat 23 Stunden)"},
+        {"America/New_York", 2026, 3, 8,
+         "02:00 UTC\u22125 \u2192 03:00 UTC\u22124 (Sommerzeit beginnt, der Tag hat 23 Stunden)"},
+        {"Europe/Berlin", 1893, 4, 1,
+         "00:00 UTC+0:53:28 \u2192 00:06:32 UTC+1 (neue Zonenzeit, der Tag hat 23 Stunden 53 Minuten 28 Sekunden)"},
+        {"", 2026, 10, 25, "03:00 MESZ \u2192 02:00 MEZ (Sommerzeit endet, der Tag hat 25 Stunden)"},
+    };
+    for (const Case& c : cases) {
+        const vespera::Zone zone =
+            *c.zone == '\0' ? vespera::Zone::german_rules(1.0) : *vespera::Zone::named(c.zone);
+        const auto day = static_cast<std::int32_t>(vespera::day_number(c.year, c.month, c.day));
+        const std::optional<vespera::report::ClockChangeRow> row = vespera::report::clock_change_row(zone, day);
+        EXPECT_EQ(row ? row->text : std::string(), c.text) << c.zone << " " << c.year << "-" << c.month;
+    }
+    // The day report carries it, with the instant on the new clock.
+    Berlin berlin(2026, 3, 29);
+    const vespera::report::Report report =
+        vespera::report::day_report(berlin.cal, berlin.zone, "", vespera::report::ClockTime{12, 0, 0});
+    const auto row = std::find_if(report.rows.begin(), report.rows.end(),
+                                  [](const vespera::report::Row& r) { return r.label == "Zeitumstellung"; });
+    ASSERT_NE(row, report.rows.end());
+    ASSERT_TRUE(row->typed.event.has_value());
+    EXPECT_EQ(row->typed.event->at.minute_of_day, 3 * 60);
+    EXPECT_EQ(row->typed.event->at.offset_seconds, 7200);
 }
 
 // The Mars opposition of 2025 January 16, 02:38 UT (USNO, Astronomical

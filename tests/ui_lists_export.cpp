@@ -610,7 +610,7 @@ TEST(LiveDisplay, OnlyTheClockUnlessTickedOnTheDayReport) {
             EXPECT_EQ(live[i], before[i]);
         }
     }
-    EXPECT_TRUE(t.valueOf("Mondphase").contains(QRegularExpression(R"(^\d+,\d %, (zu|ab)nehmend$)")));
+    EXPECT_TRUE(t.valueOf("Mondphase").contains(QRegularExpression(R"(^\d+,\d %, (zu|ab)nehmend \(um \d\d:\d\d Uhr\)$)")));
 
     t.click("cmdDaten(1)");
     const QStringList calendars = t.reportLines();

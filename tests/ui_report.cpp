@@ -60,12 +60,12 @@ TEST(DayReport, BlueMoonAndNewMoonRows) {
     WindowForTest t;
     t.now = berlin_time(QDate(2023, 8, 31), QTime(12, 0));
     t.start();
-    EXPECT_TRUE(t.reportLines().filter(QRegularExpression(R"(^Mondphase\tVollmond \(Blue Moon\) um 0[34]:\d\d Uhr(; \d+,\d %, abnehmend)?$)")).size() == 1)
+    EXPECT_TRUE(t.reportLines().filter(QRegularExpression(R"(^Mondphase\tVollmond \(Blue Moon\) um 0[34]:\d\d Uhr(; \d+,\d %, abnehmend \(um \d\d:\d\d Uhr\))?$)")).size() == 1)
         << t.reportLines().join("|").toStdString();
     t.window->ZeichneMonat(8, 2023);
     QTest::mouseClick(t.find<MonthView>("picMonat"), Qt::LeftButton, {},
                       t.find<MonthView>("picMonat")->cellRect(16).center());
-    EXPECT_EQ(t.reportLines().filter(QRegularExpression(R"(^Mondphase\tNeumond um \d\d:\d\d Uhr(; \d,\d %, (zu|ab)nehmend)?$)")).size(), 1);
+    EXPECT_EQ(t.reportLines().filter(QRegularExpression(R"(^Mondphase\tNeumond um \d\d:\d\d Uhr(; \d,\d %, (zu|ab)nehmend \(um \d\d:\d\d Uhr\))?$)")).size(), 1);
 }
 
 TEST(DayReport, NegativeYearHeadingAndCaption) {

@@ -6,7 +6,7 @@
 //   xvfb-run -s "-screen 0 1024x640x24" vespera_window_shots out.png klein|start|voll [dunkel] [bericht=N]
 // "voll" fills the screen; N is the index of the report button to press;
 // jahr=TEXT types TEXT into the year field and presses Enter; monat=M.JJJJ
-// shows that month.
+// shows that month, tag=N presses its day N.
 //   vespera_window_shots out.png dateien
 // shows the file dialog of an import, in the language the window loads.
 //   vespera_window_shots out.png termine [dunkel]
@@ -39,6 +39,7 @@
 #include "ephemeris/calendar.h"
 #include "ui/application_setup.h"
 #include "ui/contrast.h"
+#include "ui/MonthView.h"
 #include "ui/frmKalender.h"
 #include "ui/own_date_dialog.h"
 #include "ui/own_date_editor.h"
@@ -137,6 +138,7 @@ int main(int argc, char* argv[]) {
     QString year_text;
     int shown_month = 0;
     int shown_year = 0;
+    int shown_day = 0;
     QString own_dates_file;
     QString pdf_document; // Monat, Liste, Sonne, Geburtstage: that document as a PDF beside the picture
     QString place;        // ort=NAME: the place, as if the window had kept it
@@ -155,6 +157,8 @@ int main(int argc, char* argv[]) {
             own_dates_file = QString::fromLocal8Bit(option.mid(8));
         } else if (option.startsWith("jahr=")) {
             year_text = QString::fromUtf8(option.mid(5));
+        } else if (option.startsWith("tag=")) {
+            shown_day = option.mid(4).toInt();
         } else if (option.startsWith("monat=")) {
             const QList<QByteArray> parts = option.mid(6).split('.');
             if (parts.size() == 2) {
@@ -195,6 +199,9 @@ int main(int argc, char* argv[]) {
         QApplication::sendEvent(year, &enter);
     }
     if (shown_month >= 1 && shown_month <= 12) window.ZeichneMonat(shown_month, shown_year);
+    if (auto* month = window.findChild<MonthView*>(QStringLiteral("picMonat")); month && shown_day > 0) {
+        emit month->dayPressed(shown_day);
+    }
     settle();
 
     QScreen* screen = window.screen();

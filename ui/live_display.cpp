@@ -20,6 +20,8 @@ void frmKalender::Timer1_Timer() {
     clsCalendar& cal = *engine_;
     cal.Sonne_Position();
     // The report's own texts, so that a tick changes the numbers only.
-    picInfo->setRowValue(moon_phase_row_, QString::fromStdString(vespera::report::moon_phase_value(cal, true)));
+    const int minute = clock.time.hour() * 60 + clock.time.minute();
+    picInfo->setRowValue(moon_phase_row_,
+                         QString::fromStdString(vespera::report::moon_phase_value(cal, true, minute)));
     picInfo->setRowValue(sun_altitude_row_, QString::fromStdString(vespera::report::sun_altitude_value(cal)));
 }
