@@ -3,37 +3,13 @@
 #include <QPainter>
 
 #include "ui/MonthView.h"
+#include "ui/legend_entries.h"
 
 namespace {
 
-enum class Sample {
-    Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon, Quarter, BlueMoon, SolarEclipse, LunarEclipse,
-    Opposition, OwnDate,
-    Week, Today, Selected
-};
-
-struct Entry {
-    Sample sample;
-    const char* text;
-};
-
-constexpr Entry kEntries[] = {
-    {Sample::Statutory, "Sonntag, gesetzlicher Feiertag"},
-    {Sample::Regional, "regional"},
-    {Sample::NamedDay, "anderer Gedenk- oder Festtag"},
-    {Sample::SchoolHoliday, "Schulferien"},
-    {Sample::FullMoon, "Vollmond"},
-    {Sample::NewMoon, "Neumond"},
-    {Sample::Quarter, "Erstes/Letztes Viertel"},
-    {Sample::BlueMoon, "Blue Moon"},
-    {Sample::SolarEclipse, "Sonnenfinsternis"},
-    {Sample::LunarEclipse, "Mondfinsternis"},
-    {Sample::Opposition, "Opposition eines Planeten"},
-    {Sample::OwnDate, "Termin"},
-    {Sample::Week, "Kalenderwoche (ISO)"},
-    {Sample::Today, "heute"},
-    {Sample::Selected, "gewählter Tag"},
-};
+using Sample = LegendSample;
+using Entry = LegendEntry;
+constexpr const auto& kEntries = kLegendEntries;
 
 constexpr int kSampleWidth = 18;
 constexpr int kGap = 5;      // between sample and text

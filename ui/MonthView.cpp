@@ -255,9 +255,7 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
     // holidays; regional ones italic; other named days keep the day's
     // colour with a quiet dot.
     painter.setFont(marks.statutory ? look.holiday_font : marks.regional ? look.regional_font : look.day_font);
-    painter.setPen(marks.statutory || marks.sunday ? colours.statutory
-                   : marks.regional               ? colours.regional
-                                                  : colours.day_text);
+    painter.setPen(day_number_colour(colours, marks.sunday, marks.statutory, marks.regional));
     const QFontMetricsF& number_metrics = marks.statutory ? *look.holiday_metrics
                                           : marks.regional ? *look.regional_metrics
                                                            : *look.day_metrics;
@@ -295,9 +293,7 @@ void MonthView::paintDay(QPainter& painter, const MonthColours& colours, const D
         painter.drawText(name_box, Qt::AlignLeft | Qt::AlignVCenter,
                          name_metrics.elidedText(text, Qt::ElideRight, name_box.width()));
     };
-    const QColor name_colour = marks.statutory ? colours.statutory
-                               : marks.regional ? colours.regional
-                                                : colours.name_text;
+    const QColor name_colour = day_name_colour(colours, marks.statutory, marks.regional);
     const double foot = box.bottom() - pad / 2.0;
     if (!own.isEmpty() && one_line) {
         if (!name.isEmpty() && two_lines) {

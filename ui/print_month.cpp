@@ -8,6 +8,7 @@
 
 #include "report/month_grid.h"
 #include "ui/MonthView.h"
+#include "ui/legend_entries.h"
 #include "ui/print_sheet.h"
 #include "ui/printed_documents.h"
 
@@ -216,31 +217,7 @@ void draw_day(Sheet& sheet, QPagedPaintDevice& device, const Fonts& fonts, const
     }
 }
 
-enum class Sample {
-    Statutory, Regional, NamedDay, SchoolHoliday, FullMoon, NewMoon, Quarter, BlueMoon, SolarEclipse, LunarEclipse,
-    Opposition, Week
-};
-
-struct LegendEntry {
-    Sample sample;
-    const char* text;
-};
-
-// The window's legend, for the marks that print.
-constexpr LegendEntry kLegend[] = {
-    {Sample::Statutory, "Sonntag, gesetzlicher Feiertag"},
-    {Sample::Regional, "regional"},
-    {Sample::NamedDay, "anderer Gedenk- oder Festtag"},
-    {Sample::SchoolHoliday, "Schulferien"},
-    {Sample::FullMoon, "Vollmond"},
-    {Sample::NewMoon, "Neumond"},
-    {Sample::Quarter, "Erstes/Letztes Viertel"},
-    {Sample::BlueMoon, "Blue Moon"},
-    {Sample::SolarEclipse, "Sonnenfinsternis"},
-    {Sample::LunarEclipse, "Mondfinsternis"},
-    {Sample::Opposition, "Opposition eines Planeten"},
-    {Sample::Week, "Kalenderwoche (ISO)"},
-};
+using Sample = LegendSample;
 
 void draw_sample(Sheet& sheet, Sample sample, const QRectF& box, const Fonts& fonts, const MonthColours& colours) {
     QPainter& painter = sheet.painter();
@@ -276,6 +253,9 @@ void draw_sample(Sheet& sheet, Sample sample, const QRectF& box, const Fonts& fo
         draw_eclipse(painter, centre, radius * 0.8, sample == Sample::SolarEclipse, colours);
         break;
     case Sample::Opposition: draw_opposition_sign(painter, centre, radius, colours); break;
+    case Sample::OwnDate:
+    case Sample::Today:
+    case Sample::Selected: break; // not on paper
     case Sample::Week:
         painter.fillRect(box, colours.week_ground);
         painter.setFont(fonts.legend);
@@ -296,7 +276,8 @@ int legend(Sheet& sheet, QPagedPaintDevice& device, const Fonts& fonts, double t
     const double spacing = sheet.mm(4);
     double x = 0.0;
     int lines = 1;
-    for (const LegendEntry& entry : kLegend) {
+    for (const LegendEntry& entry : kLegendEntries) {
+        if (!entry.printed) continue;
         const QString text = QString::fromUtf8(entry.text);
         const double text_width = metrics.horizontalAdvance(text);
         if (x > 0.0 && x + sample_width + gap + text_width > sheet.width()) {
