@@ -6,7 +6,8 @@
 //   xvfb-run -s "-screen 0 1024x640x24" vespera_window_shots out.png klein|start|voll [dunkel] [bericht=N]
 // "voll" fills the screen; N is the index of the report button to press;
 // jahr=TEXT types TEXT into the year field and presses Enter; monat=M.JJJJ
-// shows that month.
+// shows that month; differenz=A,B fills the date difference's boxes and
+// presses "Berechnen", uebernehmen=I then presses box I's "übernehmen".
 //   vespera_window_shots out.png termine [dunkel]
 // shows the own-date dialog of a day with three dates and the editor of the
 // birthday, and also saves each alone (out-liste.png, out-editor.png) and
@@ -122,6 +123,8 @@ int main(int argc, char* argv[]) {
     int shown_month = 0;
     int shown_year = 0;
     QString own_dates_file;
+    QStringList difference_dates;
+    int take_into = -1;
     QString pdf_document; // Monat, Liste, Sonne, Geburtstage: that document as a PDF beside the picture
     for (int i = 3; i < argc; ++i) {
         const QByteArray option(argv[i]);
@@ -134,6 +137,10 @@ int main(int argc, char* argv[]) {
             pdf_document = QString::fromLatin1(option.mid(4));
         } else if (option.startsWith("termine=")) {
             own_dates_file = QString::fromLocal8Bit(option.mid(8));
+        } else if (option.startsWith("differenz=")) {
+            difference_dates = QString::fromUtf8(option.mid(10)).split(QLatin1Char(','));
+        } else if (option.startsWith("uebernehmen=")) {
+            take_into = option.mid(12).toInt();
         } else if (option.startsWith("jahr=")) {
             year_text = QString::fromUtf8(option.mid(5));
         } else if (option.startsWith("monat=")) {
@@ -172,6 +179,13 @@ int main(int argc, char* argv[]) {
         QApplication::sendEvent(year, &enter);
     }
     if (shown_month >= 1 && shown_month <= 12) window.ZeichneMonat(shown_month, shown_year);
+    if (difference_dates.size() == 2) {
+        for (int i = 0; i < 2; ++i) {
+            if (auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtDatum(%1)").arg(i))) box->setText(difference_dates[i]);
+        }
+        if (auto* button = window.findChild<QPushButton*>(QStringLiteral("cmdBerechnen"))) button->click();
+    }
+    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("cmdDiff(%1)").arg(take_into))) button->click();
     settle();
 
     QScreen* screen = window.screen();
