@@ -15,12 +15,17 @@ bool year_in_range(std::int64_t year) { return year >= -kLargestYear && year <= 
 
 } // namespace
 
-std::optional<std::int32_t> parse_date(std::string_view text) {
-    // The window forgives blanks around a typed date; an argument has none.
-    if (text.empty() || text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t') {
-        return std::nullopt;
+std::optional<std::int32_t> parse_date(std::string_view text) { return report::read_typed_date(text).day; }
+
+std::string date_notes(std::string_view first, std::string_view second) {
+    std::string notes;
+    const std::string lines = report::typed_date_notes(first, second);
+    for (std::size_t start = 0; start < lines.size();) {
+        const std::size_t end = lines.find('\n', start);
+        notes += "vespera-cli: " + lines.substr(start, end - start + 1);
+        start = end + 1;
     }
-    return report::read_typed_date(text).day;
+    return notes;
 }
 
 std::optional<std::int32_t> parse_year(std::string_view text) {

@@ -18,9 +18,13 @@ public:
         command.add_option("DATUM", date_, help())->type_name("")->check(date_rule());
     }
     Outcome run(const Invocation& invocation) const override {
-        return run_at_place(invocation, ReportDay{false, parse_date(date_), {}}, [&](Session& session, Outcome& outcome) {
-            return write(session, invocation, outcome);
-        });
+        Outcome outcome =
+            run_at_place(invocation, ReportDay{false, parse_date(date_), {}}, [&](Session& session, Outcome& outcome) {
+                return write(session, invocation, outcome);
+            });
+        // On standard error: the formats on standard output stay as they are.
+        outcome.err = date_notes(date_) + outcome.err;
+        return outcome;
     }
 
 protected:

@@ -1,4 +1,5 @@
 // differenz DATUM1 DATUM2: the days between two dates, read as the window reads them.
+#include "cli/arguments.h"
 #include "cli/session.h"
 #include "cli/shared_options.h"
 #include "cli/usage.h"
@@ -19,7 +20,7 @@ public:
         // A place that cannot be found fails here too, as with every other command.
         const PlaceOutcome chosen = choose_place(invocation.place, invocation.environment->gazetteer);
         Outcome outcome;
-        outcome.err = chosen.note;
+        outcome.err = date_notes(first_, second_) + chosen.note;
         if (!chosen.place) return failure(chosen.error, std::move(outcome));
         const ChosenPlace& place = *chosen.place;
         // Working days count the place's communes only in its own region.

@@ -14,7 +14,6 @@ namespace {
 // The gazetteer's names have at most 255 bytes (places/gazetteer.cpp): a
 // longer name finds nothing, and searching with it costs in its length.
 constexpr std::size_t kLongestPlaceName_bytes = 255;
-constexpr const char* kDateForms = "Tag.Monat.Jahr wie 8.4.2024 oder JJJJ-MM-TT wie 2024-04-08";
 constexpr const char* kCategoryNames =
     "gesetzlich, regional, schulfrei, kirchlich, Gedenktag, Brauchtum, astronomisch, Jahreskreisfest, "
     "Br\u00fcckentag, Ferien, j\u00fcdisch, islamisch, orthodox, chinesisch, persisch oder alle";
@@ -71,15 +70,12 @@ CLI::Validator region_rule() {
 std::string in_quotes(std::string_view text) { return "\u201e" + std::string(text) + "\u201c"; }
 
 std::string unknown_region_message(std::string_view given) {
-    // A state or canton without its country ("BY", "ZH", "9"): name the codes it may mean.
+    // A state, canton or province without its country ("BY", "ZH", "9", "BZ"): name the codes it may mean.
     std::string meant;
-    const std::string code = upper_ascii(std::string(given));
-    if (!code.empty() && code.find('-') == std::string::npos) {
-        for (const Region& region : regions()) {
-            const std::string_view subdivision = region.code.substr(region.code.find('-') + 1);
-            if (subdivision != code) continue;
-            meant += (meant.empty() ? "" : " oder ") + std::string(region.code);
-        }
+    const std::string tail = "-" + upper_ascii(std::string(given));
+    for (const Region& region : regions()) {
+        if (tail.size() == 1 || !region.code.ends_with(tail)) continue;
+        meant += (meant.empty() ? "" : " oder ") + std::string(region.code);
     }
     const std::string forms = "ISO 3166-2 wie DE-BY, AT-9, CH-BS, LI, LU oder IT-32-BZ, oder keine";
     if (meant.empty()) return "Unbekannte Region " + in_quotes(given) + " (" + forms + ").";
@@ -176,11 +172,10 @@ Invocation invocation_of(const SharedOptions& options, const Environment& enviro
 }
 
 CLI::Validator date_rule() {
+    // The words of differenz and the window's date difference: one reader, one message.
     return rule_of(
         "", [](const std::string& text) { return text.empty() || parse_date(text).has_value(); },
-        [](const std::string& text) {
-            return "Ung\u00fcltiges Datum " + in_quotes(text) + " (" + kDateForms + ").";
-        });
+        [](const std::string& text) { return report::read_typed_date(text).problem; });
 }
 
 CLI::Validator year_rule() {

@@ -6,6 +6,7 @@
 
 #include "engine/clsCalendar.h"
 #include "base/date_math.h"
+#include "base/german_names.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "ephemeris/calendar.h"
@@ -37,13 +38,22 @@ std::string shown(std::string_view text) {
 
 std::string quoted(std::string_view text) { return "\u201e" + shown(text) + "\u201c"; }
 
-TypedDate refused(std::string problem) { return {std::nullopt, std::move(problem)}; }
+TypedDate refused(std::string problem) { return {std::nullopt, std::move(problem), {}}; }
 
 bool year_in_range(std::int64_t year) { return year >= -kLargestYear && year <= kLargestYear; }
 
 std::string beyond_years(std::string_view typed) {
     return shown(typed) + " liegt au\u00dferhalb der Jahre -" + std::to_string(kLargestYear) + " bis " +
            std::to_string(kLargestYear);
+}
+
+// Years before 100 are valid, so "24.12.26" stays the year 26; the note
+// says so, since 2026 was likely meant.
+std::string short_year_note(std::string_view text, std::string_view year_piece, std::int64_t year, std::int64_t month,
+                            std::int64_t day) {
+    if (year_piece.empty() || year_piece.size() > 2 || year_piece.front() == '+' || year_piece.front() == '-') return {};
+    const std::string era = year < 1 ? year_heading_text(year) : std::to_string(year) + " n. Chr.";
+    return shown(text) + " als " + std::to_string(day) + ". " + std::string(month_name(month)) + " " + era + " gelesen";
 }
 
 TypedDate read_dotted(std::string_view text) {
@@ -70,7 +80,7 @@ TypedDate read_dotted(std::string_view text) {
     if (back.year != *year || back.month != *month || back.day != *day) {
         return refused(shown(text) + " gibt es nicht");
     }
-    return {static_cast<std::int32_t>(number), {}};
+    return {static_cast<std::int32_t>(number), {}, short_year_note(text, pieces[2], *year, *month, *day)};
 }
 
 // [sign] year of at least four digits "-" MM "-" DD.
@@ -93,7 +103,7 @@ TypedDate read_iso(std::string_view text) {
     }
     // Near the ends of the range the civil (Julian) year differs.
     if (!year_in_range(civil_date(number).year)) return refused(beyond_years(text));
-    return {static_cast<std::int32_t>(number), {}};
+    return {static_cast<std::int32_t>(number), {}, {}};
 }
 
 } // namespace
@@ -106,6 +116,14 @@ TypedDate read_typed_date(std::string_view text) {
 }
 
 std::optional<std::int32_t> day_number_of_typed_date(std::string_view text) { return read_typed_date(text).day; }
+
+std::string typed_date_notes(std::string_view first, std::string_view second) {
+    const std::string one = read_typed_date(first).note;
+    const std::string two = read_typed_date(second).note;
+    std::string notes = one.empty() ? std::string() : one + '\n';
+    if (!two.empty() && two != one) notes += two + '\n';
+    return notes;
+}
 
 namespace {
 

@@ -14,6 +14,9 @@ namespace vespera::report {
 struct TypedDate {
     std::optional<std::int32_t> day;
     std::string problem; // "31.2.2024 gibt es nicht"; empty when `day` holds
+    // "24.12.26 als 24. Dezember 26 n. Chr. gelesen" where the year has one
+    // or two digits: it is read as it stands, but may have meant 2026.
+    std::string note;
 };
 
 // "3.5.2024" (day.month.year in the civil calendar: Julian up to 4 October
@@ -25,6 +28,10 @@ TypedDate read_typed_date(std::string_view text);
 
 // read_typed_date's day.
 std::optional<std::int32_t> day_number_of_typed_date(std::string_view text);
+
+// The notes of two typed dates, each ended by a line feed; one note for
+// both when they say the same.
+std::string typed_date_notes(std::string_view first, std::string_view second);
 
 // "Die Differenz beträgt 235 Tage." (second minus first), "… 1 Tag." and
 // "… Null Tage." for the same day; "Bei der Berechnung ist ein Fehler

@@ -7,6 +7,7 @@
 #include "engine/clsCalendar.h"
 #include "zones/zone.h"
 #include "ephemeris/calendar.h"
+#include "report/date_difference.h"
 #include "report/day_report.h"
 #include "report/holiday_list.h"
 #include "report/number_display.h"
@@ -73,6 +74,33 @@ TEST(ReportData, YearsBeforeOneAreCountedBeforeChrist) {
         EXPECT_EQ(vespera::report::year_text(c.year), c.text) << c.year;
         EXPECT_EQ(vespera::report::year_heading_text(c.year), c.heading) << c.year;
     }
+}
+
+// A year of one or two digits is read as written (years before 100 are
+// valid), and the note names the year taken; four digits, a sign or the ISO
+// form are deliberate and get none.
+TEST(ReportData, ShortYearOfATypedDateIsNamed) {
+    struct Case {
+        const char* typed;
+        std::int32_t day_number;
+        const char* note;
+    };
+    const Case cases[] = {
+        {"24.12.26", 1730912, "24.12.26 als 24. Dezember 26 n. Chr. gelesen"},
+        {" 1.1.5 ", 1722885, "1.1.5 als 1. Januar 5 n. Chr. gelesen"},
+        {"01.03.00", 1721118, "01.03.00 als 1. M\u00e4rz 1 v. Chr. (astronomisches Jahr 0) gelesen"},
+        {"24.12.0026", 1730912, ""},
+        {"24.12.2026", 2461399, ""},
+        {"15.3.-44", 1705061, ""},
+        {"0026-12-22", 1730912, ""},
+    };
+    for (const Case& c : cases) {
+        const vespera::report::TypedDate date = vespera::report::read_typed_date(c.typed);
+        EXPECT_EQ(date.day.value_or(0), c.day_number) << c.typed;
+        EXPECT_EQ(date.note, c.note) << c.typed;
+    }
+    EXPECT_EQ(vespera::report::read_typed_date("31.2.26").note, "");
+    EXPECT_EQ(vespera::report::typed_date_notes("1.1.26", "1.1.26"), "1.1.26 als 1. Januar 26 n. Chr. gelesen\n");
 }
 
 // Numbers as the reports show them: grouped, with one number of decimals

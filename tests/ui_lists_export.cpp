@@ -587,6 +587,34 @@ TEST(DateDifference, TakesTheSelectedDay) {
     EXPECT_EQ(t.find<QPushButton>("cmdDiff(0)")->toolTip(), "ausgewähltes Datum übernehmen");
 }
 
+// A result stands only beside the dates it was counted from: a date taken
+// from the month counts again, a typed one clears it until "Berechnen".
+TEST(DateDifference, ResultFollowsTheDates) {
+    WindowForTest t;
+    t.start();
+    t.click("cmdDaten(2)");
+    const auto result = [&t] { return t.find<QLabel>("lblDatumsDifferenz")->text().split(QLatin1Char('\n')); };
+    t.find<QLineEdit>("txtDatum(0)")->setText("24.12.2024");
+    t.click("cmdDiff(1)");
+    EXPECT_EQ(result().first(), "Die Differenz beträgt -235 Tage.");
+    emit t.find<MonthView>("picMonat")->dayPressed(4);
+    t.click("cmdDiff(1)");
+    EXPECT_EQ(t.find<QLineEdit>("txtDatum(1)")->text(), "4.5.2024");
+    EXPECT_EQ(result().first(), "Die Differenz beträgt -234 Tage.");
+    t.find<QLineEdit>("txtDatum(0)")->setText("24.12.26");
+    EXPECT_EQ(t.find<QLabel>("lblDatumsDifferenz")->text(), "");
+    t.click("cmdBerechnen");
+    EXPECT_EQ(result().value(1), "24.12.26 als 24. Dezember 26 n. Chr. gelesen");
+    // The month of the year 27: the date taken says which year it is.
+    t.find<QLineEdit>("txtJahr")->setText("27");
+    t.click("cmdDiff(0)");
+    EXPECT_EQ(result().value(1), "4.5.27 als 4. Mai 27 n. Chr. gelesen");
+    // Without a date beside it, a date taken leaves no result.
+    t.find<QLineEdit>("txtDatum(1)")->clear();
+    t.click("cmdDiff(0)");
+    EXPECT_EQ(t.find<QLabel>("lblDatumsDifferenz")->text(), "");
+}
+
 // ---- live display and about panel ----------------------------------------
 
 TEST(LiveDisplay, OnlyTheClockUnlessTickedOnTheDayReport) {

@@ -6,7 +6,9 @@
 //   xvfb-run -s "-screen 0 1024x640x24" vespera_window_shots out.png klein|start|voll [dunkel] [bericht=N]
 // "voll" fills the screen; N is the index of the report button to press;
 // jahr=TEXT types TEXT into the year field and presses Enter; monat=M.JJJJ
-// shows that month, tag=N presses its day N.
+// shows that month, tag=N presses its day N; differenz=A,B fills the date
+// difference's boxes and presses "Berechnen", uebernehmen=I then presses box
+// I's "übernehmen".
 //   vespera_window_shots out.png dateien
 // shows the file dialog of an import, in the language the window loads.
 //   vespera_window_shots out.png termine [dunkel]
@@ -140,6 +142,8 @@ int main(int argc, char* argv[]) {
     int shown_year = 0;
     int shown_day = 0;
     QString own_dates_file;
+    QStringList difference_dates;
+    int take_into = -1;
     QString pdf_document; // Monat, Liste, Sonne, Geburtstage: that document as a PDF beside the picture
     QString place;        // ort=NAME: the place, as if the window had kept it
     for (int i = 3; i < argc; ++i) {
@@ -155,6 +159,10 @@ int main(int argc, char* argv[]) {
             place = QString::fromUtf8(option.mid(4));
         } else if (option.startsWith("termine=")) {
             own_dates_file = QString::fromLocal8Bit(option.mid(8));
+        } else if (option.startsWith("differenz=")) {
+            difference_dates = QString::fromUtf8(option.mid(10)).split(QLatin1Char(','));
+        } else if (option.startsWith("uebernehmen=")) {
+            take_into = option.mid(12).toInt();
         } else if (option.startsWith("jahr=")) {
             year_text = QString::fromUtf8(option.mid(5));
         } else if (option.startsWith("tag=")) {
@@ -202,6 +210,13 @@ int main(int argc, char* argv[]) {
     if (auto* month = window.findChild<MonthView*>(QStringLiteral("picMonat")); month && shown_day > 0) {
         emit month->dayPressed(shown_day);
     }
+    if (difference_dates.size() == 2) {
+        for (int i = 0; i < 2; ++i) {
+            if (auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtDatum(%1)").arg(i))) box->setText(difference_dates[i]);
+        }
+        if (auto* button = window.findChild<QPushButton*>(QStringLiteral("cmdBerechnen"))) button->click();
+    }
+    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("cmdDiff(%1)").arg(take_into))) button->click();
     settle();
 
     QScreen* screen = window.screen();

@@ -9,6 +9,9 @@
 void frmKalender::cmdDiff_Click(int index) {
     if (index < 0 || index > 1) return;
     txtDatum[static_cast<std::size_t>(index)]->setText(QString::fromStdString(engine_->Format_Datum(0)));
+    // The new date gets its result at once when the other box holds one.
+    const std::string other = txtDatum[static_cast<std::size_t>(1 - index)]->text().toStdString();
+    if (vespera::report::day_number_of_typed_date(other)) cmdBerechnen_Click();
 }
 
 void frmKalender::cmdBerechnen_Click() {
@@ -18,7 +21,8 @@ void frmKalender::cmdBerechnen_Click() {
     const auto second = vespera::report::day_number_of_typed_date(typed(1));
     if (first && second) {
         const vespera::report::WorkingDayPlace where{engine_->Region(), engine_->PlaceName(), engine_->CommuneKey()};
-        text += "\nZeitspanne: " + vespera::report::span_text(*first, *second) + "\n" +
+        text += "\n" + vespera::report::typed_date_notes(typed(0), typed(1)) + "Zeitspanne: " +
+                vespera::report::span_text(*first, *second) + "\n" +
                 vespera::report::working_days_text(*first, *second, where);
     }
     lblDatumsDifferenz->setText(QString::fromStdString(text));

@@ -385,6 +385,8 @@ void frmKalender::buildDifferencePanel() {
         grid->setRowStretch(6, 1);
         connect(cmdBerechnen, &QPushButton::clicked, this, [this] { cmdBerechnen_Click(); });
         connect(txtDatum[1], &QLineEdit::returnPressed, this, [this] { cmdBerechnen_Click(); });
+        // A result stands only beside the dates it was counted from.
+        for (QLineEdit* box : txtDatum) connect(box, &QLineEdit::textChanged, lblDatumsDifferenz, &QLabel::clear);
     }
     picDifferenz->hide();
 }
