@@ -81,9 +81,8 @@ bool same_bytes(std::string_view a, std::size_t a_at, std::string_view b, std::s
 // letter must agree: it is rarely the one mistyped, and the word initials
 // then keep skipping the rows unread. Called only once `query` is no
 // prefix of `name`.
-Match near_match(std::string_view name, std::string_view query) {
+[[gnu::noinline]] Match near_match(std::string_view name, std::string_view query) {
     const std::size_t m = query.size();
-    if (m < kNearNameLetters || name.empty() || name[0] != query[0]) return Match::none;
     std::size_t same = 1;
     while (same < m && same < name.size() && name[same] == query[same]) ++same;
     if (same == m) return Match::none;
@@ -113,6 +112,10 @@ Match match(std::string_view folded_name, std::string_view loose_name, std::stri
     if (plain != Match::none) return plain;
     const Match loose = match(loose_name, loose_query);
     if (loose != Match::none) return static_cast<Match>(static_cast<int>(loose) + static_cast<int>(Match::loose_exact));
+    // Most rows fail on the first letter: the common path stays short.
+    if (loose_query.size() < kNearNameLetters || loose_name.empty() || loose_name[0] != loose_query[0]) {
+        return Match::none;
+    }
     return near_match(loose_name, loose_query);
 }
 
