@@ -1,9 +1,9 @@
 #include "ui/place_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
-#include <QAbstractItemView>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
