@@ -78,9 +78,9 @@ bool same_bytes(std::string_view a, std::size_t a_at, std::string_view b, std::s
 // Whether one edit turns the query into the name or into the name's start:
 // a letter wrong, missing or extra, or two neighbours swapped (Damerau-
 // Levenshtein distance 1, Damerau 1964, Commun. ACM 7(3):171). The first
-// letter must agree: it is rarely the one mistyped, and the word initials
-// then keep skipping the rows unread. Called only once `query` is no
-// prefix of `name`.
+// letter must agree, which the caller has checked: it is rarely the one
+// mistyped, and the word initials then keep skipping the rows unread.
+// Called only once `query` is no prefix of `name`.
 [[gnu::noinline]] Match near_match(std::string_view name, std::string_view query) {
     const std::size_t m = query.size();
     std::size_t same = 1;
