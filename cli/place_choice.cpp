@@ -110,19 +110,23 @@ PlaceOutcome choose_place(const PlaceRequest& request, const GazetteerSource& ga
     const std::string folded_query = fold_name(query);
     std::vector<Place> found = PlaceSearch().search(query, kCandidates);
     const bool built_in_named = !found.empty() && names_it(found.front(), folded_query);
+    std::string why;
+    bool whole_gazetteer = false;
     if (!built_in_named) {
-        std::string why;
         const std::shared_ptr<const Gazetteer> places = gazetteer ? gazetteer(why) : nullptr;
-        if (places) {
-            found = PlaceSearch(places).search(query, kCandidates);
-        } else if (found.empty()) {
-            outcome.error = "Den Ort \u201e" + query + "\u201c gibt es in der Liste der St\u00e4dte nicht" +
-                            (why.empty() ? "." : "; " + why);
-            return outcome;
-        }
+        whole_gazetteer = places != nullptr;
+        if (places) found = PlaceSearch(places).search(query, kCandidates);
     }
+    // A typo's guess is named, never taken: a script runs for the place it wrote.
+    const auto guesses = std::find_if(found.begin(), found.end(), [](const Place& p) { return p.guessed; });
+    const std::string guess =
+        guesses == found.end() ? std::string() : " Meinten Sie " + printable(guesses->label) + "?";
+    found.erase(guesses, found.end());
     if (found.empty()) {
-        outcome.error = "Den Ort \u201e" + query + "\u201c gibt es im Ortsverzeichnis nicht.";
+        outcome.error = whole_gazetteer
+                            ? "Den Ort \u201e" + query + "\u201c gibt es im Ortsverzeichnis nicht." + guess
+                            : "Den Ort \u201e" + query + "\u201c gibt es in der Liste der St\u00e4dte nicht" +
+                                  (why.empty() ? "." : "; " + why) + guess;
         return outcome;
     }
     // The search ranks exact names first. The name is ambiguous when a

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -17,8 +18,16 @@ namespace {
 // Best first. A match of the loosened names ("kus" for "Kues") counts only
 // when the plainly folded ones do not match, and ranks after every plain
 // match: otherwise "Kues" would bring Kushiro and Kusatsu before
-// Bernkastel-Kues.
-enum class Match : std::uint8_t { exact, prefix, word_prefix, loose_exact, loose_prefix, loose_word_prefix, none };
+// Bernkastel-Kues. A typo's guess ("munchn" for "munchen") comes last.
+enum class Match : std::uint8_t {
+    exact, prefix, word_prefix, loose_exact, loose_prefix, loose_word_prefix, near_exact, near_prefix, none
+};
+
+// The shortest queries a typo is guessed for: below them one edit reaches
+// half the gazetteer. A guessed name start needs one letter more than a
+// guessed whole name ("Ulmm" finds Ulm; "Neusx" finds the Neus… towns).
+constexpr std::size_t kNearNameLetters = 4;
+constexpr std::size_t kNearStartLetters = 5;
 
 // A built-in row and a gazetteer row this close, in one country and with
 // the same first word, are one place.
@@ -62,13 +71,52 @@ Match match(std::string_view name, std::string_view query) {
     return Match::none;
 }
 
+bool same_bytes(std::string_view a, std::size_t a_at, std::string_view b, std::size_t b_at, std::size_t count) {
+    return a.size() >= a_at + count && b.size() >= b_at + count && a.substr(a_at, count) == b.substr(b_at, count);
+}
+
+// Whether one edit turns the query into the name or into the name's start:
+// a letter wrong, missing or extra, or two neighbours swapped (Damerau-
+// Levenshtein distance 1, Damerau 1964, Commun. ACM 7(3):171). The first
+// letter must agree, which the caller has checked: it is rarely the one
+// mistyped, and the word initials then keep skipping the rows unread.
+// Called only once `query` is no prefix of `name`.
+[[gnu::noinline]] Match near_match(std::string_view name, std::string_view query) {
+    const std::size_t m = query.size();
+    std::size_t same = 1;
+    while (same < m && same < name.size() && name[same] == query[same]) ++same;
+    if (same == m) return Match::none;
+    // How much of the name each edit reaches; 0: that edit does not fit.
+    const std::size_t reached[] = {
+        same_bytes(name, same + 1, query, same + 1, m - same - 1) ? m : 0,            // a letter wrong
+        same_bytes(name, same, query, same + 1, m - same - 1) ? m - 1 : 0,            // a letter extra
+        same_bytes(name, same + 1, query, same, m - same) ? m + 1 : 0,                // a letter missing
+        same + 1 < m && same + 1 < name.size() && name[same] == query[same + 1] &&
+                name[same + 1] == query[same] && same_bytes(name, same + 2, query, same + 2, m - same - 2)
+            ? m : 0,                                                                  // two swapped
+    };
+    bool start = false;
+    for (const std::size_t length : reached) {
+        if (length == 0) continue;
+        if (length == name.size()) return Match::near_exact;
+        start = true;
+    }
+    return start && m >= kNearStartLetters ? Match::near_prefix : Match::none;
+}
+
+bool is_guess(Match found) { return found == Match::near_exact || found == Match::near_prefix; }
+
 Match match(std::string_view folded_name, std::string_view loose_name, std::string_view folded_query,
             std::string_view loose_query) {
     const Match plain = match(folded_name, folded_query);
     if (plain != Match::none) return plain;
     const Match loose = match(loose_name, loose_query);
-    if (loose == Match::none) return Match::none;
-    return static_cast<Match>(static_cast<int>(loose) + static_cast<int>(Match::loose_exact));
+    if (loose != Match::none) return static_cast<Match>(static_cast<int>(loose) + static_cast<int>(Match::loose_exact));
+    // Most rows fail on the first letter: the common path stays short.
+    if (loose_query.size() < kNearNameLetters || loose_name.empty() || loose_name[0] != loose_query[0]) {
+        return Match::none;
+    }
+    return near_match(loose_name, loose_query);
 }
 
 // "Rom (I)" -> "Rom": the built-in list tags foreign cities with their country.
@@ -133,18 +181,16 @@ PlaceSearch::PlaceSearch(std::shared_ptr<const Gazetteer> gazetteer) : gazetteer
     }
 }
 
-bool PlaceSearch::same_as_built_in(std::size_t row, const std::vector<Candidate>& built_ins) const {
+bool PlaceSearch::same_place(const BuiltIn& built_in, std::size_t row) const {
     const GazetteerEntry entry = gazetteer_->entry(row);
-    for (const Candidate& candidate : built_ins) {
-        const BuiltIn& built_in = built_ins_[candidate.index];
-        if (built_in.country != entry.country) continue;
-        if (!same_name_start(built_in.base_loose, gazetteer_->loose_name(row))) continue;
-        if (distance_km(built_in.city->latitude_deg, built_in.city->longitude_deg, entry.latitude_deg,
-                        entry.longitude_deg) <= kSamePlaceRadius_km) {
-            return true;
-        }
-    }
-    return false;
+    return built_in.country == entry.country && same_name_start(built_in.base_loose, gazetteer_->loose_name(row)) &&
+           distance_km(built_in.city->latitude_deg, built_in.city->longitude_deg, entry.latitude_deg,
+                       entry.longitude_deg) <= kSamePlaceRadius_km;
+}
+
+bool PlaceSearch::same_as_built_in(std::size_t row, const std::vector<Candidate>& built_ins) const {
+    return std::any_of(built_ins.begin(), built_ins.end(),
+                       [&](const Candidate& candidate) { return same_place(built_ins_[candidate.index], row); });
 }
 
 Place PlaceSearch::built_in_place(const BuiltIn& built_in) const {
@@ -220,6 +266,25 @@ void PlaceSearch::add_alias_matches(std::string_view folded, std::string_view lo
     }
 }
 
+// A built-in city guessed from a typo gives way to its own gazetteer row
+// found for real: "Frankfurt am" is no typo of Frankfurt/Main but the start
+// of Frankfurt am Main. The real matches thus stay what they were without
+// the guesses. The built-in candidates lead `candidates`.
+void PlaceSearch::give_way_to_real_matches(std::vector<Candidate>& built_ins, std::vector<Candidate>& candidates) const {
+    const auto rows = candidates.begin() + static_cast<std::ptrdiff_t>(built_ins.size());
+    std::vector<Candidate> kept;
+    for (const Candidate& built_in : built_ins) {
+        const bool gives_way = is_guess(built_in.match) && std::any_of(rows, candidates.end(), [&](const Candidate& c) {
+            return !is_guess(c.match) && same_place(built_ins_[built_in.index], c.index);
+        });
+        if (!gives_way) kept.push_back(built_in);
+    }
+    if (kept.size() == built_ins.size()) return;
+    candidates.erase(candidates.begin(), rows);
+    candidates.insert(candidates.begin(), kept.begin(), kept.end());
+    built_ins = std::move(kept);
+}
+
 std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit) const {
     const std::string folded = fold_name(query);
     const std::string loose = loosen_folded_name(folded);
@@ -245,7 +310,12 @@ std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit
             }
         }
         add_alias_matches(folded, loose, built_in_matches.size(), candidates);
+        give_way_to_real_matches(built_in_matches, candidates);
     }
+
+    std::vector<Candidate> real_built_ins;
+    std::copy_if(built_in_matches.begin(), built_in_matches.end(), std::back_inserter(real_built_ins),
+                 [](const Candidate& c) { return !is_guess(c.match); });
 
     const auto ranks_before = [](const Candidate& a, const Candidate& b) {
         if (a.match != b.match) return a.match < b.match;
@@ -268,7 +338,8 @@ std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit
             sorted += slice;
         }
         const Candidate& candidate = candidates[next];
-        if (!candidate.built_in && !built_in_matches.empty() && same_as_built_in(candidate.index, built_in_matches)) {
+        if (!candidate.built_in && !built_in_matches.empty() &&
+            same_as_built_in(candidate.index, is_guess(candidate.match) ? built_in_matches : real_built_ins)) {
             continue;
         }
         chosen.push_back(&candidate);
@@ -280,6 +351,7 @@ std::vector<Place> PlaceSearch::search(std::string_view query, std::size_t limit
         places.push_back(candidate->built_in ? built_in_place(built_ins_[candidate->index])
                                              : gazetteer_place(candidate->index));
         if (candidate->alias != 0) places.back().found_as = gazetteer_->alias_name(candidate->alias - 1u);
+        places.back().guessed = is_guess(candidate->match);
     }
     // A gazetteer place that reads like a built-in city beside it shows where it is.
     for (std::size_t i = 0; i < places.size(); ++i) {

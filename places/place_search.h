@@ -28,6 +28,9 @@ struct Place {
     // "Geneva" for Genf, "Bolzano" for Bozen; empty otherwise.
     std::string found_as;
     std::uint32_t population = 0; // 0 for the built-in cities, which record none
+    // Found only as a typo's guess: one letter of the query wrong, missing,
+    // extra or swapped ("Muenchn" for München).
+    bool guessed = false;
     bool built_in = false;
 };
 
@@ -55,7 +58,9 @@ private:
     };
     struct Candidate;
 
+    bool same_place(const BuiltIn& built_in, std::size_t row) const;
     bool same_as_built_in(std::size_t row, const std::vector<Candidate>& built_ins) const;
+    void give_way_to_real_matches(std::vector<Candidate>& built_ins, std::vector<Candidate>& candidates) const;
     void add_alias_matches(std::string_view folded, std::string_view loose, std::size_t first_row_candidate,
                            std::vector<Candidate>& candidates) const;
     Place built_in_place(const BuiltIn& built_in) const;

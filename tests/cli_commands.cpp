@@ -239,6 +239,9 @@ TEST(CliCommands, WrongCommandLinesAndFailures) {
          "vespera-cli: Zweites Datum: 5.10.1582 gibt es nicht: auf den 4. folgte der 15. Oktober 1582"},
         {{"ical", "--format", "json"}, 2, "vespera-cli: ical schreibt iCalendar; --format passt nicht dazu."},
         {{"tag", "--ort", "Xyzzyqwv"}, 1, "vespera-cli: Den Ort \u201eXyzzyqwv\u201c gibt es im Ortsverzeichnis nicht."},
+        // A typo is named, never taken.
+        {{"tag", "--ort", "Muenchn"}, 1,
+         "vespera-cli: Den Ort \u201eMuenchn\u201c gibt es im Ortsverzeichnis nicht. Meinten Sie M\u00fcnchen, Bayern?"},
         {{"tag", "--zone", "Mars/Olympus"}, 1,
          "vespera-cli: Die Zeitzone \u201eMars/Olympus\u201c kennt die Zeitzonendatenbank nicht."},
         {{"liste", "feiertage", "--region", "US-NY"}, 2,

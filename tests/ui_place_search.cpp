@@ -68,6 +68,10 @@ TEST(PlaceSearchInWindow, TypingFindsTownsWorldwideWithTellingLabels) {
         {"Tokyo", "Tokio, Japan", nullptr},
         {"Kapstadt", "Kapstadt (SA)", nullptr},
         {"muenchen", "München, Bayern", nullptr},
+        // Typos: one letter missing, a trailing blank, a transcription.
+        {"Muenchn", "München, Bayern", nullptr},
+        {"Muenchen ", "München, Bayern", nullptr},
+        {"Munchen", "München, Bayern", nullptr},
         {"Frankfurt", "Frankfurt/Main, Hessen", "Frankfurt/Oder, Brandenburg"},
         // Under their German names, wherever the name typed came from.
         {"Geneva", "Geneva, Vereinigte Staaten", "Genf, Schweiz"},
@@ -166,6 +170,38 @@ TEST(PlaceSearchInWindow, ArrowKeysAndTheWheelNeverChangeThePlace) {
     EXPECT_EQ(t.window->placeName(), "Frankfurt/Oder");
 }
 
+// Whatever the keys, once Enter is pressed the box names the place the day
+// report is for. Up on the first row used to mark no row, and Enter then
+// took nothing while the box kept the typed name.
+TEST(PlaceSearchInWindow, AfterEnterTheBoxAndTheReportNameOnePlace) {
+    WindowForTest t;
+    t.start();
+    PlaceBox* box = box_of(t);
+    type(box, "Wien");
+    press(box, Qt::Key_Return);
+    ASSERT_EQ(t.window->placeName(), "Wien");
+    struct Case { const char* typed; std::vector<Qt::Key> keys; const char* place; bool list_closed; };
+    const Case cases[] = {
+        {"Vaduz", {Qt::Key_Up, Qt::Key_Return}, "Vaduz", false},
+        {"Frankfurt", {Qt::Key_Down, Qt::Key_Return}, "Frankfurt/Oder", false},
+        {"Frankfurt", {Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return}, "Frankfurt/Main", false},
+        // Nothing found, the list closed by a click into the box: the place
+        // stays, and the status line says why.
+        {"Qwertzuiop", {Qt::Key_Return}, "Frankfurt/Main", true},
+    };
+    for (const Case& c : cases) {
+        type(box, QString::fromUtf8(c.typed));
+        if (c.list_closed) box->suggestionView()->hide();
+        for (const Qt::Key key : c.keys) press(box, key);
+        const QString place = t.window->placeName();
+        EXPECT_EQ(place, QString::fromUtf8(c.place)) << c.typed;
+        EXPECT_EQ(box->currentText(), place) << c.typed;
+        EXPECT_TRUE(t.reportLines().filter(QStringLiteral(" \u00b7 ") + place).size() == 1)
+            << c.typed << ": " << t.reportLines().join('\n').toStdString();
+    }
+    EXPECT_TRUE(t.find<QLabel>("lblStatus")->text().contains("Qwertzuiop"));
+}
+
 TEST(PlaceSearchInWindow, LandshutDayReportOnItsOwnClock) {
     // Sunrise 06:34 and sunset 19:53 CEST on 8 April 2024 (±2 min).
     WindowForTest t;
@@ -246,6 +282,18 @@ TEST(PlaceSearchInWindow, BadOwnPlaceIsRefusedInTheDialogAndNothingStored) {
         EXPECT_TRUE(dialog.findChild<QLabel*>("lblFehler")->text().contains(QString::fromUtf8(c.says)))
             << dialog.findChild<QLabel*>("lblFehler")->text().toStdString();
     }
+    // A refusal goes once the field is corrected.
+    PlaceDialog dialog(52.5, 13.4, "Europe/Berlin", ',', t.window.get());
+    auto* latitude = dialog.findChild<QLineEdit*>("txtBreite");
+    auto* error = dialog.findChild<QLabel*>("lblFehler");
+    dialog.findChild<QLineEdit*>("txtName")->setText("Hütte");
+    latitude->setText("91");
+    dialog.findChild<QPushButton*>("cmdUebernehmen")->click();
+    ASSERT_FALSE(error->isHidden());
+    QTest::keyClick(latitude, Qt::Key_Backspace);
+    EXPECT_TRUE(error->isHidden());
+    EXPECT_TRUE(error->text().isEmpty());
+
     // Through the window: the refused place leaves the chosen one in force.
     box_of(t)->setCurrentIndex(box_of(t)->customPlaceIndex());
     answer_dialog("Hütte", "91", "12", "Europe/Berlin");
@@ -253,6 +301,33 @@ TEST(PlaceSearchInWindow, BadOwnPlaceIsRefusedInTheDialogAndNothingStored) {
     EXPECT_EQ(t.window->placeName(), "Berlin");
     EXPECT_EQ(box_of(t)->currentText(), "Berlin");
     EXPECT_FALSE(QFile::exists(t.settingsPath()));
+}
+
+// Enter on the zone field's single suggestion takes it and leaves the
+// dialog open; the next Enter takes the place.
+TEST(PlaceSearchInWindow, EnterTakesTheSingleZoneSuggestion) {
+    WindowForTest t;
+    t.start();
+    PlaceDialog dialog(47.14, 9.52, "Europe/Berlin", ',', t.window.get());
+    dialog.findChild<QLineEdit*>("txtName")->setText("Hütte");
+    auto* zone = dialog.findChild<QComboBox*>("cmbZone");
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    zone->setFocus();
+    zone->lineEdit()->selectAll();
+    QTest::keyClicks(zone->lineEdit(), "vaduz");
+    const auto enter = [] {
+        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                            : QApplication::focusWidget();
+        QTest::keyClick(target, Qt::Key_Return);
+    };
+    enter();
+    EXPECT_EQ(zone->currentText(), "Europe/Vaduz");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.findChild<QLabel*>("lblFehler")->isHidden());
+    enter();
+    ASSERT_TRUE(dialog.place().has_value());
+    EXPECT_EQ(dialog.place()->zone, "Europe/Vaduz");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QTimer>
@@ -63,8 +64,16 @@ QCompleter* PlaceBox::suggestionCompleter() {
         completer_ = new QCompleter(model_, this);
         completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         completer_->setMaxVisibleItems(kVisibleSuggestions);
+        // Past the last row QCompleter would mark none, and Enter would then
+        // take nothing while the box kept the typed name: the arrows stop at
+        // the ends, as moveHighlight does.
+        completer_->setWrapAround(false);
         completer_->setWidget(this);
         completer_->popup()->setObjectName(QStringLiteral("lstOrtSuche"));
+        // Every row is one line of text: the list lays out and scrolls by the
+        // first row's height instead of shaping all rows' text again on each
+        // keystroke (most of a keystroke's time before).
+        if (auto* list = qobject_cast<QListView*>(completer_->popup())) list->setUniformItemSizes(true);
         connect(completer_, QOverload<const QModelIndex&>::of(&QCompleter::activated), this,
                 [this](const QModelIndex& index) { pickSuggestion(index.row()); });
     }
@@ -103,6 +112,7 @@ void PlaceBox::showPlace(const QString& name, const QString& description) {
 
 void PlaceBox::restore() {
     hideSuggestions();
+    suggestions_.clear(); // they were for the text that is now replaced
     const QSignalBlocker quiet(this);
     const int index = findText(shown_, Qt::MatchExactly | Qt::MatchCaseSensitive);
     setCurrentIndex(index >= 0 && index < city_count_ ? index : -1);
@@ -132,9 +142,26 @@ void PlaceBox::showSuggestions() {
     rows << customPlaceText();
     QAbstractItemView* view = suggestionView();
     model_->setStringList(rows);
-    // Wide enough for "Neustadt an der Weinstraße, Rheinland-Pfalz", never narrower than the box.
+    // Wide enough for "Neustadt an der Weinstraße, Rheinland-Pfalz", never
+    // narrower than the box. Shaping every row's text cost more than the
+    // search: the rows are measured by their letters' advances (the font
+    // engine keeps them), a bound that kerning only narrows, and the widest
+    // row once more through the delegate for its margins.
+    const QFontMetrics metrics = view->fontMetrics();
+    int widest_row = 0;
+    int widest = -1;
+    for (int row = 0; row < rows.size(); ++row) {
+        int advance = 0;
+        for (const QChar c : rows[row]) advance += metrics.horizontalAdvance(c);
+        if (advance > widest) {
+            widest = advance;
+            widest_row = row;
+        }
+    }
+    const int margins = view->sizeHintForIndex(completer_->completionModel()->index(widest_row, 0)).width() -
+                        metrics.horizontalAdvance(rows[widest_row]);
     const int scroll_bar = view->verticalScrollBar()->sizeHint().width();
-    const int width = std::max(this->width(), view->sizeHintForColumn(0) + 2 * view->frameWidth() + scroll_bar);
+    const int width = std::max(this->width(), widest + margins + 2 * view->frameWidth() + scroll_bar);
     completer_->complete(QRect(0, 0, width, height()));
     // Whole rows only: QCompleter adds a few pixels, a sliver of the next row.
     const int shown_rows = std::min(kVisibleSuggestions, static_cast<int>(rows.size()));
@@ -160,7 +187,11 @@ void PlaceBox::moveHighlight(int rows) {
 
 void PlaceBox::pickSuggestion(int row) {
     hideSuggestions();
-    if (row < 0) return;
+    // No row marked: Enter means the typed name, as with the list closed.
+    if (row < 0) {
+        pickFirstSuggestion();
+        return;
+    }
     if (static_cast<std::size_t>(row) >= suggestions_.size()) {
         restore();
         QTimer::singleShot(0, this, [this] { emit customPlaceWanted(); });
@@ -176,8 +207,14 @@ void PlaceBox::pickFirstSuggestion() {
         restore();
         return;
     }
-    if (suggestions_.empty()) suggestions_ = search().search(lineEdit()->text().toStdString(), kSuggestions);
-    if (suggestions_.empty()) return;
+    const QString typed = lineEdit()->text();
+    if (suggestions_.empty()) suggestions_ = search().search(typed.toStdString(), kSuggestions);
+    if (suggestions_.empty()) {
+        // The box never shows a name the report is not for.
+        restore();
+        emit note(QStringLiteral("Den Ort \u201e%1\u201c gibt es im Ortsverzeichnis nicht.").arg(typed.trimmed()));
+        return;
+    }
     pickSuggestion(0);
 }
 

@@ -1,9 +1,11 @@
 #include "ui/place_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -51,6 +53,10 @@ PlaceDialog::PlaceDialog(double latitude_deg, double longitude_deg, const QStrin
     cmbZone->completer()->setFilterMode(Qt::MatchContains);
     cmbZone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     cmbZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // Enter on a single suggestion ("vaduz": Europe/Vaduz) takes it, in the
+    // field and in the suggestions' popup, which sees the keys first.
+    cmbZone->lineEdit()->installEventFilter(this);
+    cmbZone->completer()->popup()->installEventFilter(this);
     const int zone_index = cmbZone->findText(zone);
     cmbZone->setCurrentIndex(zone_index);
     cmbZone->setEditText(zone.isEmpty() ? QStringLiteral("Europe/Berlin") : zone);
@@ -64,6 +70,11 @@ PlaceDialog::PlaceDialog(double latitude_deg, double longitude_deg, const QStrin
     warning.setColor(QPalette::WindowText, vespera::ui::readable_on(QColor(176, 0, 32), warning.color(QPalette::Window)));
     lblFehler->setPalette(warning);
     lblFehler->hide();
+    // A refusal stands for the input it was about: any change takes it back.
+    for (QLineEdit* field : {txtName, txtBreite, txtLaenge}) {
+        connect(field, &QLineEdit::textEdited, this, &PlaceDialog::clearError);
+    }
+    connect(cmbZone, &QComboBox::editTextChanged, this, &PlaceDialog::clearError);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Name:"), txtName);
@@ -86,6 +97,33 @@ PlaceDialog::PlaceDialog(double latitude_deg, double longitude_deg, const QStrin
     layout->addWidget(buttons);
     setMinimumWidth(420);
     txtName->setFocus();
+}
+
+void PlaceDialog::clearError() {
+    lblFehler->clear();
+    lblFehler->hide();
+}
+
+bool PlaceDialog::takeSingleZoneSuggestion() {
+    const QString typed = cmbZone->currentText().trimmed();
+    if (typed.isEmpty() || cmbZone->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) return false;
+    QCompleter* completer = cmbZone->completer();
+    completer->setCompletionPrefix(typed);
+    if (completer->completionCount() != 1) return false;
+    completer->setCurrentRow(0);
+    const QString zone = completer->currentCompletion();
+    completer->popup()->hide();
+    cmbZone->setCurrentIndex(cmbZone->findText(zone, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    cmbZone->setEditText(zone);
+    return true;
+}
+
+bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && takeSingleZoneSuggestion()) return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void PlaceDialog::accept() {

@@ -26,7 +26,13 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool takeSingleZoneSuggestion();
+    void clearError();
+
     QLineEdit* txtName = nullptr;
     QLineEdit* txtBreite = nullptr;
     QLineEdit* txtLaenge = nullptr;

@@ -6,6 +6,7 @@
 // Layout: one byte of flags (bit 0: put the present header line in front, so
 // that the rows are reached; bits 1..6: the query's length), one byte for the
 // limit, then the file, and the query as the input's last bytes.
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -43,6 +44,8 @@ void check_places(const std::vector<vespera::Place>& places, std::size_t limit) 
         fuzz::check(!place.zone.empty(), "place without zone: " + place.label);
         fuzz::check(fuzz::valid_utf8(place.found_as), "found as: " + place.found_as);
     }
+    fuzz::check(std::is_partitioned(places.begin(), places.end(), [](const vespera::Place& p) { return !p.guessed; }),
+                "a typo's guess before a real match");
 }
 
 } // namespace

@@ -262,6 +262,9 @@ GAZETTEER = [
     gazetteer(GAZETTEER_TABLES_2 + GAZETTEER_ROWS_2, "geneva", header=True),
     gazetteer(GAZETTEER_TABLES_2 + GAZETTEER_ROWS_2 + GAZETTEER_HOSTILE_2, "Bolz", header=True, limit=2),
     gazetteer(GAZETTEER_TABLES_2 + GAZETTEER_HOSTILE_2 + GAZETTEER_ROWS_2, "mil", header=True),
+    # Typos guessed one edit away: a letter missing, two swapped.
+    gazetteer(GAZETTEER_1 + GAZETTEER_TABLES + GAZETTEER_ROWS, "Muenchn"),
+    gazetteer(GAZETTEER_TABLES_2 + GAZETTEER_ROWS_2, "Genfe", header=True),
 ]
 
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -128,6 +129,36 @@ TEST(PlaceSearch, CaseDiacriticsAndTranscriptionsDoNotMatter) {
     }
 }
 
+// A typo one edit away is guessed, after every real match; two edits away
+// or a wrong first letter is no match at all.
+TEST(PlaceSearch, TyposOneEditAwayAreGuessedLast) {
+    struct Case { const char* query; const char* first; bool guessed; };
+    const Case cases[] = {
+        {"Muenchn", "München", true},   // a letter missing
+        {"Muenchen ", "München", false},
+        {"Munchen", "München", false},
+        {"Mnuchen", "München", true},   // two letters swapped
+        {"Muenchenn", "München", true}, // a letter extra
+        {"Hamburk", "Hamburg", true},   // a letter wrong
+        {"Ulmm", "Ulm", true},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Place> found = real_search().search(c.query, 20);
+        ASSERT_FALSE(found.empty()) << c.query;
+        EXPECT_EQ(found.front().name, c.first) << c.query;
+        EXPECT_EQ(found.front().guessed, c.guessed) << c.query;
+    }
+    // Real matches first: "Ulmen" is a prefix match of "Ulme", Ulm a guess.
+    const std::vector<Place> ulme = real_search().search("Ulme", 20);
+    ASSERT_GE(ulme.size(), 2U);
+    EXPECT_FALSE(ulme.front().guessed);
+    EXPECT_TRUE(std::is_partitioned(ulme.begin(), ulme.end(), [](const Place& p) { return !p.guessed; }));
+    for (const char* far : {"Mnchnn", "Mücnhne", "Xünchen"}) {
+        for (const Place& place : real_search().search(far, 20)) EXPECT_NE(place.name, "München") << far;
+    }
+    EXPECT_TRUE(real_search().search("Qwertzuiop", 20).empty());
+}
+
 TEST(PlaceSearch, EveryHomeBuiltInCityLiesWhereGeoNamesPutsIt) {
     // Its gazetteer row of the same name and region is then the same place
     // and is not shown a second time. München (at the airport) and Zwickau
@@ -228,7 +259,7 @@ TEST(PlaceSearch, AFurtherNameFindsThePlaceAfterOneWhoseOwnNameMatches) {
     struct Case { const char* query; std::vector<std::string> labels; const char* found_as; };
     const Case cases[] = {
         {"geneva", {"Geneva, Vereinigte Staaten", "Genf, Schweiz"}, ""},
-        {"Geneve", {"Genf, Schweiz"}, "Genève"},
+        {"Geneve", {"Genf, Schweiz", "Geneva, Vereinigte Staaten"}, "Genève"}, // the latter a typo's guess
         // An own name's prefix beats a further name's; Genf comes once.
         {"genev", {"Geneva, Vereinigte Staaten", "Genf, Schweiz"}, ""},
     };
@@ -251,8 +282,11 @@ TEST(PlaceSearch, RanksExactBeforePrefixBeforeWordThenLargerPlaces) {
         "Heidelberg\tDE\tDE-BW\t160000\t49.41\t8.69\t0\n"), "Test");
     ASSERT_TRUE(load.gazetteer) << load.error;
     const vespera::PlaceSearch search(std::make_shared<const vespera::Gazetteer>(std::move(*load.gazetteer)));
-    const std::vector<Place> found = search.search("berg", 10);
-    ASSERT_EQ(found.size(), 4u);
+    std::vector<Place> found = search.search("berg", 10);
+    // Bern (CH), one letter off, is guessed after them.
+    ASSERT_EQ(found.size(), 5u);
+    EXPECT_TRUE(found[4].guessed && found[4].built_in) << found[4].label;
+    found.pop_back();
     EXPECT_EQ(found[0].label, "Berg, Bayern (49,30° N, 11,20° O)");
     EXPECT_EQ(found[1].label, "Berg, Bayern (47,97° N, 11,36° O)");
     EXPECT_EQ(found[2].label, "Bergheim, Nordrhein-Westfalen");
