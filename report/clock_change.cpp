@@ -73,9 +73,19 @@ std::string reading_text(double jd_ut, double offset_hours, std::int32_t day_num
 
 // "23 Stunden", "24 Stunden 30 Minuten".
 std::string length_text(std::int64_t seconds) {
-    std::string text = std::to_string(seconds / 3600) + (seconds / 3600 == 1 ? " Stunde" : " Stunden");
-    if (seconds / 60 % 60 != 0) text += " " + std::to_string(seconds / 60 % 60) + " Minuten";
-    if (seconds % 60 != 0) text += " " + std::to_string(seconds % 60) + " Sekunden";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on " " + string.
+    std::string text = std::to_string(seconds / 3600);
+    text += seconds / 3600 == 1 ? " Stunde" : " Stunden";
+    if (seconds / 60 % 60 != 0) {
+        text += ' ';
+        text += std::to_string(seconds / 60 % 60);
+        text += " Minuten";
+    }
+    if (seconds % 60 != 0) {
+        text += ' ';
+        text += std::to_string(seconds % 60);
+        text += " Sekunden";
+    }
     return text;
 }
 

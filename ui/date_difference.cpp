@@ -21,9 +21,12 @@ void frmKalender::cmdBerechnen_Click() {
     const auto second = vespera::report::day_number_of_typed_date(typed(1));
     if (first && second) {
         const vespera::report::WorkingDayPlace where{engine_->Region(), engine_->PlaceName(), engine_->CommuneKey()};
-        text += "\n" + vespera::report::typed_date_notes(typed(0), typed(1)) + "Zeitspanne: " +
-                vespera::report::span_text(*first, *second) + "\n" +
-                vespera::report::working_days_text(*first, *second, where);
+        text += '\n';
+        text += vespera::report::typed_date_notes(typed(0), typed(1));
+        text += "Zeitspanne: ";
+        text += vespera::report::span_text(*first, *second);
+        text += '\n';
+        text += vespera::report::working_days_text(*first, *second, where);
     }
     lblDatumsDifferenz->setText(QString::fromStdString(text));
 }
