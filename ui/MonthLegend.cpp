@@ -45,14 +45,10 @@ void draw_sample(QPainter& painter, Sample sample, const QRect& box, const QFont
         // The bar down a cell's left edge.
         painter.fillRect(QRectF(box.left() + 3.0, box.top() + 1.0, 3.0, box.height() - 2.0), colours.own_date);
         break;
-    case Sample::FullMoon: draw_moon_disc(painter, centre, radius, 1.0, true, colours); break;
-    case Sample::NewMoon: draw_moon_disc(painter, centre, radius, 0.0, true, colours); break;
-    case Sample::Quarter: draw_moon_disc(painter, centre, radius, 0.5, true, colours); break;
-    case Sample::BlueMoon:
-        draw_moon_disc(painter, centre, radius * 0.75, 1.0, true, colours);
-        painter.setPen(QPen(colours.blue_moon, 1.5));
-        painter.drawEllipse(centre, radius, radius);
-        break;
+    case Sample::FullMoon:
+    case Sample::NewMoon:
+    case Sample::Quarter:
+    case Sample::BlueMoon: draw_moon_sample(painter, sample, centre, radius, 1.5, colours); break;
     case Sample::SolarEclipse:
         painter.setPen(QPen(colours.corona, 1.5));
         painter.setBrush(colours.eclipsed_sun);

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "report/month_grid.h"
+#include "ui/legend_entries.h"
 #include "ui/month_view_accessible.h"
 
 namespace {
@@ -78,6 +79,22 @@ void draw_opposition_sign(QPainter& painter, QPointF centre, double radius, cons
     painter.setBrush(colours.opposition);
     painter.drawEllipse(b, ring, ring);
     painter.setBrush(Qt::NoBrush);
+}
+
+bool draw_moon_sample(QPainter& painter, LegendSample sample, QPointF centre, double radius, double ring_width,
+                      const MonthColours& colours) {
+    switch (sample) {
+    case LegendSample::FullMoon: draw_moon_disc(painter, centre, radius, 1.0, true, colours); return true;
+    case LegendSample::NewMoon: draw_moon_disc(painter, centre, radius, 0.0, true, colours); return true;
+    case LegendSample::Quarter: draw_moon_disc(painter, centre, radius, 0.5, true, colours); return true;
+    case LegendSample::BlueMoon:
+        draw_moon_disc(painter, centre, radius * 0.75, 1.0, true, colours);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colours.blue_moon, ring_width));
+        painter.drawEllipse(centre, radius, radius);
+        return true;
+    default: return false;
+    }
 }
 
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/legend_entries.h"
 #include "ui/month_colours.h"
 
 // In the order of vespera::report::MoonPhase.
@@ -56,6 +57,10 @@ void draw_moon_disc(class QPainter& painter, QPointF centre, double radius, doub
 // The sign of opposition, two small rings joined across `radius` of
 // `centre`. Shared with the legend.
 void draw_opposition_sign(class QPainter& painter, QPointF centre, double radius, const MonthColours& colours);
+// A legend's moon sample (full, new, quarter, Blue Moon in its ring of
+// `ring_width`), on screen and on paper alike; false for any other sample.
+bool draw_moon_sample(class QPainter& painter, LegendSample sample, QPointF centre, double radius,
+                      double ring_width, const MonthColours& colours);
 
 class MonthView : public QWidget {
     Q_OBJECT

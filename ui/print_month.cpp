@@ -239,15 +239,10 @@ void draw_sample(Sheet& sheet, Sample sample, const QRectF& box, const Fonts& fo
         painter.setPen(QPen(colours.grid_line, sheet.mm(0.2)));
         painter.drawRect(box.adjusted(0, sheet.mm(0.5), 0, -sheet.mm(0.5)));
         break;
-    case Sample::FullMoon: draw_moon_disc(painter, centre, radius, 1.0, true, colours); break;
-    case Sample::NewMoon: draw_moon_disc(painter, centre, radius, 0.0, true, colours); break;
-    case Sample::Quarter: draw_moon_disc(painter, centre, radius, 0.5, true, colours); break;
-    case Sample::BlueMoon:
-        draw_moon_disc(painter, centre, radius * 0.75, 1.0, true, colours);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(colours.blue_moon, radius / 4.0));
-        painter.drawEllipse(centre, radius, radius);
-        break;
+    case Sample::FullMoon:
+    case Sample::NewMoon:
+    case Sample::Quarter:
+    case Sample::BlueMoon: draw_moon_sample(painter, sample, centre, radius, radius / 4.0, colours); break;
     case Sample::SolarEclipse:
     case Sample::LunarEclipse:
         draw_eclipse(painter, centre, radius * 0.8, sample == Sample::SolarEclipse, colours);
